@@ -1,0 +1,26 @@
+# The two set-up commands: `make run` starts the modeller, `make test` runs the tests.
+JOBS ?= $(shell nproc)
+
+.PHONY: run test bench deps build build-test
+
+run: build
+	./build/program/quelaform
+
+test: build-test
+	cd build-test && ctest --output-on-failure -j$(JOBS) --timeout 900
+
+bench: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQF_BUILD_TESTS=OFF -DQF_BUILD_BENCH=ON
+	cmake --build build -j$(JOBS)
+	./build/bench/quelaform_bench --benchmark_counters_tabular=true
+
+deps:
+	scripts/install-deps
+
+build: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQF_BUILD_TESTS=OFF
+	cmake --build build -j$(JOBS)
+
+build-test: deps
+	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON
+	cmake --build build-test -j$(JOBS)
