@@ -15,11 +15,11 @@
 class CArchiveException : public std::runtime_error {
 public:
     enum Cause {
-        endOfFile,     // the stream ended inside a record
-        badLength,     // a length or count that cannot be right
-        badCharacter,  // bytes that are not CP932, or text CP932 cannot hold
-        badSchema,     // a keyword or value the reader does not accept
-        fileError,     // the file could not be read or written
+        endOfFile,    // the stream ended inside a record
+        badLength,    // a length or count that cannot be right
+        badCharacter, // bytes that are not CP932, or text CP932 cannot hold
+        badSchema,    // a keyword or value the reader does not accept
+        fileError,    // the file could not be read or written
     };
     CArchiveException(Cause cause, size_t offset, const std::string& what)
         : std::runtime_error(what), m_cause(cause), m_offset(offset) {}
@@ -59,8 +59,8 @@ public:
     CArchive& operator<<(double v);
     CArchive& operator<<(const CString& s);
     CArchive& operator<<(const char* s) { return *this << CString(s); }
-    CArchive& operator<<(long) = delete;  // 8 bytes here, 4 on the other platform: say which
-    CArchive& operator<<(bool) = delete;  // BOOL is a 4-byte int in the file
+    CArchive& operator<<(long) = delete; // 8 bytes here, 4 on the other platform: say which
+    CArchive& operator<<(bool) = delete; // BOOL is a 4-byte int in the file
     void Write(const void* data, size_t size);
 
     // Loading.

@@ -16,8 +16,7 @@ locale_t CLocale() {
 }
 
 // strtol_l/strtod_l need a terminated string; keep short texts on the stack.
-template <typename F>
-bool ParseWith(std::string_view text, std::string_view* rest, F parse) {
+template <typename F> bool ParseWith(std::string_view text, std::string_view* rest, F parse) {
     char small[64];
     std::string large;
     const char* buf;
@@ -124,6 +123,8 @@ bool ParseFloat(std::string_view text, float& out, std::string_view* rest) {
 
 CNumericLocaleScope::CNumericLocaleScope() : m_previous(uselocale(CLocale())) {}
 
-CNumericLocaleScope::~CNumericLocaleScope() { uselocale(static_cast<locale_t>(m_previous)); }
+CNumericLocaleScope::~CNumericLocaleScope() {
+    uselocale(static_cast<locale_t>(m_previous));
+}
 
 } // namespace qf

@@ -14,10 +14,16 @@ size_t Clamp(int value, size_t limit) {
     return std::min(static_cast<size_t>(value), limit);
 }
 
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 } // namespace
 
@@ -32,7 +38,9 @@ void CString::SetAt(int index, char c) {
         m_text[static_cast<size_t>(index)] = c;
 }
 
-int CString::Compare(const char* other) const { return std::strcmp(m_text.c_str(), other ? other : ""); }
+int CString::Compare(const char* other) const {
+    return std::strcmp(m_text.c_str(), other ? other : "");
+}
 
 int CString::CompareNoCase(const char* other) const {
     const char* a = m_text.c_str();
@@ -46,9 +54,13 @@ int CString::CompareNoCase(const char* other) const {
     }
 }
 
-CString CString::Left(int count) const { return CString(m_text.substr(0, Clamp(count, m_text.size()))); }
+CString CString::Left(int count) const {
+    return CString(m_text.substr(0, Clamp(count, m_text.size())));
+}
 
-CString CString::Mid(int first) const { return CString(m_text.substr(Clamp(first, m_text.size()))); }
+CString CString::Mid(int first) const {
+    return CString(m_text.substr(Clamp(first, m_text.size())));
+}
 
 CString CString::Mid(int first, int count) const {
     size_t start = Clamp(first, m_text.size());
@@ -154,7 +166,9 @@ CString& CString::TrimRight() {
     return *this;
 }
 
-CString& CString::Trim() { return TrimRight().TrimLeft(); }
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
 
 void CString::Format(const char* fmt, ...) {
     va_list args;

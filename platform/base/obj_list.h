@@ -12,8 +12,7 @@ using POSITION = QfListPosition*;
 
 namespace qf::detail {
 
-template <class T, bool Owning>
-class ListBase {
+template <class T, bool Owning> class ListBase {
     struct Node {
         T* item;
         Node* prev;
@@ -192,19 +191,21 @@ private:
 
 } // namespace qf::detail
 
-template <class T>
-class CObjList : public qf::detail::ListBase<T, true> {
+template <class T> class CObjList : public qf::detail::ListBase<T, true> {
     using Base = qf::detail::ListBase<T, true>;
 
 public:
     POSITION AddHead(std::unique_ptr<T> item) { return Base::LinkHead(item.release()); }
     POSITION AddTail(std::unique_ptr<T> item) { return Base::LinkTail(item.release()); }
-    POSITION InsertBefore(POSITION pos, std::unique_ptr<T> item) { return Base::LinkBefore(pos, item.release()); }
-    POSITION InsertAfter(POSITION pos, std::unique_ptr<T> item) { return Base::LinkAfter(pos, item.release()); }
+    POSITION InsertBefore(POSITION pos, std::unique_ptr<T> item) {
+        return Base::LinkBefore(pos, item.release());
+    }
+    POSITION InsertAfter(POSITION pos, std::unique_ptr<T> item) {
+        return Base::LinkAfter(pos, item.release());
+    }
 
     // Builds a new element at the tail and returns it.
-    template <class U = T, class... Args>
-    U* Emplace(Args&&... args) {
+    template <class U = T, class... Args> U* Emplace(Args&&... args) {
         auto item = std::make_unique<U>(std::forward<Args>(args)...);
         U* raw = item.get();
         AddTail(std::move(item));
@@ -224,8 +225,7 @@ public:
     }
 };
 
-template <class T>
-class CRefList : public qf::detail::ListBase<T, false> {
+template <class T> class CRefList : public qf::detail::ListBase<T, false> {
     using Base = qf::detail::ListBase<T, false>;
 
 public:

@@ -31,14 +31,15 @@ protected:
         const std::string name = std::filesystem::path(reference).filename().string();
         if (!LoadPng((DataDir() / reference).string(), expected)) {
             SavePng((OutputDir() / name).string(), actual);
-            ADD_FAILURE() << "no reference picture " << reference << "; wrote " << (OutputDir() / name).string();
+            ADD_FAILURE() << "no reference picture " << reference << "; wrote "
+                          << (OutputDir() / name).string();
             return;
         }
         const std::string diffPath = (OutputDir() / ("diff-" + name)).string();
         ImageDiff diff = CompareImages(actual, expected, tolerance, diffPath);
         EXPECT_TRUE(diff.sizeMatches) << reference << ": picture size differs";
-        EXPECT_LE(diff.share, maxShare) << reference << ": " << diff.share * 100.0
-                                        << "% of pixels differ; see " << diffPath;
+        EXPECT_LE(diff.share, maxShare)
+            << reference << ": " << diff.share * 100.0 << "% of pixels differ; see " << diffPath;
     }
 
     void TearDown() override {

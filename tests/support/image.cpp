@@ -66,7 +66,8 @@ bool LoadPng(const std::string& path, Image& image) {
     return true;
 }
 
-ImageDiff CompareImages(const Image& actual, const Image& expected, int tolerance, const std::string& diffPath) {
+ImageDiff CompareImages(const Image& actual, const Image& expected, int tolerance,
+                        const std::string& diffPath) {
     ImageDiff diff;
     if (actual.width != expected.width || actual.height != expected.height)
         return diff;

@@ -21,13 +21,14 @@ bool LoadPng(const std::string& path, Image& image);
 
 struct ImageDiff {
     bool sizeMatches = false;
-    int differing = 0;        // pixels whose channels differ by more than the tolerance
-    double share = 1.0;       // differing / all pixels
+    int differing = 0;  // pixels whose channels differ by more than the tolerance
+    double share = 1.0; // differing / all pixels
 };
 
 // Compares channel by channel; writes a difference picture (differing pixels
 // red over a dimmed copy of expected) to diffPath when anything differs.
-ImageDiff CompareImages(const Image& actual, const Image& expected, int tolerance, const std::string& diffPath);
+ImageDiff CompareImages(const Image& actual, const Image& expected, int tolerance,
+                        const std::string& diffPath);
 
 // Counts pixels that differ from the colour 0xRRGGBB by more than tolerance per channel.
 int CountPixelsNot(const Image& image, uint32_t rgb, int tolerance = 0);

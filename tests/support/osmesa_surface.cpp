@@ -11,8 +11,17 @@ struct OsMesaSurface::Context {
 
 OsMesaSurface::OsMesaSurface(int width, int height)
     : m_buffer(new unsigned char[static_cast<size_t>(width) * height * 4]), m_width(width), m_height(height) {
-    const int attribs[] = {OSMESA_FORMAT, OSMESA_RGBA, OSMESA_DEPTH_BITS, 24, OSMESA_STENCIL_BITS, 8,
-                           OSMESA_ACCUM_BITS, 16, OSMESA_PROFILE, OSMESA_COMPAT_PROFILE, 0};
+    const int attribs[] = {OSMESA_FORMAT,
+                           OSMESA_RGBA,
+                           OSMESA_DEPTH_BITS,
+                           24,
+                           OSMESA_STENCIL_BITS,
+                           8,
+                           OSMESA_ACCUM_BITS,
+                           16,
+                           OSMESA_PROFILE,
+                           OSMESA_COMPAT_PROFILE,
+                           0};
     OSMesaContext ctx = OSMesaCreateContextAttribs(attribs, nullptr);
     if (ctx)
         m_context = new Context{ctx};
@@ -36,7 +45,9 @@ bool OsMesaSurface::MakeCurrent() {
     return true;
 }
 
-void OsMesaSurface::SwapBuffers() { glFinish(); }
+void OsMesaSurface::SwapBuffers() {
+    glFinish();
+}
 
 Image OsMesaSurface::ReadPixels() const {
     glFinish();

@@ -33,7 +33,9 @@ inline std::filesystem::path OutputDir() {
     return dir;
 }
 // Folder of the fixtures under tests/data.
-inline std::filesystem::path DataDir() { return QF_TEST_DATA_DIR; }
+inline std::filesystem::path DataDir() {
+    return QF_TEST_DATA_DIR;
+}
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

@@ -1,0 +1,225 @@
+#include "platform/base/file_util.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace fs = std::filesystem;
+
+namespace qf {
+namespace {
+
+void SetError(std::string* error, const std::string& what) {
+    if (error)
+        *error = what;
+}
+
+std::string Errno(const std::string& what, const std::string& path) {
+    return what + " \"" + path + "\": " + std::strerror(errno);
+}
+
+class Fd {
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+    int release() { return std::exchange(m_fd, -1); }
+
+private:
+    int m_fd;
+};
+
+std::string EnsureDir(const std::string& dir) {
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    return dir;
+}
+
+// Removes the run's temporary folder when the program ends.
+class PrivateTempDir {
+public:
+    const std::string& Path() {
+        std::call_once(m_once, [this] {
+            std::string pattern = (fs::temp_directory_path() / "quelaform-XXXXXX").string();
+            if (mkdtemp(pattern.data()))
+                m_path = pattern;
+            else
+                m_path = fs::temp_directory_path().string();
+            m_owned = m_path != fs::temp_directory_path().string();
+        });
+        return m_path;
+    }
+    ~PrivateTempDir() {
+        if (m_owned) {
+            std::error_code ec;
+            fs::remove_all(m_path, ec);
+        }
+    }
+
+private:
+    std::once_flag m_once;
+    std::string m_path;
+    bool m_owned = false;
+};
+
+PrivateTempDir& TheTempDir() {
+    static PrivateTempDir dir;
+    return dir;
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0) {
+        SetError(error, Errno("cannot open", path));
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+        SetError(error, "\"" + path + "\" is not a readable file");
+        return false;
+    }
+    std::string out;
+    out.resize(static_cast<size_t>(st.st_size));
+    size_t got = 0;
+    for (;;) {
+        if (got == out.size())
+            out.resize(out.size() + 65536);
+        ssize_t n = ::read(fd.get(), out.data() + got, out.size() - got);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            SetError(error, Errno("cannot read", path));
+            return false;
+        }
+        if (n == 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    out.resize(got);
+    bytes.swap(out);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error) {
+    const fs::path target(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    std::string hidden = ".";
+    hidden += target.filename().string();
+    hidden += ".XXXXXX";
+    std::string temp = (folder / hidden).string();
+    Fd fd(::mkstemp(temp.data()));
+    if (fd.get() < 0) {
+        SetError(error, Errno("cannot create a file in", folder.string()));
+        return false;
+    }
+    // Keep the permissions of the file being replaced, else the usual ones.
+    struct stat st {};
+    ::fchmod(fd.get(), ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
+
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            SetError(error, Errno("cannot write", path));
+            ::unlink(temp.c_str());
+            return false;
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
+        SetError(error, Errno("cannot write", path));
+        ::unlink(temp.c_str());
+        return false;
+    }
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        SetError(error, Errno("cannot replace", path));
+        ::unlink(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+FileStatus GetFileStatus(const std::string& path) {
+    FileStatus status;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0) {
+        status.exists = true;
+        status.isDirectory = S_ISDIR(st.st_mode);
+        status.size = static_cast<uint64_t>(st.st_size);
+        status.modified = st.st_mtime;
+    }
+    return status;
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileStatus(path).exists;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (folder.empty())
+        return name;
+    if (folder.back() == '/')
+        return folder + name;
+    return folder + "/" + name;
+}
+
+std::string SettingsDir() {
+    if (const char* home = std::getenv("QUELAFORM_HOME"); home && *home)
+        return EnsureDir(home);
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        return EnsureDir(JoinPath(xdg, "quelaform"));
+    const char* home = std::getenv("HOME");
+    return EnsureDir(JoinPath(JoinPath(home && *home ? home : ".", ".config"), "quelaform"));
+}
+
+std::string SettingsPath(const std::string& name) {
+    return JoinPath(SettingsDir(), name);
+}
+
+std::string ExecutableDir() {
+    std::error_code ec;
+    fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string(".") : exe.parent_path().string();
+}
+
+std::string DataDir() {
+    const std::string beside = JoinPath(ExecutableDir(), "data");
+    if (GetFileStatus(beside).isDirectory)
+        return beside;
+    const std::string installed =
+        (fs::path(ExecutableDir()) / ".." / "share" / "quelaform").lexically_normal();
+    if (GetFileStatus(installed).isDirectory)
+        return installed;
+    return QF_SOURCE_DATA_DIR;
+}
+
+std::string DataPath(const std::string& name) {
+    return JoinPath(DataDir(), name);
+}
+
+std::string TempDir() {
+    return TheTempDir().Path();
+}
+
+std::string TempPath(const std::string& name) {
+    return JoinPath(TempDir(), name);
+}
+
+} // namespace qf

@@ -1,0 +1,47 @@
+#pragma once
+// Files and folders: whole-file reads, saves that never harm the old file,
+// file status, and the folders the program keeps its files in.
+#include <cstdint>
+#include <ctime>
+#include <string>
+
+namespace qf {
+
+// Reads the whole file; false with a message in error when it cannot.
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error = nullptr);
+
+// Writes bytes to a temporary file beside path, flushes it to disk and renames
+// it over path, so a failed save leaves the old file as it was.
+bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+
+struct FileStatus {
+    bool exists = false;
+    bool isDirectory = false;
+    uint64_t size = 0;
+    std::time_t modified = 0;
+};
+FileStatus GetFileStatus(const std::string& path);
+bool FileExists(const std::string& path);
+
+// The user's settings folder: $QUELAFORM_HOME, else $XDG_CONFIG_HOME/quelaform,
+// else ~/.config/quelaform; created on first use.
+std::string SettingsDir();
+// A file in the settings folder.
+std::string SettingsPath(const std::string& name);
+
+// The folder of the files shipped with the program: "data" beside the
+// executable (build tree), else the install data folder.
+std::string DataDir();
+std::string DataPath(const std::string& name);
+
+// A private temporary folder made for this run and removed at exit.
+std::string TempDir();
+std::string TempPath(const std::string& name);
+
+// The folder that holds the running executable.
+std::string ExecutableDir();
+
+// Joins two path pieces with one '/'.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+} // namespace qf
