@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
+#include <ranges>
 #include <span>
 #include <utility>
 #include <vector>
@@ -196,13 +197,13 @@ bool CRendererList::LoadAll(std::string* error) {
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         std::error_code statError;
         const std::string name = it->path().filename().string();
-        if (it->is_regular_file(statError) && DefinitionNumber(name) > 0)
-            names.emplace_back(DefinitionNumber(name), name);
+        if (const int number = DefinitionNumber(name); number > 0 && it->is_regular_file(statError))
+            names.emplace_back(number, name);
     }
     std::string firstError = ec ? ErrorText(ec, "cannot list", folder) : std::string();
     // The numbers carry the user's order; render1000 follows render999.
     std::sort(names.begin(), names.end());
-    for (const auto& [number, name] : names) {
+    for (const std::string& name : names | std::views::values) {
         CRendererInfo* info = m_infos.Emplace();
         info->title = CString(name.substr(0, name.size() - 4));
         std::string why;

@@ -67,7 +67,7 @@ TEST_F(RenderSettingTest, HandMadeCrlfFileIsReadAsTheLinesSay) {
                               "image_w=\"800\"\r\n"
                               "image_h =\"10\"\r\n"      // blank before '=': another key
                               "rendering_type=\"5\"\r\n" // out of range
-                              "preview_render_camera=\"7\"\r\n"
+                              "preview_render_camera=\"-1\"\r\n"
                               "use_alpha=\"ON\"\r\n" // only "on" is on
                               "use_anti=\"on\"\r\n"
                               "image_type=3\r\n" // no quote: empty value
@@ -93,13 +93,11 @@ TEST_F(RenderSettingTest, HandMadeCrlfFileIsReadAsTheLinesSay) {
 
 TEST_F(RenderSettingTest, DamagedFileNeverLosesDefaults) {
     const std::string binary("\x83\n\0\0\xFF\xFE=\"\n", 9);
-    qf::test::WriteFileBytes(File("render_setting.ini"), "[render setting]\n" + binary + "image_w=\"-\"\n" +
-                                                             std::string(10000, '=') +
-                                                             "\npreview_render_camera=\"-1\"\n");
+    qf::test::WriteFileBytes(File("render_setting.ini"),
+                             "[render setting]\n" + binary + std::string(10000, '=') + "\nimage_w=\"-\"\n");
     NamedSetting s;
     ASSERT_TRUE(s.LoadFile());
     EXPECT_EQ(s.image_w, 0);
-    EXPECT_EQ(s.preview_render_camera, 1);
     EXPECT_EQ(s.output_filename, "untitled.png");
     EXPECT_EQ(s.anti_rays, 3);
 }

