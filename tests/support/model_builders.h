@@ -1,13 +1,17 @@
 #pragma once
-// A stand-in for the document the model reads its cameras and display
-// settings from, and a check of vectors.
+// Patch objects built for tests, a stand-in for the document the model reads
+// its cameras and display settings from, and checks of vectors and of the
+// link invariants.
 // Everything is inline: a test executable lists the model library before the
 // support library, so these helpers are compiled into the tests themselves.
 #include "model/camera.h"
 #include "model/model_document.h"
+#include "model/spatch_obj.h"
 
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace qf::test {
 
@@ -49,12 +53,86 @@ public:
     StandInDocument doc;
 };
 
+// A curve through the given points in order, with its nodes and the links
+// from each point back to its node. Handles are not updated.
+inline CCurve* AddCurveThrough(CSpatchObj& obj, const std::vector<CPatchVertex*>& points,
+                               bool closed = false) {
+    CCurve* curve = obj.AddCurve();
+    curve->m_closed = closed ? 1 : 0;
+    for (CPatchVertex* point : points) {
+        CCurvePoint* node = obj.AddCurvePoint(curve);
+        node->m_vertex = point;
+        CVertexLink* link = obj.AddVertexLink(point);
+        link->m_curve = curve;
+        link->m_node = node;
+    }
+    return curve;
+}
+
+// n x n unit cells in the XZ plane (y = 0), points row by row from (0, 0, 0)
+// with x running fastest; n + 1 open curves along X, then n + 1 along Z.
+// Handles are up to date.
+inline std::unique_ptr<CSpatchObj> MakeFlatQuadGrid(int n) {
+    auto obj = std::make_unique<CSpatchObj>();
+    const int side = n + 1;
+    std::vector<CPatchVertex*> points;
+    for (int row = 0; row < side; ++row)
+        for (int column = 0; column < side; ++column)
+            points.push_back(obj->AddVertex(static_cast<float>(column), 0.0f, static_cast<float>(row)));
+    auto addLine = [&](int first, int stride) {
+        std::vector<CPatchVertex*> line;
+        for (int i = 0; i < side; ++i)
+            line.push_back(points[first + i * stride]);
+        AddCurveThrough(*obj, line);
+    };
+    for (int row = 0; row < side; ++row)
+        addLine(row * side, 1);
+    for (int column = 0; column < side; ++column)
+        addLine(column, side);
+    obj->UpdateCurveHandles();
+    return obj;
+}
+
 // Each component within tolerance, naming what is compared when it fails.
 inline void ExpectVectorNear(const CVector3& actual, const CVector3& expected, const std::string& what = "",
                              float tolerance = 1e-5f) {
     EXPECT_NEAR(actual.GetX(), expected.GetX(), tolerance) << what << " (x)";
     EXPECT_NEAR(actual.GetY(), expected.GetY(), tolerance) << what << " (y)";
     EXPECT_NEAR(actual.GetZ(), expected.GetZ(), tolerance) << what << " (z)";
+}
+
+// Empty when every node's point is in the object and holds exactly one link
+// to that curve and node, and every link names a node on its point;
+// otherwise what is wrong first.
+inline std::string CheckLinkInvariants(const CSpatchObj& obj) {
+    const auto& vertices = obj.GetVertices();
+    int curveIndex = 0;
+    for (const CCurve* curve : obj.GetCurves()) {
+        int nodeIndex = 0;
+        for (const CCurvePoint* node : curve->m_nodes) {
+            const std::string where =
+                "curve " + std::to_string(curveIndex) + " node " + std::to_string(nodeIndex);
+            if (!node->m_vertex || vertices.IndexOf(node->m_vertex) < 0)
+                return where + ": its point is not in the object";
+            int links = 0;
+            for (const CVertexLink* link : node->m_vertex->m_links)
+                if (link->m_curve == curve && link->m_node == node)
+                    ++links;
+            if (links != 1)
+                return where + ": " + std::to_string(links) + " links on its point";
+            ++nodeIndex;
+        }
+        ++curveIndex;
+    }
+    int vertexIndex = 0;
+    for (const CPatchVertex* v : vertices) {
+        for (const CVertexLink* link : v->m_links)
+            if (!link->m_node || link->m_node->m_vertex != v || !link->m_curve ||
+                link->m_curve->m_nodes.IndexOf(link->m_node) < 0)
+                return "point " + std::to_string(vertexIndex) + ": a link names a node elsewhere";
+        ++vertexIndex;
+    }
+    return {};
 }
 
 } // namespace qf::test

@@ -1,0 +1,126 @@
+// The handle rule of curve nodes and the drawing of one curve segment.
+#include "model/model_document.h"
+#include "model/spatch_obj.h"
+
+#include <GL/gl.h>
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+void Vertex(const CVector3& p) {
+    glVertex3f(p.GetX(), p.GetY(), p.GetZ());
+}
+
+// Handles of node along the chord d from its previous to its next point when
+// smooth, else pointing straight at the neighbour; manual offsets win.
+void SetHandles(CCurvePoint& node, const CVector3& prev, const CVector3& next, bool hasPrev, bool hasNext) {
+    const CVector3& p = *node.m_vertex;
+    const CVector3 a = prev - p;
+    const CVector3 b = next - p;
+    const CVector3 d = next - prev;
+    const float la = a.Length();
+    const float lb = b.Length();
+    const float ld = d.Length();
+    const bool smooth = !node.m_sharp && ld != 0.0f;
+    if (node.m_manualIn)
+        node.m_handleIn = p + node.m_offsetIn;
+    else if (smooth && hasNext && la != 0.0f)
+        node.m_handleIn = p - d * static_cast<float>(static_cast<double>(node.m_weight) * la / ld);
+    else
+        node.m_handleIn = p + a * node.m_weight;
+    if (node.m_manualOut)
+        node.m_handleOut = p + node.m_offsetOut;
+    else if (smooth && hasPrev && lb != 0.0f)
+        node.m_handleOut = p + d * static_cast<float>(static_cast<double>(node.m_weight) * lb / ld);
+    else
+        node.m_handleOut = p + b * node.m_weight;
+}
+
+} // namespace
+
+void CSpatchObj::UpdateCurveHandles() {
+    std::vector<CCurvePoint*> nodes;
+    for (CCurve* curve : m_curves) {
+        nodes.clear();
+        for (CCurvePoint* node : curve->m_nodes)
+            nodes.push_back(node);
+        const int count = static_cast<int>(nodes.size());
+        const bool open = !curve->m_closed;
+        // Neighbours wrap round even on an open curve; the end handles that
+        // no segment uses are computed all the same.
+        for (int i = 0; i < count; ++i) {
+            CCurvePoint* node = nodes[i];
+            const CCurvePoint* prev = nodes[(i + count - 1) % count];
+            const CCurvePoint* next = nodes[(i + 1) % count];
+            if (!node->m_vertex || !prev->m_vertex || !next->m_vertex)
+                continue;
+            const bool hasPrev = !(open && i == 0);
+            const bool hasNext = !(open && i == count - 1);
+            SetHandles(*node, *prev->m_vertex, *next->m_vertex, hasPrev, hasNext);
+        }
+    }
+    m_netsDirty = 1;
+    InvalidateCaches();
+}
+
+template <class Fn> void CSpatchObj::ForEachChosenNode(Fn fn) {
+    if (const CCurve* selected = GetSelectedCurve()) {
+        const CPatchVertex* first = nullptr;
+        for (const CPatchVertex* v : m_vertices)
+            if (v->m_selected) {
+                first = v;
+                break;
+            }
+        if (!first)
+            return;
+        for (CCurvePoint* node : selected->m_nodes)
+            if (node->m_vertex == first)
+                fn(*node);
+        return;
+    }
+    for (CCurve* curve : m_curves)
+        for (CCurvePoint* node : curve->m_nodes)
+            if (node->m_vertex && node->m_vertex->m_selected)
+                fn(*node);
+}
+
+void CSpatchObj::AddWeight(float delta) {
+    ForEachChosenNode([delta](CCurvePoint& node) { node.m_weight += delta; });
+    UpdateCurveHandles();
+}
+
+void CSpatchObj::SetSharp(int v) {
+    ForEachChosenNode([v](CCurvePoint& node) {
+        node.m_sharp = v;
+        node.m_weight = 0.3f;
+        node.m_manualIn = 0;
+        node.m_manualOut = 0;
+    });
+    UpdateCurveHandles();
+}
+
+void CSpatchObj::DrawBezierSegment(int steps, const CVector3& p0, const CVector3& p1, const CVector3& p2,
+                                   const CVector3& p3) {
+    const CModelDocument* doc = GetModelDoc();
+    const int curveType = doc ? doc->GetCurveType() : 0;
+    steps = std::max(steps, 1);
+    if (curveType == 1) {
+        const float points[12] = {p0.GetX(), p0.GetY(), p0.GetZ(), p1.GetX(), p1.GetY(), p1.GetZ(),
+                                  p2.GetX(), p2.GetY(), p2.GetZ(), p3.GetX(), p3.GetY(), p3.GetZ()};
+        glMap1f(GL_MAP1_VERTEX_3, 0.0f, 1.0f, 3, 4, points);
+        glBegin(GL_LINE_STRIP);
+        for (int i = 0; i <= steps; ++i)
+            glEvalCoord1f(static_cast<float>(i) / static_cast<float>(steps));
+        glEnd();
+        return;
+    }
+    glBegin(GL_LINE_STRIP);
+    Vertex(p0);
+    const float step = 1.0f / static_cast<float>(steps);
+    // The parameter advances in float for as long as it still moves.
+    for (float t = step; t < 1.0f && t + step > t; t += step)
+        Vertex(BezierPoint(p0, p1, p2, p3, t));
+    Vertex(p3);
+    glEnd();
+}

@@ -1,0 +1,168 @@
+#pragma once
+// The patch object: control points joined by Bezier curves. Its patches are
+// derived from the curve network and rebuilt on demand: a topology edit sets
+// needsRebuild and the next reader of patches calls Rebuild; a geometry edit
+// ends with UpdateCurveHandles, which marks the nets dirty. Every change drops
+// the cached mirrored copy and display mesh, which their users build again.
+#include "model/base_obj.h"
+#include "model/patch_elements.h"
+#include "platform/base/obj_list.h"
+
+#include <memory>
+
+class CSpatchObj : public CBaseObj {
+public:
+    CSpatchObj();
+    ~CSpatchObj() override;
+
+    int GetObjType() const override { return objTypePatch; }
+
+    // The owned lists. The object owns its control points, curves and patches;
+    // pointers into them stay valid until the element is deleted by an edit
+    // or a rebuild (patches live from one Rebuild to the next).
+    CObjList<CPatchVertex>& GetVertices() { return m_vertices; }
+    const CObjList<CPatchVertex>& GetVertices() const { return m_vertices; }
+    CObjList<CCurve>& GetCurves() { return m_curves; }
+    const CObjList<CCurve>& GetCurves() const { return m_curves; }
+    CObjList<CPatch>& GetPatches() { return m_patches; }
+    const CObjList<CPatch>& GetPatches() const { return m_patches; }
+    CObjList<CFivePointPatch>& GetFivePatches() { return m_fivePatches; }
+    const CObjList<CFivePointPatch>& GetFivePatches() const { return m_fivePatches; }
+
+    // Building blocks; the caller completes the links and nodes it adds.
+    CPatchVertex* AddVertex(float x, float y, float z);
+    CCurve* AddCurve();
+    // Null for a null vertex.
+    CVertexLink* AddVertexLink(CPatchVertex* vertex);
+    // A new node (sharp 0, weight 0.3) at the end of curve; null for a null curve.
+    CCurvePoint* AddCurvePoint(CCurve* curve);
+    void DeleteAllVertices();
+    void DeleteAllCurves();
+    void DeleteAllPatches();
+    // Empties the patch back-lists of every control point.
+    void RemoveAllPatches();
+
+    // Running numbers in list order: control points and their links, curves
+    // and their nodes, and the 3/4-sided and five-sided patches separately.
+    void NumberVertices();
+    void NumberCurves();
+    void NumberPatches();
+
+    // Selection lives in the flags of points and nodes.
+    void SelectAllVertices(int v);
+    // Selects the points that may not be patch corners.
+    void SelectVisibleVertices();
+    void SelectAllCurvePoints(int v);
+    int CountSelectedVertices() const;
+    int CountHiddenVertices() const;
+    int CountInvisibleVertices() const;
+    // The first curve, in list order, with a selected node; null when none.
+    CCurve* GetSelectedCurve() const;
+    // The first selected node of the selected curve; null when none.
+    CCurvePoint* GetSelectedCurvePoint() const;
+
+    // Component-wise extremes over the selected points; the outputs stay as
+    // they were when nothing is selected.
+    void GetSelectedBounds(CVector3& maxCorner, CVector3& minCorner) const;
+    // The same over all points; both zero for an empty object.
+    void GetBounds(CVector3& maxCorner, CVector3& minCorner) const;
+    CVector3 GetSelectedCenter() const;
+    CVector3 GetCenter() const;
+
+    // Drops the patches, numbers the curves and points afresh, clears
+    // needsRebuild, marks the nets dirty and drops the caches.
+    void Rebuild();
+    // Derives every node's handles from its neighbours, then marks the nets
+    // dirty and drops the caches. Every geometry edit ends with it.
+    void UpdateCurveHandles();
+    // Adds delta to the weight of the chosen nodes (below), then updates the handles.
+    void AddWeight(float delta);
+    // Sets sharp = v, weight 0.3 and automatic handles on the chosen nodes,
+    // then updates the handles. The chosen nodes: on the selected curve, those
+    // on the first selected point; without a selected curve, every node on a
+    // selected point.
+    void SetSharp(int v);
+    // One segment as a line strip in the current OpenGL context, by the
+    // document's curve drawing type. The caller enables GL_MAP1_VERTEX_3
+    // around its curve loop for the evaluator type. Fewer than one step draws
+    // the chord.
+    static void DrawBezierSegment(int steps, const CVector3& p0, const CVector3& p1, const CVector3& p2,
+                                  const CVector3& p3);
+
+    // Drops the mirrored copy when a mirror is set up and the display mesh
+    // when the object is drawn through it.
+    void InvalidateCaches();
+    // A non-zero flag deletes the mirrored copy; 1 also marks the mesh dirty.
+    void SetMirrorDirty(int flag);
+    // A non-zero flag deletes the display mesh, here and in the mirrored copy.
+    void SetMeshDirty(int flag);
+    int GetMirrorDirty() const { return m_mirrorDirty; }
+    int GetMeshDirty() const { return m_meshDirty; }
+    CSpatchObj* GetMirrorCache() const { return m_mirrorCache.get(); }
+    void SetMirrorCache(std::unique_ptr<CSpatchObj> copy) { m_mirrorCache = std::move(copy); }
+    // The display mesh is a scene object of the mesh library.
+    CBaseObj* GetMeshCache() const { return m_meshCache.get(); }
+    void SetMeshCache(std::unique_ptr<CBaseObj> mesh) { m_meshCache = std::move(mesh); }
+
+    // Copies smoothing, the polygonize settings and fivePointOn, then the
+    // attributes; never geometry, key, parent or selection.
+    void CopySettings(const CSpatchObj* other);
+    // Appends copies of other's points, curves and links after this object's
+    // own (other is renumbered), then updates the handles and marks the
+    // patches for rebuilding. keepSelection 1 keeps the points' selection.
+    void AppendGeometry(CSpatchObj* other, int keepSelection);
+
+    int GetNeedsRebuild() const { return m_needsRebuild; }
+    void SetNeedsRebuild(int v) { m_needsRebuild = v; }
+    int GetNetsDirty() const { return m_netsDirty; }
+    void SetNetsDirty(int v) { m_netsDirty = v; }
+    int GetFivePointOn() const { return m_fivePointOn; }
+    void SetFivePointOn(int v) { m_fivePointOn = v; }
+    int GetSmoothing() const { return m_smoothing; }
+    // Also marks the nets dirty and drops the caches.
+    void SetSmoothing(int on);
+    int GetAllowHiddenCorners() const { return m_allowHiddenCorners; }
+    void SetAllowHiddenCorners(int v) { m_allowHiddenCorners = v; }
+    int GetPolygonize() const { return m_polygonize; }
+    void SetPolygonize(int v) { m_polygonize = v; }
+    int GetSmoothOn() const { return m_smoothOn; }
+    void SetSmoothOn(int v) { m_smoothOn = v; }
+    float GetSmoothAngle() const { return m_smoothAngle; } // crease angle, degrees
+    void SetSmoothAngle(float v) { m_smoothAngle = v; }
+    int GetDivision() const { return m_division; }
+    void SetDivision(int v) { m_division = v; }
+    int GetSubdivisionOn() const { return m_subdivisionOn; }
+    void SetSubdivisionOn(int v) { m_subdivisionOn = v; }
+    int GetSubdivisionCount() const { return m_subdivisionCount; }
+    void SetSubdivisionCount(int v) { m_subdivisionCount = v; }
+    // One patch's net, built on request for the exporters.
+    PatchNet& GetScratchNet() { return m_scratchNet; }
+    // Position in the document's object list, written before the hierarchy is stored.
+    int GetTreeIndex() const { return m_treeIndex; }
+    void SetTreeIndex(int v) { m_treeIndex = v; }
+
+private:
+    template <class Fn> void ForEachChosenNode(Fn fn);
+
+    int m_needsRebuild = 1;
+    int m_fivePointOn = 0;
+    int m_smoothing = 0;
+    CObjList<CPatchVertex> m_vertices;
+    CObjList<CCurve> m_curves;
+    CObjList<CPatch> m_patches;
+    CObjList<CFivePointPatch> m_fivePatches;
+    PatchNet m_scratchNet{};
+    int m_netsDirty = 1;
+    int m_allowHiddenCorners = 0;
+    int m_polygonize = 0;
+    int m_smoothOn = 0;
+    float m_smoothAngle = 89.0f;
+    int m_division = 1;
+    int m_subdivisionOn = 0;
+    int m_subdivisionCount = 2;
+    std::unique_ptr<CSpatchObj> m_mirrorCache; // owned, rebuilt by the mirror builder
+    int m_mirrorDirty = 0;
+    std::unique_ptr<CBaseObj> m_meshCache; // owned, rebuilt by the mesh builder
+    int m_meshDirty = 0;
+    int m_treeIndex = 0;
+};
