@@ -26,6 +26,8 @@ TEST(PatchElementsTest, HiddenPointsAndLinks) {
     a->m_hidden = 1;
     a->SetSelected(1);
     EXPECT_EQ(a->m_selected, 0) << "a hidden point is never selected";
+    EXPECT_EQ(obj.AddVertexLink(nullptr), nullptr);
+    EXPECT_EQ(obj.AddCurvePoint(nullptr), nullptr);
     CCurve* first = AddCurveThrough(obj, {a, b});
     CCurve* second = AddCurveThrough(obj, {b, a});
     a->RemoveLinkToNode(second->m_nodes.GetTail());
@@ -111,6 +113,11 @@ TEST(PatchElementsTest, TriangleNetCollapsesOntoTheThirdCorner) {
     };
     for (int i = 0; i < 16; ++i)
         ExpectVectorNear(GetNetPoint(net, i), expected[i], "P" + std::to_string(i));
+
+    triangle.m_edges[1].m_end = nullptr;
+    net[0] = 42.0f;
+    triangle.BuildNet(net);
+    EXPECT_EQ(net[0], 42.0f) << "an unset edge leaves the net alone";
 }
 
 TEST(PatchElementsTest, FiveSidedReverseAndClear) {
