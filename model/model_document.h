@@ -18,6 +18,8 @@ public:
     virtual double GetNearDistance() const = 0;
     // The OpenGL setting "curve_type": 1 draws curve segments with evaluators.
     virtual int GetCurveType() const = 0;
+    // Size in pixels of the control points drawn in the panes.
+    virtual float GetVertexPointSize() const = 0;
     // The gizmo drawn for a material axis: 0 sphere, 2 cylinder, 4 plane,
     // 8 torus, -1 axes only.
     virtual int GetMaterialAxisShape() const = 0;

@@ -21,11 +21,13 @@ public:
     const CCamera& GetPaneCamera(int view) const override { return cameras[view]; }
     double GetNearDistance() const override { return nearDistance; }
     int GetCurveType() const override { return curveType; }
+    float GetVertexPointSize() const override { return vertexPointSize; }
     int GetMaterialAxisShape() const override { return materialAxisShape; }
 
     CCamera cameras[paneCount];
     double nearDistance = 5.0;
     int curveType = 0;
+    float vertexPointSize = 4.0f;
     int materialAxisShape = 4;
 };
 
