@@ -1,5 +1,7 @@
 #include "model/camera.h"
 
+#include "platform/base/c_locale.h"
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -17,6 +19,51 @@ void CCamera::Reset() {
     m_eye.Set(0.0f, 0.0f, -10.0f);
 }
 
+CCamera& CCamera::operator=(const CCamera& other) {
+    m_eye = other.m_eye;
+    m_target = other.m_target;
+    m_roll = other.m_roll;
+    m_angle = other.m_angle;
+    m_projection = other.m_projection;
+    return *this;
+}
+
+void CCamera::SetPreset(int preset) {
+    switch (preset) {
+    case presetTop:
+        m_eye.Set(0.0f, 10.0f, 0.0f);
+        m_projection = parallel;
+        break;
+    case presetPerspective:
+        m_eye.Set(0.0f, 5.0f, -20.0f);
+        m_projection = perspective;
+        m_aspect = std::bit_cast<float>(std::uint32_t{0x3FAAAAAB});
+        break;
+    case presetFront:
+        m_eye.Set(0.0f, 0.0f, -10.0f);
+        m_projection = parallel;
+        break;
+    case presetSide:
+        m_eye.Set(10.0f, 0.0f, 0.0f);
+        m_projection = parallel;
+        break;
+    default:
+        return;
+    }
+    m_target.Set(0.0f, 0.0f, 0.0f);
+    m_angle = 40.0f;
+    m_roll = 0.0f;
+}
+
+CMatrix4 CCamera::GetCameraToWorld() const {
+    CMatrix4 m;
+    m.RotateZ(m_roll);
+    m.RotateX(GetPitch());
+    m.RotateY(GetYaw());
+    m.TranslateBy(m_eye);
+    return m;
+}
+
 CMatrix4 CCamera::GetWorldToCamera() const {
     CMatrix4 m;
     m.Translate(-m_eye.GetX(), -m_eye.GetY(), -m_eye.GetZ());
@@ -24,6 +71,83 @@ CMatrix4 CCamera::GetWorldToCamera() const {
     m.RotateX(-GetPitch());
     m.RotateZ(-m_roll);
     return m;
+}
+
+CVector3 CCamera::GetUpVector() const {
+    const CVector3 d = m_target - m_eye;
+    CMatrix4 m;
+    m.RotateZ(m_roll);
+    m.RotateX(d.GetElevation());
+    m.RotateY(d.GetAzimuth());
+    return TransformPoint(CVector3(0.0f, 1.0f, 0.0f), m);
+}
+
+bool CCamera::IsTopView() const {
+    return IsParallel() && m_eye.GetX() == m_target.GetX() && m_eye.GetZ() == m_target.GetZ();
+}
+
+bool CCamera::IsFrontView() const {
+    return IsParallel() && m_eye.GetX() == m_target.GetX() && m_eye.GetY() == m_target.GetY();
+}
+
+bool CCamera::IsSideView() const {
+    return IsParallel() && m_eye.GetY() == m_target.GetY() && m_eye.GetZ() == m_target.GetZ();
+}
+
+void CCamera::PlaceEyeAlong(const CVector3& axis) {
+    float r = (m_eye - m_target).Length();
+    if (r == 0.0f)
+        r = 10.0f;
+    m_eye = m_target + axis * r;
+    m_projection = parallel;
+}
+
+void CCamera::SetTopView() {
+    PlaceEyeAlong(CVector3(0.0f, 1.0f, 0.0f));
+}
+
+void CCamera::SetFrontView() {
+    PlaceEyeAlong(CVector3(0.0f, 0.0f, -1.0f));
+}
+
+void CCamera::SetSideView() {
+    PlaceEyeAlong(CVector3(1.0f, 0.0f, 0.0f));
+}
+
+CVector3 CCamera::ScreenDeltaToWorld(int dx, int dy, float depth, int paneWidth, int paneHeight) const {
+    if (paneWidth <= 0 || paneHeight <= 0 || depth == 0.0f)
+        return CVector3();
+    const double w = paneWidth;
+    const double h = paneHeight;
+    const double t = std::tan(static_cast<double>(m_angle / 2.0f) / 180.0 * 3.1415927f) * depth;
+    double halfW, halfH;
+    if (m_angleSpansWidth) {
+        halfW = t;
+        halfH = t * h / w;
+    } else {
+        halfH = t;
+        halfW = t * w / h;
+    }
+    return CVector3(static_cast<float>(dx * 2.0 * halfW / w), static_cast<float>(dy * 2.0 * halfH / h), 0.0f);
+}
+
+namespace {
+
+float RoundTo4Decimals(float v) {
+    float rounded = v;
+    qf::ParseFloat(qf::FormatC("%0.4f", v), rounded);
+    return rounded;
+}
+
+CVector3 RoundTo4Decimals(const CVector3& v) {
+    return CVector3(RoundTo4Decimals(v.GetX()), RoundTo4Decimals(v.GetY()), RoundTo4Decimals(v.GetZ()));
+}
+
+} // namespace
+
+void CCamera::RoundCoordinates() {
+    m_eye = RoundTo4Decimals(m_eye);
+    m_target = RoundTo4Decimals(m_target);
 }
 
 namespace {

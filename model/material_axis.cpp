@@ -1,5 +1,6 @@
 // The material-axis gizmo of a scene object.
 #include "model/base_obj.h"
+#include "model/gl_scope.h"
 #include "model/model_document.h"
 
 #include <GL/gl.h>
@@ -9,14 +10,6 @@ namespace {
 
 // The shape a document starts with, used when there is none.
 constexpr int kDefaultShape = 4;
-
-class GlMatrixScope {
-public:
-    GlMatrixScope() { glPushMatrix(); }
-    ~GlMatrixScope() { glPopMatrix(); }
-    GlMatrixScope(const GlMatrixScope&) = delete;
-    GlMatrixScope& operator=(const GlMatrixScope&) = delete;
-};
 
 // The unit circle in the XZ plane, 20 points.
 void DrawCircle() {

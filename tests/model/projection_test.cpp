@@ -63,7 +63,12 @@ TEST(CameraTest, ProjectsKnownPointsForBothKindsAndSpans) {
         {"parallel ignores depth", PaneCamera(1, top, 0), {1, -50, 0}, 113, 50},
     };
     for (const Case& c : cases) {
-        scope.doc.cameras[1] = c.camera;
+        // Assignment takes the view only; the pane keeps its own size and span.
+        CCamera& pane = scope.doc.cameras[1];
+        pane = c.camera;
+        pane.m_viewportWidth = c.camera.m_viewportWidth;
+        pane.m_viewportHeight = c.camera.m_viewportHeight;
+        pane.m_angleSpansWidth = c.camera.m_angleSpansWidth;
         const CIntPair pixel = c.point.ProjectToScreen(1);
         EXPECT_EQ(pixel.m_x, c.x) << c.name;
         EXPECT_EQ(pixel.m_y, c.y) << c.name;

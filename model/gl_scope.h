@@ -1,0 +1,12 @@
+#pragma once
+// Scope objects for OpenGL state, so no push/pop pair spans an early return.
+// They need a current context.
+#include <GL/gl.h>
+
+class GlMatrixScope {
+public:
+    GlMatrixScope() { glPushMatrix(); }
+    ~GlMatrixScope() { glPopMatrix(); }
+    GlMatrixScope(const GlMatrixScope&) = delete;
+    GlMatrixScope& operator=(const GlMatrixScope&) = delete;
+};
