@@ -1,0 +1,134 @@
+#include "app/object_tree.h"
+
+#include "platform/base/archive.h"
+
+#include <limits>
+#include <vector>
+
+namespace {
+
+const char* const kFolderTag = "fl";
+const char* const kObjectTag = "po";
+
+// Only patch objects and folders take part in the tree record.
+bool IsTreeNode(const CBaseObj* node) {
+    return node->GetObjType() == objTypePatch || node->GetObjType() == objTypeFolder;
+}
+
+int CountTreeNodes(const CRefList<CBaseObj>& nodes) {
+    int n = 0;
+    for (const CBaseObj* node : nodes)
+        n += IsTreeNode(node) ? 1 : 0;
+    return n;
+}
+
+void WriteNodes(CArchive& ar, const CRefList<CBaseObj>& nodes) {
+    ar << int32_t{CountTreeNodes(nodes)};
+    for (const CBaseObj* node : nodes) {
+        if (node->GetObjType() == objTypeFolder) {
+            const auto* folder = static_cast<const CFolderObj*>(node);
+            ar << CString(kFolderTag) << int32_t{folder->GetTreeIndex()};
+            WriteNodes(ar, folder->GetMembers());
+        } else if (node->GetObjType() == objTypePatch) {
+            ar << CString(kObjectTag) << int32_t{static_cast<const CSpatchObj*>(node)->GetTreeIndex()};
+        }
+    }
+}
+
+template <class T> std::vector<T*> ToVector(const CObjList<T>& list) {
+    std::vector<T*> items;
+    items.reserve(list.GetCount());
+    for (T* item : list)
+        items.push_back(item);
+    return items;
+}
+
+class CTreeReader {
+public:
+    CTreeReader(CArchive& ar, CFolderList& tree, const CObjList<CSpatchObj>& objects,
+                const CObjList<CFolderObj>& folders)
+        : m_ar(ar), m_tree(tree), m_objects(ToVector(objects)), m_folders(ToVector(folders)) {}
+
+    void ReadNodes(CFolderObj* parent, int depth) {
+        if (depth > CFolderList::maxReadDepth)
+            m_ar.Fail(CArchiveException::badSchema, "object tree nested too deeply");
+        const int count = m_ar.ReadCount(std::numeric_limits<int>::max());
+        for (int i = 0; i < count; ++i)
+            ReadNode(parent, depth);
+    }
+
+private:
+    template <class T> T* Lookup(const std::vector<T*>& items, const char* what) {
+        int32_t index = 0;
+        m_ar >> index;
+        if (index < 0 || index >= static_cast<int>(items.size()))
+            m_ar.Fail(CArchiveException::badSchema, std::string("object tree names ") + what + " " +
+                                                        std::to_string(index) + " of " +
+                                                        std::to_string(items.size()));
+        return items[index];
+    }
+
+    void ReadNode(CFolderObj* parent, int depth) {
+        CString tag;
+        m_ar >> tag;
+        if (tag == kObjectTag) {
+            m_tree.MoveIntoFolder(Lookup(m_objects, "object"), parent);
+        } else if (tag == kFolderTag) {
+            CFolderObj* folder = Lookup(m_folders, "folder");
+            m_tree.MoveIntoFolder(folder, parent);
+            ReadNodes(folder, depth + 1);
+        }
+    }
+
+    CArchive& m_ar;
+    CFolderList& m_tree;
+    std::vector<CSpatchObj*> m_objects;
+    std::vector<CFolderObj*> m_folders;
+};
+
+} // namespace
+
+bool CanMoveIntoFolder(const CBaseObj* obj, const CBaseObj* folder) {
+    if (!obj || obj == folder || obj->GetParentFolder() == folder)
+        return false;
+    if (folder && folder->GetObjType() != objTypeFolder)
+        return false;
+    for (const CBaseObj* up = folder; up; up = up->GetParentFolder())
+        if (up == obj)
+            return false;
+    return true;
+}
+
+void CFolderList::MoveIntoFolder(CBaseObj* obj, CBaseObj* folder) {
+    if (!CanMoveIntoFolder(obj, folder))
+        return;
+    if (CFolderObj* oldParent = obj->GetParentFolder()) {
+        while (oldParent->GetMembers().Remove(obj)) {
+        }
+    } else {
+        while (m_root.Remove(obj)) {
+        }
+    }
+    auto* target = static_cast<CFolderObj*>(folder);
+    obj->SetParentFolder(target);
+    if (target)
+        target->GetMembers().AddTail(obj);
+    else
+        m_root.AddTail(obj);
+}
+
+void CFolderList::WriteTree(CArchive& ar, CObjList<CSpatchObj>& objects,
+                            CObjList<CFolderObj>& folders) const {
+    int i = 0;
+    for (CSpatchObj* obj : objects)
+        obj->SetTreeIndex(i++);
+    i = 0;
+    for (CFolderObj* folder : folders)
+        folder->SetTreeIndex(i++);
+    WriteNodes(ar, m_root);
+}
+
+void CFolderList::ReadTree(CArchive& ar, const CObjList<CSpatchObj>& objects,
+                           const CObjList<CFolderObj>& folders) {
+    CTreeReader(ar, *this, objects, folders).ReadNodes(nullptr, 0);
+}
