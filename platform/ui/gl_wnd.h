@@ -1,0 +1,47 @@
+#pragma once
+// The window of an OpenGL pane: a CWnd whose native window is a GL canvas
+// with a context of its own (RGBA, double buffer, 32 depth bits asked for,
+// 24 accepted). Drawing code sees only CGlSurface, which the off-screen
+// surface of the `gl` tests implements as well.
+#include "platform/base/gl_surface.h"
+#include "platform/ui/wnd.h"
+
+#include <functional>
+#include <memory>
+
+class wxGLCanvas;
+class wxGLContext;
+
+class CGlWnd : public CWnd, public CGlSurface {
+public:
+    CGlWnd();
+    ~CGlWnd() override;
+
+    // Makes this pane's context current on its canvas. The context is made
+    // on the first call once the canvas is on screen; false before that.
+    bool MakeCurrent() override;
+    // Shows the back buffer; a pending overlay is drawn into it first.
+    void SwapBuffers() override;
+    int GetWidth() const override;
+    int GetHeight() const override;
+    // Depth bits of the pixel format the canvas got.
+    int GetDepthBits() const { return m_depthBits; }
+
+    // Draws over the current picture: repaints the whole pane now and calls
+    // `overlay`, with the context current, after the paint's own drawing and
+    // before the picture is shown. A later paint does not draw it again.
+    void DrawOverCurrentPicture(std::function<void()> overlay);
+
+protected:
+    wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;
+    // GL paints every pixel.
+    BOOL OnEraseBkgnd(CDC* dc) override;
+    void OnDestroy() override;
+
+private:
+    wxGLCanvas* Canvas() const;
+
+    std::unique_ptr<wxGLContext> m_context;
+    std::function<void()> m_overlay;
+    int m_depthBits = 0;
+};
