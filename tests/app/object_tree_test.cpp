@@ -3,217 +3,143 @@
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace {
 
-// A scene's object and folder lists with a hierarchy over them, every node
-// created at the top level as the document creates them.
+// Object and folder lists with a hierarchy over them, every node created at
+// the top level as the document creates them.
 struct Scene {
-    explicit Scene(int objectCount, int folderCount) {
-        for (int i = 0; i < objectCount; ++i) {
-            CSpatchObj* obj = objects.Emplace();
-            obj->SetName(CString("obj") + std::to_string(i));
-            tree.AddRoot(obj);
-        }
-        for (int i = 0; i < folderCount; ++i) {
-            CFolderObj* folder = folders.Emplace();
-            folder->SetName(CString("folder") + std::to_string(i));
-            folder->SetKey(CString("folder") + std::to_string(i));
-            tree.AddRoot(folder);
+    Scene() {
+        for (int i = 0; i < 3; ++i) {
+            tree.AddRoot(objects.Emplace());
+            objects.GetTail()->SetName(CString("o") + std::to_string(i));
+            tree.AddRoot(folders.Emplace());
+            folders.GetTail()->SetName(CString("F") + std::to_string(i));
+            folders.GetTail()->SetKey(CString("folder") + std::to_string(i));
         }
     }
-    CSpatchObj* Obj(int i) const { return objects.GetAtIndex(i); }
-    CFolderObj* Folder(int i) const { return folders.GetAtIndex(i); }
+    CSpatchObj* O(int i) const { return objects.GetAtIndex(i); }
+    CFolderObj* F(int i) const { return folders.GetAtIndex(i); }
+    // The tree as text, a folder's members in brackets; every member's parent
+    // must be the folder listing it.
+    std::string Describe(const CRefList<CBaseObj>& nodes, const CFolderObj* parent = nullptr) const {
+        std::string text;
+        for (const CBaseObj* node : nodes) {
+            EXPECT_EQ(node->GetParentFolder(), parent) << node->GetName().str();
+            text += (text.empty() ? "" : " ") + node->GetName().str();
+            if (const auto* folder =
+                    node->GetObjType() == objTypeFolder ? static_cast<const CFolderObj*>(node) : nullptr)
+                text += "[" + Describe(folder->GetMembers(), folder) + "]";
+        }
+        return text;
+    }
+    std::string Describe() const { return Describe(tree.GetRoot()); }
 
     CObjList<CSpatchObj> objects;
     CObjList<CFolderObj> folders;
     CFolderList tree;
 };
 
-// The tree as text: names, a folder's members in brackets.
-std::string Describe(const CRefList<CBaseObj>& nodes) {
-    std::string text;
-    for (const CBaseObj* node : nodes) {
-        text += (text.empty() ? "" : " ") + node->GetName().str();
-        if (node->GetObjType() == objTypeFolder)
-            text += "[" + Describe(static_cast<const CFolderObj*>(node)->GetMembers()) + "]";
-    }
-    return text;
-}
-
-// Every member's parent is the folder that lists it; top-level nodes have none.
-void ExpectParentsConsistent(const CRefList<CBaseObj>& nodes, const CFolderObj* parent) {
-    for (const CBaseObj* node : nodes) {
-        EXPECT_EQ(node->GetParentFolder(), parent) << node->GetName().str();
-        EXPECT_EQ(node->GetParentKey(), parent ? parent->GetKey() : CString());
-        if (node->GetObjType() == objTypeFolder)
-            ExpectParentsConsistent(static_cast<const CFolderObj*>(node)->GetMembers(),
-                                    static_cast<const CFolderObj*>(node));
-    }
-}
-
-// The record as the layout gives it, built by hand.
-class RecordBytes {
-public:
-    RecordBytes& Int(int32_t v) {
-        m_ar << v;
-        return *this;
-    }
-    RecordBytes& Text(const char* text) {
-        m_ar << CString(text);
-        return *this;
-    }
-    RecordBytes& Tag(const char* tag, int32_t index) {
-        m_ar << CString(tag) << index;
-        return *this;
-    }
-    std::string Bytes() const { return m_ar.GetBytes(); }
-
-private:
-    CArchive m_ar;
+// Record bytes built by hand from the layout.
+struct Bytes {
+    Bytes& Int(int32_t v) { return ar << v, *this; }
+    Bytes& Tag(const char* tag, int32_t index) { return ar << CString(tag) << index, *this; }
+    CArchive ar;
 };
 
 } // namespace
 
-TEST(ObjectTreeTest, MovesKeepOneNodeInOnePlace) {
-    Scene s(3, 3);
-    CFolderObj* a = s.Folder(0);
-    CFolderObj* b = s.Folder(1);
-    s.tree.MoveIntoFolder(b, a);
-    s.tree.MoveIntoFolder(s.Obj(0), b);
-    EXPECT_EQ(Describe(s.tree.GetRoot()), "obj1 obj2 folder0[folder1[obj0]] folder2[]");
+TEST(ObjectTreeTest, MovesKeepTheTreeFreeOfCycles) {
+    Scene s;
+    s.tree.MoveIntoFolder(s.F(1), s.F(0));
+    s.tree.MoveIntoFolder(s.O(0), s.F(1));
+    s.tree.MoveIntoFolder(s.F(0), s.F(2));
+    EXPECT_EQ(s.Describe(), "o1 o2 F2[F0[F1[o0]]]") << "a folder moves with its subtree";
+    EXPECT_EQ(s.O(0)->GetParentKey(), "folder1");
+    s.F(2)->SetShow(0);
+    EXPECT_EQ(s.O(0)->IsShownEffective(), 0) << "hidden through an ancestor";
 
-    s.tree.MoveIntoFolder(a, s.Folder(2));
-    EXPECT_EQ(Describe(s.tree.GetRoot()), "obj1 obj2 folder2[folder0[folder1[obj0]]]")
-        << "a folder moves with its whole subtree";
-    EXPECT_EQ(s.Obj(0)->GetParentKey(), "folder1");
-    EXPECT_EQ(s.Obj(0)->IsShownEffective(), 1);
-    s.Folder(2)->SetShow(0);
-    EXPECT_EQ(s.Obj(0)->IsShownEffective(), 0) << "hidden through an ancestor";
-
-    s.tree.MoveIntoFolder(s.Obj(0), nullptr);
-    EXPECT_EQ(Describe(s.tree.GetRoot()), "obj1 obj2 folder2[folder0[folder1[]]] obj0");
-    EXPECT_EQ(s.Obj(0)->IsShownEffective(), 1);
-    ExpectParentsConsistent(s.tree.GetRoot(), nullptr);
-}
-
-TEST(ObjectTreeTest, RefusedMovesChangeNothing) {
-    Scene s(2, 3);
-    s.tree.MoveIntoFolder(s.Folder(1), s.Folder(0));
-    s.tree.MoveIntoFolder(s.Folder(2), s.Folder(1));
-    s.tree.MoveIntoFolder(s.Obj(0), s.Folder(0));
-    s.tree.MoveIntoFolder(s.Obj(1), s.Folder(0));
-    const std::string before = Describe(s.tree.GetRoot());
-    ASSERT_EQ(before, "folder0[folder1[folder2[]] obj0 obj1]");
+    const std::string before = s.Describe();
     struct Case {
         const char* name;
-        CBaseObj* obj;
-        CBaseObj* folder;
-    } cases[] = {
-        {"into itself", s.Folder(0), s.Folder(0)},
-        {"into its own member", s.Folder(0), s.Folder(1)},
-        {"into a grandchild", s.Folder(0), s.Folder(2)},
-        {"into a patch object", s.Folder(2), s.Obj(1)},
-        {"where it already is", s.Obj(0), s.Folder(0)},
-        {"top level to the top level", s.Folder(0), nullptr},
-        {"no object", nullptr, s.Folder(0)},
+        CBaseObj *obj, *folder;
+    } refused[] = {
+        {"into itself", s.F(0), s.F(0)},
+        {"into its own member", s.F(2), s.F(1)},
+        {"into a patch object", s.F(1), s.O(1)},
+        {"where it already is", s.O(0), s.F(1)},
+        {"top level to top level", s.O(1), nullptr},
+        {"no object", nullptr, s.F(0)},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : refused) {
         EXPECT_FALSE(CanMoveIntoFolder(c.obj, c.folder)) << c.name;
         s.tree.MoveIntoFolder(c.obj, c.folder);
-        EXPECT_EQ(Describe(s.tree.GetRoot()), before) << c.name << " (obj0 was not re-appended)";
+        EXPECT_EQ(s.Describe(), before) << c.name;
     }
-    ExpectParentsConsistent(s.tree.GetRoot(), nullptr);
+    s.tree.MoveIntoFolder(s.O(0), nullptr);
+    EXPECT_EQ(s.Describe(), "o1 o2 F2[F0[F1[]]] o0");
+    EXPECT_EQ(s.O(0)->IsShownEffective(), 1);
+    EXPECT_EQ(s.O(0)->GetParentKey(), "");
 }
 
-TEST(ObjectTreeTest, WritesTheTreeDepthFirst) {
-    // Root: F, then object 1; F holds objects 0 and 2.
-    Scene s(3, 1);
-    s.tree.MoveIntoFolder(s.Obj(0), s.Folder(0));
-    s.tree.MoveIntoFolder(s.Obj(2), s.Folder(0));
-    s.tree.RemoveFromRoot(s.Obj(1));
-    s.tree.AddRoot(s.Obj(1));
-    ASSERT_EQ(Describe(s.tree.GetRoot()), "folder0[obj0 obj2] obj1");
-    CArchive out;
-    s.tree.WriteTree(out, s.objects, s.folders);
-    EXPECT_EQ(out.GetBytes(),
-              RecordBytes().Int(2).Tag("fl", 0).Int(2).Tag("po", 0).Tag("po", 2).Tag("po", 1).Bytes());
-}
-
-TEST(ObjectTreeTest, ReadingRestoresTheTree) {
-    Scene saved(4, 3);
-    saved.tree.MoveIntoFolder(saved.Folder(2), saved.Folder(0));
-    saved.tree.MoveIntoFolder(saved.Obj(3), saved.Folder(2));
-    saved.tree.MoveIntoFolder(saved.Obj(0), saved.Folder(1));
-    saved.tree.MoveIntoFolder(saved.Obj(1), saved.Folder(0));
+TEST(ObjectTreeTest, WritesDepthFirstAndReadsBack) {
+    Scene saved;
+    // Root: F0 holding o0 and o2, then o1; the other folders inside o-less F2.
+    saved.tree.MoveIntoFolder(saved.O(0), saved.F(0));
+    saved.tree.MoveIntoFolder(saved.O(2), saved.F(0));
+    saved.tree.MoveIntoFolder(saved.F(1), saved.F(2));
+    saved.tree.RemoveFromRoot(saved.F(2));
+    saved.tree.RemoveFromRoot(saved.O(1));
+    saved.tree.AddRoot(saved.O(1));
+    saved.tree.MoveIntoFolder(saved.F(2), saved.F(0));
+    ASSERT_EQ(saved.Describe(), "F0[o0 o2 F2[F1[]]] o1");
     CArchive out;
     saved.tree.WriteTree(out, saved.objects, saved.folders);
+    Bytes expected;
+    expected.Int(2).Tag("fl", 0).Int(3).Tag("po", 0).Tag("po", 2).Tag("fl", 2).Int(1).Tag("fl", 1).Int(0).Tag(
+        "po", 1);
+    EXPECT_EQ(out.GetBytes(), expected.ar.GetBytes());
 
-    Scene loaded(4, 3);
+    Scene loaded;
     CArchive in(out.GetBytes());
     loaded.tree.ReadTree(in, loaded.objects, loaded.folders);
     EXPECT_TRUE(in.AtEnd());
-    EXPECT_EQ(Describe(loaded.tree.GetRoot()), Describe(saved.tree.GetRoot()));
-    ExpectParentsConsistent(loaded.tree.GetRoot(), nullptr);
+    EXPECT_EQ(loaded.Describe(), "F0[o0 o2 F2[F1[]]] o1");
 }
 
 TEST(ObjectTreeTest, DamagedRecordsThrow) {
+    auto nested = [](int depth) {
+        Bytes b;
+        b.Int(1);
+        for (int i = 0; i < depth; ++i)
+            b.Tag("fl", 0).Int(1);
+        b.Tag("po", 0);
+        return b.ar.GetBytes();
+    };
     struct Case {
         const char* name;
         std::string bytes;
     } cases[] = {
-        {"object index past the end", RecordBytes().Int(1).Tag("po", 2).Bytes()},
-        {"negative folder index", RecordBytes().Int(1).Tag("fl", -1).Int(0).Bytes()},
-        {"negative count", RecordBytes().Int(-1).Bytes()},
-        {"count beyond the stream", RecordBytes().Int(1000).Tag("po", 0).Bytes()},
-        {"member count beyond the stream", RecordBytes().Int(1).Tag("fl", 0).Int(50).Bytes()},
-        {"truncated", RecordBytes().Int(2).Tag("po", 0).Bytes()},
+        {"object index past the end", Bytes().Int(1).Tag("po", 3).ar.GetBytes()},
+        {"negative folder index", Bytes().Int(1).Tag("fl", -1).Int(0).ar.GetBytes()},
+        {"negative count", Bytes().Int(-1).ar.GetBytes()},
+        {"member count beyond the stream", Bytes().Int(1).Tag("fl", 0).Int(50).ar.GetBytes()},
+        {"truncated", Bytes().Int(2).Tag("po", 0).ar.GetBytes()},
+        {"nested beyond the limit", nested(CFolderList::maxReadDepth + 1)},
     };
     for (const Case& c : cases) {
-        Scene s(2, 1);
+        Scene s;
         CArchive in(c.bytes);
         EXPECT_THROW(s.tree.ReadTree(in, s.objects, s.folders), CArchiveException) << c.name;
     }
-}
-
-TEST(ObjectTreeTest, NestingBeyondTheLimitIsADamagedFile) {
-    // One folder named again and again inside itself: each repeat is a refused
-    // move, but the nesting alone must not run away with the reader.
-    auto nested = [](int depth) {
-        RecordBytes bytes;
-        bytes.Int(1);
-        for (int i = 0; i < depth; ++i)
-            bytes.Tag("fl", 0).Int(1);
-        bytes.Tag("po", 0);
-        return bytes.Bytes();
-    };
-    {
-        Scene s(1, 1);
-        CArchive in(nested(CFolderList::maxReadDepth));
-        s.tree.ReadTree(in, s.objects, s.folders);
-        EXPECT_EQ(Describe(s.tree.GetRoot()), "folder0[obj0]");
-    }
-    Scene s(1, 1);
-    CArchive in(nested(CFolderList::maxReadDepth + 1));
-    EXPECT_THROW(s.tree.ReadTree(in, s.objects, s.folders), CArchiveException);
-}
-
-TEST(ObjectTreeTest, UnknownTagsAndRepeatsAreTolerated) {
-    Scene s(2, 2);
-    // An unknown tag reads nothing more; a node named twice ends where the
-    // last record puts it.
-    CArchive in(RecordBytes()
-                    .Int(3)
-                    .Tag("fl", 0)
-                    .Int(1)
-                    .Tag("po", 0)
-                    .Text("??")
-                    .Tag("fl", 1)
-                    .Int(1)
-                    .Tag("po", 0)
-                    .Bytes());
+    // At the limit, one folder named inside itself again and again is only a
+    // chain of refused moves; an unknown tag reads nothing more.
+    Scene s;
+    CArchive in(nested(CFolderList::maxReadDepth));
     s.tree.ReadTree(in, s.objects, s.folders);
-    EXPECT_TRUE(in.AtEnd());
-    EXPECT_EQ(Describe(s.tree.GetRoot()), "obj1 folder0[] folder1[obj0]");
+    EXPECT_EQ(s.Describe(), "F0[o0] o1 F1[] o2 F2[]");
+    CArchive unknown(Bytes().Int(2).Tag("??", 0).ar.GetBytes().substr(0, 7) +
+                     Bytes().Tag("po", 1).ar.GetBytes());
+    s.tree.ReadTree(unknown, s.objects, s.folders);
+    EXPECT_TRUE(unknown.AtEnd());
 }
