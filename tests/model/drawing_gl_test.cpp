@@ -34,16 +34,7 @@ bool LitNear(const Image& image, float x, float y, uint32_t colour) {
 class DrawingGlTest : public qf::test::GlFixture {
 protected:
     // A pane whose GL units are its pixels, cleared to black.
-    void SetUp() override {
-        MakeSurface(kSize, kSize);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(0, kSize, 0, kSize, -100, 100);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-    }
+    void SetUp() override { MakePixelSurface(kSize, kSize); }
 
     ScopedStandInDocument m_scope;
 };

@@ -5,6 +5,7 @@
 #include "support/osmesa_surface.h"
 #include "support/temp_dir.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <memory>
@@ -20,6 +21,19 @@ protected:
         if (!m_surface->IsValid())
             ADD_FAILURE() << "OSMesa context could not be created";
         return *m_surface;
+    }
+    // The same, cleared to black, with GL units that are its pixels: x right
+    // and y up from the lower left corner, z from -100 to 100.
+    OsMesaSurface& MakePixelSurface(int width, int height) {
+        OsMesaSurface& surface = MakeSurface(width, height);
+        glClearColor(0, 0, 0, 1);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(0, width, 0, height, -100, 100);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        return surface;
     }
     Image Pixels() const { return m_surface ? m_surface->ReadPixels() : Image{}; }
 

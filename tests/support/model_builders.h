@@ -1,16 +1,19 @@
 #pragma once
-// Patch objects built for tests, a stand-in for the document the model reads
-// its cameras and display settings from, and checks of vectors and of the
-// link invariants.
+// The shapes of model_shapes.h, a stand-in for the document the model reads
+// its cameras and display settings from, and checks of vectors, of the link
+// invariants and of the patches' orientation.
 // Everything is inline: a test executable lists the model library before the
 // support library, so these helpers are compiled into the tests themselves.
 #include "model/camera.h"
 #include "model/model_document.h"
 #include "model/spatch_obj.h"
+#include "support/model_shapes.h"
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace qf::test {
@@ -55,44 +58,25 @@ public:
     StandInDocument doc;
 };
 
-// A curve through the given points in order, with its nodes and the links
-// from each point back to its node. Handles are not updated.
-inline CCurve* AddCurveThrough(CSpatchObj& obj, const std::vector<CPatchVertex*>& points,
-                               bool closed = false) {
-    CCurve* curve = obj.AddCurve();
-    curve->m_closed = closed ? 1 : 0;
-    for (CPatchVertex* point : points) {
-        CCurvePoint* node = obj.AddCurvePoint(curve);
-        node->m_vertex = point;
-        CVertexLink* link = obj.AddVertexLink(point);
-        link->m_curve = curve;
-        link->m_node = node;
-    }
-    return curve;
-}
-
-// n x n unit cells in the XZ plane (y = 0), points row by row from (0, 0, 0)
-// with x running fastest; n + 1 open curves along X, then n + 1 along Z.
-// Handles are up to date.
-inline std::unique_ptr<CSpatchObj> MakeFlatQuadGrid(int n) {
-    auto obj = std::make_unique<CSpatchObj>();
-    const int side = n + 1;
-    std::vector<CPatchVertex*> points;
-    for (int row = 0; row < side; ++row)
-        for (int column = 0; column < side; ++column)
-            points.push_back(obj->AddVertex(static_cast<float>(column), 0.0f, static_cast<float>(row)));
-    auto addLine = [&](int first, int stride) {
-        std::vector<CPatchVertex*> line;
-        for (int i = 0; i < side; ++i)
-            line.push_back(points[first + i * stride]);
-        AddCurveThrough(*obj, line);
+// Empty when no two patches run along a shared edge the same way, that is
+// when edge-connected patches are oriented alike; otherwise the first edge
+// used twice in one direction.
+inline std::string CheckPatchOrientation(const CSpatchObj& obj) {
+    std::set<std::pair<const CPatchVertex*, const CPatchVertex*>> used;
+    auto walk = [&](auto corner, int sides) -> std::string {
+        for (int k = 0; k < sides; ++k)
+            if (!used.insert({corner(k), corner((k + 1) % sides)}).second)
+                return "the edge from point " + std::to_string(corner(k)->m_index) + " to point " +
+                       std::to_string(corner((k + 1) % sides)->m_index) + " is run the same way twice";
+        return {};
     };
-    for (int row = 0; row < side; ++row)
-        addLine(row * side, 1);
-    for (int column = 0; column < side; ++column)
-        addLine(column, side);
-    obj->UpdateCurveHandles();
-    return obj;
+    for (const CPatch* p : obj.GetPatches())
+        if (std::string fault = walk([p](int k) { return p->GetCorner(k); }, p->m_sides); !fault.empty())
+            return fault;
+    for (const CFivePointPatch* p : obj.GetFivePatches())
+        if (std::string fault = walk([p](int k) { return p->GetCorner(k); }, 5); !fault.empty())
+            return fault;
+    return {};
 }
 
 // Each component within tolerance, naming what is compared when it fails.
