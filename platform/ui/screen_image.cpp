@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <wx/clipbrd.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/image.h>
+#include <wx/utils.h>
 #include <wx/window.h>
+// After the wx headers: X11 defines macros that collide with names in them.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 COLORREF CPixelImage::At(int x, int y) const {
     if (x < 0 || y < 0 || x >= width || y >= height)
@@ -16,30 +18,66 @@ COLORREF CPixelImage::At(int x, int y) const {
     return RGB(rgb[i], rgb[i + 1], rgb[i + 2]);
 }
 
-// GTK 3 cannot read a window's pixels back, but under X11 the screen can be
-// read, and there the window shows what it painted (GL panes included).
-CPixelImage CaptureClientImage(CWnd& wnd) {
+namespace {
+
+// GTK 3 cannot read a window's pixels back, and its screen DC keeps a stale
+// copy of the screen after the first read; the X server reads the screen as
+// it is, GL panes included. Only the part on the screen is read.
+CPixelImage ReadScreen(const CRect& area) {
     CPixelImage image;
+    auto* display = static_cast<Display*>(wxGetDisplay());
+    if (!display)
+        return image;
+    const CRect screen(0, 0, DisplayWidth(display, DefaultScreen(display)),
+                       DisplayHeight(display, DefaultScreen(display)));
+    image.width = area.Width();
+    image.height = area.Height();
+    image.rgb.assign(static_cast<size_t>(image.width) * static_cast<size_t>(image.height) * 3, 0);
+    const CRect visible(std::max(area.left, screen.left), std::max(area.top, screen.top),
+                        std::min(area.right, screen.right), std::min(area.bottom, screen.bottom));
+    if (visible.IsRectEmpty())
+        return image;
+    XImage* pixels = XGetImage(display, DefaultRootWindow(display), visible.left, visible.top,
+                               static_cast<unsigned>(visible.Width()),
+                               static_cast<unsigned>(visible.Height()), AllPlanes, ZPixmap);
+    if (!pixels)
+        return image;
+    const auto channel = [](unsigned long pixel, unsigned long mask) {
+        if (!mask)
+            return 0;
+        int shift = 0;
+        while (!((mask >> shift) & 1))
+            ++shift;
+        const unsigned long max = mask >> shift;
+        return static_cast<int>(((pixel & mask) >> shift) * 255 / max);
+    };
+    for (int y = 0; y < visible.Height(); ++y)
+        for (int x = 0; x < visible.Width(); ++x) {
+            const unsigned long pixel = XGetPixel(pixels, x, y);
+            const size_t i =
+                (static_cast<size_t>(y + visible.top - area.top) * static_cast<size_t>(image.width) +
+                 static_cast<size_t>(x + visible.left - area.left)) *
+                3;
+            image.rgb[i] = static_cast<std::uint8_t>(channel(pixel, pixels->red_mask));
+            image.rgb[i + 1] = static_cast<std::uint8_t>(channel(pixel, pixels->green_mask));
+            image.rgb[i + 2] = static_cast<std::uint8_t>(channel(pixel, pixels->blue_mask));
+        }
+    XDestroyImage(pixels);
+    return image;
+}
+
+} // namespace
+
+CPixelImage CaptureClientImage(CWnd& wnd) {
     wxWindow* native = wnd.GetNativeWindow();
     if (!native)
-        return image;
+        return CPixelImage{};
     wnd.UpdateWindow();
     const wxSize size = native->GetClientSize();
     if (size.x <= 0 || size.y <= 0)
-        return image;
+        return CPixelImage{};
     const wxPoint origin = native->ClientToScreen(wxPoint(0, 0));
-    wxBitmap bitmap(size.x, size.y, 24);
-    {
-        wxMemoryDC memory(bitmap);
-        wxScreenDC screen;
-        memory.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);
-    }
-    const wxImage picture = bitmap.ConvertToImage();
-    image.width = size.x;
-    image.height = size.y;
-    const unsigned char* data = picture.GetData();
-    image.rgb.assign(data, data + static_cast<size_t>(size.x) * static_cast<size_t>(size.y) * 3);
-    return image;
+    return ReadScreen(CRect(CPoint(origin.x, origin.y), CSize(size.x, size.y)));
 }
 
 BOOL CopyImageToClipboard(const CPixelImage& image) {

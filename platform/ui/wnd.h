@@ -133,7 +133,8 @@ public:
     // Painting happens only in WM_PAINT; these ask for it.
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(const CRect* rect, BOOL erase = TRUE);
-    // With RDW_UPDATENOW the window has painted when this returns.
+    // With RDW_UPDATENOW a window on screen has painted when this returns
+    // (a window created in this turn of the event loop paints in the next).
     BOOL RedrawWindow(const CRect* rect = nullptr, std::nullptr_t region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void UpdateWindow();
@@ -222,6 +223,12 @@ private:
     bool m_paintPending = false; // invalidated since the last paint
     bool m_skipErase = false;    // and every invalidation said "no erase"
     bool m_destroying = false;
+    // The last WM_MOUSEMOVE delivered from wx, to drop repeats at the same place.
+    struct {
+        bool valid = false;
+        CPoint point;
+        UINT flags = 0;
+    } m_lastMove;
     std::map<UINT_PTR, std::unique_ptr<wxTimer>> m_timers;
 };
 

@@ -103,7 +103,11 @@ void CWndEvents::Connect(CWnd& wnd) {
             w->m_paintDC = outer;
     });
     native->Bind(wxEVT_ERASE_BACKGROUND, [](wxEraseEvent&) {});
-    native->Bind(wxEVT_SIZE, [h](wxSizeEvent&) {
+    native->Bind(wxEVT_SIZE, [h, native](wxSizeEvent& event) {
+        // Controls lay themselves out in wx's own size handling; a frame's
+        // would stretch its only child over the client area.
+        if (!native->IsTopLevel())
+            event.Skip();
         if (CWnd* w = CWnd::FromHandle(h))
             w->ReportSize();
     });
@@ -129,6 +133,13 @@ void CWndEvents::Connect(CWnd& wnd) {
                     MAKELPARAM(static_cast<unsigned>(screen.x), static_cast<unsigned>(screen.y)));
             return;
         }
+        // The toolkit repeats motion at one place when the pointer crosses
+        // windows during a capture; a move that moved nothing is no message.
+        const CPoint point(event.GetX(), event.GetY());
+        if (message == WM_MOUSEMOVE && w->m_lastMove.valid && w->m_lastMove.point == point &&
+            w->m_lastMove.flags == flags)
+            return;
+        w->m_lastMove = {message == WM_MOUSEMOVE, point, flags};
         // As on every mouse message the cursor is chosen first, unless a
         // window holds the capture.
         if (!CWnd::GetCapture()) {
@@ -137,7 +148,7 @@ void CWndEvents::Connect(CWnd& wnd) {
                 return;
         }
         Deliver(*w, event, message, flags,
-                MAKELPARAM(static_cast<unsigned>(event.GetX()), static_cast<unsigned>(event.GetY())));
+                MAKELPARAM(static_cast<unsigned>(point.x), static_cast<unsigned>(point.y)));
     };
     for (const wxEventTypeTag<wxMouseEvent>& type :
          {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP, wxEVT_LEFT_DCLICK, wxEVT_RIGHT_DOWN, wxEVT_RIGHT_UP,
