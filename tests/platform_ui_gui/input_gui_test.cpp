@@ -84,6 +84,9 @@ TEST_F(MouseGuiTest, ClickReachesTheWindowUnderThePointerInClientPixels) {
     ASSERT_FALSE(cursor.empty());
     EXPECT_EQ(HandleFromParam(cursor.back().wParam), b.GetSafeHwnd());
     EXPECT_EQ(LOWORD(cursor.back().lParam), HTCLIENT);
+    const auto asked = frame.Received(WM_SETCURSOR);
+    ASSERT_FALSE(asked.empty()) << "unhandled, the parent is asked";
+    EXPECT_EQ(HandleFromParam(asked.back().wParam), b.GetSafeHwnd());
 }
 
 TEST_F(MouseGuiTest, CapturedDragReportsPointsOutsideAsNegative) {
