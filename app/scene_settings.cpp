@@ -60,7 +60,7 @@ int CPostProcessData::Store(CArchive& ar) const {
     for (float v : m_findEdges)
         ar << v;
     ar << m_findEdgesColor;
-    // A closing word older readers expect; its value carries nothing.
+    // A closing word, always 1; readers skip its value.
     ar << int32_t{1};
     return 1;
 }
