@@ -13,12 +13,8 @@ constexpr int kSize = 64;
 class LightGizmoGlTest : public qf::test::GlFixture {
 protected:
     void SetUp() override {
-        MakeSurface(kSize, kSize);
-        glClearColor(0, 0, 0, 1);
-        glClear(GL_COLOR_BUFFER_BIT);
-        glMatrixMode(GL_PROJECTION);
-        glOrtho(-kSize / 2, kSize / 2, -kSize / 2, kSize / 2, -1000, 1000);
-        glMatrixMode(GL_MODELVIEW);
+        MakePixelSurface(kSize, kSize);
+        glTranslatef(kSize / 2, kSize / 2, 0);
     }
     // Whether a pixel within one of GL position (x, y) has colour rgb (0xRRGGBB).
     bool LitNear(int x, int y, uint32_t rgb = 0xFFFFFF) const {
