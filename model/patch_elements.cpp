@@ -4,11 +4,6 @@
 
 namespace {
 
-// The handle of node on the edge side: handleOut when d is 1, else handleIn.
-const CVector3& Handle(const CCurvePoint* node, int d) {
-    return d ? node->m_handleOut : node->m_handleIn;
-}
-
 template <size_t N> CPatchVertex* CornerOf(const std::array<CNodePair, N>& edges, int sides, int i) {
     if (i < 0 || i >= sides || !edges[i].m_start)
         return nullptr;
@@ -111,6 +106,30 @@ CVector3 CCurve::EvaluateSegment(int i, float t) const {
     return BezierPoint(*a->m_vertex, a->m_handleOut, b->m_handleIn, *b->m_vertex, t);
 }
 
+CVector3 EvaluateNet(const PatchNet& net, float s, float t) {
+    // Cubic Bernstein weights of u.
+    auto weights = [](double u) {
+        const double v = 1.0 - u;
+        return std::array<double, 4>{v * v * v, 3.0 * u * v * v, 3.0 * u * u * v, u * u * u};
+    };
+    const std::array<double, 4> row = weights(t);
+    const std::array<double, 4> column = weights(s);
+    double sum[3] = {0.0, 0.0, 0.0};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            for (int axis = 0; axis < 3; ++axis)
+                sum[axis] += row[r] * column[c] * net[(r * 4 + c) * 3 + axis];
+    return CVector3(static_cast<float>(sum[0]), static_cast<float>(sum[1]), static_cast<float>(sum[2]));
+}
+
+const CVector3& EdgeStartHandle(const CNodePair& edge, int direction) {
+    return direction ? edge.m_start->m_handleOut : edge.m_start->m_handleIn;
+}
+
+const CVector3& EdgeEndHandle(const CNodePair& edge, int direction) {
+    return direction ? edge.m_end->m_handleIn : edge.m_end->m_handleOut;
+}
+
 CPatchVertex* CPatch::GetCorner(int i) const {
     return CornerOf(m_edges, m_sides, i);
 }
@@ -130,8 +149,8 @@ void CPatch::BuildNet(PatchNet& net) const {
     for (int i = 0; i < m_sides; ++i) {
         const CNodePair& edge = m_edges[i];
         p[slots[i][0]] = *edge.m_start->m_vertex;
-        p[slots[i][1]] = Handle(edge.m_start, m_direction[i]);
-        p[slots[i][2]] = Handle(edge.m_end, !m_direction[i]);
+        p[slots[i][1]] = EdgeStartHandle(edge, m_direction[i]);
+        p[slots[i][2]] = EdgeEndHandle(edge, m_direction[i]);
     }
     p[5] = Parallelogram(p[4], p[1], p[0]);
     p[6] = Parallelogram(p[7], p[2], p[3]);

@@ -16,6 +16,7 @@ class CCurve;
 class CCurvePoint;
 class CPatch;
 class CFivePointPatch;
+class CSpatchObj;
 
 // A bicubic control net: 16 points row by row (index = row * 4 + column),
 // each as x, y, z, the layout OpenGL evaluators read.
@@ -23,6 +24,9 @@ using PatchNet = std::array<float, 48>;
 
 CVector3 GetNetPoint(const PatchNet& net, int index);
 void SetNetPoint(PatchNet& net, int index, const CVector3& point);
+// The point at (s, t) of the bicubic Bezier surface of net: s runs along a
+// row (column index), t down a column (row index).
+CVector3 EvaluateNet(const PatchNet& net, float s, float t);
 
 // The same net as 16 vectors.
 struct CControlNet {
@@ -129,6 +133,12 @@ struct CNodePair {
     CCurvePoint* m_end = nullptr;
 };
 
+// The inner control points of a patch edge, next to its start and its end:
+// the start node's handleOut and the end node's handleIn when the edge runs
+// along its curve (direction 1), handleIn and handleOut when it runs against it.
+const CVector3& EdgeStartHandle(const CNodePair& edge, int direction);
+const CVector3& EdgeEndHandle(const CNodePair& edge, int direction);
+
 // A three- or four-sided patch. A quad uses its first net; a triangle is
 // drawn from three nets, one per corner.
 class CPatch {
@@ -151,6 +161,7 @@ public:
     std::array<PatchNet, 3> m_nets{};
 };
 
+// A five-sided patch, drawn from five nets, one per corner.
 class CFivePointPatch {
 public:
     CPatchVertex* GetCorner(int i) const;
@@ -158,6 +169,16 @@ public:
     void Clear() { *this = CFivePointPatch(); }
     void CopyFrom(const CFivePointPatch& other) { *this = other; }
     void Reverse();
+    // Net k covers corner k, the middle points of the edges leaving and
+    // entering it and the patch centre; neighbouring nets share their borders
+    // point for point. Reads only the edges and the nodes and points they name
+    // (the object is not read); a patch with an unset edge keeps its nets.
+    void BuildNets(const CSpatchObj* object);
+    // The unit normal of the triangles (q0, q1, q2) and (q2, q3, q4) together;
+    // the zero vector when they cancel.
+    static CVector3 CornerNormal(const CVector3& q0, const CVector3& q1, const CVector3& q2,
+                                 const CVector3& q3, const CVector3& q4);
+    static void SetNetPoint(int row, int column, PatchNet& net, const CVector3& point);
 
     std::array<CNodePair, 5> m_edges{};
     std::array<CCurve*, 5> m_curves{};

@@ -38,7 +38,7 @@ void CSpatchObj::DeleteAllCurves() {
 
 void CSpatchObj::DeleteAllPatches() {
     m_patches.RemoveAll();
-    m_fivePatches.RemoveAll();
+    DeleteFivePointPatches();
     m_needsRebuild = 0;
 }
 
@@ -201,9 +201,16 @@ CVector3 CSpatchObj::GetCenter() const {
 
 void CSpatchObj::Rebuild() {
     RemoveAllPatches();
+    m_sparePatches = std::move(m_patches);
     DeleteAllPatches();
+    // The search finds a node's neighbours by its number.
     NumberCurves();
     NumberVertices();
+    FindTriPatches();
+    FindQuadPatches();
+    FindFivePointPatches();
+    UnifyOrientation();
+    m_sparePatches.RemoveAll();
     RemoveAllPatches();
     m_needsRebuild = 0;
     m_netsDirty = 1;

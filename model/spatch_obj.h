@@ -10,6 +10,15 @@
 
 #include <memory>
 
+class CArchive;
+
+// What SetFivePointFlag does to the flag of each selected control point.
+enum FivePointFlagOp {
+    fivePointSet = 0,
+    fivePointClear = 1,
+    fivePointInvert = 2,
+};
+
 class CSpatchObj : public CBaseObj {
 public:
     CSpatchObj();
@@ -69,9 +78,32 @@ public:
     CVector3 GetSelectedCenter() const;
     CVector3 GetCenter() const;
 
-    // Drops the patches, numbers the curves and points afresh, clears
+    // Derives the patches from the curve network: every closed cycle of three
+    // or four curve segments, and of five through flagged points when
+    // fivePointOn is set, oriented alike where they share edges. Clears
     // needsRebuild, marks the nets dirty and drops the caches.
     void Rebuild();
+    // The three-sided (four-sided) search alone, appending to the patch list;
+    // the curves and points are numbered first. The control points' patch
+    // back-lists stay filled for a following search; RemoveAllPatches empties them.
+    void FindTriPatchesCall();
+    void FindQuadPatchesCall();
+    // Empties every control point's links, then links each node of each curve,
+    // in order, to its control point again.
+    void RebuildVertexLinks();
+    // Builds the control nets of every patch when they are marked dirty, and
+    // only then: one per quad, three per triangle, five per five-sided patch,
+    // smoothed across shared edges when smoothing is on.
+    void UpdatePatchNets();
+    // Net k of a three- or four-sided patch (a quad has only net 0) at (s, t);
+    // out is left as it was for a null patch or a net the patch lacks.
+    void EvaluateTriPatchNet(CVector3& out, float s, float t, int k, const CPatch* patch) const;
+    // Net k (0..4) of a five-sided patch at (s, t), likewise.
+    void EvaluateFivePatchNet(CVector3& out, float s, float t, int k, const CFivePointPatch* patch) const;
+    int CountTriPatches() const;
+    int CountQuadPatches() const;
+    int CountFivePointPatches() const { return m_fivePatches.GetCount(); }
+    void DeleteFivePointPatches() { m_fivePatches.RemoveAll(); }
     // Derives every node's handles from its neighbours, then marks the nets
     // dirty and drops the caches. Every geometry edit ends with it.
     void UpdateCurveHandles();
@@ -96,6 +128,10 @@ public:
     void SetMirrorDirty(int flag);
     // A non-zero flag deletes the display mesh, here and in the mirrored copy.
     void SetMeshDirty(int flag);
+    // 0 when nothing changed since the mirrored copy was made and it can be
+    // used; otherwise drops the copy and returns 1.
+    int CheckMirrorCache();
+    void InvalidateMesh() { SetMeshDirty(1); }
     int GetMirrorDirty() const { return m_mirrorDirty; }
     int GetMeshDirty() const { return m_meshDirty; }
     CSpatchObj* GetMirrorCache() const { return m_mirrorCache.get(); }
@@ -111,6 +147,24 @@ public:
     // own (other is renumbered), then updates the handles and marks the
     // patches for rebuilding. keepSelection 1 keeps the points' selection.
     void AppendGeometry(CSpatchObj* other, int keepSelection);
+
+    // Five-sided patches may only have corners whose fivePoint flag is set.
+    // Sets, clears or inverts (FivePointFlagOp) the flag of the selected points.
+    void SetFivePointFlag(int op);
+    // Selects the points whose flag equals v and deselects every node.
+    void SelectByFivePointFlag(int v);
+    // Red points, larger, where the fivePoint (visible) flag is set (clear),
+    // yellow ones elsewhere; needs a current OpenGL context.
+    void DrawFivePointVertices() const;
+    void DrawInvisibleVertices() const;
+    int CountFivePointVertices() const;
+    int CountMarkedVertices() const;
+    int CountColouredVertices() const;
+    // The control points' fivePoint flags, marker values and own colours by
+    // point index. Reading replaces them all, or throws CArchiveException on
+    // a damaged record and leaves them as they were.
+    void WriteVertexFlags(CArchive& ar) const;
+    void ReadVertexFlags(CArchive& ar);
 
     int GetNeedsRebuild() const { return m_needsRebuild; }
     void SetNeedsRebuild(int v) { m_needsRebuild = v; }
@@ -143,6 +197,11 @@ public:
 
 private:
     template <class Fn> void ForEachChosenNode(Fn fn);
+    void FindTriPatches();
+    void FindQuadPatches();
+    void FindFivePointPatches();
+    void UnifyOrientation();
+    void SmoothPatchNets();
 
     int m_needsRebuild = 1;
     int m_fivePointOn = 0;
@@ -165,4 +224,9 @@ private:
     std::unique_ptr<CBaseObj> m_meshCache; // owned, rebuilt by the mesh builder
     int m_meshDirty = 0;
     int m_treeIndex = 0;
+    // The patches of the previous search, handed out again by the next one
+    // while Rebuild runs and empty otherwise: a large object then keeps its
+    // patch memory instead of returning it to the system and faulting it in
+    // again on every rebuild.
+    CObjList<CPatch> m_sparePatches;
 };
