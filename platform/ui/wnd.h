@@ -11,6 +11,7 @@
 #include "platform/base/cstring.h"
 #include "platform/base/message.h"
 
+#include <cstddef>
 #include <map>
 #include <memory>
 

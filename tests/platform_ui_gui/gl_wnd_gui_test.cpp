@@ -32,6 +32,56 @@ struct Click {
     int pickedName; // 0 when the pick hit nothing
 };
 
+// Client pixels as GL coordinates, y downwards; around one pixel when picking.
+void UsePixelProjection(const CGlSurface& surface, const CPoint* pick) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    if (pick)
+        gluPickMatrix(pick->x + 0.5, viewport[3] - pick->y - 0.5, 1, 1, viewport);
+    glOrtho(0, surface.GetWidth(), surface.GetHeight(), 0, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+// The scene, drawn for the picture and, with a name, for picking.
+void DrawSquare(GLuint pickName) {
+    if (pickName)
+        glLoadName(pickName);
+    glColor3f(1, 1, 1);
+    glRecti(square.left, square.top, square.right, square.bottom);
+}
+
+// Paints through the surface interface only, as a pane's drawing code does;
+// the same function would paint an off-screen surface.
+bool PaintScene(CGlSurface& surface, COLORREF clear) {
+    if (!surface.MakeCurrent())
+        return false;
+    glViewport(0, 0, surface.GetWidth(), surface.GetHeight());
+    glClearColor(GetRValue(clear) / 255.0f, GetGValue(clear) / 255.0f, GetBValue(clear) / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    UsePixelProjection(surface, nullptr);
+    DrawSquare(0);
+    glFlush();
+    surface.SwapBuffers();
+    return true;
+}
+
+int PickSquare(CGlSurface& surface, CPoint point, GLuint name) {
+    if (!surface.MakeCurrent())
+        return -1;
+    std::array<GLuint, 64> buffer{};
+    glSelectBuffer(static_cast<GLsizei>(buffer.size()), buffer.data());
+    glRenderMode(GL_SELECT);
+    glInitNames();
+    glPushName(0);
+    UsePixelProjection(surface, &point);
+    DrawSquare(name);
+    const GLint hits = glRenderMode(GL_RENDER);
+    return hits > 0 ? static_cast<int>(buffer[3]) : 0;
+}
+
 // A pane that clears to its own colour, draws a white square, and on every
 // button press picks at the cursor with GL_SELECT through the same drawing.
 class TestPane : public CGlWnd {
@@ -41,56 +91,16 @@ public:
     std::vector<Click> clicks;
     int paints = 0;
 
-    void DrawScene(bool selecting) {
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        if (selecting)
-            glLoadName(static_cast<GLuint>(m_index + 1));
-        glColor3f(1, 1, 1);
-        glRecti(square.left, square.top, square.right, square.bottom);
-    }
-
-    void UsePixelProjection(const CPoint* pick) {
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        GLint viewport[4];
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        if (pick)
-            gluPickMatrix(pick->x + 0.5, viewport[3] - pick->y - 0.5, 1, 1, viewport);
-        glOrtho(0, GetWidth(), GetHeight(), 0, -1, 1); // y downwards, like client pixels
-    }
-
-    int Pick(CPoint point) {
-        if (!MakeCurrent())
-            return -1;
-        std::array<GLuint, 64> buffer{};
-        glSelectBuffer(static_cast<GLsizei>(buffer.size()), buffer.data());
-        glRenderMode(GL_SELECT);
-        glInitNames();
-        glPushName(0);
-        UsePixelProjection(&point);
-        DrawScene(true);
-        const GLint hits = glRenderMode(GL_RENDER);
-        return hits > 0 ? static_cast<int>(buffer[3]) : 0;
-    }
-
 protected:
     void OnPaint() override {
         CPaintDC dc(this);
-        if (!MakeCurrent())
-            return;
-        ++paints;
-        glViewport(0, 0, GetWidth(), GetHeight());
-        glClearColor(GetRValue(m_clear) / 255.0f, GetGValue(m_clear) / 255.0f, GetBValue(m_clear) / 255.0f,
-                     1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        UsePixelProjection(nullptr);
-        DrawScene(false);
-        glFlush();
-        SwapBuffers();
+        if (PaintScene(*this, m_clear))
+            ++paints;
     }
     void Record(UINT message, UINT flags, CPoint point) {
-        clicks.push_back({message, point, flags, message == WM_LBUTTONDOWN ? Pick(point) : 0});
+        const int picked =
+            message == WM_LBUTTONDOWN ? PickSquare(*this, point, static_cast<GLuint>(m_index + 1)) : 0;
+        clicks.push_back({message, point, flags, picked});
     }
     void OnLButtonDown(UINT flags, CPoint point) override {
         Record(WM_LBUTTONDOWN, flags, point);
