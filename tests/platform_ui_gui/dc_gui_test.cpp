@@ -127,30 +127,6 @@ TEST(DcGuiTest, FramesAndEdgesUseTheClassicColours) {
     EXPECT_EQ(canvas.At(29, 9), GetSysColor(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(canvas.At(28, 8), GetSysColor(COLOR_3DLIGHT));
     EXPECT_EQ(canvas.At(25, 5), white);
-
-    CRect raised(32, 0, 40, 8);
-    canvas.dc().DrawEdge(&raised, EDGE_RAISED, BF_RECT);
-    EXPECT_EQ(raised, CRect(32, 0, 40, 8)) << "without BF_ADJUST the rectangle stays";
-    EXPECT_EQ(canvas.At(39, 7), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(canvas.At(33, 1), GetSysColor(COLOR_BTNHIGHLIGHT));
-}
-
-TEST(DcGuiTest, ShapesAreOutlinedWithThePenAndFilledWithTheBrush) {
-    Canvas canvas(40, 20);
-    CBrush green(RGB(0, 200, 0));
-    canvas.dc().SelectObject(&green);
-    canvas.dc().Rectangle(CRect(0, 0, 10, 10));
-    EXPECT_EQ(canvas.At(0, 0), black);
-    EXPECT_EQ(canvas.At(9, 9), black);
-    EXPECT_EQ(canvas.At(10, 10), white);
-    EXPECT_EQ(canvas.At(10, 5), white);
-    EXPECT_EQ(canvas.At(5, 5), RGB(0, 200, 0));
-
-    const CPoint triangle[] = {{20, 2}, {36, 2}, {28, 18}};
-    canvas.dc().Polygon(triangle, 3);
-    EXPECT_EQ(canvas.At(28, 6), RGB(0, 200, 0));
-    EXPECT_EQ(canvas.At(21, 16), white);
-    EXPECT_EQ(canvas.At(28, 2), black);
 }
 
 TEST(DcGuiTest, CaptionFontIsTheJapaneseUiFontInCellsOfItsHeight) {

@@ -12,7 +12,6 @@
 #include <iostream>
 #include <memory>
 #include <vector>
-#include <wx/uiaction.h>
 
 using qf::test::ProbeFrame;
 using qf::test::PumpEvents;
@@ -141,18 +140,8 @@ protected:
     void TearDown() override { ReleaseCapture(); }
 
     void Press(TestPane& pane, CPoint client) {
-        MoveTo(pane, client);
-        sim.MouseDown();
-        PumpEvents(30);
-    }
-    void MoveTo(TestPane& pane, CPoint client) {
-        pane.ClientToScreen(&client);
-        sim.MouseMove(client.x, client.y);
-        PumpEvents(30);
-    }
-    void Release() {
-        sim.MouseUp();
-        PumpEvents(30);
+        mouse.MoveTo(pane, client);
+        mouse.Down();
     }
     void ForgetClicks() {
         for (auto& p : panes)
@@ -161,7 +150,7 @@ protected:
 
     ProbeFrame frame{nullptr, CRect(30, 30, 30 + 2 * paneWidth + 4, 30 + 2 * paneHeight + 4)};
     std::vector<std::unique_ptr<TestPane>> panes;
-    wxUIActionSimulator sim;
+    qf::test::SimulatedMouse mouse;
 };
 
 } // namespace
@@ -184,7 +173,7 @@ TEST_F(GlPaneGuiTest, ClicksReachTheRightPaneAndPickItsSquare) {
     for (int i = 0; i < 4; ++i) {
         ForgetClicks();
         Press(*panes[i], CPoint(130, 110));
-        Release();
+        mouse.Up();
         for (int j = 0; j < 4; ++j) {
             if (j == i)
                 continue;
@@ -196,21 +185,21 @@ TEST_F(GlPaneGuiTest, ClicksReachTheRightPaneAndPickItsSquare) {
     }
     ForgetClicks();
     Press(*panes[2], CPoint(square.right + 2, square.top));
-    Release();
+    mouse.Up();
     ASSERT_FALSE(panes[2]->clicks.empty());
     EXPECT_EQ(panes[2]->clicks[0].pickedName, 0) << "beside the square nothing is hit";
     Press(*panes[2], CPoint(square.right - 1, square.bottom - 1));
-    Release();
+    mouse.Up();
     EXPECT_EQ(panes[2]->clicks[2].pickedName, 3) << "the square's last pixel";
 }
 
 TEST_F(GlPaneGuiTest, DragStaysWithThePaneThatWasPressedEvenOutsideIt) {
     ForgetClicks();
     Press(*panes[3], CPoint(40, 50));
-    MoveTo(*panes[3], CPoint(60, 70));
-    MoveTo(*panes[3], CPoint(-25, 30)); // over pane 2
-    MoveTo(*panes[3], CPoint(80, -10)); // over pane 1
-    Release();
+    mouse.MoveTo(*panes[3], CPoint(60, 70));
+    mouse.MoveTo(*panes[3], CPoint(-25, 30)); // over pane 2
+    mouse.MoveTo(*panes[3], CPoint(80, -10)); // over pane 1
+    mouse.Up();
     EXPECT_TRUE(panes[2]->clicks.empty());
     EXPECT_TRUE(panes[1]->clicks.empty());
     const auto& clicks = panes[3]->clicks;

@@ -5,7 +5,6 @@
 #include "support/gui_test.h"
 
 #include <gtest/gtest.h>
-#include <wx/uiaction.h>
 #include <wx/window.h>
 
 using qf::test::ProbeFrame;
@@ -15,32 +14,6 @@ using qf::test::PumpEvents;
 using qf::test::PumpUntil;
 
 namespace {
-
-// Simulated input needs the loop to run between steps.
-class Mouse {
-public:
-    void MoveTo(const CWnd& wnd, CPoint client) {
-        wnd.ClientToScreen(&client);
-        m_sim.MouseMove(client.x, client.y);
-        PumpEvents(30);
-    }
-    void Down(int button = wxMOUSE_BTN_LEFT) {
-        m_sim.MouseDown(button);
-        PumpEvents(30);
-    }
-    void Up(int button = wxMOUSE_BTN_LEFT) {
-        m_sim.MouseUp(button);
-        PumpEvents(30);
-    }
-    void DoubleClick() {
-        m_sim.MouseDblClick();
-        PumpEvents(60);
-    }
-    wxUIActionSimulator& Sim() { return m_sim; }
-
-private:
-    wxUIActionSimulator m_sim;
-};
 
 CPoint PointOf(const ProbeMessage& m) {
     return CPoint(GET_X_LPARAM(m.lParam), GET_Y_LPARAM(m.lParam));
@@ -59,7 +32,7 @@ struct TwoWindows : ::testing::Test {
     std::vector<ProbeMessage> log;
     ProbeFrame frame{&log};
     ProbeWnd a{"a", &log}, b{"b", &log};
-    Mouse mouse;
+    qf::test::SimulatedMouse mouse;
 };
 
 using MouseGuiTest = TwoWindows;
@@ -209,14 +182,4 @@ TEST_F(MouseGuiTest, TheCursorChosenInSetCursorIsShownOverTheWindow) {
 
     mouse.MoveTo(b, CPoint(50, 50));
     EXPECT_EQ(GetCursor(), LoadStandardCursor(IDC_ARROW)) << "the default gives the arrow";
-}
-
-TEST_F(MouseGuiTest, SetCursorPosMovesThePointer) {
-    CPoint target(100, 60);
-    b.ClientToScreen(&target);
-    EXPECT_TRUE(SetCursorPos(target.x, target.y));
-    PumpEvents(30);
-    CPoint now;
-    GetCursorPos(&now);
-    EXPECT_EQ(now, target);
 }

@@ -1,6 +1,7 @@
 #pragma once
-// A window for the window-layer tests: records every message it receives,
-// in one log that several probes may share, and lets a test hook handlers.
+// Helpers of the window-layer tests: a window that records every message it
+// receives (in one log several probes may share) and lets a test hook its
+// handlers, a frame on screen to hold them, and simulated mouse input.
 #include "platform/ui/dc.h"
 #include "platform/ui/wnd.h"
 #include "support/gui_test.h"
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 #include <wx/frame.h>
+#include <wx/uiaction.h>
 
 namespace qf::test {
 
@@ -86,6 +88,32 @@ public:
         PumpUntil([this] { return IsWindowVisible() && GetNativeWindow()->IsShownOnScreen(); });
         PumpEvents(50);
     }
+};
+
+// Simulated input needs the loop to run between steps.
+class SimulatedMouse {
+public:
+    void MoveTo(const CWnd& wnd, CPoint client) {
+        wnd.ClientToScreen(&client);
+        m_sim.MouseMove(client.x, client.y);
+        PumpEvents(30);
+    }
+    void Down(int button = wxMOUSE_BTN_LEFT) {
+        m_sim.MouseDown(button);
+        PumpEvents(30);
+    }
+    void Up(int button = wxMOUSE_BTN_LEFT) {
+        m_sim.MouseUp(button);
+        PumpEvents(30);
+    }
+    void DoubleClick() {
+        m_sim.MouseDblClick();
+        PumpEvents(60);
+    }
+    wxUIActionSimulator& Sim() { return m_sim; }
+
+private:
+    wxUIActionSimulator m_sim;
 };
 
 } // namespace qf::test
