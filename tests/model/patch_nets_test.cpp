@@ -50,25 +50,29 @@ CVector3 EdgePoint(const CSpatchObj& obj, const CPatch* quadOrTri, const CFivePo
 // Where two patches share a curve segment they give the same points at the
 // same parameter; unless the nets were smoothed, every patch edge also
 // follows its curve segment. Returns the number of shared segments compared.
-template <class Edges> int ExpectEdgesMeet(const CSpatchObj& obj, const Edges& edges, bool followCurves) {
+int ExpectEdgesMeet(const CSpatchObj& obj, bool followCurves) {
     // Points of each segment (by its first node) as each patch gives them.
     std::map<const CCurvePoint*, std::vector<std::vector<CVector3>>> bySegment;
-    for (const auto& [patch, five, k] : edges) {
+    auto sample = [&](const CPatch* patch, const CFivePointPatch* five, int k) {
         const CNodePair& edge = patch ? patch->m_edges[k] : five->m_edges[k];
         const int forward = patch ? patch->m_direction[k] : five->m_direction[k];
         const CCurvePoint* first = forward ? edge.m_start : edge.m_end;
         const CCurve* curve = patch ? patch->m_curves[k] : five->m_curves[k];
-        std::vector<CVector3> points;
+        std::vector<CVector3>& points = bySegment[first].emplace_back();
         for (int i = 0; i <= 16; ++i) {
             const float u = i / 16.0f;
-            const CVector3 p = EdgePoint(obj, patch, five, k, forward ? u : 1 - u);
+            points.push_back(EdgePoint(obj, patch, five, k, forward ? u : 1 - u));
             if (followCurves)
-                ExpectVectorNear(p, curve->EvaluateSegment(first->m_number, u),
-                                 "edge on its curve at " + std::to_string(u), 1e-4f);
-            points.push_back(p);
+                ExpectVectorNear(points.back(), curve->EvaluateSegment(first->m_number, u),
+                                 "edge on its curve", 1e-4f);
         }
-        bySegment[first].push_back(points);
-    }
+    };
+    for (const CPatch* p : obj.GetPatches())
+        for (int k = 0; k < p->m_sides; ++k)
+            sample(p, nullptr, k);
+    for (const CFivePointPatch* p : obj.GetFivePatches())
+        for (int k = 0; k < 5; ++k)
+            sample(nullptr, p, k);
     int shared = 0;
     for (const auto& [first, sides] : bySegment) {
         if (sides.size() < 2)
@@ -80,23 +84,6 @@ template <class Edges> int ExpectEdgesMeet(const CSpatchObj& obj, const Edges& e
     return shared;
 }
 
-struct EdgeRef {
-    const CPatch* patch;
-    const CFivePointPatch* five;
-    int k;
-};
-
-std::vector<EdgeRef> AllEdges(const CSpatchObj& obj) {
-    std::vector<EdgeRef> edges;
-    for (const CPatch* p : obj.GetPatches())
-        for (int k = 0; k < p->m_sides; ++k)
-            edges.push_back({p, nullptr, k});
-    for (const CFivePointPatch* p : obj.GetFivePatches())
-        for (int k = 0; k < 5; ++k)
-            edges.push_back({nullptr, p, k});
-    return edges;
-}
-
 // Column 3 of net k is row 3 of net k+1, point for point.
 template <size_t N> void ExpectSeamsClosed(const std::array<PatchNet, N>& nets, int count) {
     for (int k = 0; k < count; ++k)
@@ -106,18 +93,6 @@ template <size_t N> void ExpectSeamsClosed(const std::array<PatchNet, N>& nets, 
 }
 
 } // namespace
-
-TEST(PatchNetsTest, FlatSquareNetLiesInItsPlane) {
-    auto obj = MakeFlatQuadGrid(1);
-    obj->Rebuild();
-    obj->UpdatePatchNets();
-    const CPatch* patch = obj->GetPatches().GetHead();
-    for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(GetNetPoint(patch->m_nets[0], i).GetY(), 0.0f) << "point " << i;
-    const int corners[4] = {0, 3, 15, 12};
-    for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(GetNetPoint(patch->m_nets[0], corners[k]), *patch->GetCorner(k));
-}
 
 TEST(PatchNetsTest, NeighbouringNetsMeetWithoutGaps) {
     struct Case {
@@ -141,7 +116,7 @@ TEST(PatchNetsTest, NeighbouringNetsMeetWithoutGaps) {
             c.obj->SetSmoothing(smoothing);
             c.obj->Rebuild();
             c.obj->UpdatePatchNets();
-            EXPECT_EQ(ExpectEdgesMeet(*c.obj, AllEdges(*c.obj), smoothing == 0), c.shared);
+            EXPECT_EQ(ExpectEdgesMeet(*c.obj, smoothing == 0), c.shared);
             for (const CPatch* p : c.obj->GetPatches())
                 if (p->m_sides == 3)
                     ExpectSeamsClosed(p->m_nets, 3);
@@ -168,21 +143,6 @@ TEST(PatchNetsTest, NetsAreBuiltOnlyWhenDirty) {
 }
 
 TEST(PatchNetsTest, SmoothingPutsTheNetsAroundAPointOnOnePlane) {
-    auto flat = MakeFlatQuadGrid(2);
-    flat->Rebuild();
-    flat->UpdatePatchNets();
-    std::vector<PatchNet> plain;
-    for (const CPatch* p : flat->GetPatches())
-        plain.push_back(p->m_nets[0]);
-    flat->SetSmoothing(1);
-    flat->UpdatePatchNets();
-    size_t i = 0;
-    for (const CPatch* p : flat->GetPatches()) {
-        for (int j = 0; j < 48; ++j)
-            EXPECT_NEAR(p->m_nets[0][j], plain[i][j], 1e-6f) << "a regular flat grid is smooth already";
-        ++i;
-    }
-
     // A sharp point on a bent grid: the handles at it point straight at its
     // neighbours, so the four patches round it start out with a crease.
     auto obj = MakeFlatQuadGrid(2);
@@ -219,35 +179,66 @@ TEST(PatchNetsTest, SmoothingPutsTheNetsAroundAPointOnOnePlane) {
             EXPECT_TRUE(node->m_patches.IsEmpty());
 }
 
-TEST(PatchNetsTest, EvaluationAndCaches) {
-    auto obj = MakePentagonWithNeighbours();
+TEST(PatchNetsTest, FiveSidedCornerPointsMoveOntoThePlaneThroughTheCentre) {
+    // Corner k's arriving handle sits on the corner and its leaving handle
+    // on the wanted corner point.
+    auto build = [](const std::array<CVector3, 5>& cornerPoints, std::array<CPatchVertex, 5>& points,
+                    std::array<CCurvePoint, 5>& nodes, CFivePointPatch& patch) {
+        for (int k = 0; k < 5; ++k) {
+            points[k].Set(static_cast<float>(k), 1.0f, static_cast<float>(k * k % 3));
+            nodes[k].m_vertex = &points[k];
+            nodes[k].m_handleIn = points[k];
+            nodes[k].m_handleOut = cornerPoints[k];
+            patch.m_edges[k] = CNodePair{&nodes[k], &nodes[(k + 1) % 5]};
+            patch.m_direction[k] = 1;
+        }
+        patch.BuildNets(nullptr);
+    };
+    std::array<CPatchVertex, 5> points;
+    std::array<CCurvePoint, 5> nodes;
+    CFivePointPatch patch;
+    const std::array<CVector3, 5> bent = {CVector3(0, 0, 0), CVector3(2, 0.5f, 0), CVector3(3, -0.4f, 2),
+                                          CVector3(1, 0.8f, 3), CVector3(-1, 0.1f, 1.5f)};
+    build(bent, points, nodes, patch);
+    const CVector3 centre = (bent[0] + bent[1] + bent[2] + bent[3] + bent[4]) * 0.2f;
+    const CVector3 n = CFivePointPatch::CornerNormal(bent[0], bent[1], bent[2], bent[3], bent[4]);
+    ASSERT_NEAR(n.Length(), 1.0f, 1e-6f);
+    for (int k = 0; k < 5; ++k) {
+        ExpectVectorNear(GetNetPoint(patch.m_nets[k], 15), centre, "centre");
+        EXPECT_NEAR(DotProduct(n, GetNetPoint(patch.m_nets[k], 10) - centre), 0.0, 1e-6)
+            << "corner point " << k;
+    }
+
+    // When the normals of the two triangles cancel the points stay put.
+    const std::array<CVector3, 5> folded = {CVector3(0, 0, 0), CVector3(1, 0, 0), CVector3(1, 0, 1),
+                                            CVector3(0, 0, 1), CVector3(1, 0, 2)};
+    build(folded, points, nodes, patch);
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(GetNetPoint(patch.m_nets[k], 10), folded[k]);
+}
+
+TEST(PatchNetsTest, FlatSquareNetEvaluationAndMirrorCache) {
+    auto obj = MakeFlatQuadGrid(1);
     obj->Rebuild();
     obj->UpdatePatchNets();
-    const CPatch* quad = obj->GetPatches().GetTail();
-    ASSERT_EQ(quad->m_sides, 4);
-    const CFivePointPatch* five = obj->GetFivePatches().GetHead();
+    const CPatch* quad = obj->GetPatches().GetHead();
+    for (int i = 0; i < 16; ++i)
+        EXPECT_EQ(GetNetPoint(quad->m_nets[0], i).GetY(), 0.0f) << "point " << i << " on the plane";
+    const int corners[4] = {0, 3, 15, 12};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(GetNetPoint(quad->m_nets[0], corners[k]), *quad->GetCorner(k));
     CVector3 p(5, 5, 5);
     obj->EvaluateTriPatchNet(p, 0, 0, 1, quad);
-    obj->EvaluateFivePatchNet(p, 0, 0, 5, five);
-    obj->EvaluateTriPatchNet(p, 0, 0, 0, nullptr);
-    EXPECT_EQ(p, CVector3(5, 5, 5)) << "a net the patch lacks leaves the point alone";
+    EXPECT_EQ(p, CVector3(5, 5, 5)) << "a quad has no second net";
     obj->EvaluateTriPatchNet(p, 1, 1, 0, quad);
     EXPECT_EQ(p, *quad->GetCorner(2));
-    obj->EvaluateFivePatchNet(p, 0, 0, 3, five);
-    EXPECT_EQ(p, *five->GetCorner(3));
 
     obj->SetMirrorMode(1);
     obj->SetMirrorAxis(0, 1);
     obj->SetMirrorCache(std::make_unique<CSpatchObj>());
     EXPECT_EQ(obj->CheckMirrorCache(), 0) << "nothing changed since the copy was made";
     EXPECT_NE(obj->GetMirrorCache(), nullptr);
-    obj->UpdateCurveHandles();
-    EXPECT_EQ(obj->GetMirrorCache(), nullptr) << "an edit drops the copy";
-    obj->SetMirrorCache(std::make_unique<CSpatchObj>());
+    obj->SetNetsDirty(1);
     EXPECT_EQ(obj->CheckMirrorCache(), 1) << "the nets changed after the copy";
     EXPECT_EQ(obj->GetMirrorCache(), nullptr);
-    obj->SetMeshCache(std::make_unique<CBaseObj>());
-    obj->InvalidateMesh();
-    EXPECT_EQ(obj->GetMeshCache(), nullptr);
-    EXPECT_EQ(obj->GetMeshDirty(), 1);
 }
