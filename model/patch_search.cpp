@@ -259,12 +259,15 @@ public:
 
 private:
     // A fresh patch at the end of the object's list, made from a spare one
-    // when there is one.
+    // when there is one. A spare patch keeps its old nets: the rebuild marks
+    // the nets dirty, and the next net update writes every net it reads.
     CPatch* NewPatch() {
         if (m_spare.IsEmpty())
             return m_obj.GetPatches().Emplace();
         std::unique_ptr<CPatch> patch = m_spare.Detach(m_spare.GetHeadPosition());
-        *patch = CPatch();
+        patch->m_edges = {};
+        patch->m_curves = {};
+        patch->m_direction = {};
         CPatch* fresh = patch.get();
         m_obj.GetPatches().AddTail(std::move(patch));
         return fresh;
@@ -329,9 +332,6 @@ struct PatchRef {
     CPatch* patch = nullptr;
     CFivePointPatch* five = nullptr;
 
-    int Sides() const { return patch ? patch->m_sides : 5; }
-    CPatchVertex* Corner(int k) const { return patch ? patch->GetCorner(k) : five->GetCorner(k); }
-    int Number() const { return patch ? patch->m_number : five->m_number; }
     void Reverse() const { patch ? patch->Reverse() : five->Reverse(); }
 };
 
@@ -341,27 +341,43 @@ struct PatchRef {
 // surfaces cannot exhaust the call stack.
 class OrientationWalk {
 public:
-    OrientationWalk(int patchCount, int fiveCount) : m_visited(patchCount, 0), m_fiveVisited(fiveCount, 0) {}
+    // Patches are numbered in list order, each kind from 0.
+    OrientationWalk(const CObjList<CPatch>& patches, const CObjList<CFivePointPatch>& fivePatches) {
+        m_patches.reserve(patches.GetCount());
+        for (const CPatch* p : patches)
+            m_patches.push_back(State{CornersOf(*p, p->m_sides), p->m_sides});
+        m_fivePatches.reserve(fivePatches.GetCount());
+        for (const CFivePointPatch* p : fivePatches)
+            m_fivePatches.push_back(State{CornersOf(*p, 5), 5});
+    }
 
     void Visit(PatchRef start) {
-        if (IsVisited(start))
+        if (StateOf(start).visited)
             return;
-        MarkVisited(start);
+        StateOf(start).visited = true;
         m_stack.push_back(Frame{start});
         while (!m_stack.empty()) {
             Frame& frame = m_stack.back();
-            if (frame.corner >= frame.ref.Sides()) {
+            if (frame.corner >= StateOf(frame.ref).sides) {
                 m_stack.pop_back();
                 continue;
             }
             if (PatchRef next; NextNeighbour(frame, next)) {
-                MarkVisited(next);
+                StateOf(next).visited = true;
                 m_stack.push_back(Frame{next});
             }
         }
     }
 
 private:
+    // A patch's corners as the walk last left them, kept together so that
+    // comparing neighbours does not chase each patch's nodes.
+    struct State {
+        CornerList corners;
+        int sides;
+        bool visited = false;
+    };
+
     // Where the visit of a patch stands: the corner whose back-lists are read,
     // which of its two lists, and the place in it.
     struct Frame {
@@ -372,25 +388,22 @@ private:
         POSITION pos = nullptr;
     };
 
-    bool IsVisited(const PatchRef& r) const {
-        return r.patch ? m_visited[r.patch->m_number] : m_fiveVisited[r.five->m_number];
-    }
-    void MarkVisited(const PatchRef& r) {
-        (r.patch ? m_visited[r.patch->m_number] : m_fiveVisited[r.five->m_number]) = 1;
+    State& StateOf(const PatchRef& r) {
+        return r.patch ? m_patches[r.patch->m_number] : m_fivePatches[r.five->m_number];
     }
 
     // Advances the frame to the next unvisited patch at its corner that shares
     // an edge there, turned to agree; false when the frame moved on without one.
     bool NextNeighbour(Frame& frame, PatchRef& found) {
-        const int sides = frame.ref.Sides();
+        const State& self = StateOf(frame.ref);
         const int i = frame.corner;
-        CPatchVertex* here = frame.ref.Corner(i);
+        CPatchVertex* here = self.corners[i];
         if (!here) {
             NextCorner(frame);
             return false;
         }
-        CPatchVertex* nextCorner = frame.ref.Corner((i + 1) % sides);
-        CPatchVertex* previousCorner = frame.ref.Corner((i + sides - 1) % sides);
+        const CPatchVertex* nextCorner = self.corners[(i + 1) % self.sides];
+        const CPatchVertex* previousCorner = self.corners[(i + self.sides - 1) % self.sides];
         if (!frame.started) {
             frame.pos =
                 frame.fiveList ? here->m_fivePatches.GetHeadPosition() : here->m_patches.GetHeadPosition();
@@ -399,17 +412,18 @@ private:
         while (frame.pos) {
             const PatchRef q = frame.fiveList ? PatchRef{nullptr, here->m_fivePatches.GetNext(frame.pos)}
                                               : PatchRef{here->m_patches.GetNext(frame.pos), nullptr};
-            if (IsVisited(q))
+            State& other = StateOf(q);
+            if (other.visited)
                 continue;
-            const int qSides = q.Sides();
             int j = 0;
-            while (j < qSides && q.Corner(j) != here)
+            while (j < other.sides && other.corners[j] != here)
                 ++j;
-            if (j == qSides)
+            if (j == other.sides)
                 continue;
-            const CPatchVertex* after = q.Corner((j + 1) % qSides);
+            const CPatchVertex* after = other.corners[(j + 1) % other.sides];
             if (after == nextCorner) {
                 q.Reverse();
+                other.corners = q.patch ? CornersOf(*q.patch, other.sides) : CornersOf(*q.five, 5);
             } else if (after != previousCorner) {
                 continue;
             }
@@ -431,8 +445,8 @@ private:
         frame.started = false;
     }
 
-    std::vector<char> m_visited;
-    std::vector<char> m_fiveVisited;
+    std::vector<State> m_patches;
+    std::vector<State> m_fivePatches;
     std::vector<Frame> m_stack;
 };
 
@@ -475,7 +489,7 @@ void CSpatchObj::UnifyOrientation() {
     if (m_patches.IsEmpty() && m_fivePatches.IsEmpty())
         return;
     NumberPatches();
-    OrientationWalk walk(m_patches.GetCount(), m_fivePatches.GetCount());
+    OrientationWalk walk(m_patches, m_fivePatches);
     for (CPatch* patch : m_patches)
         walk.Visit(PatchRef{patch, nullptr});
 }
