@@ -1,0 +1,81 @@
+#pragma once
+// Every message box (and every modal dialog) runs through one runner. The
+// program installs the one that shows real windows; a test installs the
+// scripted runner, which answers from a queue and keeps what was asked. With
+// no runner installed a box is written to the error stream and gets the
+// answer that changes nothing.
+#include "platform/base/cstring.h"
+#include "platform/base/message.h"
+
+#include <deque>
+#include <vector>
+
+// Box types: buttons in the low four bits, the icon above them.
+constexpr UINT MB_OK = 0x00;
+constexpr UINT MB_OKCANCEL = 0x01;
+constexpr UINT MB_YESNOCANCEL = 0x03;
+constexpr UINT MB_YESNO = 0x04;
+constexpr UINT MB_TYPEMASK = 0x0F;
+constexpr UINT MB_ICONERROR = 0x10;
+constexpr UINT MB_ICONQUESTION = 0x20;
+constexpr UINT MB_ICONWARNING = 0x30;
+constexpr UINT MB_ICONINFORMATION = 0x40;
+constexpr UINT MB_ICONMASK = 0xF0;
+
+// Answers.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr int IDYES = 6;
+constexpr int IDNO = 7;
+
+namespace qf {
+
+// One question put to the user.
+struct CModalRequest {
+    HWND owner;
+    CString text;
+    CString caption;
+    UINT type = MB_OK;
+};
+
+class CModalRunner {
+public:
+    virtual ~CModalRunner() = default;
+    // Shows the box modally over owner (none: over nothing) and returns the answer.
+    virtual int RunMessageBox(const CModalRequest& request) = 0;
+};
+
+// Makes runner the one in use (null: none) and returns the one it replaces.
+CModalRunner* SetModalRunner(CModalRunner* runner);
+
+// The answer that changes nothing: OK for a box with only OK, else Cancel, or No without a Cancel button.
+int CancellingAnswer(UINT type);
+
+// Answers boxes from a script and records every request. It is the runner in
+// use while it lives and gives the previous one back when it dies.
+class CScriptedModalRunner : public CModalRunner {
+public:
+    CScriptedModalRunner();
+    ~CScriptedModalRunner() override;
+    CScriptedModalRunner(const CScriptedModalRunner&) = delete;
+    CScriptedModalRunner& operator=(const CScriptedModalRunner&) = delete;
+
+    // Queues the answer to the next box that has not been answered yet.
+    void Answer(int answer) { m_answers.push_back(answer); }
+    int RunMessageBox(const CModalRequest& request) override;
+
+    const std::vector<CModalRequest>& GetRequests() const { return m_requests; }
+    // Boxes that came when the script had no answer left; they got CancellingAnswer.
+    int GetUnscriptedCount() const { return m_unscripted; }
+
+private:
+    CModalRunner* m_previous;
+    std::deque<int> m_answers;
+    std::vector<CModalRequest> m_requests;
+    int m_unscripted = 0;
+};
+
+} // namespace qf
+
+// Shows a message box through the runner in use and returns its answer.
+int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type = MB_OK);
