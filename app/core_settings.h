@@ -1,0 +1,111 @@
+#pragma once
+// The program-wide settings kept in quel.ini in the settings folder: viewport
+// colours, renderer paths, mouse-button tools, per-pane display settings,
+// editing options, renderer output values and a few view switches. The file
+// is CP932 text with Japanese section and key names, written whole; the
+// reader finds each section by its header and takes the values of a section
+// in order, whatever their keys say.
+#include "platform/base/cstring.h"
+#include "platform/base/text_file.h"
+#include "platform/base/win_types.h"
+
+#include <array>
+#include <string>
+
+// The display settings of one pane.
+struct CPaneDisplaySettings {
+    int m_drawVertices = 1;
+    int m_drawCurves = 1;
+    int m_drawSurfaces = 0;
+    int m_light = 0;
+    int m_curveSmoothness = 4;   // even, 2..20 after reading
+    int m_surfaceSmoothness = 4; // follows the curve smoothness when read
+    int m_gridCount = 10;
+    float m_gridSpacing = 1.0f; // at least 1 after reading
+    int m_gridShown = 1;
+    int m_gridXY = 0;
+    int m_gridXZ = 0;
+    int m_gridYZ = 0;
+    std::array<int, 3> m_gridLock{}; // snap on x, y, z
+    int m_axesShown = 1;
+    int m_underlayShown = 0;
+};
+
+class CCoreSettings {
+public:
+    CCoreSettings();
+
+    COLORREF m_bgColor = RGB(227, 227, 203);
+    COLORREF m_unselectObjColor = RGB(196, 163, 133);
+    COLORREF m_selectObjColor = RGB(46, 97, 106);
+    COLORREF m_unselectVertexColor = RGB(255, 0, 0);
+    COLORREF m_selectVertexColor = RGB(0, 255, 0);
+    COLORREF m_invisibleColor = RGB(150, 140, 100);
+    COLORREF m_gridColor = RGB(177, 177, 126);
+    COLORREF m_materialAxisColor = RGB(0, 255, 255);
+
+    // Renderer programs and folders; each is stored as one whole line.
+    CString m_povRayPath = "\\Program Files\\POV-Ray for Windows v3.1\\bin\\pvengine.exe";
+    CString m_megaPovPath = "\\Program Files\\POV-Ray for Windows v3.1\\bin\\megapov04.exe";
+    int m_defaultRenderer = 1;
+    float m_megaPovVersion = 0.4f;
+    CString m_rendribPath = "\\BMRT2.5\\bin\\rendrib.exe";
+    CString m_bmrtFolder = "\\BMRT2.5";
+    CString m_lightflowFolder = "\\Lightflow";
+    CString m_pythonPath = "\\Program Files\\Python\\python.exe";
+
+    // MouseMode of each button.
+    int m_leftMode = 303;
+    int m_rightMode = 0;
+    int m_middleMode = 2;
+    int m_bothMode = 3;
+
+    std::array<CPaneDisplaySettings, 4> m_panes;
+
+    int m_latheCount = 8;
+    float m_vertexSize = 4.0f;
+    float m_cameraRotateSpeed = 5.0f;
+    int m_vertexSelectOption = 2; // 0 select all, 1 select none, 2 inverse
+
+    // Output of the renderer, edited by the render pages.
+    int m_imageWidth = 640;
+    int m_imageHeight = 480;
+    float m_antiThreshold = 0.3f;
+    float m_jitterAmount = 1.0f;
+    int m_antiSamplingMethod = 0;
+    int m_antiDepth = 3;
+    int m_useAnti = 0;
+    int m_useJitter = 0;
+    int m_useAlpha = 0;
+    int m_writeOutputFile = 1;
+    int m_displayWhileRendering = 1;
+    int m_useRadiosity = 0;
+    int m_outputFileType = 0;
+
+    int m_redrawAllPanes = 0;
+    int m_manipulatorShown = 1;
+    int m_reverseZoom = 0;
+    int m_reverseRotate = 0;
+    int m_reverseMove = 0;
+};
+
+// Reads and writes quel.ini for settings that the caller owns.
+class CQuelIniFile {
+public:
+    explicit CQuelIniFile(CCoreSettings& settings) : m_settings(settings) {}
+
+    // Reads quel.ini; when it does not exist, writes it from the settings.
+    // False (settings kept) when the file cannot be read or written.
+    bool Read(std::string* error = nullptr);
+    // Replaces quel.ini with the settings. False, leaving the old file as it
+    // was, when it cannot be written or a path cannot stand in it (a line
+    // break, or a character without a CP932 form).
+    bool Write(std::string* error = nullptr) const;
+    // Takes the values of every section found; values the file lacks keep
+    // theirs. The curve smoothness is made even and kept within 2..20, the
+    // surface smoothness follows it, and the grid spacing is at least 1.
+    void Parse(qf::CTextFileReader& file);
+
+private:
+    CCoreSettings& m_settings;
+};
