@@ -1,0 +1,281 @@
+#include "app/quel_doc.h"
+
+#include "app/app_state.h"
+#include "app/doc_helpers.h"
+#include "app/mouse_mode.h"
+#include "platform/base/file_util.h"
+#include "platform/base/modal_runner.h"
+#include "platform/base/text_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+namespace {
+
+using SettingsStep = std::function<bool(std::string*)>;
+
+// Runs each step; returns what went wrong, one line per failed step.
+std::string RunSettingsSteps(std::initializer_list<SettingsStep> steps) {
+    std::string problems;
+    for (const SettingsStep& step : steps) {
+        std::string error;
+        if (!step(&error))
+            problems += (error.empty() ? std::string("unknown error") : error) + "\n";
+    }
+    return problems;
+}
+
+void ReportSettingsProblems(const std::string& problems, bool reading) {
+    if (problems.empty())
+        return;
+    const bool english = GetAppState().m_english != 0;
+    CString text;
+    if (reading)
+        text = english ? "Some settings files could not be read; their defaults are used.\n\n"
+                       : "設定ファイルを読み込めませんでした。既定値を使います。\n\n";
+    else
+        text = english ? "Some settings files could not be saved; the old files are kept.\n\n"
+                       : "設定ファイルを保存できませんでした。以前のファイルはそのままです。\n\n";
+    MessageBox(HWND{}, text + CString(problems), "quelaForm", MB_OK | MB_ICONWARNING);
+}
+
+bool WriteResourceType(std::string* error) {
+    qf::CTextFileWriter file(qf::SettingsPath("quel_resource_type.ini"));
+    file.Write(GetAppState().m_english ? "english" : "japanese");
+    if (file.Close())
+        return true;
+    if (error)
+        *error = file.GetError();
+    return false;
+}
+
+} // namespace
+
+CMaterialPreviewSetting::CMaterialPreviewSetting() {
+    m_camera.m_eye = CVector3(0.0f, 2.0f, -5.0f);
+    m_camera.m_target = CVector3();
+    m_camera.m_angle = 13.0f;
+}
+
+CQuelDoc::CQuelDoc() : m_programFolder(qf::SettingsDir()) {
+    for (int i = 0; i < m_defaultLightCount; ++i)
+        m_defaultLights[i].m_name.Format("default_light0%d", i + 1);
+    ReadSettingsFiles();
+    // Every run starts with the translate tool on the left button.
+    m_settings.m_leftMode = mouseModeTranslate;
+}
+
+CQuelDoc::~CQuelDoc() {
+    DeleteAllWindowEntries();
+    DeleteScene();
+    WriteSettingsFiles();
+    std::error_code ignored;
+    std::filesystem::remove(qf::TempPath(previewIniName), ignored);
+    std::filesystem::remove(qf::TempPath(previewPovName), ignored);
+    m_multiObjectDialog.reset();
+    m_knifeDialog.reset();
+}
+
+void CQuelDoc::ReadSettingsFiles() {
+    m_render.setting_file_name = "render_setting.ini";
+    ReportSettingsProblems(RunSettingsSteps({
+                               [this](std::string* e) { return CQuelIniFile(m_settings).Read(e); },
+                               [this](std::string* e) { return CShortcutTable(m_shortcutSlots).Read(e); },
+                               [this](std::string* e) { return m_openGL.Read(e); },
+                               [this](std::string* e) { return m_renderers.LoadAll(e); },
+                               [this](std::string* e) { return m_render.LoadFile(e); },
+                           }),
+                           true);
+}
+
+void CQuelDoc::WriteSettingsFiles() {
+    ReportSettingsProblems(RunSettingsSteps({
+                               [this](std::string* e) { return CQuelIniFile(m_settings).Write(e); },
+                               [this](std::string* e) { return CShortcutTable(m_shortcutSlots).Write(e); },
+                               [this](std::string* e) { return m_renderers.SaveAll(e); },
+                               [this](std::string* e) { return m_render.SaveFile(e); },
+                               [this](std::string* e) { return m_openGL.Write(e); },
+                               WriteResourceType,
+                           }),
+                           false);
+}
+
+BOOL CQuelDoc::OnNewDocument() {
+    m_modified = FALSE;
+    m_tree.RemoveAll();
+    m_nextMaterialId = m_nextObjectKey = m_nextFolderKey = 0;
+    for (int i = 0; i < kPaneCount; ++i)
+        m_paneCameras[i].SetPreset(i);
+    m_motionBlurCount = 5;
+    m_motionBlurTime = 0.05f;
+    m_renderBgColor = 0x969696;
+    m_useRenderBgColor = 0;
+    m_defaultMaterial.Reset();
+    m_radiosity.CopyFrom(CRadiosityData());
+    m_radiosity2.CopyFrom(CRadiosity2Data());
+    m_globalSettings.CopyFrom(CGlobalSettingsData());
+    m_postProcess.CopyFrom(CPostProcessData());
+    m_hdr.SetDefaults();
+    for (int i = 0; i < kPaneCount; ++i) {
+        m_underlayFiles[i].Empty();
+        m_underlays[i].Reset();
+    }
+    DeleteScene();
+    RedrawPanes();
+    // The first reset runs while the side bar is still being built.
+    if (!m_firstReset) {
+        if (auto* scene = FindWindowService<CScenePageServices>(wndScenePage))
+            scene->SelectRootItem();
+        if (auto* objects = FindWindowService<CObjectPageServices>(wndObjectPage))
+            objects->ResetTree();
+        if (auto* lights = FindWindowService<CLightPageServices>(wndLightPage))
+            lights->ResetTree();
+        if (auto* materials = FindWindowService<CMaterialPageServices>(wndMaterialPage))
+            materials->ResetTree();
+        if (m_multiObjectDialog)
+            m_multiObjectDialog->ClearList();
+    }
+    m_firstReset = 0;
+    if (m_createDefaultObject) {
+        if (auto* objects = FindWindowService<CObjectPageServices>(wndObjectPage))
+            objects->CreatePatchObject();
+        m_modified = FALSE;
+    }
+    return TRUE;
+}
+
+void CQuelDoc::RegisterWindow(HWND window, int id) {
+    m_windows.push_back({window, id});
+}
+
+HWND CQuelDoc::FindRegisteredWindow(int id) const {
+    for (const CWndRegistryEntry& entry : m_windows)
+        if (entry.m_id == id)
+            return entry.m_hWnd;
+    return HWND{};
+}
+
+CSpatchObj* CQuelDoc::AddPatchObject() {
+    CSpatchObj* obj = m_objects.Emplace();
+    obj->SetKey("spatch_obj" + IntToString(m_nextObjectKey++));
+    m_tree.AddRoot(obj);
+    return obj;
+}
+
+CFolderObj* CQuelDoc::AddFolder() {
+    CFolderObj* folder = m_folders.Emplace();
+    folder->SetKey("folder" + IntToString(m_nextFolderKey++));
+    m_tree.AddRoot(folder);
+    return folder;
+}
+
+CLightData* CQuelDoc::AddLight() {
+    return m_lights.Emplace();
+}
+
+CMaterialData* CQuelDoc::AddMaterial() {
+    CMaterialData* mat = m_materials.Emplace();
+    mat->m_id = m_nextMaterialId++;
+    return mat;
+}
+
+CPolygonObj* CQuelDoc::AddPolygonObject() {
+    return m_polygons.Emplace();
+}
+
+void CQuelDoc::RenumberLights() {
+    int index = 0;
+    for (CLightData* light : m_lights)
+        light->m_index = index++;
+}
+
+void CQuelDoc::RenumberMaterials() {
+    int index = 0;
+    for (CMaterialData* mat : m_materials)
+        mat->m_index = index++;
+}
+
+void CQuelDoc::ReleaseMembers(CFolderObj* folder) {
+    const CRefList<CBaseObj> members = folder->GetMembers();
+    for (CBaseObj* member : members)
+        m_tree.MoveIntoFolder(member, nullptr);
+    folder->RemoveAllMembers();
+}
+
+void CQuelDoc::TakeOutOfTree(CBaseObj* node) {
+    m_tree.MoveIntoFolder(node, nullptr);
+    m_tree.RemoveFromRoot(node);
+}
+
+void CQuelDoc::DeleteScene() {
+    DeleteAllObjects();
+    DeleteAllLights();
+    DeleteAllMaterials();
+    DeleteAllPolygonObjects();
+    DeleteAllFolders();
+    DeleteAllIncludeFiles();
+}
+
+void CQuelDoc::DeleteAllObjects() {
+    for (CSpatchObj* obj : m_objects)
+        TakeOutOfTree(obj);
+    m_objects.RemoveAll();
+}
+
+void CQuelDoc::DeleteAllFolders() {
+    for (CFolderObj* folder : m_folders)
+        ReleaseMembers(folder);
+    for (CFolderObj* folder : m_folders)
+        TakeOutOfTree(folder);
+    m_folders.RemoveAll();
+}
+
+void CQuelDoc::DeleteObject(CBaseObj* obj) {
+    if (!obj)
+        return;
+    if (obj->GetObjType() == objTypePatch) {
+        auto* patch = static_cast<CSpatchObj*>(obj);
+        if (!m_objects.Find(patch))
+            return;
+        TakeOutOfTree(patch);
+        m_objects.Remove(patch);
+    } else if (obj->GetObjType() == objTypeFolder) {
+        auto* folder = static_cast<CFolderObj*>(obj);
+        if (!m_folders.Find(folder))
+            return;
+        const CRefList<CBaseObj> members = folder->GetMembers();
+        for (CBaseObj* member : members)
+            DeleteObject(member);
+        // What was not the document's to delete stays, at the top level.
+        ReleaseMembers(folder);
+        TakeOutOfTree(folder);
+        m_folders.Remove(folder);
+    }
+}
+
+CKnifeDialogServices* CQuelDoc::EnsureKnifeDialog() {
+    if (!m_knifeDialog)
+        if (CMainWindowLink* main = GetAppState().m_mainWindow)
+            m_knifeDialog = main->CreateKnifeDialog();
+    return m_knifeDialog.get();
+}
+
+CMultiObjectDialogServices* CQuelDoc::EnsureMultiObjectDialog() {
+    if (!m_multiObjectDialog)
+        if (CMainWindowLink* main = GetAppState().m_mainWindow)
+            if ((m_multiObjectDialog = main->CreateMultiObjectDialog()))
+                RegisterWindow(m_multiObjectDialog->GetWindowHandle(), wndBroadcastOnly);
+    return m_multiObjectDialog.get();
+}
+
+void CQuelDoc::RedrawPanes() const {
+    for (int id = wndGLPane0; id < wndGLPane0 + kPaneCount; ++id)
+        if (auto* pane = FindWindowService<CWindowServices>(id))
+            pane->RedrawNow();
+}
+
+const CCamera& CQuelDoc::GetPaneCamera(int view) const {
+    return m_paneCameras[std::clamp(view, 0, kPaneCount - 1)];
+}
