@@ -11,10 +11,7 @@
 #include <memory>
 
 class CArchive;
-class CCamera;
-class CGlyphSource;
-struct CPatchDrawSettings;
-struct CTextFontStyle;
+class CMouseModeSetter;
 
 // What SetFivePointFlag does to the flag of each selected control point.
 enum FivePointFlagOp {
@@ -125,29 +122,6 @@ public:
     static void DrawBezierSegment(int steps, const CVector3& p0, const CVector3& p1, const CVector3& p2,
                                   const CVector3& p3);
 
-    // Appends the outline of text in the XY plane, one closed curve per glyph
-    // contour, starting at the origin with the base line on y = 0 and running
-    // along +x; size is the height of the character cell (0 or below counts
-    // as 1). A character the glyph source cannot give is skipped. 1 when
-    // curves were added. The font variant finds faceName through fontconfig.
-    int CreateTextOutline(CGlyphSource& glyphs, const CString& text, float size);
-    int CreateTextOutline(const CString& text, const CString& faceName, const CTextFontStyle& font,
-                          float size);
-    // The point at (s, t) of the patch's single net (BuildNet): s runs along
-    // the net's rows, t down its columns. out is left alone for a null patch.
-    void EvaluateQuadPatch(CVector3& out, const CPatch* patch, float s, float t) const;
-    // The same bicubic evaluation on a net the caller built, in single precision.
-    static CVector3 EvaluateQuadNet(const PatchNet& net, float s, float t);
-
-    // Drawing into the current OpenGL context of a pane, with the pane's and
-    // the document's settings; surfaces are drawn by the mesh library.
-    void DrawVertices(const CPatchDrawSettings& settings) const;
-    void DrawCurves(int steps, const CPatchDrawSettings& settings) const;
-    // Every control point's camera-space position, then its pane pixel
-    // ((-10, -10) when it cannot be shown), for picking and dragging.
-    void TransformVerticesToView(const CCamera& camera);
-    void ProjectVertices(const CCamera& camera);
-
     // Drops the mirrored copy when a mirror is set up and the display mesh
     // when the object is drawn through it.
     void InvalidateCaches();
@@ -192,6 +166,68 @@ public:
     // a damaged record and leaves them as they were.
     void WriteVertexFlags(CArchive& ar) const;
     void ReadVertexFlags(CArchive& ar);
+
+    // Edits of the view's modelling commands. They work on the selection held
+    // in the points and nodes and return 1 when they changed the object, 0
+    // when they found nothing to do (the object is then unchanged).
+
+    // Deletes the selected points with their nodes; a curve left with fewer
+    // than two nodes goes too.
+    int DeleteSelectedVertices();
+    // Removes the segment after the selected node: a closed curve opens
+    // there, an open one loses its end segment or splits in two. The last
+    // node of an open curve has no segment to remove.
+    int DeleteSelectedSegment();
+    // With exactly one point selected, selects the next segment leaving or
+    // arriving at it, in the order of its links.
+    int SelectNextCurveAtVertex();
+    int SelectVerticesOnCurve(CCurve* curve);
+    // Extends the point selection over curves to whole connected pieces.
+    int SelectConnectedVertices();
+    int InvertVertexSelection();
+    // Revolves the profile about the Y axis in divisions steps (at least 3),
+    // flattening it onto z = 0 first. The profile is the selected curve, else
+    // the first curve of two or more nodes whose points are all selected.
+    int CreateLathe(int divisions);
+    // Copies the profile onto new selected points, each joined to its source
+    // point by extending an open curve that ends there or by a new segment,
+    // and hands the left mouse button the translate tool so the copy can be
+    // dragged off at once.
+    int Extrude(CMouseModeSetter& modes);
+    // Mirror the selected points and their manual handles through x = 0,
+    // y = 0 or z = 0.
+    int FlipX();
+    int FlipY();
+    int FlipZ();
+    // Toggles the patch-corner switch of the selected points.
+    int ToggleVisibleSelected();
+    int HideSelectedTemporarily();
+    int ShowAllTemporarilyHidden();
+    // Appends a closed star of five outer points at radius r1 and five inner
+    // ones at r2 in the XY plane; only its points end selected.
+    int AddStarShape(float r1, float r2);
+    // Deletes a curve of this object with its nodes and the links to them.
+    int RemoveCurve(CCurve* curve);
+
+    // Replaces target's geometry by the curve-connected pieces of this object
+    // that hold a selected point, none of their points selected; an empty
+    // target when nothing is selected. Copying into itself does nothing.
+    void CopySelectionTo(CSpatchObj* target);
+    // Sweeps a four-point circle of the radius along the selected curve: a
+    // closed ring at every node and four rails through the rings.
+    int ExtrudeCircleAlongCurve(float radius);
+    // Divides segments of the selected curve into count pieces (at least 2):
+    // every segment, or with onlySelectedPart only the one that starts at the
+    // selected node.
+    int SubdivideSelectedCurve(int count, int onlySelectedPart);
+    // Moves target onto merged and lets it take over merged's curves, joining
+    // curve ends that meet there; merged is deleted. Both must be points of
+    // this object, and different.
+    int ConnectVertices(CPatchVertex* target, CPatchVertex* merged);
+    // The handles of the selected node as white lines and coloured points;
+    // nothing unless the object is selected and has a selected curve. Needs
+    // a current OpenGL context.
+    void DrawSelectedCurveHandles() const;
 
     int GetNeedsRebuild() const { return m_needsRebuild; }
     void SetNeedsRebuild(int v) { m_needsRebuild = v; }

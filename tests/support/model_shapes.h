@@ -58,6 +58,20 @@ inline std::vector<CPatchVertex*> PointsOf(const CSpatchObj& obj) {
     return points;
 }
 
+// The control points along curve, in node order.
+inline std::vector<CPatchVertex*> PointsAlong(const CCurve& curve) {
+    std::vector<CPatchVertex*> points;
+    for (const CCurvePoint* node : curve.m_nodes)
+        points.push_back(node->m_vertex);
+    return points;
+}
+
+// Node index of curve index of obj; null when either does not exist.
+inline CCurvePoint* NodeAt(const CSpatchObj& obj, int curve, int node) {
+    const CCurve* c = obj.GetCurves().GetAtIndex(curve);
+    return c ? c->m_nodes.GetAtIndex(node) : nullptr;
+}
+
 // n points on the unit circle in the XZ plane at height y, counter-clockwise
 // seen from above, starting on +X.
 inline std::vector<CPatchVertex*> AddRing(CSpatchObj& obj, int n, float y = 0.0f) {
