@@ -12,6 +12,10 @@
 
 class CArchive;
 class CMouseModeSetter;
+class CCamera;
+class CGlyphSource;
+struct CPatchDrawSettings;
+struct CTextFontStyle;
 
 // What SetFivePointFlag does to the flag of each selected control point.
 enum FivePointFlagOp {
@@ -121,6 +125,29 @@ public:
     // the chord.
     static void DrawBezierSegment(int steps, const CVector3& p0, const CVector3& p1, const CVector3& p2,
                                   const CVector3& p3);
+
+    // Appends the outline of text in the XY plane, one closed curve per glyph
+    // contour, starting at the origin with the base line on y = 0 and running
+    // along +x; size is the height of the character cell (0 or below counts
+    // as 1). A character the glyph source cannot give is skipped. 1 when
+    // curves were added. The font variant finds faceName through fontconfig.
+    int CreateTextOutline(CGlyphSource& glyphs, const CString& text, float size);
+    int CreateTextOutline(const CString& text, const CString& faceName, const CTextFontStyle& font,
+                          float size);
+    // The point at (s, t) of the patch's single net (BuildNet): s runs along
+    // the net's rows, t down its columns. out is left alone for a null patch.
+    void EvaluateQuadPatch(CVector3& out, const CPatch* patch, float s, float t) const;
+    // The same bicubic evaluation on a net the caller built, in single precision.
+    static CVector3 EvaluateQuadNet(const PatchNet& net, float s, float t);
+
+    // Drawing into the current OpenGL context of a pane, with the pane's and
+    // the document's settings; surfaces are drawn by the mesh library.
+    void DrawVertices(const CPatchDrawSettings& settings) const;
+    void DrawCurves(int steps, const CPatchDrawSettings& settings) const;
+    // Every control point's camera-space position, then its pane pixel
+    // ((-10, -10) when it cannot be shown), for picking and dragging.
+    void TransformVerticesToView(const CCamera& camera);
+    void ProjectVertices(const CCamera& camera);
 
     // Drops the mirrored copy when a mirror is set up and the display mesh
     // when the object is drawn through it.
