@@ -230,20 +230,16 @@ private:
         CCurve* target = ea.m_curve;
         CCurve* source = eb.m_curve;
         const bool prepend = ea.m_first != 0;
-        // Running from b outward, the copies keep their direction only when
-        // the two ends face each other.
+        // The chain runs from b outward; the join curves' nodes are all new
+        // and automatic, so their direction needs no handle exchange.
         std::vector<const CCurvePoint*> chain;
         for (const CCurvePoint* node : source->m_nodes)
             chain.push_back(node);
-        const bool fromLast = eb.m_first == 0;
-        if (fromLast)
+        if (eb.m_first == 0)
             std::reverse(chain.begin(), chain.end());
-        const bool swap = prepend == (eb.m_first != 0);
         for (const CCurvePoint* node : chain) {
             auto copy = std::make_unique<CCurvePoint>();
             copy->CopyFrom(*node);
-            if (swap)
-                copy->SwapHandles();
             if (prepend)
                 target->m_nodes.AddHead(std::move(copy));
             else
