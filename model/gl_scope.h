@@ -10,3 +10,12 @@ public:
     GlMatrixScope(const GlMatrixScope&) = delete;
     GlMatrixScope& operator=(const GlMatrixScope&) = delete;
 };
+
+// Saves the attribute groups given and restores them at the end of the scope.
+class GlAttribScope {
+public:
+    explicit GlAttribScope(GLbitfield groups) { glPushAttrib(groups); }
+    ~GlAttribScope() { glPopAttrib(); }
+    GlAttribScope(const GlAttribScope&) = delete;
+    GlAttribScope& operator=(const GlAttribScope&) = delete;
+};

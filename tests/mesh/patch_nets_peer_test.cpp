@@ -4,7 +4,6 @@
 #include "support/run_program.h"
 #include "support/temp_dir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <locale>
@@ -13,15 +12,6 @@
 using namespace qf::test;
 
 namespace {
-
-bool OnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path ? path : "");
-    for (std::string dir; std::getline(dirs, dir, ':');)
-        if (!dir.empty() && std::filesystem::exists(std::filesystem::path(dir) / program))
-            return true;
-    return false;
-}
 
 void WriteNet(std::ostream& out, const PatchNet& net) {
     out << "bicubic_patch { type 1 flatness 0 u_steps 3 v_steps 3\n";
@@ -52,7 +42,7 @@ std::string SceneOf(const CSpatchObj& obj) {
 } // namespace
 
 TEST(PatchNetsPeerTest, PovRayDrawsTheNets) {
-    if (!OnPath("povray"))
+    if (!IsOnPath("povray"))
         GTEST_SKIP() << "povray is not installed";
     auto obj = MakePentagonWithNeighbours();
     obj->Rebuild();

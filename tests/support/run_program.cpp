@@ -1,7 +1,10 @@
 #include "support/run_program.h"
 
+#include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
 #include <spawn.h>
+#include <sstream>
 #include <sys/wait.h>
 
 extern char** environ;
@@ -28,6 +31,15 @@ int RunProgram(const std::vector<std::string>& argv, const std::string& logPath)
     if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status))
         return -1;
     return WEXITSTATUS(status);
+}
+
+bool IsOnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::istringstream dirs(path ? path : "");
+    for (std::string dir; std::getline(dirs, dir, ':');)
+        if (!dir.empty() && std::filesystem::exists(std::filesystem::path(dir) / program))
+            return true;
+    return false;
 }
 
 } // namespace qf::test

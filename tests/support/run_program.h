@@ -11,4 +11,7 @@ namespace qf::test {
 // exit normally.
 int RunProgram(const std::vector<std::string>& argv, const std::string& logPath);
 
+// Whether program is found in one of the folders of PATH.
+bool IsOnPath(const std::string& program);
+
 } // namespace qf::test

@@ -1,0 +1,411 @@
+#include "mesh/mesh_converter.h"
+#include "mesh/mesh_processor.h"
+#include "model/spatch_obj.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+void Put(CFloat3& to, const CVector3& p) {
+    to.Set(p.GetX(), p.GetY(), p.GetZ());
+}
+
+int32_t IndexOf(const CPatchVertex* v) {
+    return v ? v->m_index : -1;
+}
+
+// fn(start node, end node) for every segment of every curve in order: one
+// from each node to the next and, on a closed curve, from the last to the first.
+template <class Fn> void ForEachSegment(CSpatchObj& object, Fn fn) {
+    for (CCurve* curve : object.GetCurves()) {
+        for (POSITION pos = curve->m_nodes.GetHeadPosition(); pos;) {
+            CCurvePoint* node = curve->m_nodes.GetNext(pos);
+            CCurvePoint* next = pos               ? curve->m_nodes.GetAt(pos)
+                                : curve->m_closed ? curve->m_nodes.GetHead()
+                                                  : nullptr;
+            if (next)
+                fn(*node, *next);
+        }
+    }
+}
+
+int CountSegments(CSpatchObj& object) {
+    int n = 0;
+    ForEachSegment(object, [&n](CCurvePoint&, CCurvePoint&) { ++n; });
+    return n;
+}
+
+// The point at t of the segment from a to b; zero when a node has no point.
+CVector3 SegmentPoint(const CCurvePoint& a, const CCurvePoint& b, float t) {
+    if (!a.m_vertex || !b.m_vertex)
+        return CVector3();
+    return BezierPoint(*a.m_vertex, a.m_handleOut, b.m_handleIn, *b.m_vertex, t);
+}
+
+// The control points as the first mesh vertices, numbered by list position.
+int AddControlPoints(CSpatchObj& object, CMeshVertexArray& vertices) {
+    int i = 0;
+    for (CPatchVertex* v : object.GetVertices()) {
+        v->m_index = i;
+        Put(vertices[i++], *v);
+    }
+    return i;
+}
+
+// The node at which the curve segment of a patch side starts: its start
+// node when the side runs along the curve, else its end node.
+template <class Patch> const CCurvePoint* SegmentStart(const Patch& patch, int side) {
+    const CNodePair& edge = patch.m_edges[side];
+    return patch.m_direction[side] ? edge.m_start : edge.m_end;
+}
+
+// Whether every side of the patch has its corner and its curve segment; the
+// builders pass over a patch that does not.
+template <class Patch> bool IsComplete(const Patch& patch, int sides) {
+    for (int k = 0; k < sides; ++k)
+        if (!patch.GetCorner(k) || !SegmentStart(patch, k))
+            return false;
+    return true;
+}
+
+bool IsTriangle(const CPatch& p) {
+    return p.m_sides == 3 && IsComplete(p, 3);
+}
+
+bool IsQuad(const CPatch& p) {
+    return p.m_sides == 4 && IsComplete(p, 4);
+}
+
+bool IsFive(const CFivePointPatch& p) {
+    return IsComplete(p, 5);
+}
+
+struct PatchCounts {
+    int triangles = 0, quads = 0, fives = 0;
+};
+
+PatchCounts CountPatches(const CSpatchObj& object) {
+    PatchCounts c;
+    for (const CPatch* p : object.GetPatches()) {
+        c.triangles += IsTriangle(*p) ? 1 : 0;
+        c.quads += IsQuad(*p) ? 1 : 0;
+    }
+    for (const CFivePointPatch* p : object.GetFivePatches())
+        c.fives += IsFive(*p) ? 1 : 0;
+    return c;
+}
+
+// The mesh points along one patch side at resolution r: distance 0 is the
+// side's start corner, r its end corner, and 1..r-1 the points sampled on
+// its curve segment, counted from the start corner whichever way the side
+// runs along the curve.
+class PatchSide {
+public:
+    template <class Patch> PatchSide(const Patch& patch, int side, int sides, int r) : m_r(r) {
+        m_start = IndexOf(patch.GetCorner(side));
+        m_end = IndexOf(patch.GetCorner((side + 1) % sides));
+        const CCurvePoint* node = SegmentStart(patch, side);
+        m_first = node ? node->m_number : 0;
+        m_forward = patch.m_direction[side] != 0;
+    }
+
+    int32_t At(int d) const {
+        if (d <= 0)
+            return m_start;
+        if (d >= m_r)
+            return m_end;
+        return m_first + (m_forward ? d : m_r - d) - 1;
+    }
+
+private:
+    int m_r;
+    int32_t m_start, m_end, m_first;
+    bool m_forward;
+};
+
+// The centre-and-midpoint quads of one patch: (corner k, midpoint k, centre,
+// midpoint k-1).
+template <class Patch> void AddCentreQuads(std::vector<CMeshFace>& quads, const Patch& patch, int sides) {
+    for (int k = 0; k < sides; ++k) {
+        const int previous = (k + sides - 1) % sides;
+        CMeshFace quad;
+        quad.count = 4;
+        quad.vertex = {IndexOf(patch.GetCorner(k)), SegmentStart(patch, k)->m_number, patch.m_number,
+                       SegmentStart(patch, previous)->m_number};
+        quads.push_back(quad);
+    }
+}
+
+// Vertices of a three- or five-sided patch at grid resolution r = 2h: its
+// centre, then (h-1)^2 interior points per corner part, then h-1 spoke
+// points per part (from the side's midpoint towards the centre).
+struct SplitPatchLayout {
+    int32_t centre;
+    int sides;
+    int h;
+
+    int32_t Interior(int k, int a, int b) const {
+        return centre + 1 + k * (h - 1) * (h - 1) + (a - 1) * (h - 1) + (b - 1);
+    }
+    int32_t Spoke(int k, int b) const {
+        return centre + 1 + sides * (h - 1) * (h - 1) + k * (h - 1) + (b - 1);
+    }
+};
+
+// The points of a three- or five-sided patch: eval(out, s, t, part).
+template <class Eval>
+void AddSplitPatchPoints(CMeshVertexArray& vertices, int& next, int sides, int h, const CVector3& centre,
+                         Eval eval) {
+    Put(vertices[next++], centre);
+    const float step = 1.0f / static_cast<float>(h);
+    CVector3 p;
+    for (int k = 0; k < sides; ++k)
+        for (int a = 1; a < h; ++a)
+            for (int b = 1; b < h; ++b) {
+                eval(p, a * step, b * step, k);
+                Put(vertices[next++], p);
+            }
+    for (int k = 0; k < sides; ++k)
+        for (int b = 1; b < h; ++b) {
+            eval(p, 1.0f, b * step, k);
+            Put(vertices[next++], p);
+        }
+}
+
+// The h x h quads of each corner part of a three- or five-sided patch.
+template <class Patch>
+void AddSplitPatchQuads(CMeshFace*& quad, const Patch& patch, int sides, int r,
+                        const SplitPatchLayout& layout) {
+    const int h = r / 2;
+    for (int k = 0; k < sides; ++k) {
+        const int previous = (k + sides - 1) % sides;
+        const PatchSide side(patch, k, sides, r);
+        const PatchSide before(patch, previous, sides, r);
+        auto grid = [&](int a, int b) -> int32_t {
+            if (b == 0)
+                return side.At(a);
+            if (a == 0)
+                return before.At(r - b);
+            if (a == h && b == h)
+                return layout.centre;
+            if (a == h)
+                return layout.Spoke(k, b);
+            if (b == h)
+                return layout.Spoke(previous, a);
+            return layout.Interior(k, a, b);
+        };
+        for (int a = 0; a < h; ++a)
+            for (int b = 0; b < h; ++b) {
+                quad->count = 4;
+                quad->vertex = {grid(a, b), grid(a + 1, b), grid(a + 1, b + 1), grid(a, b + 1)};
+                ++quad;
+            }
+    }
+}
+
+} // namespace
+
+void CMeshConverter::BuildMesh(CPatchMesh* mesh, CSpatchObj* object, int resolution) const {
+    if (!mesh || !object)
+        return;
+    if (object->GetNeedsRebuild())
+        object->Rebuild();
+    // Three- and five-sided patches are sampled on their nets.
+    object->UpdatePatchNets();
+    const int r = std::max(resolution, 1);
+    if (r == 1)
+        BuildControlNetMesh(*mesh, *object);
+    else if (r < 4)
+        BuildCentreMesh(*mesh, *object);
+    else
+        BuildGridMesh(*mesh, *object, r - r % 2);
+}
+
+void CMeshConverter::BuildControlNetMesh(CPatchMesh& mesh, CSpatchObj& object) const {
+    CMeshProcessor processor(&mesh);
+    mesh.m_vertices.Resize(object.GetVertices().GetCount());
+    AddControlPoints(object, mesh.m_vertices);
+    const PatchCounts counts = CountPatches(object);
+    std::vector<CMeshFace>& triangles = mesh.m_faces.m_triangles;
+    std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
+    triangles.clear();
+    quads.clear();
+    triangles.reserve(counts.triangles + counts.fives);
+    quads.reserve(counts.quads + counts.fives);
+    auto face = [](std::initializer_list<const CPatchVertex*> corners) {
+        CMeshFace f;
+        f.count = static_cast<int32_t>(corners.size());
+        int k = 0;
+        for (const CPatchVertex* c : corners)
+            f.vertex[k++] = IndexOf(c);
+        return f;
+    };
+    for (const CPatch* p : object.GetPatches()) {
+        if (IsTriangle(*p))
+            triangles.push_back(face({p->GetCorner(0), p->GetCorner(1), p->GetCorner(2)}));
+        else if (IsQuad(*p))
+            quads.push_back(face({p->GetCorner(0), p->GetCorner(1), p->GetCorner(2), p->GetCorner(3)}));
+    }
+    for (const CFivePointPatch* p : object.GetFivePatches()) {
+        if (!IsFive(*p))
+            continue;
+        triangles.push_back(face({p->GetCorner(0), p->GetCorner(1), p->GetCorner(2)}));
+        quads.push_back(face({p->GetCorner(2), p->GetCorner(3), p->GetCorner(4), p->GetCorner(0)}));
+    }
+    processor.BuildEdges();
+    processor.BuildAdjacency();
+}
+
+void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const {
+    const PatchCounts counts = CountPatches(object);
+    const int total = object.GetVertices().GetCount() + counts.triangles + counts.quads + counts.fives +
+                      CountSegments(object);
+    if (total == 0)
+        return;
+    mesh.m_vertices.Resize(total);
+    int next = AddControlPoints(object, mesh.m_vertices);
+    for (CPatch* p : object.GetPatches()) {
+        if (!IsTriangle(*p) && !IsQuad(*p))
+            continue;
+        CVector3 centre = GetNetPoint(p->m_nets[0], 15);
+        if (p->m_sides == 4)
+            object.EvaluateQuadPatch(centre, p, 0.5f, 0.5f);
+        p->m_number = next;
+        Put(mesh.m_vertices[next++], centre);
+    }
+    for (CFivePointPatch* p : object.GetFivePatches()) {
+        if (!IsFive(*p))
+            continue;
+        p->m_number = next;
+        Put(mesh.m_vertices[next++], GetNetPoint(p->m_nets[0], 15));
+    }
+    ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) {
+        a.m_number = next;
+        Put(mesh.m_vertices[next++], SegmentPoint(a, b, 0.5f));
+    });
+
+    mesh.m_edges.Free();
+    std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
+    quads.clear();
+    quads.reserve(3 * counts.triangles + 4 * counts.quads + 5 * counts.fives);
+    for (const CPatch* p : object.GetPatches())
+        if (IsTriangle(*p) || IsQuad(*p))
+            AddCentreQuads(quads, *p, p->m_sides);
+    for (const CFivePointPatch* p : object.GetFivePatches())
+        if (IsFive(*p))
+            AddCentreQuads(quads, *p, 5);
+    mesh.m_edgesBuilt = 0;
+    CMeshProcessor(&mesh).BuildAdjacency();
+}
+
+void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) const {
+    const int h = r / 2;
+    const PatchCounts counts = CountPatches(object);
+    const int segments = CountSegments(object);
+    const int total = object.GetVertices().GetCount() + counts.quads * (r - 1) * (r - 1) +
+                      (3 * counts.triangles + 5 * counts.fives) * ((h - 1) * (h - 1) + (h - 1)) +
+                      counts.triangles + counts.fives + (r - 1) * segments;
+    if (total == 0)
+        return;
+    CMeshVertexArray& vertices = mesh.m_vertices;
+    vertices.Resize(total);
+    int next = AddControlPoints(object, vertices);
+    const float step = 1.0f / static_cast<float>(r);
+    PatchNet net{};
+    for (CPatch* p : object.GetPatches()) {
+        if (IsQuad(*p)) {
+            p->m_number = next;
+            net.fill(0.0f);
+            p->BuildNet(net);
+            for (int i = 1; i < r; ++i)
+                for (int j = 1; j < r; ++j)
+                    Put(vertices[next++], CSpatchObj::EvaluateQuadNet(net, i * step, j * step));
+        } else if (IsTriangle(*p)) {
+            p->m_number = next;
+            AddSplitPatchPoints(
+                vertices, next, 3, h, GetNetPoint(p->m_nets[0], 15),
+                [&](CVector3& out, float s, float t, int k) { object.EvaluateTriPatchNet(out, s, t, k, p); });
+        }
+    }
+    for (CFivePointPatch* p : object.GetFivePatches()) {
+        if (!IsFive(*p))
+            continue;
+        p->m_number = next;
+        AddSplitPatchPoints(
+            vertices, next, 5, h, GetNetPoint(p->m_nets[0], 15),
+            [&](CVector3& out, float s, float t, int k) { object.EvaluateFivePatchNet(out, s, t, k, p); });
+    }
+
+    std::vector<CMeshEdge>& edges = mesh.m_edges.m_edges;
+    edges.clear();
+    edges.reserve(static_cast<size_t>(r) * segments);
+    ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) {
+        a.m_number = next;
+        int32_t previous = IndexOf(a.m_vertex);
+        for (int d = 1; d < r; ++d) {
+            Put(vertices[next], SegmentPoint(a, b, d * step));
+            edges.push_back(CMeshEdge{previous, next});
+            previous = next++;
+        }
+        edges.push_back(CMeshEdge{previous, IndexOf(b.m_vertex)});
+    });
+    mesh.m_edgesBuilt = 0;
+
+    mesh.m_faces.ReserveQuads(r * r * counts.quads + h * h * (3 * counts.triangles + 5 * counts.fives));
+    CMeshFace* quad = mesh.m_faces.m_quads.data();
+    for (const CPatch* p : object.GetPatches()) {
+        if (IsTriangle(*p)) {
+            AddSplitPatchQuads(quad, *p, 3, r, SplitPatchLayout{p->m_number, 3, h});
+            continue;
+        }
+        if (!IsQuad(*p))
+            continue;
+        const PatchSide sides[4] = {{*p, 0, 4, r}, {*p, 1, 4, r}, {*p, 2, 4, r}, {*p, 3, 4, r}};
+        const int32_t interior = p->m_number;
+        auto grid = [&](int i, int j) -> int32_t {
+            if (j == 0)
+                return sides[0].At(i);
+            if (i == r)
+                return sides[1].At(j);
+            if (j == r)
+                return sides[2].At(r - i);
+            if (i == 0)
+                return sides[3].At(r - j);
+            return interior + (i - 1) * (r - 1) + (j - 1);
+        };
+        for (int i = 0; i < r; ++i)
+            for (int j = 0; j < r; ++j) {
+                quad->count = 4;
+                quad->vertex = {grid(i, j), grid(i + 1, j), grid(i + 1, j + 1), grid(i, j + 1)};
+                ++quad;
+            }
+    }
+    for (const CFivePointPatch* p : object.GetFivePatches())
+        if (IsFive(*p))
+            AddSplitPatchQuads(quad, *p, 5, r, SplitPatchLayout{p->m_number, 5, h});
+}
+
+void CMeshConverter::MeshToCurves(const CPatchMesh* mesh, CSpatchObj* object) const {
+    if (!mesh || !object || mesh->m_vertices.GetCount() < 1)
+        return;
+    std::vector<CPatchVertex*> points;
+    points.reserve(mesh->m_vertices.GetCount());
+    for (const CFloat3& p : mesh->m_vertices.m_positions)
+        points.push_back(object->AddVertex(p.x, p.y, p.z));
+    const auto count = static_cast<int32_t>(points.size());
+    for (const CMeshEdge& edge : mesh->m_edges.m_edges) {
+        if (edge.a < 0 || edge.b < 0 || edge.a >= count || edge.b >= count)
+            continue;
+        CCurve* curve = object->AddCurve();
+        for (CPatchVertex* v : {points[edge.a], points[edge.b]}) {
+            CCurvePoint* node = object->AddCurvePoint(curve);
+            node->m_vertex = v;
+            CVertexLink* link = object->AddVertexLink(v);
+            link->m_curve = curve;
+            link->m_node = node;
+        }
+    }
+    object->UpdateCurveHandles();
+    object->SetNeedsRebuild(1);
+}

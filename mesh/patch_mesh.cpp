@@ -1,0 +1,92 @@
+#include "mesh/patch_mesh.h"
+
+namespace {
+
+std::span<const int32_t> LinksOf(const CMeshIncidence& incidence, int v) {
+    if (v < 0 || v + 1 >= static_cast<int>(incidence.offsets.size()))
+        return {};
+    return incidence.Of(v);
+}
+
+} // namespace
+
+void CMeshVertexArray::Resize(int n) {
+    m_positions = {};
+    m_edgeLinks.Free();
+    m_lineLinks.Free();
+    m_triangleLinks.Free();
+    m_quadLinks.Free();
+    if (n > 0)
+        m_positions.resize(n);
+}
+
+CMeshVertexLinks CMeshVertexArray::GetLinks(int v) const {
+    return CMeshVertexLinks{LinksOf(m_edgeLinks, v), LinksOf(m_lineLinks, v), LinksOf(m_triangleLinks, v),
+                            LinksOf(m_quadLinks, v)};
+}
+
+void CMeshEdgeArray::Allocate(int n) {
+    m_edges = {};
+    if (n > 0)
+        m_edges.resize(n);
+}
+
+void CMeshFaceArrays::Reserve(std::vector<CMeshFace>& faces, int n) {
+    faces = {};
+    if (n > 0)
+        faces.resize(n);
+}
+
+void CMeshFaceArrays::FreeAll() {
+    FreeMixed();
+    FreeLines();
+    FreeTriangles();
+    FreeQuads();
+}
+
+void CMeshFaceArrays::SortByKind() {
+    FreeLines();
+    FreeTriangles();
+    FreeQuads();
+    for (const CMeshFace& face : m_mixed) {
+        if (face.count == 2)
+            m_lines.push_back(face);
+        else if (face.count == 3)
+            m_triangles.push_back(face);
+        else if (face.count == 4)
+            m_quads.push_back(face);
+    }
+    FreeMixed();
+}
+
+void CMeshFaceArrays::AllocateFaceNormals() {
+    FreeFaceNormals();
+    m_triangleNormals.resize(m_triangles.size());
+    m_quadNormals.resize(m_quads.size());
+}
+
+void CMeshFaceArrays::AllocateCornerNormals() {
+    FreeCornerNormals();
+    m_triangleCornerNormals.resize(3 * m_triangles.size());
+    m_quadCornerNormals.resize(4 * m_quads.size());
+}
+
+void CMeshFaceArrays::FreeFaceNormals() {
+    m_triangleNormals = {};
+    m_quadNormals = {};
+}
+
+void CMeshFaceArrays::FreeCornerNormals() {
+    m_triangleCornerNormals = {};
+    m_quadCornerNormals = {};
+}
+
+int CPatchMesh::NeedsProcessing() const {
+    const bool surfaces = m_faces.TriangleCount() + m_faces.QuadCount() > 0;
+    const bool anyAxis = m_meshMirrorAxis[0] || m_meshMirrorAxis[1] || m_meshMirrorAxis[2];
+    if (m_revolve && m_faces.LineCount() > 0)
+        return 1;
+    if (m_meshMirrorMode != 0 && surfaces && anyAxis)
+        return 1;
+    return m_subdivide && surfaces ? 1 : 0;
+}

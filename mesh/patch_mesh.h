@@ -1,0 +1,165 @@
+#pragma once
+// CPatchMesh: the indexed polygon mesh through which a patch object is drawn
+// as polygons and written by the polygon exporters: vertex positions, an
+// edge table, line, triangle and quad faces (and the mixed faces an importer
+// reads), per-vertex incidence lists, face and corner normals, and the
+// settings of the processing passes (revolve, mirror, subdivision, crease
+// angle). CMeshProcessor (mesh_processor.h) carries every operation on it.
+#include "model/base_obj.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+// A plain x, y, z record for positions and normals; undefined until set.
+struct CFloat3 {
+    float x, y, z;
+
+    void Set(float ax, float ay, float az) {
+        x = ax;
+        y = ay;
+        z = az;
+    }
+};
+
+// Texture coordinates of one face corner.
+struct CFloatFlag {
+    float u = 1.0f;
+    float v = 0.0f;
+};
+
+// An undirected edge, kept in the direction in which it was first met.
+struct CMeshEdge {
+    int32_t a = 0;
+    int32_t b = 0;
+};
+
+struct CMeshFace {
+    int32_t count = 3; // corners: 2 line, 3 triangle, 4 quad
+    std::array<int32_t, 4> vertex{};
+    std::array<CFloatFlag, 4> uv{}; // carried unchanged through the passes
+    int32_t material = -1;          // -1 none
+};
+
+// Items about each vertex (edge or face indices), all in one array: those of
+// vertex v are items[offsets[v]] up to items[offsets[v + 1]].
+struct CMeshIncidence {
+    std::vector<int32_t> offsets;
+    std::vector<int32_t> items;
+
+    std::span<const int32_t> Of(int v) const {
+        return {items.data() + offsets[v], static_cast<size_t>(offsets[v + 1] - offsets[v])};
+    }
+    void Free() {
+        offsets.clear();
+        items.clear();
+    }
+};
+
+// The edges ending at one vertex and the lines, triangles and quads that have
+// it as a corner (a face naming the vertex twice is listed twice).
+struct CMeshVertexLinks {
+    std::span<const int32_t> edges;
+    std::span<const int32_t> lines;
+    std::span<const int32_t> triangles;
+    std::span<const int32_t> quads;
+};
+
+class CMeshVertexArray {
+public:
+    // Frees everything, then holds n undefined positions with empty lists;
+    // n below 1 leaves the array empty.
+    void Resize(int n);
+    int GetCount() const { return static_cast<int>(m_positions.size()); }
+    CFloat3& operator[](int i) { return m_positions[i]; }
+    const CFloat3& operator[](int i) const { return m_positions[i]; }
+    // Valid while the mesh's matching built flags are set.
+    CMeshVertexLinks GetLinks(int v) const;
+
+    std::vector<CFloat3> m_positions;
+    CMeshIncidence m_edgeLinks;
+    CMeshIncidence m_lineLinks;
+    CMeshIncidence m_triangleLinks;
+    CMeshIncidence m_quadLinks;
+};
+
+class CMeshEdgeArray {
+public:
+    // Frees, then holds n edges (0, 0); nothing for n below 1.
+    void Allocate(int n);
+    void Free() { m_edges = {}; }
+    int GetCount() const { return static_cast<int>(m_edges.size()); }
+    CMeshEdge& operator[](int i) { return m_edges[i]; }
+    const CMeshEdge& operator[](int i) const { return m_edges[i]; }
+
+    std::vector<CMeshEdge> m_edges;
+};
+
+class CMeshFaceArrays {
+public:
+    // Each frees its array, then holds n default faces; nothing for n below 1.
+    void ReserveMixed(int n) { Reserve(m_mixed, n); }
+    void ReserveLines(int n) { Reserve(m_lines, n); }
+    void ReserveTriangles(int n) { Reserve(m_triangles, n); }
+    void ReserveQuads(int n) { Reserve(m_quads, n); }
+    void FreeMixed() { m_mixed = {}; }
+    void FreeLines() { m_lines = {}; }
+    void FreeTriangles() { m_triangles = {}; }
+    void FreeQuads() { m_quads = {}; }
+    void FreeAll();
+    // Distributes the mixed faces into lines, triangles and quads in their
+    // order (other corner counts are dropped) and frees the mixed array.
+    void SortByKind();
+    // One normal per triangle and per quad; three corner normals per triangle
+    // (corner k of triangle t at 3t + k) and four per quad (4q + k).
+    void AllocateFaceNormals();
+    void AllocateCornerNormals();
+    void FreeFaceNormals();
+    void FreeCornerNormals();
+
+    int LineCount() const { return static_cast<int>(m_lines.size()); }
+    int TriangleCount() const { return static_cast<int>(m_triangles.size()); }
+    int QuadCount() const { return static_cast<int>(m_quads.size()); }
+
+    std::vector<CMeshFace> m_mixed;
+    std::vector<CMeshFace> m_lines;
+    std::vector<CMeshFace> m_triangles;
+    std::vector<CMeshFace> m_quads;
+    std::vector<CFloat3> m_triangleNormals;
+    std::vector<CFloat3> m_quadNormals;
+    std::vector<CFloat3> m_triangleCornerNormals;
+    std::vector<CFloat3> m_quadCornerNormals;
+
+private:
+    static void Reserve(std::vector<CMeshFace>& faces, int n);
+};
+
+class CPatchMesh : public CBaseObj {
+public:
+    CPatchMesh() = default;
+
+    // 1 when a processing pass has work: revolve with line faces, a mirror
+    // with an axis and triangles or quads, subdivision with triangles or quads.
+    int NeedsProcessing() const;
+
+    // The settings of the passes; the mesh's own, not the base object's mirror.
+    int m_shading = 1;             // 1 smooth shading
+    float m_creaseAngle = 89.5f;   // degrees; 0 means flat to the scene writers
+    int m_subdivide = 0;           // run subdivision steps
+    int m_subdivisionSegments = 2; // 2, 4, 8, 16: one to four steps
+    int m_meshMirrorMode = 0;      // 0 none, 1 separated copy, 2 joined copy
+    int m_mirrorDistanceLimit = 0; // join only near the plane
+    std::array<int, 3> m_meshMirrorAxis{1, 0, 0};
+    float m_mirrorDistance = 100.0f;
+    int m_revolve = 0;     // sweep the line faces round an axis
+    int m_revolveAxis = 1; // 0 X, 1 Y, 2 Z
+    int m_revolveSegments = 12;
+
+    CMeshVertexArray m_vertices;
+    CMeshEdgeArray m_edges;
+    CMeshFaceArrays m_faces;
+    int m_edgesBuilt = 0;       // the edge table matches the faces
+    int m_vertexEdgesBuilt = 0; // the vertices' edge lists are valid
+    int m_vertexFacesBuilt = 0; // the vertices' face lists are valid
+};

@@ -1,0 +1,129 @@
+#include "mesh/patch_surface_draw.h"
+#include "mesh/mesh_converter.h"
+#include "mesh/mesh_processor.h"
+#include "mesh/patch_mesh.h"
+#include "model/gl_scope.h"
+#include "model/mirror_builder.h"
+#include "model/spatch_obj.h"
+
+#include <GL/gl.h>
+#include <memory>
+
+namespace {
+
+bool AnyCornerHidden(const CPatch& patch) {
+    for (int k = 0; k < patch.m_sides; ++k) {
+        const CPatchVertex* corner = patch.GetCorner(k);
+        if (!corner || corner->m_hidden)
+            return true;
+    }
+    return false;
+}
+
+void EvaluateNet(const PatchNet& net, int grid) {
+    glMap2f(GL_MAP2_VERTEX_3, 0.0f, 1.0f, 3, 4, 0.0f, 1.0f, 12, 4, net.data());
+    glEvalMesh2(GL_FILL, 0, grid, 0, grid);
+}
+
+void MapGrid(int grid) {
+    glMapGrid2f(grid, 0.0f, 1.0f, grid, 0.0f, 1.0f);
+}
+
+void DrawEvaluated(const CSpatchObj& object, int grid) {
+    glEnable(GL_MAP2_VERTEX_3);
+    glFrontFace(GL_CCW);
+    // Triangles and five-sided patches are drawn in one part per corner, each
+    // at half the grid, so that they match the density of a quad.
+    const int half = grid / 2;
+    for (const CPatch* patch : object.GetPatches()) {
+        if (AnyCornerHidden(*patch))
+            continue;
+        if (patch->m_sides == 4 && grid >= 1) {
+            MapGrid(grid);
+            EvaluateNet(patch->m_nets[0], grid);
+        } else if (patch->m_sides == 3 && half >= 1) {
+            MapGrid(half);
+            for (const PatchNet& net : patch->m_nets)
+                EvaluateNet(net, half);
+        }
+    }
+    if (half < 1)
+        return;
+    for (const CFivePointPatch* patch : object.GetFivePatches()) {
+        for (const PatchNet& net : patch->m_nets) {
+            MapGrid(half);
+            EvaluateNet(net, half);
+        }
+    }
+}
+
+} // namespace
+
+CPatchMesh* GetDisplayMesh(CSpatchObj& object) {
+    if (auto* cached = dynamic_cast<CPatchMesh*>(object.GetMeshCache()))
+        return cached;
+    auto mesh = std::make_unique<CPatchMesh>();
+    CMeshConverter().BuildMesh(mesh.get(), &object, object.GetDivision());
+    mesh->m_shading = 1;
+    mesh->m_creaseAngle = object.GetSmoothOn() == 1 ? object.GetSmoothAngle() : 0.0f;
+    mesh->m_subdivide = object.GetSubdivisionOn();
+    mesh->m_subdivisionSegments = object.GetSubdivisionCount();
+    CMeshProcessor processor(mesh.get());
+    processor.Process();
+    processor.ComputeCornerNormals();
+    CPatchMesh* result = mesh.get();
+    object.SetMeshCache(std::move(mesh));
+    object.SetMeshDirty(0);
+    return result;
+}
+
+void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& settings) {
+    const int alpha = settings.surfaceAlpha;
+    if (alpha <= 0)
+        return;
+    if (object.GetNeedsRebuild())
+        object.Rebuild();
+    if (object.GetNetsDirty())
+        object.UpdatePatchNets();
+
+    if (CSpatchObj* copy = object.GetMirrorCache())
+        copy->SetMirrorMode(0);
+    if (object.GetMirrorMode() != 0) {
+        if (!object.GetMirrorCache())
+            CMirrorBuilder().Build(&object);
+        if (CSpatchObj* copy = object.GetMirrorCache()) {
+            copy->CopySettings(&object);
+            copy->SetSelected(object.GetSelected());
+            copy->SetMirrorMode(0);
+            DrawPatchSurfaces(*copy, grid, settings);
+            return;
+        }
+    }
+
+    GlAttribScope state(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_POLYGON_BIT |
+                        GL_EVAL_BIT);
+    const CGlColor colour = UnpackColor(settings.surfaceColor);
+    if (settings.drawCurveOnSurface) {
+        // Curves drawn afterwards stay in front of the surface they lie on.
+        glEnable(GL_POLYGON_OFFSET_FILL);
+        glPolygonOffset(1.0f, 1.0f);
+    } else {
+        glDisable(GL_POLYGON_OFFSET_FILL);
+    }
+    float opacity = 1.0f;
+    if (alpha != 100) {
+        if (!settings.drawAlphaSurfaceWithLight)
+            glDisable(GL_LIGHTING);
+        glEnable(GL_BLEND);
+        glDepthMask(GL_FALSE);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        opacity = static_cast<float>(alpha * 0.01);
+    }
+    glColor4f(colour.r, colour.g, colour.b, opacity);
+    if (object.GetPolygonize()) {
+        glFrontFace(GL_CCW);
+        CMeshProcessor(GetDisplayMesh(object)).Draw();
+    } else {
+        DrawEvaluated(object, grid);
+    }
+}

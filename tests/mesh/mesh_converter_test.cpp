@@ -1,0 +1,158 @@
+#include "mesh/mesh_converter.h"
+#include "mesh/mesh_processor.h"
+#include "support/mesh_builders.h"
+#include "support/model_builders.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <tuple>
+
+using namespace qf::test;
+
+namespace {
+
+std::unique_ptr<CPatchMesh> Built(CSpatchObj& obj, int resolution) {
+    auto mesh = std::make_unique<CPatchMesh>();
+    CMeshConverter().BuildMesh(mesh.get(), &obj, resolution);
+    return mesh;
+}
+
+int DistinctPositions(const CPatchMesh& mesh) {
+    std::set<std::tuple<float, float, float>> positions;
+    for (const CFloat3& p : mesh.m_vertices.m_positions)
+        positions.insert({p.x, p.y, p.z});
+    return static_cast<int>(positions.size());
+}
+
+// One triangle: three points, three straight curves.
+std::unique_ptr<CSpatchObj> MakeTriangle() {
+    auto obj = std::make_unique<CSpatchObj>();
+    CPatchVertex* a = obj->AddVertex(0, 0, 0);
+    CPatchVertex* b = obj->AddVertex(2, 0, 0);
+    CPatchVertex* c = obj->AddVertex(0, 0, 2);
+    AddCurveThrough(*obj, {a, b});
+    AddCurveThrough(*obj, {b, c});
+    AddCurveThrough(*obj, {c, a});
+    obj->UpdateCurveHandles();
+    return obj;
+}
+
+} // namespace
+
+TEST(MeshConverterTest, FlatQuadPatchAtEachResolution) {
+    const struct {
+        int resolution, vertices, quads, edges;
+    } cases[] = {
+        {-5, 4, 1, 4}, {0, 4, 1, 4},    {1, 4, 1, 4},    {2, 9, 4, 12},
+        {3, 9, 4, 12}, {4, 25, 16, 16}, {5, 25, 16, 16}, {8, 81, 64, 32},
+    };
+    for (const auto& c : cases) {
+        auto obj = MakeFlatQuadGrid(1);
+        auto mesh = Built(*obj, c.resolution);
+        EXPECT_EQ(mesh->m_vertices.GetCount(), c.vertices) << c.resolution;
+        EXPECT_EQ(mesh->m_faces.QuadCount(), c.quads) << c.resolution;
+        EXPECT_EQ(mesh->m_edges.GetCount(), c.edges) << c.resolution << ": curve edges at 4 and above";
+        EXPECT_EQ(mesh->m_faces.TriangleCount() + mesh->m_faces.LineCount(), 0);
+        EXPECT_EQ(DistinctPositions(*mesh), c.vertices) << c.resolution << ": no point made twice";
+        EXPECT_EQ(CheckSurface(*mesh, false), "") << c.resolution;
+    }
+    auto obj = MakeFlatQuadGrid(1);
+    auto centre = Built(*obj, 2);
+    // Corner k, the midpoint of side k, the centre, the midpoint of side k-1.
+    const CPatch* patch = obj->GetPatches().GetHead();
+    for (int k = 0; k < 4; ++k) {
+        const CMeshFace& quad = centre->m_faces.m_quads[k];
+        EXPECT_EQ(quad.vertex[0], patch->GetCorner(k)->m_index);
+        EXPECT_EQ(quad.vertex[2], 4) << "the centre follows the control points";
+    }
+    EXPECT_EQ(centre->m_faces.m_quads[1].vertex[3], centre->m_faces.m_quads[0].vertex[1]);
+    EXPECT_EQ(centre->m_edgesBuilt + centre->m_vertexEdgesBuilt + centre->m_vertexFacesBuilt, 3);
+    const CFloat3& middle = centre->m_vertices[4];
+    EXPECT_NEAR(middle.x, 0.5f, 1e-6f);
+    EXPECT_NEAR(middle.z, 0.5f, 1e-6f);
+}
+
+TEST(MeshConverterTest, GridPointsLieOnThePatchAndSeamsAreShared) {
+    auto obj = MakeFlatQuadGrid(2);
+    // Lift the middle point so that the surface is curved.
+    obj->GetVertices().GetAtIndex(4)->SetY(1.0f);
+    obj->UpdateCurveHandles();
+    auto mesh = Built(*obj, 4);
+    EXPECT_EQ(mesh->m_vertices.GetCount(), 9 + 4 * 9 + 12 * 3);
+    EXPECT_EQ(DistinctPositions(*mesh), mesh->m_vertices.GetCount())
+        << "patches share the points of their curves";
+    EXPECT_EQ(CheckSurface(*mesh, false), "") << "every inner side is run both ways once";
+    for (const CPatch* p : obj->GetPatches()) {
+        CVector3 expected;
+        obj->EvaluateQuadPatch(expected, p, 0.25f, 0.75f);
+        const CFloat3& got = mesh->m_vertices[p->m_number + 2]; // i = 1, j = 3 of the 3 x 3 interior
+        EXPECT_EQ(got.x, expected.GetX());
+        EXPECT_EQ(got.y, expected.GetY());
+        EXPECT_EQ(got.z, expected.GetZ());
+    }
+    // Each segment's first point index sits in the node that starts it.
+    for (const CCurve* curve : obj->GetCurves()) {
+        const CCurvePoint* first = curve->m_nodes.GetHead();
+        const CCurvePoint* second = curve->m_nodes.GetAtIndex(1);
+        const CVector3 expected = curve->EvaluateSegment(0, 0.25f);
+        const CFloat3& got = mesh->m_vertices[first->m_number];
+        EXPECT_NEAR(got.x, expected.GetX(), 1e-6f);
+        EXPECT_NEAR(got.y, expected.GetY(), 1e-6f);
+        EXPECT_EQ(second->m_number, first->m_number + 3);
+        EXPECT_EQ(curve->m_nodes.GetTail()->m_number, 2)
+            << "the last node starts no segment and keeps its place";
+    }
+}
+
+TEST(MeshConverterTest, ThreeAndFiveSidedPatches) {
+    auto triangle = MakeTriangle();
+    auto mesh = Built(*triangle, 4);
+    EXPECT_EQ(mesh->m_vertices.GetCount(), 3 + 3 * 3 + 1 + 3 + 3)
+        << "corners, curve points, centre, interior, spokes";
+    EXPECT_EQ(mesh->m_faces.QuadCount(), 12);
+    EXPECT_EQ(CheckSurface(*mesh, false), "");
+    EXPECT_EQ(DistinctPositions(*mesh), mesh->m_vertices.GetCount());
+
+    auto pentagon = MakeFlaggedPentagon();
+    auto net = Built(*pentagon, 1);
+    ASSERT_EQ(net->m_faces.TriangleCount(), 1);
+    ASSERT_EQ(net->m_faces.QuadCount(), 1);
+    const auto& t = net->m_faces.m_triangles[0].vertex;
+    const auto& q = net->m_faces.m_quads[0].vertex;
+    EXPECT_EQ(t[2], q[0]) << "triangle and quad share the diagonal from corner 2 to corner 0";
+    EXPECT_EQ(t[0], q[3]);
+    auto grid = Built(*pentagon, 4);
+    EXPECT_EQ(grid->m_faces.QuadCount(), 20);
+    EXPECT_EQ(grid->m_vertices.GetCount(), 5 + 5 * 3 + 1 + 5 + 5);
+    EXPECT_EQ(CheckSurface(*grid, false), "");
+}
+
+TEST(MeshConverterTest, CurvesWithoutPatches) {
+    for (bool closed : {false, true}) {
+        auto obj = std::make_unique<CSpatchObj>();
+        AddCurveThrough(*obj, {obj->AddVertex(0, 0, 0), obj->AddVertex(1, 0, 0), obj->AddVertex(1, 1, 0)},
+                        closed);
+        obj->UpdateCurveHandles();
+        auto mesh = Built(*obj, 2);
+        EXPECT_EQ(mesh->m_vertices.GetCount(), closed ? 6 : 5) << "a segment per node, one fewer when open";
+        EXPECT_EQ(mesh->m_faces.QuadCount(), 0);
+    }
+    CSpatchObj empty;
+    CPatchMesh mesh;
+    mesh.m_vertices.Resize(2);
+    CMeshConverter().BuildMesh(&mesh, &empty, 4);
+    EXPECT_EQ(mesh.m_vertices.GetCount(), 2) << "nothing to build leaves the mesh alone";
+}
+
+TEST(MeshConverterTest, MeshBackToCurves) {
+    auto mesh = MakeMesh({{F3(0, 0, 0), F3(1, 0, 0), F3(0, 1, 0)}, {{0, 1, 2}}});
+    CMeshProcessor(mesh.get()).BuildEdges();
+    mesh->m_edges.m_edges.push_back(CMeshEdge{0, 7}); // damaged: no vertex 7
+    CSpatchObj obj;
+    CMeshConverter().MeshToCurves(mesh.get(), &obj);
+    EXPECT_EQ(obj.GetVertices().GetCount(), 3);
+    EXPECT_EQ(obj.GetCurves().GetCount(), 3);
+    EXPECT_EQ(CheckLinkInvariants(obj), "");
+    obj.Rebuild();
+    EXPECT_EQ(obj.CountTriPatches(), 1) << "the three edges enclose a patch again";
+}
