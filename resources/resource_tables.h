@@ -1,0 +1,40 @@
+#pragma once
+// The program's two resource sets and the ids of the resources the window
+// layer itself needs.
+#include "resources/resource_format.h"
+
+// The set of one interface language.
+const ResourceSet& GetResourceSet(ResourceLanguage language);
+
+// The resource with the id in a table, or null.
+template <class T> const T* FindResourceById(std::span<const T> table, UINT id) {
+    for (const T& entry : table)
+        if (entry.id == id)
+            return &entry;
+    return nullptr;
+}
+
+// Main menus, and the accelerator tables loaded with them.
+constexpr UINT IDR_MAINFRAME_JA = 103;
+constexpr UINT IDR_MAINFRAME_EN = 140;
+
+// The shortcut keys: this many slots, in the accelerator tables above.
+constexpr int kShortcutSlotKeys = 232;
+std::span<const AccelEntry> ShortcutSlotAccelerators();
+
+// Strings of the frame and the dialog data exchange.
+constexpr UINT IDS_IDLE_MESSAGE = 57345; // the status bar's text while nothing is pointed at
+constexpr UINT IDS_PARSE_INT = 61712;    // an integer field holds no integer
+constexpr UINT IDS_PARSE_REAL = 61713;   // a number field holds no number
+constexpr UINT IDS_FILE_EXISTS = 61830;  // a save would replace a file ("%s": its path)
+// Buttons of message boxes.
+constexpr UINT IDS_BUTTON_OK = 61840;
+constexpr UINT IDS_BUTTON_CANCEL = 61841;
+constexpr UINT IDS_BUTTON_YES = 61842;
+constexpr UINT IDS_BUTTON_NO = 61843;
+
+// Status-bar indicators.
+constexpr UINT ID_INDICATOR_CAPS = 59137;
+constexpr UINT ID_INDICATOR_NUM = 59138;
+constexpr UINT ID_INDICATOR_SCRL = 59139;
+constexpr UINT ID_INDICATOR_KANA = 59142;
