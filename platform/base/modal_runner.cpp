@@ -43,6 +43,25 @@ int CScriptedModalRunner::RunMessageBox(const CModalRequest& request) {
     return answer;
 }
 
+void CScriptedModalRunner::AnswerModal(int result) {
+    AnswerModal([result](CModalWindow&) { return result; });
+}
+
+int CScriptedModalRunner::RunModal(CModalWindow& window) {
+    ++m_modalCount;
+    if (m_scripts.empty()) {
+        ++m_unscripted;
+        return window.GetCancelResult();
+    }
+    const Script script = std::move(m_scripts.front());
+    m_scripts.pop_front();
+    return script(window);
+}
+
+int RunModal(CModalWindow& window) {
+    return g_runner ? g_runner->RunModal(window) : window.GetCancelResult();
+}
+
 } // namespace qf
 
 int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) {

@@ -2,6 +2,7 @@
 
 #include "platform/ui/cursor.h"
 #include "platform/ui/dc.h"
+#include "platform/ui/menu_node.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/sys_color.h"
 
@@ -87,18 +88,23 @@ BOOL CWnd::Create(const CString& windowName, DWORD style, const CRect& rect, CWn
     if (!PreCreateWindow(cs))
         return FALSE;
     InstallPostedMessagePump();
+    // The handle exists first, so that the native window's event bindings
+    // can name this window.
+    const HWND h = OpenHandle();
     wxWindow* native = CreateNativeWindow(parent ? parent->m_native : nullptr, cs);
-    if (!native)
+    if (!native) {
+        CloseHandle();
         return FALSE;
+    }
     m_native = native;
     m_id = cs.id;
+    m_style = cs.style;
     m_classStyle = cs.classStyle;
     m_text = cs.name;
     m_reportedSize = CSize(-1, -1);
     m_current = CurrentMessage{};
     m_nativeEvent = nullptr;
     m_paintPending = false;
-    const HWND h = OpenHandle();
     NativeWindows()[native] = h;
     CWndEvents::Connect(*this);
     if (!(cs.style & WS_VISIBLE) && !native->IsTopLevel())
@@ -309,6 +315,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         DestroyWindow();
         return 0;
+    case WM_INITMENUPOPUP:
+        if (CMenu* popup = reinterpret_cast<CMenu*>(wParam))
+            UpdateMenuItems(*popup, *this);
+        return 0;
     default:
         return 0;
     }
@@ -445,6 +455,12 @@ BOOL CWnd::EnableWindow(BOOL enable) {
 
 BOOL CWnd::IsWindowEnabled() const {
     return m_native && m_native->IsThisEnabled();
+}
+
+BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
+    const DWORD old = m_style;
+    m_style = (m_style & ~remove) | add;
+    return m_style != old;
 }
 
 void CWnd::SetWindowText(const CString& text) {
@@ -655,9 +671,37 @@ void CWnd::OnVScroll(UINT, UINT, CWnd*) {
 void CWnd::OnHScroll(UINT, UINT, CWnd*) {
     Default();
 }
-BOOL CWnd::OnCommand(WPARAM, LPARAM) {
-    return FALSE;
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    CommandMessage message;
+    message.id = LOWORD(wParam);
+    message.sender = HandleFromParam(static_cast<WPARAM>(lParam));
+    // Menus and accelerators reach the same handlers; an override that
+    // needs to tell them apart reads the code from wParam.
+    message.code = message.sender ? HIWORD(wParam) : 0;
+    if (CWnd* control = message.sender ? FromHandle(message.sender) : nullptr) {
+        CommandMessage reflected = message;
+        reflected.kind = CommandKind::ReflectedCommand;
+        if (control->OnCmdMsg(reflected))
+            return TRUE;
+    }
+    return OnCmdMsg(message);
 }
-BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) {
-    return FALSE;
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
+    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+    if (!header)
+        return FALSE;
+    CommandMessage message;
+    message.kind = CommandKind::Notify;
+    message.id = static_cast<UINT>(header->idFrom);
+    message.code = header->code;
+    message.sender = header->hwndFrom;
+    message.header = header;
+    message.result = result;
+    if (CWnd* control = FromHandle(header->hwndFrom)) {
+        CommandMessage reflected = message;
+        reflected.kind = CommandKind::ReflectedNotify;
+        if (control->OnCmdMsg(reflected))
+            return TRUE;
+    }
+    return OnCmdMsg(message);
 }

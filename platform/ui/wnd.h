@@ -8,8 +8,10 @@
 // A class makes its own kind of native window by overriding
 // CreateNativeWindow (the GL pane makes a GL canvas; dialogs and controls
 // make theirs); everything else works the same for all of them.
+#include "platform/base/cmd_target.h"
 #include "platform/base/cstring.h"
 #include "platform/base/message.h"
+#include "platform/base/window_styles.h"
 
 #include <cstddef>
 #include <map>
@@ -21,13 +23,6 @@ class wxEvent;
 class wxTimer;
 class CDC;
 class CWnd;
-
-constexpr DWORD WS_TABSTOP = 0x00010000;
-constexpr DWORD WS_CLIPCHILDREN = 0x02000000; // children never share pixels with their parent here
-constexpr DWORD WS_CLIPSIBLINGS = 0x04000000; // siblings never share pixels here
-constexpr DWORD WS_DISABLED = 0x08000000;
-constexpr DWORD WS_VISIBLE = 0x10000000;
-constexpr DWORD WS_CHILD = 0x40000000;
 
 // Class styles: CS_VREDRAW and CS_HREDRAW repaint the whole window after a
 // resize; without CS_DBLCLKS the second press of a double click arrives as a
@@ -72,7 +67,7 @@ struct CREATESTRUCT {
 };
 using LPCREATESTRUCT = CREATESTRUCT*;
 
-class CWnd : public CMessageTarget {
+class CWnd : public CMessageTarget, public CCmdTarget {
 public:
     CWnd();
     // A window still alive dies with its object; only CWnd's own handlers
@@ -120,6 +115,11 @@ public:
     // Sends WM_ENABLE when the state changes; returns whether it was disabled.
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
+
+    // The style bits the window was made with, as changed since.
+    DWORD GetStyle() const { return m_style; }
+    // Changes style bits; classes give the bits they know their effect.
+    virtual BOOL ModifyStyle(DWORD remove, DWORD add);
 
     // Controls that show their text natively override both.
     virtual void SetWindowText(const CString& text);
@@ -191,8 +191,11 @@ protected:
     virtual void OnHScroll(UINT code, UINT position, CWnd* scrollBar);
     // WM_COMMAND: id in the low word of wParam, code in the high word, the
     // sending control's handle (or 0 for a menu) in lParam. TRUE when handled.
+    // The default offers a control's notification to the control itself
+    // (its reflected handlers), then routes it through OnCmdMsg.
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
-    // WM_NOTIFY: TRUE when handled, with the answer in *result.
+    // WM_NOTIFY: TRUE when handled, with the answer in *result. Offered to
+    // the sending control, then routed, like OnCommand.
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
 
 private:
@@ -213,6 +216,7 @@ private:
 
     wxWindow* m_native = nullptr;
     UINT m_id = 0;
+    DWORD m_style = 0;
     UINT m_classStyle = 0;
     CString m_text;
     CSize m_reportedSize{-1, -1};

@@ -1,0 +1,138 @@
+#pragma once
+// The main frame, the view and the application as command targets.
+//
+// Routing: a command that reaches the frame (menu, accelerator, tool-bar
+// button) is offered to the active view, which offers it to its document
+// after its own table, then to the frame's own table, then to the
+// application. OnCommand returns FALSE when nobody handled it, so a frame
+// class can take over what is left (its override calls the base first).
+//
+// Menus: SetMenu shows a menu bar (null: none). When the user opens it the
+// frame gets WM_INITMENU, then WM_INITMENUPOPUP for each popup, whose
+// default processing runs the items' update handlers; no item is greyed
+// for lacking a handler. Pointing at an item shows its prompt in the
+// status bar, and "Ready" again when the menu closes.
+//
+// Accelerators: LoadAccelTable sets the table whose keys the frame turns
+// into WM_COMMAND (id, code 1), but only while the keyboard focus is not
+// inside a dialog (dialog bars, side-bar pages and panels are dialogs),
+// whose own fields need the keys.
+//
+// Layout: bars made as children of the frame take their sides in the
+// order they were made; the child with id AFX_IDW_PANE_FIRST fills the rest.
+#include "platform/ui/control_bars.h"
+#include "platform/ui/menu.h"
+
+#include <memory>
+#include <span>
+#include <vector>
+
+class CView;
+
+class CView : public CWnd {
+public:
+    const char* GetRuntimeClassName() const override { return "CView"; }
+    // The document the view routes commands to after its own table.
+    void SetDocumentTarget(CCmdTarget* document) { m_document = document; }
+    CCmdTarget* GetDocumentTarget() const { return m_document; }
+
+    BOOL OnCmdMsg(const CommandMessage& message) override;
+
+private:
+    CCmdTarget* m_document = nullptr;
+};
+
+// The application: the last target of the frame's routing, and the holder
+// of the main window. One exists at a time.
+class CWinApp : public CCmdTarget {
+public:
+    CWinApp();
+    ~CWinApp() override;
+    CWnd* m_pMainWnd = nullptr;
+};
+CWinApp* AfxGetApp();
+CWnd* AfxGetMainWnd();
+
+// Finds the accelerator of a key: exact modifiers, FVIRTKEY entries only.
+class CAcceleratorTable {
+public:
+    BOOL Load(UINT id);
+    void Set(std::span<const AccelEntry> entries) { m_entries = entries; }
+    // The command of the key with these modifiers, 0 when none.
+    UINT Translate(int virtualKey, bool control, bool shift) const;
+    bool IsEmpty() const { return m_entries.empty(); }
+
+private:
+    std::span<const AccelEntry> m_entries;
+};
+
+class CFrameWnd : public CWnd {
+public:
+    CFrameWnd();
+    ~CFrameWnd() override;
+    const char* GetRuntimeClassName() const override { return "CFrameWnd"; }
+
+    // Routing: active view (then its document), own table, application.
+    BOOL OnCmdMsg(const CommandMessage& message) override;
+    void SetActiveView(CView* view) { m_activeView = view; }
+    CView* GetActiveView() const { return m_activeView; }
+
+    // The frame shares the menu; null removes the bar. The CMenu object
+    // may then be detached or die.
+    BOOL SetMenu(CMenu* menu);
+    CMenu* GetMenu();
+    // Brings the titles of the bar up to date after its menu was changed.
+    void DrawMenuBar();
+
+    BOOL LoadAccelTable(UINT id);
+    // The command of the key, sent as WM_COMMAND (id, 1) when the focus
+    // allows it; TRUE when a command was sent.
+    BOOL TranslateAccelerator(int virtualKey, bool control, bool shift, const CWnd* focus);
+    // TRUE when the focus is inside a dialog, where accelerators keep off.
+    static bool IsFocusInDialog(const CWnd* focus);
+
+    // The message pane of the status bar; the idle text is "Ready".
+    void SetMessageText(const CString& text);
+    CString GetIdleMessage() const;
+    CStatusBar* GetStatusBar() const;
+
+    void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+    void RecalcLayout();
+    // Bars register themselves when they are made.
+    void AddControlBar(CControlBar* bar);
+    void RemoveControlBar(CControlBar* bar);
+    void AddToolBar(CToolBar* bar);
+    void RemoveToolBar(CToolBar* bar);
+
+    // Tool-bar buttons and status indicators follow their update handlers;
+    // called whenever the program turns idle.
+    void OnIdleUpdateCmdUI();
+
+    // Removing WS_CAPTION and WS_THICKFRAME shows the frame full screen;
+    // adding them back returns it to its window.
+    BOOL ModifyStyle(DWORD remove, DWORD add) override;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnDestroy() override;
+    // WM_INITMENU when the user opens the menu bar: the base does nothing.
+    virtual void OnInitMenu(CMenu* menu);
+    // WM_INITMENUPOPUP: the base runs the update handlers of the items.
+    virtual void OnInitMenuPopup(CMenu* popup, UINT index, BOOL sysMenu);
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct MenuState;
+    void OnMenuOpen(void* wxMenuOpened);
+    void OnMenuClose();
+
+    CView* m_activeView = nullptr;
+    CMenu m_menu;
+    std::unique_ptr<MenuState> m_menuState;
+    CAcceleratorTable m_accelerators;
+    std::vector<CControlBar*> m_bars;
+    std::vector<HWND> m_toolBars;
+    CRect m_windowedRect; // the frame's place before it went full screen
+};
