@@ -15,8 +15,10 @@
 #include <cstdint>
 #include <vector>
 
+class CArchive;
 class CPolyEdge;
 class CPolyFace;
+struct CPatchDrawSettings;
 
 class CPolyVertex : public CVector3 {
 public:
@@ -115,6 +117,17 @@ public:
     // normals lie within the smoothing angle.
     void ComputeNormals();
     int IsAdjacencyBuilt() const { return m_adjacencyBuilt; }
+
+    // Drawing into the current OpenGL context of a pane; nothing for an object
+    // that is not shown. The faces, the edges as lines, and the points of a
+    // selected object with the pane's settings.
+    void Draw();
+    void DrawEdges() const;
+    void DrawVertices(const CPatchDrawSettings& settings) const;
+    // The object's record in the document file; reading throws
+    // CArchiveException on a damaged record.
+    int Write(CArchive& ar);
+    int Load(CArchive& ar);
 
     int GetSmooth() const { return m_smooth; }
     void SetSmooth(int v) { m_smooth = v; }

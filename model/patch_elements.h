@@ -122,7 +122,8 @@ public:
     int m_closed = 0;
     // Owned: the nodes in curve order, deleted with the curve.
     CObjList<CCurvePoint> m_nodes;
-    int m_number = 0; // position in the object's list, set by numbering
+    int m_number = 0;    // position in the object's list, set by numbering
+    int m_curveWord = 0; // kept with the curve in the document file, not interpreted
 };
 
 // The point at t of the cubic Bezier segment p0..p3.

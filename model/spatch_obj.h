@@ -193,6 +193,17 @@ public:
     // a damaged record and leaves them as they were.
     void WriteVertexFlags(CArchive& ar) const;
     void ReadVertexFlags(CArchive& ar);
+    // The object record of the document file: name, switches, points, curves
+    // and links, with the motion-blur partner given by name (" " for none).
+    // Write numbers the points and curves first. Read fills a new, empty
+    // object; a count or number that does not fit the record throws
+    // CArchiveException, and the object must then be thrown away.
+    int Write(CArchive& ar, const CString& partnerName);
+    int Read(CArchive& ar, CString& partnerName);
+    // The option record: see-through, mirror and polygonize settings; a short
+    // record throws and changes nothing.
+    int WriteOptions(CArchive& ar) const;
+    int ReadOptions(CArchive& ar);
 
     // Edits of the view's modelling commands. They work on the selection held
     // in the points and nodes and return 1 when they changed the object, 0
