@@ -269,6 +269,34 @@ TEST_F(FrameGuiTest, MenuBarOpensWithItsUpdateHandlersAndNeverShowsShortcuts) {
     EXPECT_EQ(frame.GetMenu(), nullptr);
 }
 
+TEST_F(FrameGuiTest, TheRealMenuBarOpensFromItsMnemonicEachTimeUpToDate) {
+    CMenu file, bar;
+    file.CreatePopupMenu();
+    file.AppendMenu(MF_STRING, 57600, "&New");
+    file.AppendMenu(MF_STRING, 57643, "&Undo");
+    bar.CreateMenu();
+    bar.AppendMenu(MF_POPUP, file, "&File");
+    frame.SetMenu(&bar);
+    PumpEvents(100);
+    SimulatedMouse keys;
+    keys.MoveTo(view, CPoint(20, 20));
+    view.SetFocus();
+    wxMenu* menu = static_cast<wxFrame*>(frame.GetNativeWindow())->GetMenuBar()->GetMenu(0);
+    // The check mark comes and goes, so the menu is filled anew while GTK opens it.
+    for (const int check : {1, 0, 1}) {
+        frame.undoChecked = check;
+        keys.Sim().Char('f', wxMOD_ALT);
+        PumpEvents(200);
+        EXPECT_EQ(menu->FindItemByPosition(1)->IsCheckable() && menu->FindItemByPosition(1)->IsChecked(),
+                  check == 1);
+        keys.Sim().Char(WXK_RETURN);
+        PumpEvents(200);
+    }
+    EXPECT_EQ(frame.initMenus, 3);
+    EXPECT_EQ(log, (Log{"new", "new", "new"})) << "Enter chose the first item each time";
+    EXPECT_EQ(status.GetPaneText(0), "Ready") << "the prompt goes when the menu closes";
+}
+
 TEST_F(FrameGuiTest, KeysBecomeSlotCommandsUnlessTheFocusIsInABar) {
     SimulatedMouse keys;
     keys.MoveTo(view, CPoint(20, 20));
