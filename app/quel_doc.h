@@ -32,6 +32,8 @@
 #include <memory>
 #include <vector>
 
+class CArchive;
+
 // A window registered under a RegisteredWindowId. The handle stays in the
 // registry after its window died; users check IsWindow.
 struct CWndRegistryEntry {
@@ -74,6 +76,17 @@ public:
     BOOL OnNewDocument();
     BOOL IsModified() const { return m_modified; }
     void SetModifiedFlag(BOOL modified = TRUE) { m_modified = modified; }
+
+    // The native document file. Storing writes every section; loading reads
+    // the whole stream into a scene buffer first and only then resets the
+    // scene and merges the buffer in. A damaged stream, or a name CP932
+    // cannot hold, throws CArchiveException and leaves the document as it was.
+    void Serialize(CArchive& ar);
+    // File > Open and File > Save (As) of the document file at path. A
+    // failure is reported to the user and gives FALSE; the open document, or
+    // the old file, is then unchanged. Success clears the modified flag.
+    BOOL OnOpenDocument(const CString& path);
+    BOOL OnSaveDocument(const CString& path);
 
     // The window registry: appended to, never searched for duplicates; the
     // first entry with an id answers for it. Emptied only by the destructor.

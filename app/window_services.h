@@ -88,6 +88,9 @@ public:
     virtual void CreatePatchObject() = 0;
     // Inserts the object under its parent's item, sorted; a folder with its members.
     virtual void AddObjectTreeItem(CBaseObj* obj) = 0;
+    // Appends a polygon object's item at the end of the top level and selects
+    // it when nothing is selected, without reacting to that selection.
+    virtual void AddPolygonItem(CBaseObj* polygon) = 0;
     // Deletes the object's item and selects the current selection again.
     virtual void RemoveObjectItem(CBaseObj* obj) = 0;
 };
@@ -97,6 +100,9 @@ public:
     virtual ~CLightPageServices() = default;
     virtual void ResetTree() = 0;
     virtual void RemoveLightItem(CLightData* light) = 0;
+    // Inserts an item with the light's name at the top level, sorted; with
+    // select, selects it without acting on the scene.
+    virtual void AddLightItem(CLightData* light, BOOL select) = 0;
 };
 
 class CMaterialPageServices {

@@ -5,6 +5,7 @@
 // document owns, and a main window that installs itself as the program's
 // main-window link while it lives.
 #include "app/app_state.h"
+#include "app/light_data.h"
 #include "app/window_services.h"
 #include "support/recording_window.h"
 
@@ -59,6 +60,7 @@ public:
             onCreatePatchObject();
     }
     void AddObjectTreeItem(CBaseObj* obj) override { Log("AddObjectTreeItem " + obj->GetName().str()); }
+    void AddPolygonItem(CBaseObj* polygon) override { Log("AddPolygonItem " + polygon->GetName().str()); }
     void RemoveObjectItem(CBaseObj* obj) override { Log("RemoveObjectItem " + obj->GetName().str()); }
     void RemoveLightItem(CLightData*) override { Log("RemoveLightItem"); }
     ObjTreeItem AddMaterialItem(CMaterialData*) override {
@@ -66,6 +68,9 @@ public:
         return nullptr;
     }
     void RemoveMaterialItem(CMaterialData*) override { Log("RemoveMaterialItem"); }
+    void AddLightItem(CLightData* light, BOOL select) override {
+        Log("AddLightItem " + light->m_name.str(), select);
+    }
     void SelectRootItem() override { Log("SelectRootItem"); }
     void Refresh() override { Log("Refresh"); }
 

@@ -1,0 +1,374 @@
+#include "app/document_reader.h"
+
+#include "app/doc_file.h"
+#include "app/doc_helpers.h"
+#include "app/quel_doc.h"
+#include "app/scene_buffer.h"
+#include "platform/base/archive.h"
+
+#include <limits>
+#include <string>
+#include <type_traits>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kAnyCount = std::numeric_limits<int>::max();
+// The fewest bytes of the document's own per-element bodies: a curve count
+// and a node count in "object_cp_info", five slots of an empty name, an int
+// and nine floats, and the three counts of an empty vertex flag record.
+constexpr size_t kHandleRecordBytes = 4;
+constexpr size_t kCurveHandleBytes = 4;
+constexpr size_t kSlotBytes = 1 + 4 + 9 * 4;
+constexpr size_t kSlotsBytes = CBaseObj::materialSlotCount * kSlotBytes;
+constexpr size_t kVertexFlagRecordBytes = 12;
+constexpr size_t kManualHandleBytes = 8;
+constexpr size_t kOptionRecordBytes = 68;
+constexpr size_t kLightExtraBytes = 8;
+constexpr size_t kNameBytes = 1;
+
+// The length of a record as store writes it for a new element with an empty
+// name: the shortest the record can be, which bounds how many of them the
+// rest of a file can hold.
+template <class T, class Store> size_t ShortestRecord(Store store) {
+    static const size_t bytes = [store] {
+        T record;
+        if constexpr (std::is_base_of_v<CBaseObj, T>)
+            record.SetName("");
+        else
+            record.m_name.Empty();
+        CArchive ar;
+        store(record, ar);
+        return ar.GetBytes().size();
+    }();
+    return bytes;
+}
+
+size_t ShortestObjectRecord() {
+    return ShortestRecord<CSpatchObj>([](CSpatchObj& obj, CArchive& ar) { obj.Write(ar, ""); });
+}
+
+CVector3 ReadVector(CArchive& ar) {
+    float x, y, z;
+    ar >> x >> y >> z;
+    return CVector3(x, y, z);
+}
+
+void ReadCamera(CArchive& ar, CCamera& camera) {
+    camera.m_eye = ReadVector(ar);
+    camera.m_target = ReadVector(ar);
+    ar >> camera.m_angle >> camera.m_roll >> camera.m_projection;
+}
+
+int32_t ReadInt(CArchive& ar) {
+    int32_t v = 0;
+    ar >> v;
+    return v;
+}
+
+// Skips a vertex flag record that belongs to no object: its three lists by
+// their own counts.
+void SkipVertexFlags(CArchive& ar) {
+    const size_t entryBytes[] = {4, 12, 8};
+    for (size_t bytes : entryBytes) {
+        const int count = ar.ReadCount(kAnyCount, bytes);
+        for (size_t i = 0; i < count * bytes / 4; ++i)
+            ReadInt(ar);
+    }
+}
+
+// The take flag each check box of the insert dialog sets.
+constexpr CSceneBuffer::Part kPartOfChoice[insertChoiceCount] = {
+    CSceneBuffer::takeObjects,      CSceneBuffer::takeLights,          CSceneBuffer::takeMaterials,
+    CSceneBuffer::takeCameras,      CSceneBuffer::takeBackgroundColor, CSceneBuffer::takeDefaultMaterial,
+    CSceneBuffer::takeIncludeFiles, CSceneBuffer::takeGlobalSettings,  CSceneBuffer::takeRadiosity,
+    CSceneBuffer::takePostProcess,  CSceneBuffer::takeMemoCameras,     CSceneBuffer::takeUnderlays,
+};
+
+// One pass of the section loop over one file.
+class CSectionReader {
+public:
+    CSectionReader(CArchive& ar, CSceneBuffer& buffer) : m_ar(ar), m_buffer(buffer) {}
+
+    void ReadAll() {
+        while (ReadSection()) {
+        }
+        ResolveMotionBlurPartners();
+    }
+
+private:
+    // False at "end" and at any keyword that is no section.
+    bool ReadSection() {
+        CString keyword;
+        m_ar >> keyword;
+        const std::string& k = keyword.str();
+        if (k == kSectionObjectInfo)
+            ReadObjects();
+        else if (k == kSectionLightInfo)
+            ReadRecords(ShortestRecord<CLightData>([](CLightData& light, CArchive& ar) { light.Store(ar); }),
+                        [this] { m_buffer.AddLight()->Load(m_ar); });
+        else if (k == kSectionMaterialInfo)
+            ReadRecords(
+                ShortestRecord<CMaterialData>([](CMaterialData& mat, CArchive& ar) { mat.Store(ar); }),
+                [this] { m_buffer.AddMaterial()->Load(m_ar); });
+        else if (k == kSectionWndInfo)
+            ReadCameras(m_buffer.m_cameras, m_buffer.m_camerasRead);
+        else if (k == kSectionBackgroundInfo) {
+            m_ar >> m_buffer.m_backgroundColor;
+            ReadInt(m_ar);
+            m_buffer.m_backgroundColorRead = 1;
+        } else if (k == kSectionIncludeFile) {
+            const int count = m_ar.ReadCount(kAnyCount, kNameBytes);
+            for (int i = 0; i < count; ++i) {
+                CString name;
+                m_ar >> name;
+                m_buffer.AddIncludeFile(name);
+            }
+        } else if (k == CGlobalSettingsData::keyword)
+            ReadRecord(m_buffer.m_globalSettings, m_buffer.m_globalSettingsRead);
+        else if (k == CRadiosityData::keyword)
+            ReadRecord(m_buffer.m_radiosity, m_buffer.m_radiosityRead);
+        else if (k == kSectionMegaPovInfo) {
+            m_ar >> m_buffer.m_megaPovVersion >> m_buffer.m_motionBlurCount >> m_buffer.m_motionBlurTime;
+            m_buffer.m_megaPovRead = 1;
+        } else if (k == CPostProcessData::keyword)
+            ReadRecord(m_buffer.m_postProcess, m_buffer.m_postProcessRead);
+        else if (k == kSectionAspect) {
+            m_ar >> m_buffer.m_aspect;
+            m_buffer.m_aspectRead = 1;
+        } else if (k == kSectionObjectCpInfo)
+            ReadForEach(m_buffer.m_objects, kHandleRecordBytes,
+                        [this](CSpatchObj* obj) { ReadHandles(obj); });
+        else if (k == kSectionMemoCamera)
+            ReadCameras(m_buffer.m_memoCameras, m_buffer.m_memoCamerasRead);
+        else if (k == kSectionMaterialAxis)
+            ReadForEach(m_buffer.m_objects, kSlotsBytes, [this](CSpatchObj* obj) { ReadSlots(obj); });
+        else if (k == kSectionPolygonInfo)
+            ReadRecords(ShortestRecord<CPolygonObj>([](CPolygonObj& obj, CArchive& ar) { obj.Write(ar); }),
+                        [this] { m_buffer.AddPolygonObject()->Load(m_ar); });
+        else if (k == kSectionMaterialAxisPolygon)
+            ReadForEach(m_buffer.m_polygons, kSlotsBytes, [this](CPolygonObj* obj) { ReadSlots(obj); });
+        else if (k == kSectionBgImage)
+            ReadUnderlays();
+        else if (k == kSectionDefaultMatSetting) {
+            m_buffer.m_defaultMaterial.Load(m_ar, m_buffer.m_materials);
+            m_buffer.m_defaultMaterialRead = 1;
+        } else if (k == kSectionFolderInfo)
+            ReadRecords(
+                ShortestRecord<CFolderObj>([](CFolderObj& folder, CArchive& ar) { folder.Write(ar); }),
+                [this] { m_buffer.AddFolder()->Read(m_ar); });
+        else if (k == kSectionObjectTree)
+            m_buffer.m_tree.ReadTree(m_ar, m_buffer.m_objects, m_buffer.m_folders);
+        else if (k == CRadiosity2Data::keyword)
+            ReadRecord(m_buffer.m_radiosity2, m_buffer.m_radiosity2Read);
+        else if (k == CHdrBackground::keyword)
+            ReadRecord(m_buffer.m_hdr, m_buffer.m_hdrRead);
+        else if (k == kSectionObjectInfo2)
+            ReadForEach(m_buffer.m_objects, kOptionRecordBytes, [this](CSpatchObj* obj) {
+                CSpatchObj dropped;
+                (obj ? obj : &dropped)->ReadOptions(m_ar);
+            });
+        else if (k == kSectionLightInfo2)
+            ReadForEach(m_buffer.m_lights, kLightExtraBytes, [this](CLightData* light) {
+                CLightData dropped;
+                (light ? light : &dropped)->LoadExtra(m_ar);
+            });
+        else if (k == kSectionVertexExtInfo)
+            ReadForEach(m_buffer.m_objects, kVertexFlagRecordBytes, [this](CSpatchObj* obj) {
+                if (obj)
+                    obj->ReadVertexFlags(m_ar);
+                else
+                    SkipVertexFlags(m_ar);
+            });
+        else
+            return false;
+        return true;
+    }
+
+    // A count, then that many records, each read by readOne into a new element.
+    template <class ReadOne> void ReadRecords(size_t shortest, ReadOne readOne) {
+        const int count = m_ar.ReadCount(kAnyCount, shortest);
+        for (int i = 0; i < count; ++i)
+            readOne();
+    }
+
+    // A count, then that many records for the elements of list in order. A
+    // record beyond the list belongs to nothing: readOne reads it for null,
+    // so the stream stays in step, and it is dropped.
+    template <class T, class ReadOne>
+    void ReadForEach(const CObjList<T>& list, size_t shortest, ReadOne readOne) {
+        const int count = m_ar.ReadCount(kAnyCount, shortest);
+        POSITION pos = list.GetHeadPosition();
+        for (int i = 0; i < count; ++i)
+            readOne(pos ? list.GetNext(pos) : nullptr);
+    }
+
+    template <class Record> void ReadRecord(Record& record, int& read) {
+        record.Load(m_ar);
+        read = 1;
+    }
+
+    void ReadCameras(std::array<CCamera, kPaneCount>& cameras, int& read) {
+        for (CCamera& camera : cameras)
+            ReadCamera(m_ar, camera);
+        read = 1;
+    }
+
+    void ReadObjects() {
+        const int count = m_ar.ReadCount(kAnyCount, ShortestObjectRecord());
+        for (int i = 0; i < count; ++i) {
+            CSpatchObj* obj = m_buffer.AddPatchObject();
+            CString partner;
+            obj->Read(m_ar, partner);
+            m_partners.emplace_back(obj, partner);
+        }
+    }
+
+    // The manual handles of obj's nodes, curve by curve; null reads a record
+    // that belongs to no object. The counts must match the object's curves.
+    void ReadHandles(CSpatchObj* obj) {
+        const int curveCount = m_ar.ReadCount(kAnyCount, kCurveHandleBytes);
+        if (obj && curveCount != obj->GetCurves().GetCount())
+            m_ar.Fail(CArchiveException::badSchema, "manual handles for " + std::to_string(curveCount) +
+                                                        " curves of an object with " +
+                                                        std::to_string(obj->GetCurves().GetCount()));
+        POSITION curvePos = obj ? obj->GetCurves().GetHeadPosition() : nullptr;
+        bool manual = false;
+        for (int c = 0; c < curveCount; ++c) {
+            const CCurve* curve = curvePos ? obj->GetCurves().GetNext(curvePos) : nullptr;
+            const int nodeCount = m_ar.ReadCount(kAnyCount, kManualHandleBytes);
+            if (curve && nodeCount != curve->m_nodes.GetCount())
+                m_ar.Fail(CArchiveException::badSchema, "manual handles for " + std::to_string(nodeCount) +
+                                                            " nodes of a curve with " +
+                                                            std::to_string(curve->m_nodes.GetCount()));
+            POSITION nodePos = curve ? curve->m_nodes.GetHeadPosition() : nullptr;
+            for (int n = 0; n < nodeCount; ++n) {
+                CCurvePoint* node = nodePos ? curve->m_nodes.GetNext(nodePos) : nullptr;
+                CCurvePoint dropped;
+                manual |= ReadHandle(node ? *node : dropped);
+            }
+        }
+        // The object record derived every handle; only manual ones change them.
+        if (obj && manual)
+            obj->UpdateCurveHandles();
+    }
+
+    // Whether either handle of the node is manual.
+    bool ReadHandle(CCurvePoint& node) {
+        m_ar >> node.m_manualIn;
+        if (node.m_manualIn)
+            node.m_offsetIn = ReadVector(m_ar);
+        m_ar >> node.m_manualOut;
+        if (node.m_manualOut)
+            node.m_offsetOut = ReadVector(m_ar);
+        return node.m_manualIn || node.m_manualOut;
+    }
+
+    // The five material slots of obj; null reads slots that belong to no object.
+    void ReadSlots(CBaseObj* obj) {
+        for (int i = 0; i < CBaseObj::materialSlotCount; ++i) {
+            CTransformData dropped;
+            CTransformData& slot = obj ? *obj->GetMaterialSlot(i) : dropped;
+            CString material;
+            m_ar >> material;
+            const CMaterialData* mat = m_buffer.FindMaterialByName(material);
+            slot.m_materialId = mat ? mat->m_id : -1;
+            m_ar >> slot.m_slotOption;
+            slot.m_translation = ReadVector(m_ar);
+            slot.m_rotation = ReadVector(m_ar);
+            slot.m_scale = ReadVector(m_ar);
+        }
+    }
+
+    void ReadUnderlays() {
+        for (int i = 0; i < kPaneCount; ++i) {
+            m_ar >> m_buffer.m_underlayFiles[i];
+            m_buffer.m_underlays[i].m_offset = ReadVector(m_ar);
+            m_buffer.m_underlays[i].m_scale = ReadVector(m_ar);
+        }
+        m_buffer.m_underlaysRead = 1;
+    }
+
+    // A partner written by name becomes the key of the other patch object of
+    // that name, else of the folder of that name, else none.
+    void ResolveMotionBlurPartners() {
+        std::unordered_map<std::string, CBaseObj*> objects, folders;
+        for (CSpatchObj* obj : m_buffer.m_objects)
+            objects.emplace(obj->GetName().str(), obj);
+        for (CFolderObj* folder : m_buffer.m_folders)
+            folders.emplace(folder->GetName().str(), folder);
+        auto find = [](const auto& byName, const CString& name) -> CBaseObj* {
+            const auto it = byName.find(name.str());
+            return it == byName.end() ? nullptr : it->second;
+        };
+        for (auto& [obj, name] : m_partners) {
+            CBaseObj* partner = find(objects, name);
+            if (!partner || partner == obj)
+                partner = find(folders, name);
+            obj->SetMotionBlurTarget(partner ? partner->GetKey() : CString());
+        }
+    }
+
+    CArchive& m_ar;
+    CSceneBuffer& m_buffer;
+    std::vector<std::pair<CSpatchObj*, CString>> m_partners;
+};
+
+} // namespace
+
+void CDocumentReader::ReadSections(CArchive& ar, CSceneBuffer& buffer) const {
+    CSectionReader(ar, buffer).ReadAll();
+}
+
+int CDocumentReader::MergeIntoDocument(CSceneBuffer& buffer) const {
+    CQuelDoc& doc = buffer.GetDocument();
+    const int rootCount = doc.m_tree.GetRoot().GetCount();
+    const int lightCount = doc.m_lights.GetCount();
+    const int materialCount = doc.m_materials.GetCount();
+    const int polygonCount = doc.m_polygons.GetCount();
+    buffer.MakeNamesUnique();
+    buffer.MoveIntoDocument();
+
+    if (auto* page = doc.FindWindowService<CObjectPageServices>(wndObjectPage)) {
+        POSITION pos = doc.m_tree.GetRoot().FindIndex(rootCount);
+        while (pos)
+            page->AddObjectTreeItem(doc.m_tree.GetRoot().GetNext(pos));
+        for (POSITION p = doc.m_polygons.FindIndex(polygonCount); p;)
+            page->AddPolygonItem(doc.m_polygons.GetNext(p));
+    }
+    // An empty light tree has no selection: the first new light takes it.
+    if (auto* page = doc.FindWindowService<CLightPageServices>(wndLightPage))
+        for (POSITION p = doc.m_lights.FindIndex(lightCount); p;) {
+            const BOOL select = lightCount == 0 && p == doc.m_lights.GetHeadPosition();
+            page->AddLightItem(doc.m_lights.GetNext(p), select);
+        }
+    if (auto* page = doc.FindWindowService<CMaterialPageServices>(wndMaterialPage))
+        for (POSITION p = doc.m_materials.FindIndex(materialCount); p;)
+            page->AddMaterialItem(doc.m_materials.GetNext(p));
+
+    RefreshMultiObjectList();
+    SendToRegisteredWindows(notifySceneMerged);
+    doc.RedrawPanes();
+    return 1;
+}
+
+int CDocumentReader::InsertDocument(CQuelDoc& doc, const CString& path, const InsertChoices& choices) const {
+    SetBusyCursor(TRUE);
+    CSceneBuffer buffer(doc);
+    for (int i = 0; i < insertChoiceCount; ++i)
+        buffer.SetTakeFlag(kPartOfChoice[i], choices[i]);
+    try {
+        CArchive ar = CArchive::LoadFile(path.str());
+        ReadSections(ar, buffer);
+    } catch (const CArchiveException& e) {
+        SetBusyCursor(FALSE);
+        ReportReadFailure(path, e);
+        return 0;
+    }
+    doc.SetModifiedFlag();
+    MergeIntoDocument(buffer);
+    SetBusyCursor(FALSE);
+    return 1;
+}

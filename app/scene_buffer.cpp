@@ -1,0 +1,221 @@
+#include "app/scene_buffer.h"
+
+#include "app/doc_helpers.h"
+#include "app/quel_doc.h"
+
+#include <string>
+#include <unordered_set>
+
+namespace {
+
+const CString& BaseName(const CBaseObj& obj) {
+    return obj.GetName();
+}
+
+template <class T> const CString& RecordName(const T& record) {
+    return record.m_name;
+}
+
+// The names of a document and of the buffer elements renamed so far.
+class CNameSet {
+public:
+    template <class T, class NameOf> void AddAll(const CObjList<T>& list, NameOf nameOf) {
+        for (const T* item : list)
+            m_names.insert(nameOf(*item).str());
+    }
+    // name itself when free, else the first free base_01 .. base_09, base_10 ...;
+    // the result counts as taken from now on.
+    CString Claim(const CString& name) {
+        CString candidate = name;
+        for (int n = 1; m_names.count(candidate.str()); ++n)
+            candidate = name + (n < 10 ? "_0" : "_") + IntToString(n);
+        m_names.insert(candidate.str());
+        return candidate;
+    }
+
+private:
+    std::unordered_set<std::string> m_names;
+};
+
+void SetNoMaterial(CBaseObj& obj) {
+    for (int i = 0; i < CBaseObj::materialSlotCount; ++i)
+        obj.GetMaterialSlot(i)->m_materialId = -1;
+}
+
+} // namespace
+
+CSceneBuffer::CSceneBuffer(CQuelDoc& doc) : m_doc(doc) {
+    m_take.fill(1);
+}
+
+CSceneBuffer::~CSceneBuffer() {
+    Clear();
+}
+
+void CSceneBuffer::TakeCounters() {
+    if (m_countersTaken)
+        return;
+    m_countersTaken = 1;
+    m_nextObjectKey = m_doc.m_nextObjectKey;
+    m_nextMaterialId = m_doc.m_nextMaterialId;
+    m_nextFolderKey = m_doc.m_nextFolderKey;
+}
+
+void CSceneBuffer::TakeFreshCounters() {
+    m_countersTaken = 1;
+    m_nextObjectKey = m_nextMaterialId = m_nextFolderKey = 0;
+}
+
+CSpatchObj* CSceneBuffer::AddPatchObject() {
+    TakeCounters();
+    CSpatchObj* obj = m_objects.Emplace();
+    obj->SetKey("spatch_obj" + IntToString(m_nextObjectKey++));
+    m_tree.AddRoot(obj);
+    return obj;
+}
+
+CFolderObj* CSceneBuffer::AddFolder() {
+    TakeCounters();
+    CFolderObj* folder = m_folders.Emplace();
+    folder->SetKey("folder" + IntToString(m_nextFolderKey++));
+    m_tree.AddRoot(folder);
+    return folder;
+}
+
+CLightData* CSceneBuffer::AddLight() {
+    return m_lights.Emplace();
+}
+
+CMaterialData* CSceneBuffer::AddMaterial() {
+    TakeCounters();
+    CMaterialData* mat = m_materials.Emplace();
+    mat->m_id = m_nextMaterialId++;
+    return mat;
+}
+
+CPolygonObj* CSceneBuffer::AddPolygonObject() {
+    return m_polygons.Emplace();
+}
+
+void CSceneBuffer::AddIncludeFile(const CString& name) {
+    m_includeFiles.push_back(name);
+}
+
+CMaterialData* CSceneBuffer::FindMaterialByName(const CString& name) const {
+    for (CMaterialData* mat : m_materials)
+        if (mat->m_name == name)
+            return mat;
+    return nullptr;
+}
+
+void CSceneBuffer::MakeNamesUnique() {
+    CNameSet taken;
+    taken.AddAll(m_doc.m_objects, BaseName);
+    taken.AddAll(m_doc.m_polygons, BaseName);
+    taken.AddAll(m_doc.m_folders, BaseName);
+    taken.AddAll(m_doc.m_lights, RecordName<CLightData>);
+    taken.AddAll(m_doc.m_materials, RecordName<CMaterialData>);
+    for (CSpatchObj* obj : m_objects)
+        obj->SetName(taken.Claim(obj->GetName()));
+    for (CFolderObj* folder : m_folders)
+        folder->SetName(taken.Claim(folder->GetName()));
+    for (CLightData* light : m_lights)
+        light->m_name = taken.Claim(light->m_name);
+    for (CMaterialData* mat : m_materials)
+        mat->m_name = taken.Claim(mat->m_name);
+    // Undo finds polygon objects by name too, so they get unique names as well.
+    for (CPolygonObj* polygon : m_polygons)
+        polygon->SetName(taken.Claim(polygon->GetName()));
+}
+
+// Ids of materials that stay behind would point at whatever material a
+// later one of the document receives.
+void CSceneBuffer::ClearMaterialReferences() {
+    for (CSpatchObj* obj : m_objects)
+        SetNoMaterial(*obj);
+    for (CPolygonObj* polygon : m_polygons)
+        SetNoMaterial(*polygon);
+    m_defaultMaterial.m_referencedMaterial = -1;
+}
+
+void CSceneBuffer::MoveIntoDocument() {
+    if (!Takes(takeMaterials))
+        ClearMaterialReferences();
+    if (Takes(takeObjects)) {
+        while (!m_objects.IsEmpty()) {
+            CSpatchObj* obj = m_objects.GetHead();
+            m_doc.m_objects.AddTail(m_objects.Detach(m_objects.GetHeadPosition()));
+            ++m_doc.m_nextObjectKey;
+            if (!obj->GetParentFolder())
+                m_doc.m_tree.AddRoot(obj);
+        }
+        while (!m_folders.IsEmpty()) {
+            CFolderObj* folder = m_folders.GetHead();
+            m_doc.m_folders.AddTail(m_folders.Detach(m_folders.GetHeadPosition()));
+            ++m_doc.m_nextFolderKey;
+            if (!folder->GetParentFolder())
+                m_doc.m_tree.AddRoot(folder);
+        }
+        m_doc.m_polygons.AppendFrom(m_polygons);
+    }
+    m_tree.RemoveAll();
+    if (Takes(takeLights))
+        m_doc.m_lights.AppendFrom(m_lights);
+    if (Takes(takeMaterials)) {
+        m_doc.m_nextMaterialId += m_materials.GetCount();
+        m_doc.m_materials.AppendFrom(m_materials);
+    }
+    if (Takes(takeIncludeFiles)) {
+        m_doc.m_includeFiles.insert(m_doc.m_includeFiles.end(), m_includeFiles.begin(), m_includeFiles.end());
+        m_includeFiles.clear();
+    }
+    if (Takes(takeGlobalSettings) && m_globalSettingsRead)
+        m_doc.m_globalSettings.CopyFrom(m_globalSettings);
+    if (Takes(takeRadiosity)) {
+        if (m_radiosityRead)
+            m_doc.m_radiosity.CopyFrom(m_radiosity);
+        if (m_radiosity2Read)
+            m_doc.m_radiosity2.CopyFrom(m_radiosity2);
+    }
+    if (Takes(takeCameras)) {
+        if (m_camerasRead)
+            for (int i = 0; i < kPaneCount; ++i)
+                m_doc.m_paneCameras[i] = m_cameras[i];
+        if (m_aspectRead)
+            m_doc.m_paneCameras[1].m_aspect = m_aspect;
+    }
+    if (Takes(takeMemoCameras) && m_memoCamerasRead)
+        for (int i = 0; i < kPaneCount; ++i)
+            m_doc.m_memoCameras[i] = m_memoCameras[i];
+    if (Takes(takePostProcess)) {
+        if (m_postProcessRead)
+            m_doc.m_postProcess.CopyFrom(m_postProcess);
+        if (m_megaPovRead) {
+            m_doc.m_settings.m_megaPovVersion = m_megaPovVersion;
+            m_doc.m_motionBlurCount = m_motionBlurCount;
+            m_doc.m_motionBlurTime = m_motionBlurTime;
+        }
+    }
+    if (Takes(takeUnderlays) && m_underlaysRead)
+        for (int i = 0; i < kPaneCount; ++i) {
+            m_doc.m_underlayFiles[i] = m_underlayFiles[i];
+            m_doc.m_underlays[i].m_offset = m_underlays[i].m_offset;
+            m_doc.m_underlays[i].m_scale = m_underlays[i].m_scale;
+        }
+    if (Takes(takeBackgroundColor) && m_backgroundColorRead)
+        m_doc.m_renderBgColor = m_backgroundColor;
+    if (Takes(takeDefaultMaterial) && m_defaultMaterialRead)
+        m_doc.m_defaultMaterial = m_defaultMaterial;
+    if (Takes(takeHdr) && m_hdrRead)
+        m_doc.m_hdr = m_hdr;
+}
+
+void CSceneBuffer::Clear() {
+    m_tree.RemoveAll();
+    m_objects.RemoveAll();
+    m_folders.RemoveAll();
+    m_lights.RemoveAll();
+    m_materials.RemoveAll();
+    m_polygons.RemoveAll();
+    m_includeFiles.clear();
+}
