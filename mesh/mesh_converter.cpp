@@ -15,6 +15,13 @@ int32_t IndexOf(const CPatchVertex* v) {
     return v ? v->m_index : -1;
 }
 
+CMeshFace QuadFace(int32_t a, int32_t b, int32_t c, int32_t d) {
+    CMeshFace quad;
+    quad.count = 4;
+    quad.vertex = {a, b, c, d};
+    return quad;
+}
+
 // fn(start node, end node) for every segment of every curve in order: one
 // from each node to the next and, on a closed curve, from the last to the first.
 template <class Fn> void ForEachSegment(CSpatchObj& object, Fn fn) {
@@ -129,11 +136,8 @@ private:
 template <class Patch> void AddCentreQuads(std::vector<CMeshFace>& quads, const Patch& patch, int sides) {
     for (int k = 0; k < sides; ++k) {
         const int previous = (k + sides - 1) % sides;
-        CMeshFace quad;
-        quad.count = 4;
-        quad.vertex = {IndexOf(patch.GetCorner(k)), SegmentStart(patch, k)->m_number, patch.m_number,
-                       SegmentStart(patch, previous)->m_number};
-        quads.push_back(quad);
+        quads.push_back(QuadFace(IndexOf(patch.GetCorner(k)), SegmentStart(patch, k)->m_number,
+                                 patch.m_number, SegmentStart(patch, previous)->m_number));
     }
 }
 
@@ -175,7 +179,7 @@ void AddSplitPatchPoints(CMeshVertexArray& vertices, int& next, int sides, int h
 
 // The h x h quads of each corner part of a three- or five-sided patch.
 template <class Patch>
-void AddSplitPatchQuads(CMeshFace*& quad, const Patch& patch, int sides, int r,
+void AddSplitPatchQuads(std::vector<CMeshFace>& quads, const Patch& patch, int sides, int r,
                         const SplitPatchLayout& layout) {
     const int h = r / 2;
     for (int k = 0; k < sides; ++k) {
@@ -196,11 +200,8 @@ void AddSplitPatchQuads(CMeshFace*& quad, const Patch& patch, int sides, int r,
             return layout.Interior(k, a, b);
         };
         for (int a = 0; a < h; ++a)
-            for (int b = 0; b < h; ++b) {
-                quad->count = 4;
-                quad->vertex = {grid(a, b), grid(a + 1, b), grid(a + 1, b + 1), grid(a, b + 1)};
-                ++quad;
-            }
+            for (int b = 0; b < h; ++b)
+                quads.push_back(QuadFace(grid(a, b), grid(a + 1, b), grid(a + 1, b + 1), grid(a, b + 1)));
     }
 }
 
@@ -229,8 +230,8 @@ void CMeshConverter::BuildControlNetMesh(CPatchMesh& mesh, CSpatchObj& object) c
     const PatchCounts counts = CountPatches(object);
     std::vector<CMeshFace>& triangles = mesh.m_faces.m_triangles;
     std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
-    triangles.clear();
-    quads.clear();
+    mesh.m_faces.FreeTriangles();
+    mesh.m_faces.FreeQuads();
     triangles.reserve(counts.triangles + counts.fives);
     quads.reserve(counts.quads + counts.fives);
     auto face = [](std::initializer_list<const CPatchVertex*> corners) {
@@ -287,7 +288,7 @@ void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const
 
     mesh.m_edges.Free();
     std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
-    quads.clear();
+    mesh.m_faces.FreeQuads();
     quads.reserve(3 * counts.triangles + 4 * counts.quads + 5 * counts.fives);
     for (const CPatch* p : object.GetPatches())
         if (IsTriangle(*p) || IsQuad(*p))
@@ -352,11 +353,12 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     });
     mesh.m_edgesBuilt = 0;
 
-    mesh.m_faces.ReserveQuads(r * r * counts.quads + h * h * (3 * counts.triangles + 5 * counts.fives));
-    CMeshFace* quad = mesh.m_faces.m_quads.data();
+    std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
+    mesh.m_faces.FreeQuads();
+    quads.reserve(r * r * counts.quads + h * h * (3 * counts.triangles + 5 * counts.fives));
     for (const CPatch* p : object.GetPatches()) {
         if (IsTriangle(*p)) {
-            AddSplitPatchQuads(quad, *p, 3, r, SplitPatchLayout{p->m_number, 3, h});
+            AddSplitPatchQuads(quads, *p, 3, r, SplitPatchLayout{p->m_number, 3, h});
             continue;
         }
         if (!IsQuad(*p))
@@ -375,15 +377,12 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
             return interior + (i - 1) * (r - 1) + (j - 1);
         };
         for (int i = 0; i < r; ++i)
-            for (int j = 0; j < r; ++j) {
-                quad->count = 4;
-                quad->vertex = {grid(i, j), grid(i + 1, j), grid(i + 1, j + 1), grid(i, j + 1)};
-                ++quad;
-            }
+            for (int j = 0; j < r; ++j)
+                quads.push_back(QuadFace(grid(i, j), grid(i + 1, j), grid(i + 1, j + 1), grid(i, j + 1)));
     }
     for (const CFivePointPatch* p : object.GetFivePatches())
         if (IsFive(*p))
-            AddSplitPatchQuads(quad, *p, 5, r, SplitPatchLayout{p->m_number, 5, h});
+            AddSplitPatchQuads(quads, *p, 5, r, SplitPatchLayout{p->m_number, 5, h});
 }
 
 void CMeshConverter::MeshToCurves(const CPatchMesh* mesh, CSpatchObj* object) const {

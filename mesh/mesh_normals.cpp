@@ -26,7 +26,7 @@ public:
             m_cosLimit = std::cos(degrees * kPi / 180.0);
     }
 
-    bool Within(const CVector3& a, float lengthA, const CVector3& b, float lengthB) const {
+    bool Within(const CFloat3& a, float lengthA, const CFloat3& b, float lengthB) const {
         if (m_degrees >= 180.0f)
             return true;
         const double lengths = static_cast<double>(lengthA) * lengthB;
@@ -34,13 +34,16 @@ public:
             return m_degrees >= 0.0f;
         if (m_degrees < 0.0f)
             return false;
-        const double cosine = DotProduct(a, b) / lengths;
+        // The dot product as DotProduct computes it, here without a call,
+        // compared with the limit scaled by the lengths instead of dividing.
+        const double dot =
+            static_cast<double>(a.x) * b.x + static_cast<double>(a.y) * b.y + static_cast<double>(a.z) * b.z;
         constexpr double margin = 1e-6;
-        if (cosine > m_cosLimit + margin)
+        if (dot > (m_cosLimit + margin) * lengths)
             return true;
-        if (cosine < m_cosLimit - margin)
+        if (dot < (m_cosLimit - margin) * lengths)
             return false;
-        return AngleBetween(a, b) / kPi * 180.0 <= m_degrees;
+        return AngleBetween(ToVector(a), ToVector(b)) / kPi * 180.0 <= m_degrees;
     }
 
 private:
@@ -48,17 +51,15 @@ private:
     double m_cosLimit = -1.0;
 };
 
+// The face normals of one kind with their lengths.
 struct FaceNormals {
-    std::vector<CVector3> normals;
+    const std::vector<CFloat3>& normals;
     std::vector<float> lengths;
 
-    explicit FaceNormals(const std::vector<CFloat3>& from) {
-        normals.reserve(from.size());
+    explicit FaceNormals(const std::vector<CFloat3>& from) : normals(from) {
         lengths.reserve(from.size());
-        for (const CFloat3& n : from) {
-            normals.push_back(ToVector(n));
-            lengths.push_back(normals.back().Length());
-        }
+        for (const CFloat3& n : from)
+            lengths.push_back(ToVector(n).Length());
     }
 };
 
@@ -112,27 +113,29 @@ void CMeshProcessor::ComputeCornerNormals() {
     // The corner normal at v of face self of the set own (the triangles' or
     // the quads').
     auto corner = [&](const FaceNormals& own, int32_t self, int32_t v) {
-        const CVector3& n = own.normals[self];
+        const CFloat3& n = own.normals[self];
         const float length = own.lengths[self];
         if (v < 0 || v >= vertexCount)
-            return ToFloat3(n);
-        CVector3 sum = n;
+            return n;
+        CFloat3 sum = n;
         int count = 1;
         auto gather = [&](const FaceNormals& set, std::span<const int32_t> at) {
             for (int32_t f : at) {
                 if (&set == &own && f == self)
                     continue;
-                if (crease.Within(n, length, set.normals[f], set.lengths[f])) {
-                    sum += set.normals[f];
+                const CFloat3& other = set.normals[f];
+                if (crease.Within(n, length, other, set.lengths[f])) {
+                    sum.Set(sum.x + other.x, sum.y + other.y, sum.z + other.z);
                     ++count;
                 }
             }
         };
         gather(triangles, triangleLinks.Of(v));
         gather(quads, quadLinks.Of(v));
-        if (sum == CVector3())
-            return ToFloat3(n);
-        return ToFloat3(sum / static_cast<float>(count));
+        if (sum.x == 0.0f && sum.y == 0.0f && sum.z == 0.0f)
+            return n;
+        const auto c = static_cast<float>(count);
+        return CFloat3{sum.x / c, sum.y / c, sum.z / c};
     };
     for (size_t t = 0; t < faces.m_triangles.size(); ++t)
         for (int k = 0; k < 3; ++k)

@@ -25,15 +25,55 @@ CFloat3 Mirrored(CFloat3 p, int axis) {
     return p;
 }
 
-// The face with its corners in reverse order and each index mapped.
-template <class Map> CMeshFace Reversed(const CMeshFace& face, int corners, Map map) {
-    CMeshFace out = face;
-    for (int j = 0; j < corners; ++j) {
-        out.vertex[j] = map(face.vertex[corners - 1 - j]);
-        out.uv[j] = face.uv[corners - 1 - j];
-    }
-    return out;
+// The texture coordinates of face i of an array; null when it has none.
+const CCornerUVs* UVsOf(const std::vector<CCornerUVs>& uvs, size_t i) {
+    return uvs.empty() ? nullptr : &uvs[i];
 }
+
+// Fills one output face array, and its texture coordinates beside it when it
+// keeps them (the defaults for a face that brings none).
+class FaceSink {
+public:
+    FaceSink(std::vector<CMeshFace>& faces, std::vector<CCornerUVs>& uvs, bool keepUVs, size_t count)
+        : m_faces(faces), m_uvs(uvs), m_keepUVs(keepUVs) {
+        m_faces.clear();
+        m_uvs.clear();
+        m_faces.reserve(count);
+        if (m_keepUVs)
+            m_uvs.reserve(count);
+    }
+
+    void Add(const CMeshFace& face, const CCornerUVs* uv) {
+        m_faces.push_back(face);
+        if (m_keepUVs)
+            m_uvs.push_back(uv ? *uv : CCornerUVs{});
+    }
+
+    // The face with its corners, and their coordinates, in reverse order and
+    // each index mapped.
+    template <class Map> void AddReversed(const CMeshFace& face, int corners, Map map, const CCornerUVs* uv) {
+        CMeshFace reversed = face;
+        CCornerUVs reversedUV{};
+        for (int j = 0; j < corners; ++j) {
+            reversed.vertex[j] = map(face.vertex[corners - 1 - j]);
+            if (uv)
+                reversedUV[j] = (*uv)[corners - 1 - j];
+        }
+        Add(reversed, uv ? &reversedUV : nullptr);
+    }
+
+private:
+    std::vector<CMeshFace>& m_faces;
+    std::vector<CCornerUVs>& m_uvs;
+    bool m_keepUVs;
+};
+
+// A face made by a pass with the record (material, texture coordinates) of
+// the face it comes from.
+struct DerivedFace {
+    CMeshFace face;
+    const CCornerUVs* uv;
+};
 
 CFloat3 operator+(const CFloat3& a, const CFloat3& b) {
     return CFloat3{a.x + b.x, a.y + b.y, a.z + b.z};
@@ -62,14 +102,17 @@ bool HasCorner(const CMeshFace& face, int corners, int32_t v) {
     return false;
 }
 
-// Calls fn(face, corners) for every triangle and quad at a that also has b
-// as a corner, triangles first, until fn returns false.
+// Calls fn(face, corners, its texture coordinates or null) for every
+// triangle and quad at a that also has b as a corner, triangles first, until
+// fn returns false.
 template <class Fn> void ForEachFaceOnEdge(const CPatchMesh& mesh, int32_t a, int32_t b, Fn fn) {
+    const CMeshFaceArrays& faces = mesh.m_faces;
     for (int32_t t : mesh.m_vertices.m_triangleLinks.Of(a))
-        if (HasCorner(mesh.m_faces.m_triangles[t], 3, b) && !fn(mesh.m_faces.m_triangles[t], 3))
+        if (HasCorner(faces.m_triangles[t], 3, b) &&
+            !fn(faces.m_triangles[t], 3, UVsOf(faces.m_triangleUVs, t)))
             return;
     for (int32_t q : mesh.m_vertices.m_quadLinks.Of(a))
-        if (HasCorner(mesh.m_faces.m_quads[q], 4, b) && !fn(mesh.m_faces.m_quads[q], 4))
+        if (HasCorner(faces.m_quads[q], 4, b) && !fn(faces.m_quads[q], 4, UVsOf(faces.m_quadUVs, q)))
             return;
 }
 
@@ -198,17 +241,20 @@ void CMeshProcessor::Revolve(CPatchMesh& input) {
             edges.push_back(CMeshEdge{ring(line.vertex[0], j), ring(line.vertex[1], j)});
     out.m_edgesBuilt = 1;
 
-    out.m_faces.m_triangles = input.m_faces.m_triangles;
-    std::vector<CMeshFace>& quads = out.m_faces.m_quads;
-    quads.reserve(input.m_faces.QuadCount() + lineCount * s);
-    quads = input.m_faces.m_quads;
+    const CMeshFaceArrays& in = input.m_faces;
+    out.m_faces.m_triangles = in.m_triangles;
+    out.m_faces.m_triangleUVs = in.m_triangleUVs;
+    FaceSink quads(out.m_faces.m_quads, out.m_faces.m_quadUVs, !in.m_quadUVs.empty(),
+                   in.m_quads.size() + lineCount * s);
+    for (size_t q = 0; q < in.m_quads.size(); ++q)
+        quads.Add(in.m_quads[q], UVsOf(in.m_quadUVs, q));
     for (const CMeshFace& line : lines) {
         const int32_t a = line.vertex[0], b = line.vertex[1];
         for (int j = 0; j < s; ++j) {
             CMeshFace quad;
             quad.count = 4;
             quad.vertex = {ring(a, j), ring(b, j), ring(b, j + 1), ring(a, j + 1)};
-            quads.push_back(quad);
+            quads.Add(quad, nullptr);
         }
     }
 }
@@ -269,15 +315,19 @@ void CMeshProcessor::SeparatedMirror(CPatchMesh& input, int axis) {
     }
 
     auto shifted = [n](int32_t v) { return v + n; };
-    auto doubleFaces = [&](std::vector<CMeshFace>& to, const std::vector<CMeshFace>& from, int corners) {
-        to.reserve(2 * from.size());
-        to = from;
-        for (const CMeshFace& face : from)
-            to.push_back(Reversed(face, corners, shifted));
+    auto doubleFaces = [&](std::vector<CMeshFace>& to, std::vector<CCornerUVs>& toUVs,
+                           const std::vector<CMeshFace>& from, const std::vector<CCornerUVs>& fromUVs,
+                           int corners) {
+        FaceSink sink(to, toUVs, !fromUVs.empty(), 2 * from.size());
+        for (size_t f = 0; f < from.size(); ++f)
+            sink.Add(from[f], UVsOf(fromUVs, f));
+        for (size_t f = 0; f < from.size(); ++f)
+            sink.AddReversed(from[f], corners, shifted, UVsOf(fromUVs, f));
     };
-    doubleFaces(out.m_faces.m_lines, input.m_faces.m_lines, 2);
-    doubleFaces(out.m_faces.m_triangles, input.m_faces.m_triangles, 3);
-    doubleFaces(out.m_faces.m_quads, input.m_faces.m_quads, 4);
+    const CMeshFaceArrays& in = input.m_faces;
+    doubleFaces(out.m_faces.m_lines, out.m_faces.m_lineUVs, in.m_lines, in.m_lineUVs, 2);
+    doubleFaces(out.m_faces.m_triangles, out.m_faces.m_triangleUVs, in.m_triangles, in.m_triangleUVs, 3);
+    doubleFaces(out.m_faces.m_quads, out.m_faces.m_quadUVs, in.m_quads, in.m_quadUVs, 4);
 }
 
 void CMeshProcessor::ConnectedMirror(CPatchMesh& input, int axis) {
@@ -317,7 +367,7 @@ void CMeshProcessor::ConnectedMirror(CPatchMesh& input, int axis) {
     std::vector<char> withdrawnLine(input.m_faces.LineCount(), 0);
     std::vector<char> joined(n, 0);
     std::vector<CMeshEdge> joiningEdges;
-    std::vector<CMeshFace> joiningTriangles, joiningQuads;
+    std::vector<DerivedFace> joiningTriangles, joiningQuads;
     auto join = [&](int32_t x) {
         if (!joined[x]) {
             joined[x] = 1;
@@ -333,9 +383,12 @@ void CMeshProcessor::ConnectedMirror(CPatchMesh& input, int axis) {
             continue;
         int faces = 0;
         const CMeshFace* face = nullptr;
-        ForEachFaceOnEdge(input, a, b, [&](const CMeshFace& f, int) {
-            if (!face)
+        const CCornerUVs* faceUV = nullptr;
+        ForEachFaceOnEdge(input, a, b, [&](const CMeshFace& f, int, const CCornerUVs* uv) {
+            if (!face) {
                 face = &f;
+                faceUV = uv;
+            }
             return ++faces < 2;
         });
         if (faces >= 2)
@@ -351,13 +404,13 @@ void CMeshProcessor::ConnectedMirror(CPatchMesh& input, int axis) {
             triangle.vertex = {b, a, remap[off], 0};
             if (face)
                 triangle.material = face->material;
-            joiningTriangles.push_back(triangle);
+            joiningTriangles.push_back(DerivedFace{triangle, nullptr});
             join(off);
         } else {
             CMeshFace quad = face ? *face : CMeshFace{};
             quad.count = 4;
             quad.vertex = {b, a, remap[a], remap[b]};
-            joiningQuads.push_back(quad);
+            joiningQuads.push_back(DerivedFace{quad, faceUV});
             join(a);
             join(b);
         }
@@ -365,25 +418,34 @@ void CMeshProcessor::ConnectedMirror(CPatchMesh& input, int axis) {
     edges.insert(edges.end(), joiningEdges.begin(), joiningEdges.end());
 
     const CMeshFaceArrays& in = input.m_faces;
+    FaceSink lines(out.m_faces.m_lines, out.m_faces.m_lineUVs, !in.m_lineUVs.empty(), 2 * in.m_lines.size());
     for (size_t l = 0; l < in.m_lines.size(); ++l) {
         if (withdrawnLine[l])
             continue;
-        out.m_faces.m_lines.push_back(in.m_lines[l]);
+        const CCornerUVs* uv = UVsOf(in.m_lineUVs, l);
+        lines.Add(in.m_lines[l], uv);
         CMeshFace image = in.m_lines[l];
         image.vertex[0] = remap[in.m_lines[l].vertex[0]];
         image.vertex[1] = remap[in.m_lines[l].vertex[1]];
-        out.m_faces.m_lines.push_back(image);
+        lines.Add(image, uv);
     }
-    auto mirrorFaces = [&](std::vector<CMeshFace>& to, const std::vector<CMeshFace>& from, int corners,
-                           const std::vector<CMeshFace>& joining) {
-        to.reserve(2 * from.size() + joining.size());
-        to = from;
-        for (const CMeshFace& face : from)
-            to.push_back(Reversed(face, corners, mapped));
-        to.insert(to.end(), joining.begin(), joining.end());
+    auto mirrorFaces = [&](std::vector<CMeshFace>& to, std::vector<CCornerUVs>& toUVs,
+                           const std::vector<CMeshFace>& from, const std::vector<CCornerUVs>& fromUVs,
+                           int corners, const std::vector<DerivedFace>& joining) {
+        bool keepUVs = !fromUVs.empty();
+        for (const DerivedFace& j : joining)
+            keepUVs = keepUVs || j.uv;
+        FaceSink sink(to, toUVs, keepUVs, 2 * from.size() + joining.size());
+        for (size_t f = 0; f < from.size(); ++f)
+            sink.Add(from[f], UVsOf(fromUVs, f));
+        for (size_t f = 0; f < from.size(); ++f)
+            sink.AddReversed(from[f], corners, mapped, UVsOf(fromUVs, f));
+        for (const DerivedFace& j : joining)
+            sink.Add(j.face, j.uv);
     };
-    mirrorFaces(out.m_faces.m_triangles, in.m_triangles, 3, joiningTriangles);
-    mirrorFaces(out.m_faces.m_quads, in.m_quads, 4, joiningQuads);
+    mirrorFaces(out.m_faces.m_triangles, out.m_faces.m_triangleUVs, in.m_triangles, in.m_triangleUVs, 3,
+                joiningTriangles);
+    mirrorFaces(out.m_faces.m_quads, out.m_faces.m_quadUVs, in.m_quads, in.m_quadUVs, 4, joiningQuads);
 }
 
 void CMeshProcessor::Subdivide(CPatchMesh& input) {
@@ -450,7 +512,7 @@ void CMeshProcessor::Subdivide(CPatchMesh& input) {
         const CMeshEdge& edge = input.m_edges[e];
         CFloat3 others = kZero;
         int count = 0;
-        ForEachFaceOnEdge(input, edge.a, edge.b, [&](const CMeshFace& face, int corners) {
+        ForEachFaceOnEdge(input, edge.a, edge.b, [&](const CMeshFace& face, int corners, const CCornerUVs*) {
             for (int k = 0; k < corners; ++k)
                 if (face.vertex[k] != edge.a && face.vertex[k] != edge.b) {
                     others = others + p[face.vertex[k]];
@@ -472,9 +534,9 @@ void CMeshProcessor::Subdivide(CPatchMesh& input) {
         const int32_t e = EdgeBetween(input, a, b);
         return e >= 0 ? V + e : a;
     };
-    std::vector<CMeshFace>& quads = out.m_faces.m_quads;
-    quads.reserve(3 * T + 4 * Q);
-    auto split = [&](const CMeshFace& face, int corners, int32_t facePoint) {
+    FaceSink quads(out.m_faces.m_quads, out.m_faces.m_quadUVs,
+                   !in.m_triangleUVs.empty() || !in.m_quadUVs.empty(), 3 * T + 4 * Q);
+    auto split = [&](const CMeshFace& face, int corners, int32_t facePoint, const CCornerUVs* uv) {
         int32_t sides[4];
         for (int j = 0; j < corners; ++j) {
             sides[j] = sidePoint(face, corners, j);
@@ -484,35 +546,38 @@ void CMeshProcessor::Subdivide(CPatchMesh& input) {
             CMeshFace quad = face;
             quad.count = 4;
             quad.vertex = {face.vertex[k], sides[k], facePoint, sides[(k + corners - 1) % corners]};
-            quads.push_back(quad);
+            quads.Add(quad, uv);
         }
     };
     for (int t = 0; t < T; ++t) {
         const CMeshFace& face = in.m_triangles[t];
         out.m_vertices[V + E + t] = (p[face.vertex[0]] + p[face.vertex[1]] + p[face.vertex[2]]) * 0.33333334f;
-        split(face, 3, V + E + t);
+        split(face, 3, V + E + t, UVsOf(in.m_triangleUVs, t));
     }
     for (int qi = 0; qi < Q; ++qi) {
         const CMeshFace& face = in.m_quads[qi];
         out.m_vertices[V + E + T + qi] =
             (p[face.vertex[0]] + p[face.vertex[1]] + p[face.vertex[2]] + p[face.vertex[3]]) * 0.25f;
-        split(face, 4, V + E + T + qi);
+        split(face, 4, V + E + T + qi, UVsOf(in.m_quadUVs, qi));
     }
     out.m_edgesBuilt = 1;
 
     // A line whose ends are one vertex has no edge point and stays whole.
-    for (const CMeshFace& line : in.m_lines) {
+    FaceSink lines(out.m_faces.m_lines, out.m_faces.m_lineUVs, !in.m_lineUVs.empty(), 2 * in.m_lines.size());
+    for (size_t l = 0; l < in.m_lines.size(); ++l) {
+        const CMeshFace& line = in.m_lines[l];
+        const CCornerUVs* uv = UVsOf(in.m_lineUVs, l);
         const int32_t e = EdgeBetween(input, line.vertex[0], line.vertex[1]);
         if (e < 0) {
-            out.m_faces.m_lines.push_back(line);
+            lines.Add(line, uv);
             continue;
         }
         CMeshFace half = line;
         half.vertex[1] = V + e;
-        out.m_faces.m_lines.push_back(half);
+        lines.Add(half, uv);
         half.vertex[0] = V + e;
         half.vertex[1] = line.vertex[1];
-        out.m_faces.m_lines.push_back(half);
+        lines.Add(half, uv);
     }
     BuildVertexFaceLists();
 }

@@ -100,6 +100,9 @@ void CMeshProcessor::CopyMeshFrom(CPatchMesh& source) {
         t.m_faces.m_lines = source.m_faces.m_lines;
         t.m_faces.m_triangles = source.m_faces.m_triangles;
         t.m_faces.m_quads = source.m_faces.m_quads;
+        t.m_faces.m_lineUVs = source.m_faces.m_lineUVs;
+        t.m_faces.m_triangleUVs = source.m_faces.m_triangleUVs;
+        t.m_faces.m_quadUVs = source.m_faces.m_quadUVs;
     }
     BuildVertexEdgeLists();
     BuildVertexFaceLists();

@@ -31,8 +31,9 @@ void CMeshEdgeArray::Allocate(int n) {
         m_edges.resize(n);
 }
 
-void CMeshFaceArrays::Reserve(std::vector<CMeshFace>& faces, int n) {
+void CMeshFaceArrays::Reserve(std::vector<CMeshFace>& faces, std::vector<CCornerUVs>& uvs, int n) {
     faces = {};
+    uvs = {};
     if (n > 0)
         faces.resize(n);
 }
@@ -48,13 +49,16 @@ void CMeshFaceArrays::SortByKind() {
     FreeLines();
     FreeTriangles();
     FreeQuads();
-    for (const CMeshFace& face : m_mixed) {
-        if (face.count == 2)
-            m_lines.push_back(face);
-        else if (face.count == 3)
-            m_triangles.push_back(face);
-        else if (face.count == 4)
-            m_quads.push_back(face);
+    const bool withUVs = !m_mixedUVs.empty();
+    for (size_t i = 0; i < m_mixed.size(); ++i) {
+        const int count = m_mixed[i].count;
+        if (count < 2 || count > 4)
+            continue;
+        std::vector<CMeshFace>& faces = count == 2 ? m_lines : count == 3 ? m_triangles : m_quads;
+        std::vector<CCornerUVs>& uvs = count == 2 ? m_lineUVs : count == 3 ? m_triangleUVs : m_quadUVs;
+        faces.push_back(m_mixed[i]);
+        if (withUVs)
+            uvs.push_back(m_mixedUVs[i]);
     }
     FreeMixed();
 }

@@ -38,9 +38,11 @@ struct CMeshEdge {
 struct CMeshFace {
     int32_t count = 3; // corners: 2 line, 3 triangle, 4 quad
     std::array<int32_t, 4> vertex{};
-    std::array<CFloatFlag, 4> uv{}; // carried unchanged through the passes
-    int32_t material = -1;          // -1 none
+    int32_t material = -1; // -1 none
 };
+
+// The texture coordinates of a face's corners.
+using CCornerUVs = std::array<CFloatFlag, 4>;
 
 // Items about each vertex (edge or face indices), all in one array: those of
 // vertex v are items[offsets[v]] up to items[offsets[v + 1]].
@@ -99,14 +101,15 @@ public:
 class CMeshFaceArrays {
 public:
     // Each frees its array, then holds n default faces; nothing for n below 1.
-    void ReserveMixed(int n) { Reserve(m_mixed, n); }
-    void ReserveLines(int n) { Reserve(m_lines, n); }
-    void ReserveTriangles(int n) { Reserve(m_triangles, n); }
-    void ReserveQuads(int n) { Reserve(m_quads, n); }
-    void FreeMixed() { m_mixed = {}; }
-    void FreeLines() { m_lines = {}; }
-    void FreeTriangles() { m_triangles = {}; }
-    void FreeQuads() { m_quads = {}; }
+    // (texture coordinates are freed with their faces).
+    void ReserveMixed(int n) { Reserve(m_mixed, m_mixedUVs, n); }
+    void ReserveLines(int n) { Reserve(m_lines, m_lineUVs, n); }
+    void ReserveTriangles(int n) { Reserve(m_triangles, m_triangleUVs, n); }
+    void ReserveQuads(int n) { Reserve(m_quads, m_quadUVs, n); }
+    void FreeMixed() { ReserveMixed(0); }
+    void FreeLines() { ReserveLines(0); }
+    void FreeTriangles() { ReserveTriangles(0); }
+    void FreeQuads() { ReserveQuads(0); }
     void FreeAll();
     // Distributes the mixed faces into lines, triangles and quads in their
     // order (other corner counts are dropped) and frees the mixed array.
@@ -126,13 +129,20 @@ public:
     std::vector<CMeshFace> m_lines;
     std::vector<CMeshFace> m_triangles;
     std::vector<CMeshFace> m_quads;
+    // Texture coordinates, which only imported meshes have: each array is
+    // empty (every corner (1, 0)) or holds one set per face of its kind, and
+    // the passes carry them with the faces.
+    std::vector<CCornerUVs> m_mixedUVs;
+    std::vector<CCornerUVs> m_lineUVs;
+    std::vector<CCornerUVs> m_triangleUVs;
+    std::vector<CCornerUVs> m_quadUVs;
     std::vector<CFloat3> m_triangleNormals;
     std::vector<CFloat3> m_quadNormals;
     std::vector<CFloat3> m_triangleCornerNormals;
     std::vector<CFloat3> m_quadCornerNormals;
 
 private:
-    static void Reserve(std::vector<CMeshFace>& faces, int n);
+    static void Reserve(std::vector<CMeshFace>& faces, std::vector<CCornerUVs>& uvs, int n);
 };
 
 class CPatchMesh : public CBaseObj {

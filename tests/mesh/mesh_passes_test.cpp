@@ -209,3 +209,43 @@ TEST(MeshPassesTest, UnknownMirrorModeCopiesTheInput) {
     EXPECT_EQ(mesh->m_vertices.GetCount(), 4);
     EXPECT_EQ(mesh->m_meshMirrorMode, 0);
 }
+
+TEST(MeshPassesTest, TextureCoordinatesTravelWithTheirFaces) {
+    const CCornerUVs square{CFloatFlag{0, 0}, CFloatFlag{1, 0}, CFloatFlag{1, 1}, CFloatFlag{0, 1}};
+    auto textured = [&] {
+        auto mesh = MakeMesh(kUnitQuad);
+        mesh->m_faces.m_quadUVs = {square};
+        return mesh;
+    };
+    CPatchMesh out;
+    auto quad = textured();
+    quad->m_meshMirrorMode = 1;
+    CMeshProcessor(&out).Mirror(*quad, 0);
+    ASSERT_EQ(out.m_faces.m_quadUVs.size(), 2u);
+    EXPECT_EQ(out.m_faces.m_quadUVs[1][0].u, 0.0f) << "the image's first corner is the source's last";
+    EXPECT_EQ(out.m_faces.m_quadUVs[1][0].v, 1.0f);
+
+    quad = textured();
+    quad->m_meshMirrorMode = 2;
+    CMeshProcessor(&out).Mirror(*quad, 0);
+    EXPECT_EQ(out.m_faces.m_quadUVs.size(), 3u) << "the joining quad takes the record of the face it joins";
+    EXPECT_TRUE(out.m_faces.m_triangleUVs.empty()) << "joining triangles bring none";
+
+    quad = textured();
+    CMeshProcessor(&out).Subdivide(*quad);
+    ASSERT_EQ(out.m_faces.m_quadUVs.size(), 4u);
+    EXPECT_EQ(out.m_faces.m_quadUVs[3][2].u, 1.0f) << "children keep their parent's coordinates";
+
+    auto plain = MakeMesh(kUnitQuad);
+    CMeshProcessor(&out).Subdivide(*plain);
+    EXPECT_TRUE(out.m_faces.m_quadUVs.empty()) << "a mesh without coordinates gets none";
+
+    CMeshFaceArrays mixed;
+    mixed.ReserveMixed(2);
+    mixed.m_mixed[0].count = 4;
+    mixed.m_mixedUVs = {CCornerUVs{}, square};
+    mixed.SortByKind();
+    ASSERT_EQ(mixed.m_triangleUVs.size(), 1u);
+    EXPECT_EQ(mixed.m_triangleUVs[0][1].u, 1.0f);
+    EXPECT_EQ(mixed.m_quadUVs.size(), 1u);
+}
