@@ -21,7 +21,7 @@ float Length(const CFloat3& n) {
 
 // Two unit quads along the Y axis: one in the XY plane (normal +Z), one
 // folded into the YZ plane (normal +X), meeting at 90 degrees.
-const MeshSpec kFold{{F3(1, 0, 0), F3(0, 0, 0), F3(0, 1, 0), F3(1, 1, 0), F3(0, 0, 1), F3(0, 1, 1)},
+const MeshShape kFold{{F3(1, 0, 0), F3(0, 0, 0), F3(0, 1, 0), F3(1, 1, 0), F3(0, 0, 1), F3(0, 1, 1)},
                      {{0, 3, 2, 1}, {1, 2, 5, 4}}};
 
 } // namespace

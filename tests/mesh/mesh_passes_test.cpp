@@ -11,7 +11,7 @@ using namespace qf::test;
 
 namespace {
 
-const MeshSpec kUnitQuad{{F3(0, 0, 0), F3(1, 0, 0), F3(1, 1, 0), F3(0, 1, 0)}, {{0, 1, 2, 3}}};
+const MeshShape kUnitQuad{{F3(0, 0, 0), F3(1, 0, 0), F3(1, 1, 0), F3(0, 1, 0)}, {{0, 1, 2, 3}}};
 
 std::vector<int32_t> Corners(const CMeshFace& face) {
     return {face.vertex.begin(), face.vertex.begin() + face.count};
@@ -23,9 +23,9 @@ void ExpectPoint(const CFloat3& p, float x, float y, float z, const char* what =
     EXPECT_NEAR(p.z, z, 1e-5f) << what;
 }
 
-// The mesh after Process on a copy of spec with the settings set by adjust.
-template <class Adjust> std::unique_ptr<CPatchMesh> Processed(const MeshSpec& spec, Adjust adjust) {
-    auto mesh = MakeMesh(spec);
+// The mesh after Process on a mesh of shape with the settings set by adjust.
+template <class Adjust> std::unique_ptr<CPatchMesh> Processed(const MeshShape& shape, Adjust adjust) {
+    auto mesh = MakeMesh(shape);
     adjust(*mesh);
     CMeshProcessor(mesh.get()).Process();
     return mesh;
@@ -147,7 +147,7 @@ TEST(MeshPassesTest, SeparatedMirrorReversesTheCopies) {
 TEST(MeshPassesTest, ConnectedMirrorJoinsTheBorderToItsImage) {
     const struct {
         const char* name;
-        MeshSpec spec;
+        MeshShape shape;
         int limit;
         float distance;
         int vertices, triangles, quads;
@@ -179,7 +179,7 @@ TEST(MeshPassesTest, ConnectedMirrorJoinsTheBorderToItsImage) {
          4},
     };
     for (const auto& c : cases) {
-        auto mesh = Processed(c.spec, [&](CPatchMesh& m) {
+        auto mesh = Processed(c.shape, [&](CPatchMesh& m) {
             m.m_meshMirrorMode = 2;
             m.m_mirrorDistanceLimit = c.limit;
             m.m_mirrorDistance = c.distance;

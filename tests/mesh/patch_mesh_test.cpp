@@ -20,15 +20,15 @@ std::vector<int32_t> List(std::span<const int32_t> items) {
     return {items.begin(), items.end()};
 }
 
-const MeshSpec kQuadBesideTriangle{{F3(0, 0, 0), F3(1, 0, 0), F3(1, 1, 0), F3(0, 1, 0), F3(2, 0, 0)},
-                                   {{0, 1, 2, 3}, {2, 1, 4}}};
+const MeshShape kQuadBesideTriangle{{F3(0, 0, 0), F3(1, 0, 0), F3(1, 1, 0), F3(0, 1, 0), F3(2, 0, 0)},
+                                    {{0, 1, 2, 3}, {2, 1, 4}}};
 
 } // namespace
 
 TEST(PatchMeshTest, EdgeTableOrderAndDirection) {
     const struct {
         const char* name;
-        MeshSpec spec;
+        MeshShape shape;
         std::vector<std::pair<int, int>> edges;
     } cases[] = {
         {"triangles before quads; a shared side keeps the triangle's direction",
@@ -43,7 +43,7 @@ TEST(PatchMeshTest, EdgeTableOrderAndDirection) {
         {"one vertex gives no edges", {{F3(0, 0, 0)}, {{0, 0}}}, {}},
     };
     for (const auto& c : cases) {
-        auto mesh = MakeMesh(c.spec);
+        auto mesh = MakeMesh(c.shape);
         mesh->m_vertexFacesBuilt = 1;
         CMeshProcessor(mesh.get()).BuildEdges();
         EXPECT_EQ(EdgesOf(*mesh), c.edges) << c.name;

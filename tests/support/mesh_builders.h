@@ -29,18 +29,18 @@ inline std::unique_ptr<CSpatchObj> MakeClosedBox(float h = 1.0f) {
     return obj;
 }
 
-struct MeshSpec {
+struct MeshShape {
     std::vector<CFloat3> positions;
     std::vector<std::vector<int32_t>> faces; // 2, 3 or 4 corners each
 };
 
 // A mesh of the given positions and faces, each face in the array of its kind.
-inline std::unique_ptr<CPatchMesh> MakeMesh(const MeshSpec& spec) {
+inline std::unique_ptr<CPatchMesh> MakeMesh(const MeshShape& shape) {
     auto mesh = std::make_unique<CPatchMesh>();
-    mesh->m_vertices.Resize(static_cast<int>(spec.positions.size()));
-    for (size_t i = 0; i < spec.positions.size(); ++i)
-        mesh->m_vertices[static_cast<int>(i)] = spec.positions[i];
-    for (const auto& corners : spec.faces) {
+    mesh->m_vertices.Resize(static_cast<int>(shape.positions.size()));
+    for (size_t i = 0; i < shape.positions.size(); ++i)
+        mesh->m_vertices[static_cast<int>(i)] = shape.positions[i];
+    for (const auto& corners : shape.faces) {
         CMeshFace face;
         face.count = static_cast<int32_t>(corners.size());
         for (size_t k = 0; k < corners.size(); ++k)
