@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <memory>
-#include <ranges>
 #include <span>
 #include <utility>
 #include <vector>
@@ -203,7 +202,8 @@ bool CRendererList::LoadAll(std::string* error) {
     std::string firstError = ec ? ErrorText(ec, "cannot list", folder) : std::string();
     // The numbers carry the user's order; render1000 follows render999.
     std::sort(names.begin(), names.end());
-    for (const std::string& name : names | std::views::values) {
+    for (const auto& numbered : names) {
+        const std::string& name = numbered.second;
         CRendererInfo* info = m_infos.Emplace();
         info->title = CString(name.substr(0, name.size() - 4));
         std::string why;
