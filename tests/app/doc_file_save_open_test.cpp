@@ -81,6 +81,19 @@ TEST_F(DocFileSaveOpenTest, EveryKindOfContentSurvivesSaveOpenSaveByteForByte) {
     EXPECT_EQ(pentagon->CountFivePointPatches(), 1) << "the five-point flags and switch came back";
 }
 
+// The file as this version writes it, kept so that a change of the layout
+// cannot go unnoticed; a missing reference is written for review.
+TEST_F(DocFileSaveOpenTest, LayoutMatchesTheKeptFile) {
+    FillEveryKindOfContent(*doc);
+    const std::string saved = DocumentBytes(*doc);
+    const std::string reference = (qf::test::DataDir() / "docfile" / "every_kind.qfm").string();
+    if (!std::filesystem::exists(reference)) {
+        qf::test::WriteFileBytes((qf::test::OutputDir() / "every_kind.qfm").string(), saved);
+        FAIL() << "no reference file " << reference << "; wrote one to the test output folder";
+    }
+    EXPECT_TRUE(SameDocumentBytes(qf::test::ReadFileBytes(reference), saved));
+}
+
 TEST_F(DocFileSaveOpenTest, SparseDocumentStillHasAllSectionsInOrder) {
     doc->AddPatchObject()->SetName("only");
     const std::string file = DocumentBytes(*doc);
