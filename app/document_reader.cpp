@@ -273,13 +273,24 @@ private:
             CTransformData& slot = obj ? *obj->GetMaterialSlot(i) : dropped;
             CString material;
             m_ar >> material;
-            const CMaterialData* mat = m_buffer.FindMaterialByName(material);
-            slot.m_materialId = mat ? mat->m_id : -1;
+            slot.m_materialId = MaterialId(material);
             m_ar >> slot.m_slotOption;
             slot.m_translation = ReadVector(m_ar);
             slot.m_rotation = ReadVector(m_ar);
             slot.m_scale = ReadVector(m_ar);
         }
+    }
+
+    // The id of the first material of the file with that name; -1 when none.
+    int MaterialId(const CString& name) {
+        if (m_materialsIndexed != m_buffer.m_materials.GetCount()) {
+            m_materialIds.clear();
+            for (const CMaterialData* mat : m_buffer.m_materials)
+                m_materialIds.emplace(mat->m_name.str(), mat->m_id);
+            m_materialsIndexed = m_buffer.m_materials.GetCount();
+        }
+        const auto it = m_materialIds.find(name.str());
+        return it == m_materialIds.end() ? -1 : it->second;
     }
 
     void ReadUnderlays() {
@@ -314,6 +325,8 @@ private:
     CArchive& m_ar;
     CSceneBuffer& m_buffer;
     std::vector<std::pair<CSpatchObj*, CString>> m_partners;
+    std::unordered_map<std::string, int> m_materialIds;
+    int m_materialsIndexed = 0;
 };
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 
+#include <algorithm>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -27,14 +29,21 @@ public:
     // the result counts as taken from now on.
     CString Claim(const CString& name) {
         CString candidate = name;
-        for (int n = 1; m_names.count(candidate.str()); ++n)
+        // Names are only ever added, so the numbers tried before for this
+        // base stay taken and the search goes on where it stopped.
+        int& n = m_nextNumber[name.str()];
+        while (m_names.count(candidate.str())) {
+            n = std::max(n, 1);
             candidate = name + (n < 10 ? "_0" : "_") + IntToString(n);
+            ++n;
+        }
         m_names.insert(candidate.str());
         return candidate;
     }
 
 private:
     std::unordered_set<std::string> m_names;
+    std::unordered_map<std::string, int> m_nextNumber;
 };
 
 void SetNoMaterial(CBaseObj& obj) {
@@ -99,13 +108,6 @@ CPolygonObj* CSceneBuffer::AddPolygonObject() {
 
 void CSceneBuffer::AddIncludeFile(const CString& name) {
     m_includeFiles.push_back(name);
-}
-
-CMaterialData* CSceneBuffer::FindMaterialByName(const CString& name) const {
-    for (CMaterialData* mat : m_materials)
-        if (mat->m_name == name)
-            return mat;
-    return nullptr;
 }
 
 void CSceneBuffer::MakeNamesUnique() {

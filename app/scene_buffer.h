@@ -65,9 +65,6 @@ public:
     // once the whole file was read. Call before anything is added.
     void TakeFreshCounters();
 
-    // The first buffer material of that name; null when none.
-    CMaterialData* FindMaterialByName(const CString& name) const;
-
     void SetTakeFlags(int value) { m_take.fill(value); }
     void SetTakeFlag(Part part, int value) { m_take[part] = value; }
     int Takes(Part part) const { return m_take[part]; }

@@ -3,6 +3,7 @@
 // trees told about everything new.
 #include "app/doc_helpers.h"
 #include "app/document_reader.h"
+#include "app/scene_buffer.h"
 #include "doc_file_builder.h"
 #include "doc_fixture.h"
 #include "support/doc_bytes.h"
@@ -192,4 +193,22 @@ TEST_F(DocFileInsertTest, FailedInsertIsReportedAndChangesNothing) {
     EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(main->calls.back(), "SetBusyCursor 0");
+}
+
+TEST_F(DocFileInsertTest, NamesCountOnPastNine) {
+    doc->OnNewDocument();
+    doc->AddPatchObject()->SetName("cube");
+    doc->AddLight()->m_name = "cube_02";
+    CSceneBuffer buffer(*doc);
+    for (int i = 0; i < 11; ++i)
+        buffer.AddPatchObject()->SetName("cube");
+    buffer.AddMaterial()->m_name = "cube";
+    buffer.MakeNamesUnique();
+    std::vector<std::string> names;
+    for (const CSpatchObj* obj : buffer.m_objects)
+        names.push_back(obj->GetName().str());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"cube_01", "cube_03", "cube_04", "cube_05", "cube_06", "cube_07",
+                                        "cube_08", "cube_09", "cube_10", "cube_11", "cube_12"}));
+    EXPECT_EQ(buffer.m_materials.GetHead()->m_name, "cube_13") << "materials come after the objects";
 }
