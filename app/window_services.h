@@ -103,6 +103,8 @@ public:
     // Inserts an item with the light's name at the top level, sorted; with
     // select, selects it without acting on the scene.
     virtual void AddLightItem(CLightData* light, BOOL select) = 0;
+    // The first visible item showing name shows newName; the top level is sorted again.
+    virtual void RenameLightItem(const CString& name, const CString& newName) = 0;
 };
 
 class CMaterialPageServices {
@@ -112,6 +114,10 @@ public:
     // Inserts the material's item, sorted, with its child items; returns the item.
     virtual ObjTreeItem AddMaterialItem(CMaterialData* mat) = 0;
     virtual void RemoveMaterialItem(CMaterialData* mat) = 0;
+    // Selects the item without acting on the scene.
+    virtual void SelectMaterialItem(ObjTreeItem item) = 0;
+    // The first visible item of the material named name shows newName; the top level is sorted again.
+    virtual void RenameMaterialItem(const CString& name, const CString& newName) = 0;
 };
 
 class CScenePageServices {

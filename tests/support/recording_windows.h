@@ -71,6 +71,13 @@ public:
     void AddLightItem(CLightData* light, BOOL select) override {
         Log("AddLightItem " + light->m_name.str(), select);
     }
+    void RenameLightItem(const CString& name, const CString& newName) override {
+        Log("RenameLightItem " + name.str() + " " + newName.str());
+    }
+    void SelectMaterialItem(ObjTreeItem) override { Log("SelectMaterialItem"); }
+    void RenameMaterialItem(const CString& name, const CString& newName) override {
+        Log("RenameMaterialItem " + name.str() + " " + newName.str());
+    }
     void SelectRootItem() override { Log("SelectRootItem"); }
     void Refresh() override { Log("Refresh"); }
 
