@@ -70,6 +70,7 @@ CQuelDoc::CQuelDoc() : m_programFolder(qf::SettingsDir()) {
 CQuelDoc::~CQuelDoc() {
     DeleteAllWindowEntries();
     DeleteScene();
+    m_undo.Clear();
     WriteSettingsFiles();
     std::error_code ignored;
     std::filesystem::remove(qf::TempPath(previewIniName), ignored);
@@ -123,6 +124,8 @@ BOOL CQuelDoc::OnNewDocument() {
         m_underlays[i].Reset();
     }
     DeleteScene();
+    // A loaded file can never be undone into the previous scene.
+    m_undo.Clear();
     RedrawPanes();
     // The first reset runs while the side bar is still being built.
     if (!m_firstReset) {

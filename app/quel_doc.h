@@ -19,6 +19,7 @@
 #include "app/scene_settings.h"
 #include "app/shortcut_table.h"
 #include "app/underlay_image.h"
+#include "app/undo_buffer.h"
 #include "app/window_services.h"
 #include "mesh/polygon_obj.h"
 #include "model/camera.h"
@@ -212,6 +213,9 @@ public:
 
     // What Copy and Cut fill and Paste reads; never part of the scene.
     CSpatchObj m_clipboard;
+
+    // Every edit of the scene, one step at a time; a new or opened scene starts with none.
+    CUndoBuffer m_undo;
 
     // OnNewDocument asks the object page for the first patch object while
     // this is set; opening a file clears it around the reset.

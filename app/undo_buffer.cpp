@@ -1,0 +1,313 @@
+#include "app/undo_buffer.h"
+
+#include "app/doc_helpers.h"
+#include "app/quel_doc.h"
+
+#include <algorithm>
+
+namespace {
+
+// A new copy in list holding only what finds the original again.
+template <class T> T* AddNamedCopy(CObjList<T>& list, const CBaseObj& original) {
+    T* copy = list.Emplace();
+    copy->SetName(original.GetName());
+    copy->SetKey(original.GetKey());
+    return copy;
+}
+
+// A point of copy with the position and flags of v.
+CPatchVertex* AddSavedPoint(CSpatchObj& copy, const CPatchVertex& v) {
+    CPatchVertex* saved = copy.AddVertex(v.GetX(), v.GetY(), v.GetZ());
+    saved->m_selected = v.m_selected;
+    saved->m_hidden = v.m_hidden;
+    saved->m_visible = v.m_visible;
+    saved->m_fivePoint = v.m_fivePoint;
+    return saved;
+}
+
+template <class T> std::vector<CString> NamesOf(const CObjList<T>& list) {
+    std::vector<CString> names;
+    for (const T* item : list)
+        names.push_back(item->GetName());
+    return names;
+}
+
+template <class T> std::vector<CString> KeysOf(const CObjList<T>& list) {
+    std::vector<CString> keys;
+    for (const T* item : list)
+        keys.push_back(item->GetKey());
+    return keys;
+}
+
+// The copies CopyMembersDeep made, walked as it made them: patch objects and
+// folders in member order, other kinds skipped.
+void CopyCurveWordsDeep(const CFolderObj& copy, const CFolderObj& original) {
+    POSITION pos = copy.GetOwnedCopies().GetHeadPosition();
+    for (const CBaseObj* member : original.GetMembers()) {
+        const int type = member->GetObjType();
+        if (type != objTypePatch && type != objTypeFolder)
+            continue;
+        if (!pos)
+            return;
+        CBaseObj* memberCopy = copy.GetOwnedCopies().GetNext(pos);
+        if (type == objTypePatch)
+            CopyCurveWords(*static_cast<CSpatchObj*>(memberCopy), *static_cast<const CSpatchObj*>(member));
+        else
+            CopyCurveWordsDeep(*static_cast<const CFolderObj*>(memberCopy),
+                               *static_cast<const CFolderObj*>(member));
+    }
+}
+
+} // namespace
+
+void CopyCurveWords(CSpatchObj& to, const CSpatchObj& from) {
+    POSITION pos = from.GetCurves().GetHeadPosition();
+    for (CCurve* curve : to.GetCurves()) {
+        if (!pos)
+            return;
+        curve->m_curveWord = from.GetCurves().GetNext(pos)->m_curveWord;
+    }
+}
+
+void CUndoBuffer::BeginRecord() {
+    SetModified();
+    if (m_restoring)
+        return;
+    while (m_records.GetCount() > m_position)
+        m_records.RemoveTail();
+    m_open = m_records.Emplace();
+    ++m_position;
+    while (m_records.GetCount() > m_maxLevels)
+        DropOldest();
+}
+
+void CUndoBuffer::DropOldest() {
+    if (m_records.GetHead() == m_open)
+        m_open = nullptr;
+    m_records.RemoveHead();
+    m_position = std::max(m_position - 1, 0);
+}
+
+void CUndoBuffer::SetDescription(const CString& japanese, const CString& english) {
+    if (!m_open)
+        return;
+    m_open->m_japanese = japanese;
+    m_open->m_english = english;
+}
+
+void CUndoBuffer::SetKind(int kind) {
+    if (m_open)
+        m_open->m_kind = kind;
+}
+
+void CUndoBuffer::SavePatchGeometry(CSpatchObj* obj) {
+    if (!m_open || !obj)
+        return;
+    CSpatchObj* copy = AddNamedCopy(m_open->m_objects, *obj);
+    for (const CPatchVertex* v : obj->GetVertices()) {
+        CPatchVertex* saved = AddSavedPoint(*copy, *v);
+        for (const CVertexLink* link : v->m_links) {
+            CVertexLink* savedLink = copy->AddVertexLink(saved);
+            if (const CCurvePoint* node = link->m_node)
+                CopyManualHandles(*savedLink, *node);
+        }
+    }
+}
+
+void CUndoBuffer::SavePatchPositions(CSpatchObj* obj) {
+    if (!m_open || !obj)
+        return;
+    CSpatchObj* copy = AddNamedCopy(m_open->m_objects, *obj);
+    for (const CPatchVertex* v : obj->GetVertices())
+        AddSavedPoint(*copy, *v);
+}
+
+void CUndoBuffer::SavePatchCurves(CSpatchObj* obj) {
+    if (!m_open || !obj)
+        return;
+    CSpatchObj* copy = AddNamedCopy(m_open->m_objects, *obj);
+    for (const CCurve* curve : obj->GetCurves()) {
+        CCurve* savedCurve = copy->AddCurve();
+        savedCurve->m_closed = curve->m_closed;
+        for (const CCurvePoint* node : curve->m_nodes) {
+            CCurvePoint* saved = copy->AddCurvePoint(savedCurve);
+            saved->m_weight = node->m_weight;
+            saved->m_sharp = node->m_sharp;
+            saved->m_selected = node->m_selected;
+            CopyManualHandles(*saved, *node);
+        }
+    }
+}
+
+void CUndoBuffer::SaveWholePatchObject(CSpatchObj* obj) {
+    if (!m_open || !obj)
+        return;
+    CSpatchObj* copy = m_open->m_objects.Emplace();
+    copy->CopySettings(obj);
+    copy->AppendGeometry(obj, 1);
+    CopyCurveWords(*copy, *obj);
+    copy->SetKey(obj->GetKey());
+    if (m_open->m_objects.GetCount() == 1)
+        m_open->m_parentKey = obj->GetParentKey();
+}
+
+void CUndoBuffer::SaveObjectInfo(CSpatchObj* obj, int redraw) {
+    if (!m_open || !obj)
+        return;
+    CSpatchObj* copy = m_open->m_objects.Emplace();
+    copy->CopySettings(obj);
+    copy->SetKey(obj->GetKey());
+    m_open->m_redraw = redraw;
+}
+
+void CUndoBuffer::SaveObjectName(CSpatchObj* obj) {
+    if (m_open && obj)
+        AddNamedCopy(m_open->m_objects, *obj);
+}
+
+void CUndoBuffer::SavePolygonName(CPolygonObj* obj) {
+    if (m_open && obj)
+        m_open->m_polygons.Emplace()->SetName(obj->GetName());
+}
+
+void CUndoBuffer::SaveFolder(CFolderObj* folder) {
+    if (m_open && folder)
+        AddNamedCopy(m_open->m_folders, *folder);
+}
+
+void CUndoBuffer::SaveFolderInfo(CFolderObj* folder, int redraw) {
+    if (!m_open || !folder)
+        return;
+    CFolderObj* copy = AddNamedCopy(m_open->m_folders, *folder);
+    copy->CopyAttributes(*folder);
+    m_open->m_redraw = redraw;
+}
+
+void CUndoBuffer::SaveDeletedFolder(CFolderObj* folder) {
+    if (!m_open || !folder)
+        return;
+    CFolderObj* copy = AddNamedCopy(m_open->m_folders, *folder);
+    copy->CopyAttributes(*folder);
+    copy->CopyMembersDeep(*folder);
+    CopyCurveWordsDeep(*copy, *folder);
+    if (m_open->m_folders.GetCount() == 1)
+        m_open->m_parentKey = folder->GetParentKey();
+}
+
+void CUndoBuffer::SaveParentChange(CBaseObj* obj, CBaseObj* newParent) {
+    if (!m_open || !obj)
+        return;
+    CObjList<CBaseObj>& saved = m_open->m_baseObjects;
+    AddNamedCopy(saved, *obj);
+    // The top level is a plain object with an empty key.
+    const auto addFolder = [&saved](const CBaseObj* folder) {
+        if (folder)
+            AddNamedCopy(saved, *folder);
+        else
+            saved.Emplace();
+    };
+    addFolder(obj->GetParentFolder());
+    addFolder(newParent);
+}
+
+void CUndoBuffer::SaveLight(CLightData* light) {
+    if (m_open && light)
+        m_open->m_lights.Emplace()->CopyFrom(*light);
+}
+
+void CUndoBuffer::SaveLightName(CLightData* light) {
+    if (m_open && light)
+        m_open->m_lights.Emplace()->m_name = light->m_name;
+}
+
+void CUndoBuffer::SaveLightPosition(CLightData* light) {
+    if (!m_open || !light)
+        return;
+    CLightData* copy = m_open->m_lights.Emplace();
+    copy->m_name = light->m_name;
+    copy->m_location = light->m_location;
+    copy->m_pointAt = light->m_pointAt;
+}
+
+void CUndoBuffer::SaveMaterial(CMaterialData* mat) {
+    if (!m_open || !mat)
+        return;
+    CMaterialData* copy = m_open->m_materials.Emplace();
+    copy->CopyFrom(*mat);
+    // Objects and the default material setting refer to it by id.
+    copy->m_id = mat->m_id;
+}
+
+void CUndoBuffer::SaveMaterialName(CMaterialData* mat) {
+    if (m_open && mat)
+        m_open->m_materials.Emplace()->m_name = mat->m_name;
+}
+
+void CUndoBuffer::SaveScene() {
+    CQuelDoc* doc = GetDoc();
+    if (!m_open || !doc)
+        return;
+    auto scene = std::make_unique<CUndoSceneState>();
+    scene->m_objectKeys = KeysOf(doc->m_objects);
+    scene->m_folderKeys = KeysOf(doc->m_folders);
+    for (const CLightData* light : doc->m_lights)
+        scene->m_lightNames.push_back(light->m_name);
+    for (const CMaterialData* mat : doc->m_materials)
+        scene->m_materialIds.push_back(mat->m_id);
+    scene->m_polygonNames = NamesOf(doc->m_polygons);
+    scene->m_globalSettings.CopyFrom(doc->m_globalSettings);
+    scene->m_radiosity.CopyFrom(doc->m_radiosity);
+    scene->m_radiosity2.CopyFrom(doc->m_radiosity2);
+    scene->m_postProcess.CopyFrom(doc->m_postProcess);
+    scene->m_memoCameras = doc->m_memoCameras;
+    scene->m_paneCameras = doc->m_paneCameras;
+    scene->m_defaultMaterial = doc->m_defaultMaterial;
+    scene->m_renderBgColor = doc->m_renderBgColor;
+    scene->m_megaPovVersion = doc->m_settings.m_megaPovVersion;
+    scene->m_motionBlurCount = doc->m_motionBlurCount;
+    scene->m_motionBlurTime = doc->m_motionBlurTime;
+    scene->m_includeFiles = doc->m_includeFiles;
+    scene->m_underlayFiles = doc->m_underlayFiles;
+    for (int i = 0; i < kPaneCount; ++i) {
+        scene->m_underlays[i].m_offset = doc->m_underlays[i].m_offset;
+        scene->m_underlays[i].m_scale = doc->m_underlays[i].m_scale;
+    }
+    m_open->m_scene = std::move(scene);
+}
+
+void CUndoBuffer::ReduceToPositions() {
+    // The Add Point tool hands its drag to the translate tool; its record must stay whole.
+    if (!m_open || m_open->m_kind != undoWholeObject || m_open->m_japanese == "(パッチ) 頂点を追加")
+        return;
+    CSpatchObj* saved = m_open->m_objects.GetHead();
+    if (!saved)
+        return;
+    saved->DeleteAllCurves();
+    saved->DeleteAllPatches();
+    for (CPatchVertex* v : saved->GetVertices())
+        v->DeleteLinks();
+    m_open->m_kind = undoPatchPositions;
+}
+
+CString CUndoBuffer::GetUndoMenuText() const {
+    CString japanese = "元に戻す(&U)";
+    CString english = "&Undo";
+    if (const CUndoRecord* record = m_position > 0 ? m_records.GetAtIndex(m_position - 1) : nullptr) {
+        japanese += " " + record->m_japanese;
+        english += " " + record->m_english;
+    }
+    return IsEnglish() ? english : japanese;
+}
+
+void CUndoBuffer::SetMaxLevels(int n) {
+    // A raised maximum keeps every record; a lowered one drops the oldest at once.
+    m_maxLevels = std::max(n, 0);
+    while (m_records.GetCount() > m_maxLevels)
+        DropOldest();
+}
+
+void CUndoBuffer::Clear() {
+    m_records.RemoveAll();
+    m_position = 0;
+    m_open = nullptr;
+}

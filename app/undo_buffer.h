@@ -1,0 +1,204 @@
+#pragma once
+// The undo manager the document embeds, and its records. Every edit of the
+// scene is taken back one step at a time, newest first; there is no redo.
+//
+// How a command records a step, before it changes the model (a creation or a
+// copy records after the new item has its final name; a rename saves once
+// before and once after):
+//     undo.BeginRecord();                                   // marks the document modified
+//     undo.SetDescription("(パッチ) 移動", "(Patch) Translate");
+//     undo.SetKind(undoPatchPositions);
+//     undo.SavePatchPositions(obj);                         // what the kind's restore needs
+// Undo finds what a record names again by name (parent changes by key), so
+// identity across undo is the name.
+#include "app/default_material.h"
+#include "app/doc_ids.h"
+#include "app/light_data.h"
+#include "app/material_data.h"
+#include "app/scene_settings.h"
+#include "app/underlay_image.h"
+#include "mesh/polygon_obj.h"
+#include "model/camera.h"
+#include "model/folder_obj.h"
+#include "model/spatch_obj.h"
+#include "platform/base/cstring.h"
+#include "platform/base/obj_list.h"
+#include "platform/base/win_types.h"
+
+#include <array>
+#include <memory>
+#include <vector>
+
+class CQuelDoc;
+
+// What a record saved and what Undo restores.
+enum UndoKind {
+    undoKindNone = -1,       // a record nobody gave a kind; Undo restores nothing
+    undoImport = 0,          // SaveScene: scene settings back, everything added since removed
+    undoCreateObject = 1,    // SaveObjectName of the new object: deletes it
+    undoPatchGeometry = 2,   // SavePatchGeometry: positions, visibility, selection, manual handles
+    undoPatchPositions = 3,  // SavePatchPositions: positions, visibility, five-point flags, selection
+    undoPatchCurves = 4,     // SavePatchCurves: closed flags, weights, sharp flags, manual handles
+    undoWholeObject = 5,     // SaveWholePatchObject: the whole geometry
+    undoObjectName = 6,      // SaveObjectName old, new: the old name
+    undoObjectInfo = 7,      // SaveObjectInfo: settings and attributes
+    undoManyObjects = 8,     // SavePatchGeometry (or Positions) per object: positions and handles
+    undoDeleteObject = 11,   // SaveWholePatchObject: re-created in its folder
+    undoCreateFolder = 13,   // SaveFolder of the new folder: deletes it
+    undoFolderName = 14,     // SaveFolder old, new: the old name
+    undoFolderInfo = 15,     // SaveFolderInfo: the attributes
+    undoDeleteFolder = 16,   // SaveDeletedFolder: re-created with everything below it
+    undoConvertPolygon = 17, // SaveWholePatchObject, SavePolygonName: patch object back, polygon object gone
+    undoParentChange = 18,   // SaveParentChange: back into the old parent
+    undoCopyFolder = 19,     // SaveFolder / SaveObjectName per copy: deletes the copies
+    undoObjectInfoRebuild = 20, // SaveObjectInfo: as undoObjectInfo, then new patches
+    undoCreateLight = 100,      // SaveLightName of the new light: deletes it
+    undoDeleteLight = 102,      // SaveLight: re-created
+    undoLightName = 103,        // SaveLightName old, new: the old name
+    undoLightPosition = 104,    // SaveLightPosition: location and point_at
+    undoCreateMaterial = 200,   // SaveMaterialName of the new material: deletes it
+    undoDeleteMaterial = 202,   // SaveMaterial: re-created
+    undoMaterialName = 203,     // SaveMaterialName old, new: the old name
+    undoPolygonName = 303,      // SavePolygonName old, new: the old name
+    undoInsert = 307,           // SaveScene: as undoImport
+};
+
+// The two manual-handle flags and offsets of a curve node, or of a saved
+// point link that keeps them for the node it stands for.
+template <class To, class From> void CopyManualHandles(To& to, const From& from) {
+    to.m_manualIn = from.m_manualIn;
+    to.m_manualOut = from.m_manualOut;
+    to.m_offsetIn = from.m_offsetIn;
+    to.m_offsetOut = from.m_offsetOut;
+}
+
+// Gives to's curves, in order, the words that from's curves keep for the
+// document file; AppendGeometry starts every curve it adds with 0.
+void CopyCurveWords(CSpatchObj& to, const CSpatchObj& from);
+
+// The scene-wide state before an import or insert, and what the scene held
+// then, by identity (patch objects and folders by key, materials by id,
+// lights and polygon objects by name): Undo removes everything else.
+struct CUndoSceneState {
+    std::vector<CString> m_objectKeys;
+    std::vector<CString> m_folderKeys;
+    std::vector<CString> m_lightNames;
+    std::vector<int> m_materialIds;
+    std::vector<CString> m_polygonNames;
+    CGlobalSettingsData m_globalSettings;
+    CRadiosityData m_radiosity;
+    CRadiosity2Data m_radiosity2;
+    CPostProcessData m_postProcess;
+    std::array<CCamera, kPaneCount> m_memoCameras;
+    std::array<CCamera, kPaneCount> m_paneCameras;
+    CDefaultMatSetting m_defaultMaterial;
+    COLORREF m_renderBgColor = 0;
+    float m_megaPovVersion = 0.0f;
+    int m_motionBlurCount = 0;
+    float m_motionBlurTime = 0.0f;
+    std::vector<CString> m_includeFiles;
+    std::array<CString, kPaneCount> m_underlayFiles;
+    std::array<CUnderlayImage, kPaneCount> m_underlays; // offset and scale only
+};
+
+// One undo step. It owns every copy in it; none of them points into the
+// document, so a record outlives any edit of the scene.
+class CUndoRecord {
+public:
+    // Exactly three for a parent change: the object, its old parent, its new parent.
+    CObjList<CBaseObj> m_baseObjects;
+    // The first is the saved object of the single-object kinds.
+    CObjList<CSpatchObj> m_objects;
+    CObjList<CPolygonObj> m_polygons; // names only
+    CObjList<CFolderObj> m_folders;
+    CObjList<CLightData> m_lights;
+    CObjList<CMaterialData> m_materials; // each with the id of the material it copies
+    int m_kind = undoKindNone;
+    CString m_japanese;
+    CString m_english;
+    // The parent folder of the first saved whole object or deleted folder; empty at the top level.
+    CString m_parentKey;
+    // Only SaveScene fills it.
+    std::unique_ptr<CUndoSceneState> m_scene;
+    // 0 when restoring the saved settings does not show in the panes.
+    int m_redraw = 1;
+};
+
+class CUndoBuffer {
+public:
+    static constexpr int defaultMaxLevels = 15;
+
+    // Opens a new record and marks the current document modified. Undone
+    // records go first; the oldest records beyond the maximum go too. With a
+    // maximum of 0 nothing is kept, and everything up to the next BeginRecord
+    // (descriptions, kind, saves) does nothing.
+    void BeginRecord();
+    void SetDescription(const CString& japanese, const CString& english);
+    void SetKind(int kind);
+
+    // Each appends what it saves to the record the last BeginRecord opened;
+    // without one it does nothing.
+    // Positions, visibility and selection of every point, and the manual
+    // handles of the nodes on it, link by link.
+    void SavePatchGeometry(CSpatchObj* obj);
+    // Positions, visibility, five-point flags and selection of every point.
+    void SavePatchPositions(CSpatchObj* obj);
+    // Per curve its closed flag; per node weight, sharp, selection and manual handles.
+    void SavePatchCurves(CSpatchObj* obj);
+    // Settings, the whole geometry with its selection, key and parent folder.
+    void SaveWholePatchObject(CSpatchObj* obj);
+    // Settings and key; redraw 1 when restoring them shows in the panes.
+    void SaveObjectInfo(CSpatchObj* obj, int redraw);
+    void SaveObjectName(CSpatchObj* obj);
+    void SavePolygonName(CPolygonObj* obj);
+    void SaveFolder(CFolderObj* folder);
+    void SaveFolderInfo(CFolderObj* folder, int redraw);
+    // Name, key, attributes, parent folder and copies of everything below it.
+    void SaveDeletedFolder(CFolderObj* folder);
+    // obj, its present parent and newParent (null: the top level), by name and key.
+    void SaveParentChange(CBaseObj* obj, CBaseObj* newParent);
+    void SaveLight(CLightData* light);
+    void SaveLightName(CLightData* light);
+    void SaveLightPosition(CLightData* light);
+    void SaveMaterial(CMaterialData* mat);
+    void SaveMaterialName(CMaterialData* mat);
+    // The current document's scene-wide state and what its lists hold.
+    void SaveScene();
+
+    // A one-point translate that ended without joining points needs only the
+    // positions: the open whole-object record (not an Add Point one) drops its
+    // curves, patches and links and becomes a positions record.
+    void ReduceToPositions();
+
+    // Takes back the newest undoable step in the current document.
+    void Undo();
+
+    // The Edit menu's Undo item in the interface language, naming the step Undo would take back.
+    CString GetUndoMenuText() const;
+    // Lowering the maximum drops the oldest records at once; below 0 counts as 0.
+    void SetMaxLevels(int n);
+    int GetMaxLevels() const { return m_maxLevels; }
+    // Deletes every record; the maximum stays.
+    void Clear();
+
+    // The number of undoable records; Undo is enabled when it is not 0.
+    int GetPosition() const { return m_position; }
+    BOOL CanUndo() const { return m_position != 0; }
+    int GetRecordCount() const { return m_records.GetCount(); }
+    // Oldest first; null outside the list.
+    const CUndoRecord* GetRecord(int index) const { return m_records.GetAtIndex(index); }
+
+private:
+    void DropOldest();
+
+    // Oldest first; owned here until an edit replaces the undone ones, the
+    // maximum drops the oldest, or Clear.
+    CObjList<CUndoRecord> m_records;
+    int m_maxLevels = defaultMaxLevels;
+    int m_position = 0;
+    // The record the last BeginRecord opened; null once it was dropped,
+    // undone or cleared, so a save can never land in another step.
+    CUndoRecord* m_open = nullptr;
+    // While Undo restores, nothing records and nothing is undone.
+    bool m_restoring = false;
+};
