@@ -1,4 +1,8 @@
 // Faults an undo must not have: each test names the fault it guards against.
+// The per-kind tests in undo_restore_test.cpp guard the others: a conversion
+// gives back its patch object and removes its polygon object, import and
+// insert remove the polygon objects they added, a deleted folder returns with
+// every level below it into its old parent, a deleted material keeps its id.
 #include "undo_fixture.h"
 
 using qf::test::PointsOf;
@@ -21,40 +25,12 @@ protected:
     }
 };
 
-TEST_F(UndoMendTest, UndoOfAConversionBringsThePatchObjectBackAndRemovesItsPolygonObject) {
-    CSpatchObj* obj = FindObjectByName("patch_obj_03");
-    const CString key = obj->GetKey();
-    const int points = obj->GetVertices().GetCount();
+// The conversion itself is one of the kinds in undo_restore_test.cpp.
+TEST_F(UndoMendTest, UndoOfAConversionThatKeptItsPatchObjectMakesNoSecondOne) {
     Record(undoConvertPolygon, "(パッチ) ポリゴンオブジェクトに変換", "(Patch) Convert Polygon Object");
-    Buffer().SaveWholePatchObject(obj);
-    CPolygonObj* polygon = AddPolygon("converting");
-    polygon->SetName(obj->GetName());
-    Buffer().SavePolygonName(polygon);
-    Doc().DeleteObject(obj);
-
-    Buffer().Undo();
-    CSpatchObj* back = FindObjectByName("patch_obj_03");
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->GetKey(), key);
-    EXPECT_EQ(back->GetVertices().GetCount(), points);
-    EXPECT_EQ(back->GetParentFolder(), FindFolderByName("group_02"));
-    EXPECT_EQ(FindPolygon("patch_obj_03"), nullptr);
-    EXPECT_NE(FindPolygon("polygon_obj_00"), nullptr) << "other polygon objects stay";
-
-    // A conversion that never got as far as removing the patch object leaves no double.
-    Record(undoConvertPolygon, "(パッチ) ポリゴンオブジェクトに変換", "(Patch) Convert Polygon Object");
-    Buffer().SaveWholePatchObject(back);
-    Buffer().Undo();
-    EXPECT_EQ(DuplicateNames(), "");
-    EXPECT_EQ(Doc().m_objects.GetCount(), 5);
-}
-
-TEST_F(UndoMendTest, UndoOfAnInsertRemovesThePolygonObjectsItAdded) {
+    Buffer().SaveWholePatchObject(FindObjectByName("patch_obj_03"));
     const auto before = Snapshot();
-    Insert();
     Buffer().Undo();
-    EXPECT_EQ(FindPolygon("inserted_polygon"), nullptr);
-    EXPECT_NE(FindPolygon("polygon_obj_00"), nullptr);
     EXPECT_TRUE(SameScene(before, Snapshot()));
 }
 
@@ -84,29 +60,6 @@ TEST_F(UndoMendTest, UndoOfAnImportWithoutSavedSceneRemovesNothing) {
     EXPECT_TRUE(SameScene(before, Snapshot()));
 }
 
-TEST_F(UndoMendTest, UndoOfAFolderDeletionRecreatesEveryLevelInItsOldParent) {
-    CFolderObj* folder = FindFolderByName("group_01");
-    Record(undoDeleteFolder, "(フォルダ）オブジェクトを削除", "(Folder) Delete");
-    Buffer().SaveDeletedFolder(folder);
-    Doc().DeleteObject(folder);
-    ASSERT_EQ(FindObjectByName("patch_obj_04"), nullptr);
-
-    Buffer().Undo();
-    CFolderObj* back = FindFolderByName("group_01");
-    ASSERT_NE(back, nullptr);
-    EXPECT_EQ(back->GetParentFolder(), FindFolderByName("group_00"));
-    EXPECT_EQ(back->GetKey(), "folder2");
-    CFolderObj* inner = FindFolderByName("group_02");
-    ASSERT_NE(inner, nullptr);
-    EXPECT_EQ(inner->GetParentFolder(), back);
-    for (const char* name : {"patch_obj_03", "patch_obj_04"}) {
-        ASSERT_NE(FindObjectByName(name), nullptr) << name;
-        EXPECT_EQ(FindObjectByName(name)->GetParentFolder(), inner) << name;
-    }
-    EXPECT_EQ(FindObjectByName("patch_obj_03")->GetVertices().GetCount(), 16);
-    EXPECT_EQ(FindObjectByName("patch_obj_02")->GetParentFolder(), back);
-}
-
 TEST_F(UndoMendTest, UndoOfAPolygonRenameGivesTheOldNameBack) {
     CPolygonObj* polygon = FindPolygon("polygon_obj_00");
     for (const char* name : {"hull", "deck"}) {
@@ -123,20 +76,6 @@ TEST_F(UndoMendTest, UndoOfAPolygonRenameGivesTheOldNameBack) {
     DispatchPostedMessages();
     EXPECT_EQ(Codes(*objectPage), (std::vector<LPARAM>{notifySceneMerged, notifySceneMerged,
                                                        notifyRenameTreeItems, notifyRenameTreeItems}));
-}
-
-TEST_F(UndoMendTest, UndoOfAMaterialDeletionKeepsTheObjectsAndTheDefaultMaterialOnIt) {
-    CMaterialData* wood = FindMaterialByName("wood");
-    const int id = wood->m_id;
-    Record(undoDeleteMaterial, "(マテリアル) マテリアルを削除", "(Material) Delete Material");
-    Buffer().SaveMaterial(wood);
-    Doc().m_materials.Remove(wood);
-    Buffer().Undo();
-    ASSERT_NE(FindMaterialByName("wood"), nullptr);
-    EXPECT_EQ(FindMaterialByName("wood")->m_id, id);
-    EXPECT_EQ(FindMaterialById(FindObjectByName("patch_obj_03")->GetMaterialSlot(1)->m_materialId),
-              FindMaterialByName("wood"));
-    EXPECT_EQ(Doc().m_nextMaterialId, 4) << "new materials still get ids nobody had";
 }
 
 TEST_F(UndoMendTest, UndoOfAnInfoChangeDropsTheMirroredCopyOfTheOtherSettings) {
