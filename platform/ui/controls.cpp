@@ -185,10 +185,6 @@ void CButton::SetWindowText(const CString& text) {
         Invalidate();
 }
 
-void CButton::GetWindowText(CString& text) const {
-    CWnd::GetWindowText(text);
-}
-
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}
 
 void CButton::OnPaint() {
@@ -269,10 +265,6 @@ void CStatic::SetWindowText(const CString& text) {
     CWnd::SetWindowText(text);
     if (auto* label = dynamic_cast<wxStaticText*>(GetNativeWindow()))
         label->SetLabel(ToWx(text));
-}
-
-void CStatic::GetWindowText(CString& text) const {
-    CWnd::GetWindowText(text);
 }
 
 // ---------------------------------------------------------------------------

@@ -39,12 +39,6 @@ using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
 // What the controls share: they let wx draw and answer input, and tell
 // their parent with Notify.
 class CControlWnd : public CWnd {
-public:
-    // Makes the control the way a dialog template item makes it.
-    BOOL CreateControl(const CString& text, DWORD style, const CRect& rect, CWnd* parent, UINT id) {
-        return Create(text, style | WS_CHILD, rect, parent, id);
-    }
-
 protected:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Sends WM_COMMAND (id, code, this control) to the parent.
@@ -62,7 +56,6 @@ public:
     UINT GetButtonStyle() const { return GetStyle() & BS_TYPEMASK; }
 
     void SetWindowText(const CString& text) override;
-    void GetWindowText(CString& text) const override;
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;
@@ -85,7 +78,6 @@ class CStatic : public CControlWnd {
 public:
     const char* GetRuntimeClassName() const override { return "CStatic"; }
     void SetWindowText(const CString& text) override;
-    void GetWindowText(CString& text) const override;
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;

@@ -27,8 +27,6 @@
 #include <span>
 #include <vector>
 
-class CView;
-
 class CView : public CWnd {
 public:
     const char* GetRuntimeClassName() const override { return "CView"; }

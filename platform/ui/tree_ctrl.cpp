@@ -249,7 +249,9 @@ CImageList* CTreeCtrl::SetImageList(CImageList* images, int) {
     if (!tree)
         return nullptr;
     tree->SetImageList(images ? images->GetNative() : nullptr);
-    return nullptr;
+    CImageList* previous = m_images;
+    m_images = images;
+    return previous;
 }
 
 UINT CTreeCtrl::GetCount() const {

@@ -70,7 +70,6 @@ struct NMTREEVIEW {
 using LPNMTREEVIEW = NMTREEVIEW*;
 
 constexpr UINT ILC_MASK = 0x0001;
-constexpr UINT ILC_COLOR24 = 0x0018;
 
 // Equal-sized pictures, drawn by index. The drag functions show one picture
 // that follows the pointer over the screen while a drag lasts.
@@ -120,7 +119,7 @@ public:
     DWORD_PTR GetItemData(HTREEITEM item) const;
     BOOL SetItemData(HTREEITEM item, DWORD_PTR data);
     BOOL SetItemImage(HTREEITEM item, int image, int selectedImage);
-    // The normal image list; the tree does not own it.
+    // The normal image list, which the tree does not own; returns the one before.
     CImageList* SetImageList(CImageList* images, int which);
 
     UINT GetCount() const;
@@ -167,4 +166,5 @@ private:
     void NotifySelection(HTREEITEM oldItem, HTREEITEM newItem, UINT action);
 
     HTREEITEM m_dropTarget = nullptr;
+    CImageList* m_images = nullptr;
 };

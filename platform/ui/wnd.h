@@ -116,7 +116,8 @@ public:
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
 
-    // The style bits the window was made with, as changed since.
+    // The style bits the window was made with, as ModifyStyle changed them
+    // (ShowWindow and EnableWindow leave them alone).
     DWORD GetStyle() const { return m_style; }
     // Changes style bits; classes give the bits they know their effect.
     virtual BOOL ModifyStyle(DWORD remove, DWORD add);

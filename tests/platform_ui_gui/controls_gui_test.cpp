@@ -65,6 +65,7 @@ public:
     float m_float = 1.5f;
     int m_radio = 1;
     int m_check = 1;
+    int m_pattern = -1;
     DrawnButton m_drawn;
     bool okRefused = false;
 
@@ -76,6 +77,7 @@ public:
     CTabCtrl& Tabs() { return *static_cast<CTabCtrl*>(GetDlgItem(130)); }
 
     std::vector<NMTREEVIEW> selections;
+    std::vector<NMTREEVIEW> drags;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override {
@@ -85,6 +87,7 @@ protected:
         DDX_Text(dx, 102, m_float);
         DDX_Radio(dx, 110, m_radio);
         DDX_Check(dx, 113, m_check);
+        DDX_CBIndex(dx, 104, m_pattern);
     }
     void OnOK() override {
         okRefused = !UpdateData(TRUE);
@@ -100,6 +103,7 @@ protected:
     void OnTreeSelection(NMHDR* header, LRESULT*) {
         selections.push_back(*reinterpret_cast<NMTREEVIEW*>(header));
     }
+    void OnTreeDrag(NMHDR* header, LRESULT*) { drags.push_back(*reinterpret_cast<NMTREEVIEW*>(header)); }
     void OnTab(NMHDR*, LRESULT* result) {
         Hear("tab " + std::to_string(Tabs().GetCurSel()));
         *result = 0;
@@ -112,6 +116,7 @@ protected:
                                           .OnLbnDblClk(103, &TestDialog::OnListDouble)
                                           .OnControlRange(BN_CLICKED, 110, 151, &TestDialog::OnClicked)
                                           .OnNotify(TVN_SELCHANGED, 120, &TestDialog::OnTreeSelection)
+                                          .OnNotify(TVN_BEGINDRAG, 120, &TestDialog::OnTreeDrag)
                                           .OnNotify(TCN_SELCHANGE, 130, &TestDialog::OnTab);
         return map;
     }
@@ -290,6 +295,13 @@ TEST_F(ControlsGuiTest, ComboBoxesSortAndKeepData) {
     EXPECT_EQ(combo.FindStringExact(-1, "WOOD"), 2);
     EXPECT_EQ(combo.SetCurSel(-1), CB_ERR);
     EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+
+    dialog.m_pattern = 2;
+    dialog.UpdateData(FALSE);
+    EXPECT_EQ(combo.GetCurSel(), 2);
+    combo.SetCurSel(0);
+    ASSERT_TRUE(dialog.UpdateData(TRUE));
+    EXPECT_EQ(dialog.m_pattern, 0);
 }
 
 TEST_F(ControlsGuiTest, TreeInsertsSortedWalksAndMovesTheSelectionOnDelete) {
@@ -349,6 +361,28 @@ TEST_F(ControlsGuiTest, TreeInsertsSortedWalksAndMovesTheSelectionOnDelete) {
     EXPECT_TRUE(tree.SelectDropTarget(a));
     EXPECT_EQ(tree.GetDropHilightItem(), a);
     EXPECT_NE(tree.CreateDragImage(a), nullptr);
+}
+
+TEST_F(ControlsGuiTest, DraggingATreeItemIsLeftToTheParent) {
+    CTreeCtrl& tree = dialog.Tree();
+    const HTREEITEM first = tree.InsertItem("first");
+    tree.SetItemData(first, 11);
+    tree.InsertItem("second");
+    PumpEvents(50);
+    CRect rect;
+    ASSERT_TRUE(tree.GetItemRect(first, &rect, TRUE));
+    mouse.MoveTo(tree, CPoint(rect.left + 4, rect.top + rect.Height() / 2));
+    mouse.Down();
+    for (int step = 1; step <= 4; ++step)
+        mouse.MoveTo(tree, CPoint(rect.left + 4 + 3 * step, rect.top + rect.Height() / 2 + 6 * step));
+    mouse.Up();
+    ASSERT_EQ(dialog.drags.size(), 1u);
+    EXPECT_EQ(dialog.drags[0].itemNew.hItem, first);
+    EXPECT_EQ(dialog.drags[0].itemNew.lParam, 11);
+    // Where the pointer was when the drag was recognised, in tree pixels.
+    EXPECT_GE(dialog.drags[0].ptDrag.y, rect.top);
+    EXPECT_LE(dialog.drags[0].ptDrag.y, rect.bottom + 24);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr) << "the tree holds no drag of its own";
 }
 
 TEST_F(ControlsGuiTest, TabsTellOnlyOfTheUsersChoice) {
@@ -449,4 +483,38 @@ TEST(DialogKeysGuiTest, EnterEscapeAndTheCloseBox) {
         EXPECT_EQ(qf::test::RunModalWithSteps(dialog, [&] { dialog.GetNativeWindow()->Close(); }), IDCANCEL)
             << "the close box is Cancel";
     }
+}
+
+// A child dialog used as a panel: its own Escape and Enter, not its parent's.
+TEST(PanelGuiTest, KeysInAPanelGoToThePanel) {
+    static constexpr DialogItemTemplate items[] = {
+        {DialogControl::Edit, 1063, "", 5, 5, 60, 12, WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL},
+    };
+    static constexpr DialogTemplate panelTemplate{901, "", 80, 30, WS_CHILD | WS_VISIBLE, items};
+    class Panel : public CDialog {
+    public:
+        Panel() : CDialog(901) { UseTemplate(panelTemplate); }
+        int oks = 0;
+        int cancels = 0;
+
+    protected:
+        void OnOK() override { ++oks; }
+        void OnCancel() override { ++cancels; }
+    };
+    qf::test::ProbeFrame frame;
+    Panel panel;
+    ASSERT_TRUE(panel.Create(901, &frame));
+    EXPECT_EQ(panel.GetParent(), &frame);
+    EXPECT_TRUE(panel.IsWindowVisible());
+    SimulatedMouse keys;
+    CWnd* field = panel.GetDlgItem(1063);
+    keys.MoveTo(*field, CPoint(3, 3));
+    field->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == field; }));
+    keys.Sim().Char(WXK_ESCAPE);
+    keys.Sim().Char(WXK_RETURN);
+    PumpEvents(50);
+    EXPECT_EQ(panel.cancels, 1);
+    EXPECT_EQ(panel.oks, 1);
+    EXPECT_TRUE(panel.IsWindowVisible());
 }
