@@ -129,7 +129,7 @@ bool CPovSceneWriter::HasGeometry(const CPolygonObj& object) const {
 }
 
 void CPovSceneWriter::ForEachDeclaredObject(
-    CQuelDoc& doc, const std::function<void(CSpatchObj& object, CSpatchObj& written, int index)>& patchObject,
+    CQuelDoc& doc, const std::function<void(CSpatchObj& object, int index)>& patchObject,
     const std::function<void(CPolygonObj& object, int index)>& polygonObject) {
     // Numbered by list position, so the scene's statements and the object
     // include agree whichever objects are left out.
@@ -138,9 +138,8 @@ void CPovSceneWriter::ForEachDeclaredObject(
         const int n = index++;
         if (!object->IsExportEffective())
             continue;
-        CSpatchObj* written = PrepareForOutput(*object);
-        if (HasGeometry(*written))
-            patchObject(*object, *written, n);
+        if (HasGeometry(*PrepareForOutput(*object)))
+            patchObject(*object, n);
     }
     index = 0;
     for (CPolygonObj* object : doc.m_polygons) {
@@ -157,13 +156,10 @@ bool CPovSceneWriter::WriteObjectDeclarations(qf::CTextFileWriter& stream) {
     WriteVersionLine(stream);
     ForEachDeclaredObject(
         *doc,
-        [&](CSpatchObj& object, CSpatchObj& written, int n) {
+        [&](CSpatchObj& object, int n) {
             stream.Printf("//OBJECT \"%s\"\n", PovCommentText(object.GetName()).GetString());
             stream.Printf("#declare quel_obj%d=", n);
-            if (written.GetPolygonize())
-                WritePolygonForm(stream, *GetDisplayMesh(written));
-            else
-                WritePatches(stream, written);
+            WriteObjectGeometry(stream, &object);
         },
         [&](CPolygonObj& object, int n) {
             stream.Printf("//OBJECT \"%s\"\n", PovCommentText(object.GetName()).GetString());

@@ -45,7 +45,7 @@ void CPovSceneWriter::WriteObjects(qf::CTextFileWriter& stream) {
         return;
     ForEachDeclaredObject(
         *doc,
-        [&](CSpatchObj& object, CSpatchObj&, int n) {
+        [&](CSpatchObj& object, int n) {
             // Only objects with three- and four-sided patches are placed.
             if (!object.GetPatches().IsEmpty())
                 WriteStatement(stream, object, "quel_obj", n);

@@ -8,8 +8,10 @@
 // setting gives the render camera, the image size and radiosity.
 //
 // Both pointers must be set before writing. The document is looked up anew
-// (GetDoc) by every operation; without one nothing is written. An object is
-// declared, and placed, only when its geometry has a body POV-Ray accepts.
+// (GetDoc) by every operation; without one nothing is written. Patch objects
+// are declared as quel_obj<n> and polygon objects as quel_poly<n>, n their
+// list position; an object is declared, and placed, only when its geometry
+// has a body POV-Ray accepts. Lights switched off are left out.
 // User text is written so that it cannot end a string, comment or line early.
 // WriteAll and WriteObjectDeclarations report whether the stream is still
 // good; the caller closes it and checks that too (see pov_files.h).
@@ -64,13 +66,11 @@ private:
     // The object to write after rebuilding it and its mirrored copy: the
     // copy when the object has one.
     static CSpatchObj* PrepareForOutput(CSpatchObj& object);
-    // Calls patchObject for each exported patch object with geometry (with
-    // the object to write, and its position in the list) and polygonObject
-    // for each such polygon object.
-    void ForEachDeclaredObject(
-        CQuelDoc& doc,
-        const std::function<void(CSpatchObj& object, CSpatchObj& written, int index)>& patchObject,
-        const std::function<void(CPolygonObj& object, int index)>& polygonObject);
+    // Calls patchObject for each exported patch object with geometry, with
+    // its position in the list, and polygonObject for each such polygon object.
+    void ForEachDeclaredObject(CQuelDoc& doc,
+                               const std::function<void(CSpatchObj& object, int index)>& patchObject,
+                               const std::function<void(CPolygonObj& object, int index)>& polygonObject);
     // Prepared object: whether its geometry has at least one patch block or face.
     bool HasGeometry(CSpatchObj& written) const;
     bool HasGeometry(const CPolygonObj& object) const;
