@@ -380,6 +380,11 @@ int CDocumentReader::InsertDocument(CQuelDoc& doc, const CString& path, const In
         ReportReadFailure(path, e);
         return 0;
     }
+    // One undo step for the whole insert, opened only once the file was read whole.
+    doc.m_undo.BeginRecord();
+    doc.m_undo.SetDescription("(ファイル) インサート", "(File) Insert");
+    doc.m_undo.SetKind(undoInsert);
+    doc.m_undo.SaveScene();
     doc.SetModifiedFlag();
     MergeIntoDocument(buffer);
     SetBusyCursor(FALSE);

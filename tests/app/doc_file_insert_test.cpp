@@ -102,6 +102,23 @@ TEST_F(DocFileInsertTest, InsertingADocumentIntoItselfCopiesEverythingUnderNewNa
     EXPECT_EQ(doc->m_objects.GetAtIndex(6)->GetName(), "グリッド_02");
 }
 
+TEST_F(DocFileInsertTest, AnInsertIsOneUndoStepAndOpeningClearsTheSteps) {
+    const std::string before = DocumentBytes(*doc);
+    ASSERT_EQ(Insert(All(1)), 1);
+    ASSERT_EQ(doc->m_undo.GetRecordCount(), 1);
+    const CUndoRecord* record = doc->m_undo.GetRecord(0);
+    EXPECT_EQ(record->m_kind, undoInsert);
+    EXPECT_EQ(record->m_japanese, "(ファイル) インサート");
+    EXPECT_EQ(record->m_english, "(File) Insert");
+    doc->m_undo.Undo();
+    EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
+
+    ASSERT_EQ(Insert(All(1)), 1);
+    EXPECT_TRUE(doc->m_undo.CanUndo());
+    ASSERT_TRUE(doc->OnOpenDocument(file.c_str()));
+    EXPECT_FALSE(doc->m_undo.CanUndo()) << "an opened document starts without undo steps";
+}
+
 TEST_F(DocFileInsertTest, IntoAnEmptyDocumentTheFirstLightIsSelected) {
     doc->OnNewDocument();
     auto& lights = Register(wndLightPage);
@@ -192,6 +209,7 @@ TEST_F(DocFileInsertTest, FailedInsertIsReportedAndChangesNothing) {
     EXPECT_NE(boxes.GetRequests()[1].text.str().find("could not be read"), std::string::npos);
     EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
     EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(doc->m_undo.GetRecordCount(), 0) << "a failed insert leaves no undo step";
     EXPECT_EQ(main->calls.back(), "SetBusyCursor 0");
 }
 
