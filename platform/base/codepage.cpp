@@ -13,17 +13,13 @@ bool IsAscii(std::string_view text) {
     return true;
 }
 
-// One open converter per direction, kept for the life of the thread: opening
-// iconv descriptors costs far more than converting a name.
+// One open converter per direction for the life of the process: opening
+// iconv descriptors costs far more than converting a name, and settings files
+// are still written while static objects are destroyed at exit, so the
+// descriptors must outlive every destructor. The program has one thread.
 class Converter {
 public:
     Converter(const char* to, const char* from) : m_cd(iconv_open(to, from)) {}
-    ~Converter() {
-        if (m_cd != reinterpret_cast<iconv_t>(-1))
-            iconv_close(m_cd);
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
 
     bool Convert(std::string_view in, std::string& out) {
         if (m_cd == reinterpret_cast<iconv_t>(-1))
@@ -47,12 +43,6 @@ public:
                 return false;
             result.resize(result.size() * 2);
         }
-        // Flush any shift state; CP932 has none, but keep the protocol.
-        char* dst = result.data() + used;
-        size_t dstLeft = result.size() - used;
-        if (iconv(m_cd, nullptr, nullptr, &dst, &dstLeft) == static_cast<size_t>(-1))
-            return false;
-        used = result.size() - dstLeft;
         result.resize(used);
         out.swap(result);
         return true;
@@ -63,11 +53,11 @@ private:
 };
 
 Converter& ToCp932() {
-    thread_local Converter c("CP932", "UTF-8");
+    static Converter c("CP932", "UTF-8");
     return c;
 }
 Converter& FromCp932() {
-    thread_local Converter c("UTF-8", "CP932");
+    static Converter c("UTF-8", "CP932");
     return c;
 }
 
