@@ -104,10 +104,17 @@ struct ToolBarResource {
     std::span<const PixelArt> images; // one per button that is not a separator
 };
 
+// A program or document icon.
+struct IconResource {
+    UINT id;
+    PixelArt image;
+};
+
 struct ResourceSet {
     std::span<const MenuResource> menus;
     std::span<const AcceleratorResource> accelerators;
     std::span<const StringEntry> strings;
     std::span<const DialogTemplate> dialogs;
     std::span<const ToolBarResource> toolBars;
+    std::span<const IconResource> icons;
 };

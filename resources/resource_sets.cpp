@@ -1,13 +1,44 @@
 #include "resources/resource_parts.h"
 #include "resources/resource_tables.h"
 
+#include <vector>
+
+namespace {
+
+template <class T> std::vector<T> Join(std::span<const T> first, std::span<const T> second) {
+    std::vector<T> joined(first.begin(), first.end());
+    joined.insert(joined.end(), second.begin(), second.end());
+    return joined;
+}
+
+// The main menu, the polygon-editing main menu and the pane popup menus of a language.
+std::vector<MenuResource> LanguageMenus(ResourceLanguage language) {
+    const bool english = language == ResourceLanguage::English;
+    const std::vector<MenuResource> own = {
+        {english ? IDR_MAINFRAME_EN : IDR_MAINFRAME_JA, MainMenuEntries(language, false)},
+        {english ? IDR_POLYGON_MENU_EN : IDR_POLYGON_MENU_JA, MainMenuEntries(language, true)},
+        {english ? IDR_PANE_MENU_EN : IDR_PANE_MENU_JA, PaneMenuEntries(language)},
+    };
+    return Join<MenuResource>(SharedMenus(), own);
+}
+
+} // namespace
+
 const ResourceSet& GetResourceSet(ResourceLanguage language) {
     // Each set's accelerator table goes with its main menu's id.
     static const AcceleratorResource japaneseKeys[] = {{IDR_MAINFRAME_JA, ShortcutSlotAccelerators()}};
     static const AcceleratorResource englishKeys[] = {{IDR_MAINFRAME_EN, ShortcutSlotAccelerators()}};
-    static const ResourceSet japanese{SharedMenus(), japaneseKeys, JapaneseStrings(),
-                                      JapaneseDialogTemplates(), SharedToolBars()};
-    static const ResourceSet english{SharedMenus(), englishKeys, EnglishStrings(), EnglishDialogTemplates(),
-                                     SharedToolBars()};
+    static const std::vector<MenuResource> japaneseMenus = LanguageMenus(ResourceLanguage::Japanese);
+    static const std::vector<MenuResource> englishMenus = LanguageMenus(ResourceLanguage::English);
+    static const std::vector<StringEntry> japaneseStrings = Join(JapaneseStrings(), AppStrings());
+    static const std::vector<StringEntry> englishStrings = Join(EnglishStrings(), AppStrings());
+    static const std::vector<DialogTemplate> japaneseDialogs =
+        Join(JapaneseDialogTemplates(), SharedAppDialogTemplates());
+    static const std::vector<DialogTemplate> englishDialogs =
+        Join(EnglishDialogTemplates(), SharedAppDialogTemplates());
+    static const ResourceSet japanese{japaneseMenus,   japaneseKeys,     japaneseStrings,
+                                      japaneseDialogs, SharedToolBars(), SharedIcons()};
+    static const ResourceSet english{englishMenus,   englishKeys,      englishStrings,
+                                     englishDialogs, SharedToolBars(), SharedIcons()};
     return language == ResourceLanguage::English ? english : japanese;
 }

@@ -14,9 +14,16 @@ template <class T> const T* FindResourceById(std::span<const T> table, UINT id) 
     return nullptr;
 }
 
-// Main menus, and the accelerator tables loaded with them.
+// Main menus, and the accelerator tables loaded with them. The same ids
+// name the document strings; the program icon is IDR_MAINFRAME_JA.
 constexpr UINT IDR_MAINFRAME_JA = 103;
 constexpr UINT IDR_MAINFRAME_EN = 140;
+// The main menus while a polygon object is edited.
+constexpr UINT IDR_POLYGON_MENU_JA = 191;
+constexpr UINT IDR_POLYGON_MENU_EN = 193;
+// The pane popup menus.
+constexpr UINT IDR_PANE_MENU_JA = 119;
+constexpr UINT IDR_PANE_MENU_EN = 142;
 
 // The shortcut keys: this many slots, in the accelerator tables above.
 constexpr int kShortcutSlotKeys = 232;

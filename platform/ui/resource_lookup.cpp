@@ -43,6 +43,10 @@ const ToolBarResource* FindToolBarResource(UINT id) {
     return FindInSets(&ResourceSet::toolBars, id);
 }
 
+const IconResource* FindIconResource(UINT id) {
+    return FindInSets(&ResourceSet::icons, id);
+}
+
 CString LoadResourceString(UINT id) {
     const StringEntry* entry = FindInSets(&ResourceSet::strings, id);
     return entry ? CString(entry->text) : CString();

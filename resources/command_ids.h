@@ -1,0 +1,30 @@
+#pragma once
+// Command ids that the program's code names: the class library's standard
+// commands and the main frame's own. The rest are used by number where the
+// command tables give them.
+#include "platform/base/win_types.h"
+
+constexpr UINT ID_FILE_NEW = 57600;
+constexpr UINT ID_FILE_OPEN = 57601;
+constexpr UINT ID_FILE_SAVE = 57603;
+constexpr UINT ID_FILE_SAVE_AS = 57604;
+// The recent-file list: four entries from the first.
+constexpr UINT ID_FILE_MRU_FILE1 = 57616;
+constexpr int kRecentFileCount = 4;
+constexpr UINT ID_EDIT_COPY = 57634;
+constexpr UINT ID_EDIT_CUT = 57635;
+constexpr UINT ID_EDIT_PASTE = 57637;
+constexpr UINT ID_EDIT_UNDO = 57643;
+constexpr UINT ID_EDIT_REDO = 57644;
+constexpr UINT ID_APP_ABOUT = 57664;
+constexpr UINT ID_APP_EXIT = 57665;
+constexpr UINT ID_VIEW_STATUS_BAR = 59393;
+
+constexpr UINT ID_FILE_INSERT = 30547;
+constexpr UINT ID_EDIT_PASTE_AT_SELECTION = 30128;
+constexpr UINT ID_EDIT_CLEAR_UNDO = 30570;
+constexpr UINT ID_HELP_INDEX = 30004;
+
+constexpr UINT ID_WINDOW_TOOL = 30025;
+constexpr UINT ID_WINDOW_MENU = 30029;
+constexpr UINT ID_WINDOW_FULL_SCREEN = 30032;
