@@ -1,0 +1,26 @@
+#pragma once
+// What the desktop offers the program's windows: files dropped on a window,
+// the icon a frame shows, opening a file with the application the desktop
+// chose for it, and which of the program's windows is the active one.
+#include "platform/ui/wnd.h"
+
+#include <vector>
+
+// Sent to a window that accepts dropped files: wParam points to the
+// std::vector<CString> of their paths, in the order they were dropped.
+constexpr UINT WM_DROPFILES = 0x0233;
+
+// Files dropped on the window, or on a child of it that takes none itself,
+// arrive as WM_DROPFILES.
+void DragAcceptFiles(CWnd& window, BOOL accept = TRUE);
+
+// The frame shows the icon resource; FALSE when there is none.
+BOOL SetWindowIcon(CWnd& frame, UINT iconId);
+
+// Opens the file with the desktop's application for its type; FALSE when
+// none could be started.
+BOOL ShellOpenFile(const CString& path);
+
+// The program's top-level window that has the keyboard focus, or null when
+// another application is active.
+CWnd* GetActiveWindow();
