@@ -1,0 +1,227 @@
+#include "viewport/gl_pane.h"
+
+#include "app/doc_helpers.h"
+#include "app/quel_doc.h"
+#include "platform/ui/cursor.h"
+#include "platform/ui/dc.h"
+#include "platform/ui/shell_services.h"
+#include "platform/ui/sys_color.h"
+#include "viewport/tool_modes.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+// A wheel step moves the eye by this share of its distance to the target.
+constexpr int kZoomStepPercent = 15;
+// The eye comes no nearer to the target than this beyond the near plane.
+constexpr double kZoomMargin = 1.2;
+
+} // namespace
+
+BOOL CGLPane::PreCreateWindow(CREATESTRUCT& cs) {
+    cs.style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    return CGlWnd::PreCreateWindow(cs);
+}
+
+void CGLPane::OnSize(UINT type, int cx, int cy) {
+    if (CQuelDoc* doc = GetDoc()) {
+        CCamera& camera = doc->m_paneCameras[static_cast<size_t>(m_paneIndex)];
+        camera.m_viewportWidth = cx;
+        camera.m_viewportHeight = cy;
+    }
+    CGlWnd::OnSize(type, cx, cy);
+}
+
+void CGLPane::OnPaint() {
+    CPaintDC dc(this);
+    if (!MakeCurrent())
+        return;
+    if (CQuelDoc* doc = GetDoc()) {
+        CPaneScene(*doc, m_paneIndex, m_camera).Paint();
+    } else {
+        const CGlColor face = UnpackColor(GetSysColor(COLOR_3DFACE));
+        glClearColor(face.r, face.g, face.b, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    glFlush();
+    SwapBuffers();
+}
+
+BOOL CGLPane::OnMouseWheel(UINT flags, short delta, CPoint screenPoint) {
+    if (CQuelDoc* doc = GetDoc())
+        Zoom(*doc, delta);
+    return CGlWnd::OnMouseWheel(flags, delta, screenPoint);
+}
+
+void CGLPane::Zoom(CQuelDoc& doc, short delta) {
+    // Rolling the wheel forward brings the eye nearer.
+    int step = delta > 0 ? -kZoomStepPercent : kZoomStepPercent;
+    if (doc.m_settings.m_reverseZoom)
+        step = -step;
+    const float factor = 1.0f + static_cast<float>(step) * 0.01f;
+    CCamera& camera = doc.m_paneCameras[static_cast<size_t>(m_paneIndex)];
+    const CVector3 v = camera.m_eye - camera.m_target;
+    const double distance = v.Length();
+    const double limit = doc.m_openGL.near_plane + kZoomMargin;
+    // Once inside the limit every step goes, so the eye can always back out.
+    if (distance * factor < limit && distance > limit)
+        return;
+    camera.m_eye = camera.m_target + v * factor;
+    camera.RoundCoordinates();
+    RedrawNow();
+}
+
+BOOL CGLPane::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {
+    CGlWnd::OnSetCursor(window, hitTest, message);
+    SetCursor(LoadStandardCursor(IDC_ARROW));
+    CQuelDoc* doc = GetDoc();
+    if (window == this && ::GetActiveWindow() && CWnd::GetFocus() != this && doc &&
+        !doc->m_exportPluginRunning) {
+        SetActivePane(m_paneIndex);
+        SetFocus();
+    }
+    return TRUE;
+}
+
+void CGLPane::OnContextMenu(CWnd*, CPoint) {}
+
+LRESULT CGLPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_DOC_NOTIFY)
+        return CGlWnd::WindowProc(message, wParam, lParam);
+    switch (static_cast<int>(lParam)) {
+    case notifyRepaintPanes:
+        RedrawNow();
+        break;
+    case notifyInvalidateOtherPanes:
+        Invalidate();
+        break;
+    case notifyDrawFivePointVertices:
+    case notifyDrawInvisibleVertices:
+        if (GetSelectedObject()) {
+            const bool fivePoint = lParam == notifyDrawFivePointVertices;
+            DrawOverCurrentPicture([this, fivePoint] {
+                CQuelDoc* doc = GetDoc();
+                const CSpatchObj* obj = GetSelectedObject();
+                if (!doc || !obj)
+                    return;
+                CPaneScene(*doc, m_paneIndex, m_camera).ApplyCamera();
+                if (fivePoint)
+                    obj->DrawFivePointVertices();
+                else
+                    obj->DrawInvisibleVertices();
+            });
+        }
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+BOOL CGLPane::IsManipulatorShown() const {
+    const CQuelDoc* doc = GetDoc();
+    if (!doc || !doc->m_settings.m_manipulatorShown)
+        return FALSE;
+    return IsManipulatorTool(doc->m_settings.m_leftMode);
+}
+
+template <class Draw> void CGLPane::DrawOverPicture(Draw draw) {
+    if (IsManipulatorShown()) {
+        RedrawNow();
+        return;
+    }
+    DrawOverCurrentPicture([this, draw] {
+        if (CQuelDoc* doc = GetDoc()) {
+            CPaneScene(*doc, m_paneIndex, m_camera).ApplyCamera();
+            draw(*doc);
+        }
+    });
+}
+
+void CGLPane::QuickDrawVertices() {
+    const CQuelDoc* doc = GetDoc();
+    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_drawVertices)
+        return;
+    DrawOverPicture([](CQuelDoc& d) {
+        for (const CSpatchObj* obj : d.m_objects)
+            if (obj->IsShownEffective())
+                obj->DrawVertices(MakePatchDrawSettings(d, *obj));
+    });
+}
+
+void CGLPane::QuickDrawCurves() {
+    const CQuelDoc* doc = GetDoc();
+    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_drawCurves)
+        return;
+    const int pane = m_paneIndex;
+    DrawOverPicture([pane](CQuelDoc& d) {
+        const int steps = d.m_settings.m_panes[static_cast<size_t>(pane)].m_curveSmoothness;
+        for (const CSpatchObj* obj : d.m_objects)
+            if (obj->IsShownEffective())
+                obj->DrawCurves(steps, MakePatchDrawSettings(d, *obj));
+    });
+}
+
+void CGLPane::RedrawGrid() {
+    const int pane = m_paneIndex;
+    DrawOverPicture([this, pane](CQuelDoc& d) {
+        const CCamera& camera = d.m_paneCameras[static_cast<size_t>(pane)];
+        CGridPainter().DrawGrids(d.m_settings.m_panes[static_cast<size_t>(pane)], d.m_settings.m_gridColor,
+                                 camera, m_camera.GetViewportSize(camera));
+    });
+}
+
+void CGLPane::RedrawCoordinateAxes() {
+    const CQuelDoc* doc = GetDoc();
+    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_axesShown)
+        return;
+    DrawOverPicture([](CQuelDoc&) { CViewCamera::DrawOriginAxes(3.0f, 2.0f); });
+}
+
+void CGLPane::RedrawLights() {
+    const CQuelDoc* doc = GetDoc();
+    if (!doc || !IsLightTool(doc->m_settings.m_leftMode))
+        return;
+    DrawOverPicture([](CQuelDoc& d) {
+        for (const CLightData* light : d.m_lights)
+            light->DrawHandles(d.m_settings.m_vertexSize, d.m_settings.m_selectVertexColor,
+                               d.m_settings.m_unselectVertexColor);
+    });
+}
+
+void CGLPane::RedrawControlPoints() {
+    const CQuelDoc* doc = GetDoc();
+    const CSpatchObj* obj = GetSelectedObject();
+    if (!doc || !IsControlPointTool(doc->m_settings.m_leftMode) || !obj || !obj->GetSelectedCurve())
+        return;
+    DrawOverPicture([](CQuelDoc&) {
+        if (const CSpatchObj* selected = GetSelectedObject())
+            selected->DrawSelectedCurveHandles();
+    });
+}
+
+void CGLPane::BuildDisplayList() {
+    CQuelDoc* doc = GetDoc();
+    if (doc && MakeCurrent())
+        CPaneScene(*doc, m_paneIndex, m_camera).CompileObjects();
+}
+
+void CGLPane::RedrawAll() {
+    CQuelDoc* doc = GetDoc();
+    if (!doc || !doc->m_openGL.use_displaylist || !MakeCurrent()) {
+        RedrawNow();
+        return;
+    }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    CPaneScene(*doc, m_paneIndex, m_camera).DrawScene(CPaneScene::objectsFromList);
+    glFlush();
+    SwapBuffers();
+}
+
+void CGLPane::DeleteDisplayList() {
+    if (!MakeCurrent())
+        return;
+    CPaneScene::DeleteCompiledObjects();
+    glFlush();
+}
