@@ -1,0 +1,114 @@
+#include "shell/doc_commands.h"
+
+#include "app/doc_helpers.h"
+#include "app/quel_doc.h"
+#include "platform/base/modal_runner.h"
+#include "platform/ui/common_dialogs.h"
+#include "platform/ui/frame_wnd.h"
+#include "resources/command_ids.h"
+#include "shell/document_strings.h"
+#include "shell/recent_file_list.h"
+
+BOOL CQuelDocCommands::NewDocument() {
+    if (!SaveModified())
+        return FALSE;
+    m_document.OnNewDocument();
+    SetPathName(CString());
+    return TRUE;
+}
+
+BOOL CQuelDocCommands::OpenDocumentFile(const CString& path) {
+    if (!SaveModified())
+        return FALSE;
+    if (!m_document.OnOpenDocument(path))
+        return FALSE;
+    SetPathName(path);
+    return TRUE;
+}
+
+void CQuelDocCommands::SetPathName(const CString& path) {
+    m_pathName = path;
+    if (!path.IsEmpty())
+        m_recentFiles.Add(path);
+    if (CWnd* main = AfxGetMainWnd())
+        main->SetWindowText(GetFrameTitle());
+}
+
+CString CQuelDocCommands::GetTitle() const {
+    if (m_pathName.IsEmpty())
+        return IsEnglish() ? "Untitled" : "無題";
+    const int slash = m_pathName.ReverseFind('/');
+    return slash < 0 ? m_pathName : m_pathName.Mid(slash + 1);
+}
+
+CString CQuelDocCommands::GetFrameTitle() const {
+    return GetTitle() + " - " + GetDocString(docStringWindowTitle);
+}
+
+BOOL CQuelDocCommands::SaveModified() {
+    if (!m_document.IsModified())
+        return TRUE;
+    const CString question =
+        IsEnglish() ? "Save changes to " + GetTitle() + "?" : GetTitle() + " への変更を保存しますか?";
+    const CWnd* main = AfxGetMainWnd();
+    switch (MessageBox(main ? main->GetSafeHwnd() : HWND{}, question, GetDocString(docStringWindowTitle),
+                       MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES:
+        return DoFileSave();
+    case IDNO:
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CQuelDocCommands::DoFileSave() {
+    if (m_pathName.IsEmpty())
+        return DoSaveAs();
+    if (!m_document.OnSaveDocument(m_pathName))
+        return FALSE;
+    m_recentFiles.Add(m_pathName);
+    return TRUE;
+}
+
+BOOL CQuelDocCommands::DoSaveAs() {
+    const CString name = m_pathName.IsEmpty() ? GetTitle() + GetDocString(docStringFilterExt) : m_pathName;
+    CFileDialog dialog(FALSE, GetDocString(docStringFilterExt).Mid(1), name,
+                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, DocumentFilter(), AfxGetMainWnd());
+    if (dialog.DoModal() != IDOK)
+        return FALSE;
+    const CString path = dialog.GetPathName();
+    if (!m_document.OnSaveDocument(path))
+        return FALSE;
+    SetPathName(path);
+    return TRUE;
+}
+
+void CQuelDocCommands::OnFileSave() {
+    DoFileSave();
+}
+
+void CQuelDocCommands::OnFileSaveAs() {
+    DoSaveAs();
+}
+
+const CommandMap& CQuelDocCommands::GetCommandMap() const {
+    static const CommandMap map =
+        CommandMapFor<CQuelDocCommands>(CCmdTarget::GetCommandMap())
+            .OnCommand(ID_FILE_SAVE, &CQuelDocCommands::OnFileSave)
+            .OnCommand(ID_FILE_SAVE_AS, &CQuelDocCommands::OnFileSaveAs)
+            .OnCommand(ID_EDIT_UNDO, &CQuelDocCommands::OnEditUndo)
+            .OnUpdateCommandUI(ID_EDIT_UNDO, &CQuelDocCommands::OnUpdateEditUndo)
+            .OnUpdateCommandUI(ID_EDIT_REDO, &CQuelDocCommands::OnUpdateEditRedo)
+            .OnCommand(ID_EDIT_CLEAR_UNDO, &CQuelDocCommands::OnEditClearUndo)
+            .OnCommand(ID_EDIT_COPY, &CQuelDocCommands::OnEditCopy)
+            .OnUpdateCommandUI(ID_EDIT_COPY, &CQuelDocCommands::OnUpdateEditCopyOrCut)
+            .OnCommand(ID_EDIT_CUT, &CQuelDocCommands::OnEditCut)
+            .OnUpdateCommandUI(ID_EDIT_CUT, &CQuelDocCommands::OnUpdateEditCopyOrCut)
+            .OnCommand(ID_EDIT_PASTE, &CQuelDocCommands::OnEditPaste)
+            .OnUpdateCommandUI(ID_EDIT_PASTE, &CQuelDocCommands::OnUpdateEditPaste)
+            .OnCommand(ID_EDIT_PASTE_AT_SELECTION, &CQuelDocCommands::OnEditPasteAtSelection)
+            .OnUpdateCommandUI(ID_EDIT_PASTE_AT_SELECTION, &CQuelDocCommands::OnUpdateEditPasteAtSelection)
+            .OnCommand(ID_HELP_INDEX, &CQuelDocCommands::OnHelp);
+    return map;
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The document's side of the command routing: the file, edit, undo and help
+// commands of the menus, and what the class library's document keeps beside
+// the scene: its file path and title, and the question whether to save
+// changes before they would be lost. The view routes the commands it does
+// not handle here.
+#include "platform/base/cmd_target.h"
+#include "platform/base/cstring.h"
+
+class CQuelDoc;
+class CRecentFileList;
+class CSpatchObj;
+
+class CQuelDocCommands : public CCmdTarget {
+public:
+    CQuelDocCommands(CQuelDoc& document, CRecentFileList& recentFiles)
+        : m_document(document), m_recentFiles(recentFiles) {}
+
+    // File > New: a new scene once a modified one was saved or given up.
+    BOOL NewDocument();
+    // Opens the document at path once a modified scene was saved or given
+    // up; a failure was reported and leaves everything as it was.
+    BOOL OpenDocumentFile(const CString& path);
+    // Asks whether to save a modified document: TRUE when the caller may go
+    // on (saved, or not to be saved), FALSE when the user cancelled or the
+    // save failed.
+    BOOL SaveModified();
+    BOOL DoFileSave();
+    BOOL DoSaveAs();
+
+    CString GetPathName() const { return m_pathName; }
+    // The file's name, or "無題" / "Untitled" before the document has one.
+    CString GetTitle() const;
+    // "<title> - quelaForm", shown by the main frame.
+    CString GetFrameTitle() const;
+
+    // Edit commands the shortcut keys run directly.
+    void OnEditCopy();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnEditPasteAtSelection();
+
+protected:
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnEditUndo();
+    void OnUpdateEditUndo(CCmdUI* ui);
+    void OnUpdateEditRedo(CCmdUI* ui);
+    void OnEditClearUndo();
+    void OnUpdateEditCopyOrCut(CCmdUI* ui);
+    void OnUpdateEditPaste(CCmdUI* ui);
+    void OnUpdateEditPasteAtSelection(CCmdUI* ui);
+    void OnHelp();
+
+    // The document now belongs to path (empty: none) and is unmodified.
+    void SetPathName(const CString& path);
+    // The current object, once an undo step with its whole copy is recorded;
+    // null (nothing recorded) without one, or after telling the user that it
+    // may not be edited.
+    CSpatchObj* BeginObjectEdit(const char* japanese, const char* english);
+    // Pastes the clipboard into the current object as one undo step; with
+    // atSelection the pasted points move to the centre of the selection.
+    void Paste(bool atSelection);
+
+    CQuelDoc& m_document;
+    CRecentFileList& m_recentFiles;
+    CString m_pathName;
+};

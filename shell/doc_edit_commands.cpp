@@ -1,0 +1,117 @@
+#include "app/doc_helpers.h"
+#include "app/quel_doc.h"
+#include "platform/base/file_util.h"
+#include "platform/base/modal_runner.h"
+#include "platform/ui/frame_wnd.h"
+#include "platform/ui/shell_services.h"
+#include "shell/doc_commands.h"
+#include "shell/document_strings.h"
+
+void CQuelDocCommands::OnEditUndo() {
+    if (!m_document.m_undo.CanUndo())
+        return;
+    SetBusyCursor(TRUE);
+    m_document.m_undo.Undo();
+    SetBusyCursor(FALSE);
+}
+
+void CQuelDocCommands::OnUpdateEditUndo(CCmdUI* ui) {
+    ui->Enable(m_document.m_undo.CanUndo());
+}
+
+void CQuelDocCommands::OnUpdateEditRedo(CCmdUI* ui) {
+    ui->Enable(FALSE);
+}
+
+void CQuelDocCommands::OnEditClearUndo() {
+    m_document.m_undo.Clear();
+}
+
+void CQuelDocCommands::OnEditCopy() {
+    if (CSpatchObj* obj = GetSelectedObject())
+        obj->CopySelectionTo(&m_document.m_clipboard);
+}
+
+CSpatchObj* CQuelDocCommands::BeginObjectEdit(const char* japanese, const char* english) {
+    CSpatchObj* obj = GetSelectedObject();
+    if (!obj)
+        return nullptr;
+    if (!obj->IsEditable()) {
+        ShowMessage(msgNotEditable);
+        return nullptr;
+    }
+    CUndoBuffer& undo = m_document.m_undo;
+    undo.BeginRecord();
+    undo.SetDescription(japanese, english);
+    undo.SetKind(undoWholeObject);
+    undo.SaveWholePatchObject(obj);
+    return obj;
+}
+
+void CQuelDocCommands::OnEditCut() {
+    CSpatchObj* obj = BeginObjectEdit("(編集)切り取り", "(Edit) Cut");
+    if (!obj)
+        return;
+    obj->CopySelectionTo(&m_document.m_clipboard);
+    // The whole pieces the clipboard holds leave the object, hidden points included.
+    obj->ShowAllTemporarilyHidden();
+    obj->SelectConnectedVertices();
+    obj->DeleteSelectedVertices();
+    RedrawAllPanes();
+}
+
+void CQuelDocCommands::OnEditPaste() {
+    Paste(false);
+}
+
+void CQuelDocCommands::OnEditPasteAtSelection() {
+    Paste(true);
+}
+
+void CQuelDocCommands::Paste(bool atSelection) {
+    CSpatchObj* obj = atSelection ? BeginObjectEdit("(編集)選択頂点の中心に貼り付け",
+                                                    "(Edit) Paste Center of Select Points")
+                                  : BeginObjectEdit("(編集)貼り付け", "(Edit) Paste");
+    if (!obj)
+        return;
+
+    const int first = obj->GetVertices().GetCount();
+    const CVector3 offset = obj->GetSelectedCenter() - m_document.m_clipboard.GetCenter();
+    obj->AppendGeometry(&m_document.m_clipboard, 0);
+    obj->SelectAllVertices(0);
+    int index = 0;
+    for (CPatchVertex* vertex : obj->GetVertices()) {
+        if (index++ < first)
+            continue;
+        vertex->SetSelected(1);
+        if (atSelection)
+            vertex->Set(vertex->GetX() + offset.GetX(), vertex->GetY() + offset.GetY(),
+                        vertex->GetZ() + offset.GetZ());
+    }
+    if (atSelection)
+        obj->UpdateCurveHandles();
+    RedrawAllPanes();
+}
+
+void CQuelDocCommands::OnUpdateEditCopyOrCut(CCmdUI* ui) {
+    const CSpatchObj* obj = GetSelectedObject();
+    ui->Enable(obj && obj->CountSelectedVertices() > 0);
+}
+
+void CQuelDocCommands::OnUpdateEditPaste(CCmdUI* ui) {
+    ui->Enable(GetSelectedObject() && !m_document.m_clipboard.GetVertices().IsEmpty());
+}
+
+void CQuelDocCommands::OnUpdateEditPasteAtSelection(CCmdUI* ui) {
+    OnUpdateEditCopyOrCut(ui);
+}
+
+void CQuelDocCommands::OnHelp() {
+    const std::string page = qf::DataPath("index.html");
+    if (qf::FileExists(page) && ShellOpenFile(page.c_str()))
+        return;
+    const CWnd* main = AfxGetMainWnd();
+    MessageBox(main ? main->GetSafeHwnd() : HWND{},
+               IsEnglish() ? "Can't Find Help File" : "ヘルプが見つかりませんでした",
+               GetDocString(docStringWindowTitle), MB_OK | MB_ICONERROR);
+}

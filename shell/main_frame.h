@@ -1,0 +1,78 @@
+#pragma once
+// The program's one top-level window: the menu bar of the chosen resource
+// set with its accelerators, the tool bar, the status bar and the view with
+// the four panes. It keeps the Edit > Undo text and the recent-file list of
+// the File menu current when the menu opens, opens documents dropped on it,
+// asks to save a modified document before it closes, and runs the window
+// commands (bars, menu bar, full screen). It is the core's main-window link
+// while it exists.
+#include "app/window_services.h"
+#include "platform/ui/frame_wnd.h"
+#include "viewport/quel_view.h"
+#include "viewport/serviced_window.h"
+
+class CQuelDoc;
+class CQuelDocCommands;
+class CRecentFileList;
+
+class CMainFrame : public CFrameWnd, public CMainWindowLink {
+public:
+    CMainFrame(CQuelDoc& document, CQuelDocCommands& commands, CRecentFileList& recentFiles);
+    ~CMainFrame() override;
+    const char* GetRuntimeClassName() const override { return "CMainFrame"; }
+
+    // Makes the (hidden) frame with the menu, accelerators and icon of the
+    // resource set; FALSE when the frame or one of its bars failed.
+    BOOL LoadFrame(UINT resourceId);
+
+    CQuelView& GetView() { return m_view; }
+    CToolBar& GetToolBar() { return m_wndToolBar; }
+    CStatusBar& GetStatusBarWindow() { return m_wndStatusBar; }
+    BOOL IsFullScreen() const { return m_fullScreen; }
+
+    // The main-window link.
+    CQuelDoc* GetActiveDocument() override;
+    void SetBusyCursor(BOOL on) override;
+    void ReturnFocusToMainWnd() override;
+    std::unique_ptr<CKnifeDialogServices> CreateKnifeDialog() override;
+    std::unique_ptr<CMultiObjectDialogServices> CreateMultiObjectDialog() override;
+
+protected:
+    int OnCreate(LPCREATESTRUCT cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnClose() override;
+    void OnDestroy() override;
+    // The Undo item's text and the recent files, each time the menu bar opens.
+    void OnInitMenu(CMenu* menu) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    // main_frame_window.cpp: the bar, menu-bar and full-screen commands.
+    void OnToolWindow();
+    void OnUpdateToolWindow(CCmdUI* ui);
+    void OnViewStatusBar();
+    void OnUpdateViewStatusBar(CCmdUI* ui);
+    void OnMenuBar();
+    void OnUpdateMenuBar(CCmdUI* ui);
+    void OnFullScreen();
+    // Caption, sizing border, the main menu and every bar come back.
+    void LeaveFullScreen();
+    void ShowMainMenu(UINT menuId);
+
+    // The File menu lists the recent files where its recent-file item stands.
+    void UpdateRecentFileMenu(CMenu& menu);
+
+    CQuelDoc& m_document;
+    CQuelDocCommands& m_commands;
+    CRecentFileList& m_recentFiles;
+    int m_fullScreen = 0;
+    // Set while a command changes the frame's style, menu and bars, so that
+    // the resizes it causes do not end full screen.
+    int m_restyling = 0;
+    // The tool window's shown flag.
+    int m_toolWindowShown = 1;
+    CStatusBar m_wndStatusBar;
+    CServicedWindow<CToolBar> m_wndToolBar;
+    CQuelView m_view;
+};
