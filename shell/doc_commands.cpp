@@ -109,6 +109,9 @@ const CommandMap& CQuelDocCommands::GetCommandMap() const {
             .OnUpdateCommandUI(ID_EDIT_PASTE, &CQuelDocCommands::OnUpdateEditPaste)
             .OnCommand(ID_EDIT_PASTE_AT_SELECTION, &CQuelDocCommands::OnEditPasteAtSelection)
             .OnUpdateCommandUI(ID_EDIT_PASTE_AT_SELECTION, &CQuelDocCommands::OnUpdateEditPasteAtSelection)
+            .OnCommand(ID_EDIT_PASTE_ALONG_CURVE, &CQuelDocCommands::OnEditPasteAlongCurve)
+            .OnUpdateCommandUI(ID_EDIT_PASTE_ALONG_CURVE, &CQuelDocCommands::OnUpdateEditPasteAlongCurve)
+            .OnCommand(ID_EDIT_UNDO_SETTING, &CQuelDocCommands::OnEditUndoSetting)
             .OnCommand(ID_HELP_INDEX, &CQuelDocCommands::OnHelp);
     return map;
 }

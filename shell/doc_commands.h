@@ -39,6 +39,7 @@ public:
     void OnEditCut();
     void OnEditPaste();
     void OnEditPasteAtSelection();
+    void OnEditPasteAlongCurve();
 
 protected:
     const CommandMap& GetCommandMap() const override;
@@ -53,6 +54,8 @@ private:
     void OnUpdateEditCopyOrCut(CCmdUI* ui);
     void OnUpdateEditPaste(CCmdUI* ui);
     void OnUpdateEditPasteAtSelection(CCmdUI* ui);
+    void OnUpdateEditPasteAlongCurve(CCmdUI* ui);
+    void OnEditUndoSetting();
     void OnHelp();
 
     // The document now belongs to path (empty: none) and is unmodified.

@@ -45,7 +45,10 @@ BOOL CQuelView::OnEraseBkgnd(CDC*) {
 
 const CommandMap& CQuelView::GetCommandMap() const {
     static const CommandMap map =
-        CommandMapFor<CQuelView>(CView::GetCommandMap()).OnCommand(ID_FILE_INSERT, &CQuelView::OnFileInsert);
+        CommandMapFor<CQuelView>(CView::GetCommandMap())
+            .OnCommand(ID_FILE_INSERT, &CQuelView::OnFileInsert)
+            .OnCommand(ID_MODEL_CONNECT_CURVE, &CQuelView::OnModelConnectCurve)
+            .OnUpdateCommandUI(ID_MODEL_CONNECT_CURVE, &CQuelView::OnUpdateModelConnectCurve);
     return map;
 }
 

@@ -27,6 +27,9 @@ protected:
 private:
     // File > Insert: the chosen parts of another document into this one.
     void OnFileInsert();
+    // Model > Connect Curve.
+    void OnModelConnectCurve();
+    void OnUpdateModelConnectCurve(CCmdUI* ui);
 
     CQuelDoc* m_pDocument;
     CViewSplitter m_splitter;

@@ -4,22 +4,13 @@
 #include "resources/command_ids.h"
 #include "shell/doc_commands.h"
 #include "shell/recent_file_list.h"
+#include "support/command_probe.h"
 #include "support/model_shapes.h"
 
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace {
-
-// The item state an update handler leaves.
-class ItemState : public CCmdUI {
-public:
-    explicit ItemState(UINT id) { m_nID = id; }
-    void Enable(BOOL on) override { enabled = on; }
-    void SetCheck(int) override {}
-    void SetText(const char*) override {}
-    BOOL enabled = TRUE;
-};
 
 class DocCommandsTest : public DocTest {
 protected:
@@ -34,16 +25,8 @@ protected:
         obj->SetSelected(1);
         commands.emplace(*doc, recent);
     }
-    BOOL Enabled(UINT id) {
-        ItemState state(id);
-        state.DoUpdate(&*commands);
-        return state.enabled;
-    }
-    void Run(UINT id) {
-        CommandMessage message;
-        message.id = id;
-        commands->OnCmdMsg(message);
-    }
+    BOOL Enabled(UINT id) { return qf::test::IsItemEnabled(*commands, id); }
+    void Run(UINT id) { qf::test::RunCommand(*commands, id); }
     int SelectedFrom(int first) {
         int index = 0, selected = 0;
         for (const CPatchVertex* v : obj->GetVertices())
