@@ -1,11 +1,8 @@
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "platform/base/file_util.h"
-#include "platform/base/modal_runner.h"
-#include "platform/ui/frame_wnd.h"
-#include "platform/ui/shell_services.h"
 #include "shell/doc_commands.h"
-#include "shell/document_strings.h"
+#include "shell/help_page.h"
 
 void CQuelDocCommands::OnEditUndo() {
     if (!m_document.m_undo.CanUndo())
@@ -107,11 +104,5 @@ void CQuelDocCommands::OnUpdateEditPasteAtSelection(CCmdUI* ui) {
 }
 
 void CQuelDocCommands::OnHelp() {
-    const std::string page = qf::DataPath("index.html");
-    if (qf::FileExists(page) && ShellOpenFile(page.c_str()))
-        return;
-    const CWnd* main = AfxGetMainWnd();
-    MessageBox(main ? main->GetSafeHwnd() : HWND{},
-               IsEnglish() ? "Can't Find Help File" : "ヘルプが見つかりませんでした",
-               GetDocString(docStringWindowTitle), MB_OK | MB_ICONERROR);
+    ShowHelpPage(qf::DataPath("index.html").c_str());
 }

@@ -1,0 +1,8 @@
+#pragma once
+// Help > Help: the program's help page in the desktop's browser.
+#include "platform/base/cstring.h"
+#include "platform/base/win_types.h"
+
+// Opens page with xdg-open. A missing page, or no xdg-open to open it with,
+// is told to the user in his language, naming the page; FALSE then.
+BOOL ShowHelpPage(const CString& page);
