@@ -202,7 +202,11 @@ public:
     ShortcutSlots m_shortcutSlots = DefaultShortcutSlots();
 
     // Kept only while the program runs.
-    std::array<int, 3> m_noiseAxis{1, 1, 1};
+    std::array<int, 3> m_noiseAxis{1, 1, 1}; // the transform axis switches x, y, z of the drag tools
+    // Per pane: the lights of the shaded preview, 0 the default lights, 1 the
+    // scene's lights, 2 the selected light.
+    std::array<int, kPaneCount> m_lightSource{};
+    int m_disableRotate = 1; // camera rotation is refused in top, front and side views
     int m_polygonElementMode = 0;
     CMaterialPreviewSetting m_preview;
     int m_pygmalionFill = 0;

@@ -1,0 +1,68 @@
+#include "tools/drag_offset.h"
+
+#include "app/doc_helpers.h"
+#include "app/quel_doc.h"
+#include "tools/mouse_tool_controller.h"
+#include "tools/view_plane.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+float Component(const CVector3& v, int axis) {
+    return axis == 0 ? v.GetX() : axis == 1 ? v.GetY() : v.GetZ();
+}
+
+void SetComponent(CVector3& v, int axis, float value) {
+    if (axis == 0)
+        v.SetX(value);
+    else if (axis == 1)
+        v.SetY(value);
+    else
+        v.SetZ(value);
+}
+
+} // namespace
+
+float SnapToGrid(float value, float spacing) {
+    if (!(spacing > 0.0f))
+        return value;
+    const double s = value >= 0.0f ? 1.0 : -1.0;
+    return static_cast<float>(std::trunc((value + s * spacing / 2.0) / spacing) * spacing);
+}
+
+CDragConstraint DocumentAxisConstraint() {
+    CDragConstraint constraint;
+    if (const CQuelDoc* doc = GetDoc())
+        constraint.m_axes = doc->m_noiseAxis;
+    return constraint;
+}
+
+CVector3 ViewPlaneDragOffset(CMouseToolController& c, int x, int y, float depth,
+                             const CDragConstraint& constraint) {
+    const CQuelDoc* doc = GetDoc();
+    const CCamera* camera = c.GetCamera();
+    if (!doc || !camera)
+        return CVector3();
+    int dx = x - c.m_leftPress.x;
+    int dy = c.m_leftPress.y - y;
+    if (constraint.m_shiftKeepsDominant && (c.m_keys & MK_SHIFT)) {
+        if (std::abs(dx) > std::abs(dy))
+            dy = 0;
+        else
+            dx = 0;
+    }
+    CVector3 w =
+        ViewToWorldDirection(*camera, PixelDeltaToViewPlane(*camera, c.GetPaneSize(), dx, dy, depth));
+    const CPaneDisplaySettings& pane = doc->m_settings.m_panes[static_cast<size_t>(c.GetPaneIndex())];
+    for (int axis = 0; axis < 3; ++axis) {
+        float value = Component(w, axis) * static_cast<float>(constraint.m_axes[static_cast<size_t>(axis)]);
+        if (pane.m_gridLock[static_cast<size_t>(axis)])
+            value = SnapToGrid(value, pane.m_gridSpacing);
+        SetComponent(w, axis, value);
+    }
+    KeepInFixedViewPlane(*camera, w);
+    ShowTransformFeedback(w, 1);
+    return w;
+}

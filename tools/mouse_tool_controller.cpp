@@ -1,0 +1,225 @@
+#include "tools/mouse_tool_controller.h"
+
+#include "app/doc_helpers.h"
+#include "app/mouse_mode.h"
+#include "app/quel_doc.h"
+#include "tools/tool_pane.h"
+#include "tools/tool_table.h"
+#include "tools/translate_tool.h"
+#include "tools/view_history.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Beyond any pane: the pick limit that a negative limit stands for.
+constexpr int kUnlimitedPixels = 10000;
+// Farther than any point the picks compare.
+constexpr float kFarDepth = 100000.0f;
+// How close on screen a point must be for the translate drag's right-press join.
+constexpr int kConnectPixels = 10;
+
+void Run(ToolHandler handler, CMouseToolController& c, int x, int y) {
+    if (handler)
+        handler(c, x, y);
+}
+
+// The button's mode when it runs a camera drag, else null.
+const CToolHandlers* CameraToolOf(const CQuelDoc* doc, int CCoreSettings::*mode) {
+    return doc ? FindCameraTool(doc->m_settings.*mode) : nullptr;
+}
+
+} // namespace
+
+CCamera* CMouseToolController::GetCamera() const {
+    CQuelDoc* doc = GetDoc();
+    if (!doc || m_paneIndex < 0 || m_paneIndex >= kPaneCount)
+        return nullptr;
+    return &doc->m_paneCameras[static_cast<size_t>(m_paneIndex)];
+}
+
+CSize CMouseToolController::GetPaneSize() const {
+    const CSize size = m_pane ? m_pane->GetClientSize() : CSize();
+    return CSize(std::max(size.cx, 1), std::max(size.cy, 1));
+}
+
+void CMouseToolController::StartDrag(int& dragFlag, CPoint& pressPoint, int x, int y) {
+    dragFlag = 1;
+    m_moved = 0;
+    pressPoint = CPoint(x, y);
+    m_lastPoint = pressPoint;
+    // A drag that ended on another tool's release leaves no copies behind
+    // for the next one to pair with the wrong points.
+    m_scratch.DeleteAllCurves();
+    m_scratch.DeleteAllVertices();
+    m_pane->CaptureMouse();
+}
+
+void CMouseToolController::OnLButtonDown(int x, int y, UINT keys) {
+    m_keys = keys;
+    m_leftHeld = 1;
+    if (m_rightDrag || m_middleDrag)
+        return;
+    StartDrag(m_leftDrag, m_leftPress, x, y);
+    if (const CQuelDoc* doc = GetDoc())
+        if (const CToolHandlers* tool = FindLeftTool(doc->m_settings.m_leftMode))
+            Run(tool->begin, *this, x, y);
+}
+
+void CMouseToolController::OnLButtonUp(int x, int y, UINT keys) {
+    m_keys = keys;
+    m_leftHeld = 0;
+    m_pane->GetHandleState().ClearHighlight();
+    if (!m_leftDrag)
+        return;
+    m_pane->ReleaseMouse();
+    if (const CQuelDoc* doc = GetDoc())
+        if (const CToolHandlers* tool = FindLeftTool(doc->m_settings.m_leftMode))
+            Run(tool->end, *this, x, y);
+    m_leftDrag = 0;
+    SendToRegisteredWindows(notifyHideStatusText);
+}
+
+void CMouseToolController::OnRButtonDown(int x, int y, UINT keys) {
+    m_keys = keys;
+    const CQuelDoc* doc = GetDoc();
+    // During a one-point translate drag the right button joins the dragged
+    // point to a point next to it and ends the drag there.
+    if (m_leftDrag && doc && doc->m_settings.m_leftMode == mouseModeTranslate && ConnectToNearVertex()) {
+        GetTranslateFlags().m_connectDone = 1;
+        OnLButtonUp(x, y, keys);
+        m_moved = 1;
+        SendToRegisteredWindows(notifyHideStatusText);
+        return;
+    }
+    if (m_leftDrag || m_middleDrag)
+        return;
+    StartDrag(m_rightDrag, m_rightPress, x, y);
+    if (const CToolHandlers* tool = CameraToolOf(doc, &CCoreSettings::m_rightMode))
+        Run(tool->begin, *this, x, y);
+}
+
+void CMouseToolController::OnRButtonUp(int x, int y, UINT keys) {
+    m_keys = keys;
+    m_leftHeld = 0;
+    if (!m_rightDrag)
+        return;
+    const CQuelDoc* doc = GetDoc();
+    if (const CToolHandlers* tool = CameraToolOf(doc, &CCoreSettings::m_rightMode))
+        Run(tool->end, *this, x, y);
+    m_rightDrag = 0;
+    m_pane->ReleaseMouse();
+    const bool menuOnly = doc && doc->m_settings.m_rightMode == mouseModePopupMenu;
+    if (menuOnly || (!m_moved && CPoint(x, y) == m_rightPress)) {
+        SetActivePane(m_paneIndex);
+        m_pane->OpenPaneMenu(CPoint(x, y));
+    }
+}
+
+void CMouseToolController::OnMButtonDown(int x, int y, UINT keys) {
+    m_keys = keys;
+    if (m_leftDrag || m_rightDrag)
+        return;
+    StartDrag(m_middleDrag, m_middlePress, x, y);
+    if (const CToolHandlers* tool = CameraToolOf(GetDoc(), &CCoreSettings::m_middleMode))
+        Run(tool->begin, *this, x, y);
+}
+
+void CMouseToolController::OnMButtonUp(int x, int y, UINT keys) {
+    m_keys = keys;
+    if (!m_middleDrag)
+        return;
+    if (const CToolHandlers* tool = CameraToolOf(GetDoc(), &CCoreSettings::m_middleMode))
+        Run(tool->end, *this, x, y);
+    m_middleDrag = 0;
+    m_pane->ReleaseMouse();
+}
+
+void CMouseToolController::OnMouseMove(int x, int y, UINT keys) {
+    m_keys = keys;
+    if (const CQuelDoc* doc = GetDoc()) {
+        const CToolHandlers* tool = nullptr;
+        if (m_leftDrag)
+            tool = FindLeftTool(doc->m_settings.m_leftMode);
+        else if (m_rightDrag)
+            tool = FindCameraTool(m_leftHeld ? doc->m_settings.m_bothMode : doc->m_settings.m_rightMode);
+        else if (m_middleDrag)
+            tool = FindCameraTool(doc->m_settings.m_middleMode);
+        if (tool)
+            Run(tool->drag, *this, x, y);
+    }
+    m_lastPoint = CPoint(x, y);
+    m_moved = 1;
+}
+
+void CMouseToolController::PushViewHistory() {
+    if (CQuelDoc* doc = GetDoc())
+        ::PushViewHistory(*doc, m_paneIndex);
+}
+
+int CMouseToolController::PickNearest(int x, int y, int limit, bool unselectedOnly) {
+    const CQuelDoc* doc = GetDoc();
+    CSpatchObj* obj = GetSelectedObject();
+    const CCamera* camera = GetCamera();
+    if (!doc || !obj || !camera)
+        return -1;
+    obj->ProjectVertices(*camera);
+    obj->NumberVertices();
+    if (limit < 0)
+        limit = kUnlimitedPixels;
+    const auto nearDistance = static_cast<float>(doc->m_openGL.near_plane);
+    const CPatchVertex* best = nullptr;
+    float bestDepth = kFarDepth;
+    for (const CPatchVertex* v : obj->GetVertices()) {
+        if (v->m_hidden || (unselectedOnly && v->m_selected))
+            continue;
+        const float depth = v->m_viewPos.GetZ();
+        if (depth < nearDistance)
+            continue;
+        const int d = std::abs(v->m_screenX - x) + std::abs(v->m_screenY - y);
+        if (d < limit) {
+            limit = d;
+            best = v;
+            bestDepth = depth;
+        } else if (d == limit && depth < bestDepth) {
+            best = v;
+            bestDepth = depth;
+        }
+    }
+    return best ? best->m_index : -1;
+}
+
+int CMouseToolController::PickNearestVertex(int x, int y, int limit) {
+    return PickNearest(x, y, limit, false);
+}
+
+int CMouseToolController::PickNearestUnselectedVertex(int x, int y, int limit) {
+    return PickNearest(x, y, limit, true);
+}
+
+int CMouseToolController::ConnectToNearVertex() {
+    CSpatchObj* obj = GetSelectedObject();
+    const CCamera* camera = GetCamera();
+    if (!obj || !camera || obj->CountSelectedVertices() != 1)
+        return 0;
+    CPatchVertex* dragged = nullptr;
+    for (CPatchVertex* v : obj->GetVertices()) {
+        if (v->m_selected) {
+            dragged = v;
+            break;
+        }
+    }
+    obj->ProjectVertices(*camera);
+    const int index = PickNearestUnselectedVertex(dragged->m_screenX, dragged->m_screenY, kConnectPixels);
+    if (index < 0)
+        return 0;
+    return obj->ConnectVertices(dragged, obj->GetVertices().GetAtIndex(index));
+}
+
+void CMouseToolController::RepaintOtherPanes() const {
+    for (int pane = 0; pane < kPaneCount; ++pane)
+        if (pane != m_paneIndex)
+            if (auto* window = FindWindowService<CWindowServices>(wndGLPane0 + pane))
+                window->RedrawNow();
+}

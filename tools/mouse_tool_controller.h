@@ -1,0 +1,85 @@
+#pragma once
+// The mouse-tool controller of one pane. The pane forwards its button and
+// move messages with the cursor in client pixels (x right, y down) and the
+// message's MK_ key flags; the controller keeps which button started the
+// drag, the press points and the last point, and runs the begin, drag and
+// end handlers of the tool the document assigns to that button. A press of
+// another button during a drag is ignored. The mode is read anew at every
+// event, so a mode changed during a drag takes the next event.
+#include "model/spatch_obj.h"
+#include "platform/base/win_types.h"
+
+class CCamera;
+class CQuelDoc;
+class CToolPane;
+
+class CMouseToolController {
+public:
+    // Once, by the pane that owns the controller.
+    void SetWindow(CToolPane* pane) { m_pane = pane; }
+    void SetPaneIndex(int index) { m_paneIndex = index; }
+    int GetPaneIndex() const { return m_paneIndex; }
+    CToolPane& GetPane() const { return *m_pane; }
+
+    void OnLButtonDown(int x, int y, UINT keys);
+    void OnLButtonUp(int x, int y, UINT keys);
+    void OnRButtonDown(int x, int y, UINT keys);
+    void OnRButtonUp(int x, int y, UINT keys);
+    void OnMButtonDown(int x, int y, UINT keys);
+    void OnMButtonUp(int x, int y, UINT keys);
+    void OnMouseMove(int x, int y, UINT keys);
+
+    // This pane's camera in the current document; null without a document.
+    CCamera* GetCamera() const;
+    // The client size, an empty dimension counting as one pixel.
+    CSize GetPaneSize() const;
+
+    // The current camera of this pane onto its view history.
+    void PushViewHistory();
+
+    // The index of the current object's control point nearest to (x, y) by
+    // |dx| + |dy| in this pane, up to and including limit pixels (a negative
+    // limit means 10000), ties to the nearer depth, then to the earlier
+    // point; hidden points and points before the near distance never count.
+    // The points are projected for this pane first. -1 when none qualifies.
+    int PickNearestVertex(int x, int y, int limit);
+    // The same among the points that are not selected.
+    int PickNearestUnselectedVertex(int x, int y, int limit);
+    // With exactly one point selected, joins it to the unselected point
+    // within 10 pixels of it on screen (ConnectVertices): 1 when joined.
+    int ConnectToNearVertex();
+
+    // Repaints the other three panes now.
+    void RepaintOtherPanes() const;
+
+    // Where the drags began, and the anchor of per-event deltas: the press
+    // point at a press, the cursor after every move.
+    CPoint m_leftPress;
+    CPoint m_rightPress;
+    CPoint m_middlePress;
+    CPoint m_lastPoint;
+    // 0 at every accepted press, 1 after every move.
+    int m_moved = 0;
+    // The MK_ flags of the message being handled.
+    UINT m_keys = 0;
+    // World depth at which the edit drags turn pixels into offsets.
+    float m_dragDepth = 0.0f;
+    // Copies of what an edit drag moves, taken at its press: the start
+    // positions of the dragged points or the start offset of a handle.
+    // Emptied at every accepted press.
+    CSpatchObj m_scratch;
+
+private:
+    int PickNearest(int x, int y, int limit, bool unselectedOnly);
+    // Accepted press of a button: drag state, capture, empty scratch copies.
+    void StartDrag(int& dragFlag, CPoint& pressPoint, int x, int y);
+
+    CToolPane* m_pane = nullptr;
+    int m_paneIndex = 0;
+    int m_leftDrag = 0;
+    int m_rightDrag = 0;
+    int m_middleDrag = 0;
+    // From any left press until the next left or right release: turns a
+    // right drag into a left+right drag.
+    int m_leftHeld = 0;
+};

@@ -1,0 +1,54 @@
+#pragma once
+// What the mouse tools ask of the pane they work in. The OpenGL pane
+// implements it over its window; tests drive whole drags through a stand-in.
+// Nothing here knows a window system: a tool sees client pixels, the pane's
+// size and the few drawing and input services below.
+#include "model/vector3.h"
+#include "platform/base/win_types.h"
+
+#include <array>
+
+// The manipulator handles a pane draws highlighted: X, Y, Z and the centre.
+// The translate drag sets them at its press and reads them as its
+// constraint; every left release clears them. The rotate tools keep their
+// current angles beside them for the rotate handles.
+struct CHandleState {
+    enum Handle { handleX = 0, handleY, handleZ, handleCentre, handleCount };
+
+    bool IsAnyHighlighted() const { return m_highlight != std::array<int, handleCount>{}; }
+    void ClearHighlight() { m_highlight.fill(0); }
+
+    std::array<int, handleCount> m_highlight{};
+    CVector3 m_rotateState;
+};
+
+class CToolPane {
+public:
+    virtual ~CToolPane() = default;
+
+    // The mouse stays with the pane from an accepted press to its release.
+    virtual void CaptureMouse() = 0;
+    virtual void ReleaseMouse() = 0;
+    // The client size in pixels.
+    virtual CSize GetClientSize() const = 0;
+
+    // Paints the whole pane now.
+    virtual void RepaintNow() = 0;
+    // Draw over the current picture (or repaint while the manipulator is
+    // shown): the control points, and the selected curve's handles.
+    virtual void QuickDrawVertices() = 0;
+    virtual void RedrawControlPoints() = 0;
+    // The camera drags: the objects compiled once at the press, the pane
+    // redrawn from them at every step, the list dropped at the release.
+    virtual void BuildDisplayList() = 0;
+    virtual void RedrawAll() = 0;
+    virtual void DeleteDisplayList() = 0;
+
+    // Opens the pane menu at a client point.
+    virtual void OpenPaneMenu(CPoint client) = 0;
+    // The translate manipulator's handle under a client point, the
+    // manipulator standing at position with rotation (degrees about x, y, z):
+    // CHandleState::Handle, or -1.
+    virtual int PickTranslateHandle(const CVector3& position, const CVector3& rotation, CPoint client) = 0;
+    virtual CHandleState& GetHandleState() = 0;
+};

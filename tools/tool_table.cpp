@@ -1,0 +1,62 @@
+#include "tools/tool_table.h"
+
+#include "app/mouse_mode.h"
+#include "tools/camera_drag.h"
+#include "tools/control_point_tool.h"
+#include "tools/translate_tool.h"
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+struct CToolRow {
+    int mode;
+    CToolHandlers handlers;
+};
+
+template <int Axis> void DragLocationAxis(CMouseToolController& c, int x, int y) {
+    DragLocation(c, Axis, x, y);
+}
+template <int Axis> void DragLookAtAxis(CMouseToolController& c, int x, int y) {
+    DragLookAt(c, Axis, x, y);
+}
+
+constexpr CToolHandlers Camera(ToolHandler drag) {
+    return {BeginCameraDrag, drag, EndCameraDrag};
+}
+
+// Modes 0 to 11 lead the table, so the camera lookup reads only them.
+constexpr CToolRow kTools[] = {
+    {mouseModeCameraRotate1, Camera(DragOrbitEye)},
+    {mouseModeCameraRotate2, Camera(DragTurnTarget)},
+    {mouseModeCameraPan, Camera(DragPan)},
+    {mouseModeCameraZoom, Camera(DragZoom)},
+    {mouseModeCameraAngle, Camera(DragViewAngle)},
+    {mouseModeCameraLocationX, Camera(DragLocationAxis<0>)},
+    {mouseModeCameraLocationY, Camera(DragLocationAxis<1>)},
+    {mouseModeCameraLocationZ, Camera(DragLocationAxis<2>)},
+    {mouseModeCameraLookAtX, Camera(DragLookAtAxis<0>)},
+    {mouseModeCameraLookAtY, Camera(DragLookAtAxis<1>)},
+    {mouseModeCameraLookAtZ, Camera(DragLookAtAxis<2>)},
+    {mouseModeCameraDolly, Camera(DragDolly)},
+    {mouseModeTranslate, {BeginTranslate, DragTranslate, EndTranslate}},
+    {mouseModeTranslateCP, {BeginControlPointDrag, DragSmoothHandle, EndControlPointDrag}},
+    {mouseModeTranslateCP2, {BeginControlPointDrag, DragCornerHandle, EndControlPointDrag}},
+};
+constexpr int kCameraRows = 12;
+
+const CToolHandlers* FindIn(const CToolRow* first, const CToolRow* last, int mode) {
+    const CToolRow* row = std::find_if(first, last, [mode](const CToolRow& r) { return r.mode == mode; });
+    return row == last ? nullptr : &row->handlers;
+}
+
+} // namespace
+
+const CToolHandlers* FindLeftTool(int mode) {
+    return FindIn(std::begin(kTools), std::end(kTools), mode);
+}
+
+const CToolHandlers* FindCameraTool(int mode) {
+    return FindIn(std::begin(kTools), std::begin(kTools) + kCameraRows, mode);
+}
