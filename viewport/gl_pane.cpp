@@ -4,8 +4,12 @@
 #include "app/quel_doc.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/dc.h"
+#include "platform/ui/frame_wnd.h"
+#include "platform/ui/menu.h"
 #include "platform/ui/shell_services.h"
 #include "platform/ui/sys_color.h"
+#include "resources/resource_tables.h"
+#include "viewport/gl_picker.h"
 #include "viewport/tool_modes.h"
 
 #include <GL/gl.h>
@@ -18,6 +22,15 @@ constexpr int kZoomStepPercent = 15;
 constexpr double kZoomMargin = 1.2;
 
 } // namespace
+
+CGLPane::CGLPane() {
+    m_mouseTool.SetWindow(this);
+}
+
+void CGLPane::SetPaneIndex(int index) {
+    m_paneIndex = index;
+    m_mouseTool.SetPaneIndex(index);
+}
 
 BOOL CGLPane::PreCreateWindow(CREATESTRUCT& cs) {
     cs.style |= WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
@@ -38,7 +51,7 @@ void CGLPane::OnPaint() {
     if (!MakeCurrent())
         return;
     if (CQuelDoc* doc = GetDoc()) {
-        CPaneScene(*doc, m_paneIndex, m_camera).Paint();
+        CPaneScene(*doc, m_paneIndex, m_camera, &m_handleState).Paint();
     } else {
         const CGlColor face = UnpackColor(GetSysColor(COLOR_3DFACE));
         glClearColor(face.r, face.g, face.b, 1.0f);
@@ -85,6 +98,86 @@ BOOL CGLPane::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {
 }
 
 void CGLPane::OnContextMenu(CWnd*, CPoint) {}
+
+void CGLPane::OnLButtonDown(UINT flags, CPoint point) {
+    m_mouseTool.OnLButtonDown(point.x, point.y, flags);
+    CGlWnd::OnLButtonDown(flags, point);
+}
+
+void CGLPane::OnLButtonUp(UINT flags, CPoint point) {
+    m_mouseTool.OnLButtonUp(point.x, point.y, flags);
+    CGlWnd::OnLButtonUp(flags, point);
+}
+
+void CGLPane::OnRButtonDown(UINT flags, CPoint point) {
+    m_mouseTool.OnRButtonDown(point.x, point.y, flags);
+    CGlWnd::OnRButtonDown(flags, point);
+}
+
+void CGLPane::OnRButtonUp(UINT flags, CPoint point) {
+    m_mouseTool.OnRButtonUp(point.x, point.y, flags);
+    CGlWnd::OnRButtonUp(flags, point);
+}
+
+void CGLPane::OnMButtonDown(UINT flags, CPoint point) {
+    m_mouseTool.OnMButtonDown(point.x, point.y, flags);
+    CGlWnd::OnMButtonDown(flags, point);
+}
+
+void CGLPane::OnMButtonUp(UINT flags, CPoint point) {
+    m_mouseTool.OnMButtonUp(point.x, point.y, flags);
+    CGlWnd::OnMButtonUp(flags, point);
+}
+
+void CGLPane::OnMouseMove(UINT flags, CPoint point) {
+    m_mouseTool.OnMouseMove(point.x, point.y, flags);
+    CGlWnd::OnMouseMove(flags, point);
+}
+
+void CGLPane::CaptureMouse() {
+    SetCapture();
+}
+
+void CGLPane::ReleaseMouse() {
+    ::ReleaseCapture();
+}
+
+CSize CGLPane::GetClientSize() const {
+    return CSize(GetWidth(), GetHeight());
+}
+
+void CGLPane::OpenPaneMenu(CPoint client) {
+    CMenu menu;
+    if (!menu.LoadMenu(IsEnglish() ? IDR_PANE_MENU_EN : IDR_PANE_MENU_JA))
+        return;
+    CMenu* popup = menu.GetSubMenu(0);
+    if (!popup)
+        return;
+    ClientToScreen(&client);
+    CWnd* owner = AfxGetMainWnd();
+    popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, client.x, client.y, owner ? owner : this);
+}
+
+int CGLPane::PickHandle(ManipulatorKind kind, const CVector3& position, const CVector3& rotation,
+                        CPoint client) {
+    CQuelDoc* doc = GetDoc();
+    if (!doc || !MakeCurrent())
+        return -1;
+    return PickManipulatorHandle(*doc, m_paneIndex, m_camera, &m_handleState, kind, position, rotation,
+                                 client);
+}
+
+int CGLPane::PickTranslateHandle(const CVector3& position, const CVector3& rotation, CPoint client) {
+    return PickHandle(ManipulatorKind::translate, position, rotation, client);
+}
+
+int CGLPane::PickScaleHandle(const CVector3& position, const CVector3& rotation, CPoint client) {
+    return PickHandle(ManipulatorKind::scale, position, rotation, client);
+}
+
+int CGLPane::PickRotateHandle(const CVector3& position, const CVector3& rotation, CPoint client) {
+    return PickHandle(ManipulatorKind::rotate, position, rotation, client);
+}
 
 LRESULT CGLPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_DOC_NOTIFY)
@@ -214,7 +307,7 @@ void CGLPane::RedrawAll() {
         return;
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    CPaneScene(*doc, m_paneIndex, m_camera).DrawScene(CPaneScene::objectsFromList);
+    CPaneScene(*doc, m_paneIndex, m_camera, &m_handleState).DrawScene(CPaneScene::objectsFromList);
     glFlush();
     SwapBuffers();
 }

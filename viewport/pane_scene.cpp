@@ -32,12 +32,8 @@ void CPaneScene::DrawScene(ObjectsSource objects) {
         DrawObjects();
     else if (glIsList(kObjectsList))
         glCallList(kObjectsList);
+    DrawManipulator();
     CViewCamera::DrawAxisIndicator(camera.m_eye, camera.m_target, camera.m_roll);
-}
-
-void CPaneScene::DrawObjects() {
-    if (m_doc.m_settings.m_panes[static_cast<size_t>(m_pane)].m_axesShown)
-        CViewCamera::DrawOriginAxes(5.0f, 2.0f);
 }
 
 void CPaneScene::ApplyCamera() {
@@ -57,7 +53,7 @@ void CPaneScene::DeleteCompiledObjects() {
         glDeleteLists(kObjectsList, 1);
 }
 
-CPatchDrawSettings MakePatchDrawSettings(const CQuelDoc& doc, const CSpatchObj& obj) {
+CPatchDrawSettings MakePatchDrawSettings(const CQuelDoc& doc, const CBaseObj& obj) {
     CPatchDrawSettings s;
     s.unselectedObjectColor = doc.m_settings.m_unselectObjColor;
     s.curveColor = doc.m_settings.m_selectObjColor;
