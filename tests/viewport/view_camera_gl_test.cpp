@@ -158,7 +158,7 @@ protected:
 // One picture per preset pane of a new document: pane 0 top, 1 perspective
 // (its XZ grid), 2 front, 3 side, each with its grid, world axes and indicator.
 TEST_F(PaneSceneGlTest, EachPresetPaneMatchesItsReferencePicture) {
-    const std::array<const char*, 4> names = {"top", "perspective", "front", "side"};
+    const std::array<const char*, 4> names = {"top", "camera", "front", "side"};
     for (int pane = 0; pane < kPaneCount; ++pane) {
         qf::test::OsMesaSurface& surface = MakeSurface(kWidth, kHeight);
         const CViewCamera view(&surface);
