@@ -3,6 +3,7 @@
 #include "platform/base/archive.h"
 
 #include <limits>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -57,6 +58,24 @@ public:
             ReadNode(parent, depth);
     }
 
+    // Every node starts at the top level in the order it was created (a
+    // reader creates all objects before any folder); the top level takes the
+    // file's order again: the nodes the file puts there first, as it lists
+    // them, then any it does not name.
+    void RestoreTopLevelOrder() {
+        std::vector<CBaseObj*> order;
+        std::unordered_set<const CBaseObj*> placed;
+        for (CBaseObj* node : m_topLevel)
+            if (!node->GetParentFolder() && placed.insert(node).second)
+                order.push_back(node);
+        for (CBaseObj* node : m_tree.GetRoot())
+            if (placed.insert(node).second)
+                order.push_back(node);
+        m_tree.RemoveAll();
+        for (CBaseObj* node : order)
+            m_tree.AddRoot(node);
+    }
+
 private:
     template <class T> T* Lookup(const std::vector<T*>& items, const char* what) {
         int32_t index = 0;
@@ -72,18 +91,25 @@ private:
         CString tag;
         m_ar >> tag;
         if (tag == kObjectTag) {
-            m_tree.MoveIntoFolder(Lookup(m_objects, "object"), parent);
+            Place(Lookup(m_objects, "object"), parent);
         } else if (tag == kFolderTag) {
             CFolderObj* folder = Lookup(m_folders, "folder");
-            m_tree.MoveIntoFolder(folder, parent);
+            Place(folder, parent);
             ReadNodes(folder, depth + 1);
         }
+    }
+
+    void Place(CBaseObj* node, CFolderObj* parent) {
+        m_tree.MoveIntoFolder(node, parent);
+        if (!parent)
+            m_topLevel.push_back(node);
     }
 
     CArchive& m_ar;
     CFolderList& m_tree;
     std::vector<CSpatchObj*> m_objects;
     std::vector<CFolderObj*> m_folders;
+    std::vector<CBaseObj*> m_topLevel; // as the file lists the top level
 };
 
 } // namespace
@@ -130,5 +156,7 @@ void CFolderList::WriteTree(CArchive& ar, CObjList<CSpatchObj>& objects,
 
 void CFolderList::ReadTree(CArchive& ar, const CObjList<CSpatchObj>& objects,
                            const CObjList<CFolderObj>& folders) {
-    CTreeReader(ar, *this, objects, folders).ReadNodes(nullptr, 0);
+    CTreeReader reader(ar, *this, objects, folders);
+    reader.ReadNodes(nullptr, 0);
+    reader.RestoreTopLevelOrder();
 }

@@ -38,7 +38,8 @@ public:
     // and writes the tree after the section keyword, which the caller writes.
     void WriteTree(CArchive& ar, CObjList<CSpatchObj>& objects, CObjList<CFolderObj>& folders) const;
     // Reads the tree into nodes that are all at the top level, linking the
-    // objects and folders read earlier from the same file by their positions.
+    // objects and folders read earlier from the same file by their positions;
+    // the top level ends in the file's order.
     // An index outside those lists, an impossible count or nesting deeper
     // than maxReadDepth throws CArchiveException: the file is damaged.
     void ReadTree(CArchive& ar, const CObjList<CSpatchObj>& objects, const CObjList<CFolderObj>& folders);

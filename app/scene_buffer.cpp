@@ -144,20 +144,13 @@ void CSceneBuffer::MoveIntoDocument() {
     if (!Takes(takeMaterials))
         ClearMaterialReferences();
     if (Takes(takeObjects)) {
-        while (!m_objects.IsEmpty()) {
-            CSpatchObj* obj = m_objects.GetHead();
-            m_doc.m_objects.AddTail(m_objects.Detach(m_objects.GetHeadPosition()));
-            ++m_doc.m_nextObjectKey;
-            if (!obj->GetParentFolder())
-                m_doc.m_tree.AddRoot(obj);
-        }
-        while (!m_folders.IsEmpty()) {
-            CFolderObj* folder = m_folders.GetHead();
-            m_doc.m_folders.AddTail(m_folders.Detach(m_folders.GetHeadPosition()));
-            ++m_doc.m_nextFolderKey;
-            if (!folder->GetParentFolder())
-                m_doc.m_tree.AddRoot(folder);
-        }
+        m_doc.m_nextObjectKey += m_objects.GetCount();
+        m_doc.m_objects.AppendFrom(m_objects);
+        m_doc.m_nextFolderKey += m_folders.GetCount();
+        m_doc.m_folders.AppendFrom(m_folders);
+        // The top level keeps the order the file gave it.
+        for (CBaseObj* node : m_tree.GetRoot())
+            m_doc.m_tree.AddRoot(node);
         m_doc.m_polygons.AppendFrom(m_polygons);
     }
     m_tree.RemoveAll();

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <vector>
 
 using qf::test::DocumentBytes;
 using qf::test::FillEveryKindOfContent;
@@ -166,6 +167,29 @@ TEST_F(DocFileSaveOpenTest, MaterialOfADeletedSlotReadsBackAsNone) {
     ASSERT_TRUE(Open(file));
     EXPECT_EQ(doc->m_objects.GetHead()->GetMaterialSlot(2)->m_materialId, -1);
     EXPECT_EQ(doc->m_defaultMaterial.m_referencedMaterial, -1);
+    EXPECT_TRUE(SameDocumentBytes(file, DocumentBytes(*doc)));
+}
+
+// Reading creates every object before any folder; the top level of the tree
+// must still come back in the order the user gave it.
+TEST_F(DocFileSaveOpenTest, TopLevelOrderOfTheTreeSurvivesSaveOpenSave) {
+    CFolderObj* first = doc->AddFolder();
+    first->SetName("first folder");
+    doc->AddPatchObject()->SetName("loose");
+    CFolderObj* second = doc->AddFolder();
+    second->SetName("second folder");
+    CSpatchObj* member = doc->AddPatchObject();
+    member->SetName("member");
+    doc->m_tree.MoveIntoFolder(member, second);
+    doc->AddPatchObject()->SetName("last");
+    const std::string file = DocumentBytes(*doc);
+
+    ASSERT_TRUE(Open(file));
+    std::vector<std::string> top;
+    for (const CBaseObj* node : doc->m_tree.GetRoot())
+        top.push_back(node->GetName().str());
+    EXPECT_EQ(top, (std::vector<std::string>{"first folder", "loose", "second folder", "last"}));
+    EXPECT_EQ(doc->m_objects.GetAtIndex(1)->GetParentFolder(), doc->m_folders.GetAtIndex(1));
     EXPECT_TRUE(SameDocumentBytes(file, DocumentBytes(*doc)));
 }
 
