@@ -1,12 +1,12 @@
 # The two set-up commands: `make run` starts the modeller, `make test` runs the tests.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps build build-test
+.PHONY: run test bench deps build build-test build-plain
 
 run: build
 	./build/program/quelaform
 
-test: build-test
+test: build-test build-plain
 	cd build-test && ctest --output-on-failure -j$(JOBS) --timeout 900
 
 bench: deps
@@ -24,3 +24,9 @@ build: deps
 build-test: deps
 	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON
 	cmake --build build-test -j$(JOBS)
+
+# A plain Debug build (no sanitizers) of every target: the sanitizer runtime
+# can hide a library missing from a link line, so this one must link too.
+build-plain: deps
+	cmake -S . -B build-plain -G Ninja -DCMAKE_BUILD_TYPE=Debug
+	cmake --build build-plain -j$(JOBS)

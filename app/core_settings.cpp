@@ -45,34 +45,34 @@ using SettingsKey = KeyedField<CCoreSettings>;
 using PaneKey = KeyedField<CPaneDisplaySettings>;
 
 constexpr SettingsKey kMouseKeys[] = {
-    {"左", &CCoreSettings::m_leftMode},
-    {"右", &CCoreSettings::m_rightMode},
-    {"中央", &CCoreSettings::m_middleMode},
-    {"左右同時", &CCoreSettings::m_bothMode},
+    {"左", &CCoreSettings::m_mouseModeLeft},
+    {"右", &CCoreSettings::m_mouseModeRight},
+    {"中央", &CCoreSettings::m_mouseModeMiddle},
+    {"左右同時", &CCoreSettings::m_mouseModeBoth},
 };
 
 // The grid spacing, a float, follows these in "[描画設定]".
 constexpr PaneKey kPaneDrawKeys[] = {
-    {"頂点を描画", &CPaneDisplaySettings::m_drawVertices},
-    {"カーブを描画", &CPaneDisplaySettings::m_drawCurves},
-    {"面を描画", &CPaneDisplaySettings::m_drawSurfaces},
-    {"ライト", &CPaneDisplaySettings::m_light},
-    {"曲線の滑らかさ", &CPaneDisplaySettings::m_curveSmoothness},
-    {"曲面の滑らかさ", &CPaneDisplaySettings::m_surfaceSmoothness},
+    {"頂点を描画", &CPaneDisplaySettings::m_showVertices},
+    {"カーブを描画", &CPaneDisplaySettings::m_showCurves},
+    {"面を描画", &CPaneDisplaySettings::m_showSurfaces},
+    {"ライト", &CPaneDisplaySettings::m_useLighting},
+    {"曲線の滑らかさ", &CPaneDisplaySettings::m_curveResolution},
+    {"曲面の滑らかさ", &CPaneDisplaySettings::m_surfaceResolution},
     {"グリッド_数", &CPaneDisplaySettings::m_gridCount},
 };
 const char* const kGridSpacingKey = "グリッド_間隔";
 
 // The grid lock line comes between these two groups in "[描画設定2]".
 constexpr PaneKey kPaneGridKeys[] = {
-    {"グリッド", &CPaneDisplaySettings::m_gridShown},
-    {"グリッド[XY]", &CPaneDisplaySettings::m_gridXY},
-    {"グリッド[XZ]", &CPaneDisplaySettings::m_gridXZ},
-    {"グリッド[YZ]", &CPaneDisplaySettings::m_gridYZ},
+    {"グリッド", &CPaneDisplaySettings::m_showGrid},
+    {"グリッド[XY]", &CPaneDisplaySettings::m_showGridXY},
+    {"グリッド[XZ]", &CPaneDisplaySettings::m_showGridXZ},
+    {"グリッド[YZ]", &CPaneDisplaySettings::m_showGridYZ},
 };
 constexpr PaneKey kPaneViewKeys[] = {
-    {"座標軸", &CPaneDisplaySettings::m_axesShown},
-    {"下絵", &CPaneDisplaySettings::m_underlayShown},
+    {"座標軸", &CPaneDisplaySettings::m_showAxes},
+    {"下絵", &CPaneDisplaySettings::m_showUnderlay},
 };
 
 const char* const kLatheKey = "回転体";
@@ -94,11 +94,11 @@ constexpr int CCoreSettings::*kRenderInts[] = {
 };
 
 constexpr SettingsKey kOther2Keys[] = {
-    {"４つのウィンドウを同時に再描画", &CCoreSettings::m_redrawAllPanes},
+    {"４つのウィンドウを同時に再描画", &CCoreSettings::m_syncRedraw},
     {"マニピュレーター表示", &CCoreSettings::m_manipulatorShown},
-    {"ズーム反転", &CCoreSettings::m_reverseZoom},
-    {"回転反転", &CCoreSettings::m_reverseRotate},
-    {"移動反転", &CCoreSettings::m_reverseMove},
+    {"ズーム反転", &CCoreSettings::m_zoomReverse},
+    {"回転反転", &CCoreSettings::m_rotateReverse},
+    {"移動反転", &CCoreSettings::m_moveReverse},
 };
 
 // The paths in the order of their lines; the renderer number and the MegaPOV
@@ -175,10 +175,10 @@ private:
 void AdjustPane(CPaneDisplaySettings& pane) {
     if (pane.m_gridSpacing < 1.0f)
         pane.m_gridSpacing = 1.0f;
-    if (pane.m_curveSmoothness % 2 != 0)
-        ++pane.m_curveSmoothness;
-    pane.m_curveSmoothness = std::clamp(pane.m_curveSmoothness, 2, 20);
-    pane.m_surfaceSmoothness = pane.m_curveSmoothness;
+    if (pane.m_curveResolution % 2 != 0)
+        ++pane.m_curveResolution;
+    pane.m_curveResolution = std::clamp(pane.m_curveResolution, 2, 20);
+    pane.m_surfaceResolution = pane.m_curveResolution;
 }
 
 // A path is stored as one line, so it must not hold a line end or a NUL.
@@ -195,7 +195,7 @@ void ParsePaths(CCoreSettings& s, std::vector<CString> lines) {
         if (i < lines.size())
             s.*path = lines[i++];
     if (i < lines.size())
-        CWordCursor({lines[i++]}).KeyedInt(s.m_defaultRenderer);
+        CWordCursor({lines[i++]}).KeyedInt(s.m_normalRenderer);
     if (i < lines.size())
         CWordCursor({lines[i++]}).KeyedFloat(s.m_megaPovVersion);
     for (PathField path : kTrailingPaths)
@@ -265,7 +265,7 @@ const char* SectionOf(CString line) {
 } // namespace
 
 CCoreSettings::CCoreSettings() {
-    m_panes[1].m_gridXZ = 1;
+    m_panes[1].m_showGridXZ = 1;
 }
 
 bool CQuelIniFile::Read(std::string* error) {
@@ -315,7 +315,7 @@ bool CQuelIniFile::Write(std::string* error) const {
     file.WriteLine(kPathSection);
     for (PathField path : kLeadingPaths)
         file.WriteLine((s.*path).view());
-    file.Printf("%s %d\n", kRendererKey, s.m_defaultRenderer);
+    file.Printf("%s %d\n", kRendererKey, s.m_normalRenderer);
     file.Printf("%s %0.3f\n", kMegaPovVersionKey, s.m_megaPovVersion);
     for (PathField path : kTrailingPaths)
         file.WriteLine((s.*path).view());

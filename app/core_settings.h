@@ -5,6 +5,8 @@
 // is CP932 text with Japanese section and key names, written whole; the
 // reader finds each section by its header and takes the values of a section
 // in order, whatever their keys say.
+#include "model/model_document.h"
+#include "model/mouse_modes.h"
 #include "platform/base/cstring.h"
 #include "platform/base/text_file.h"
 #include "platform/base/win_types.h"
@@ -14,21 +16,21 @@
 
 // The display settings of one pane.
 struct CPaneDisplaySettings {
-    int m_drawVertices = 1;
-    int m_drawCurves = 1;
-    int m_drawSurfaces = 0;
-    int m_light = 0;
-    int m_curveSmoothness = 4;   // even, 2..20 after reading
-    int m_surfaceSmoothness = 4; // follows the curve smoothness when read
+    int m_showVertices = 1;
+    int m_showCurves = 1;
+    int m_showSurfaces = 0;
+    int m_useLighting = 0;
+    int m_curveResolution = 4;   // even, 2..20 after reading
+    int m_surfaceResolution = 4; // follows the curve smoothness when read
     int m_gridCount = 10;
     float m_gridSpacing = 1.0f; // at least 1 after reading
-    int m_gridShown = 1;
-    int m_gridXY = 0;
-    int m_gridXZ = 0;
-    int m_gridYZ = 0;
+    int m_showGrid = 1;
+    int m_showGridXY = 0;
+    int m_showGridXZ = 0;
+    int m_showGridYZ = 0;
     std::array<int, 3> m_gridLock{}; // snap on x, y, z
-    int m_axesShown = 1;
-    int m_underlayShown = 0;
+    int m_showAxes = 1;
+    int m_showUnderlay = 0;
 };
 
 class CCoreSettings {
@@ -47,7 +49,7 @@ public:
     // Renderer programs and folders; each is stored as one whole line.
     CString m_povRayPath = "\\Program Files\\POV-Ray for Windows v3.1\\bin\\pvengine.exe";
     CString m_megaPovPath = "\\Program Files\\POV-Ray for Windows v3.1\\bin\\megapov04.exe";
-    int m_defaultRenderer = 1;
+    int m_normalRenderer = 1;
     float m_megaPovVersion = 0.4f;
     CString m_rendribPath = "\\BMRT2.5\\bin\\rendrib.exe";
     CString m_bmrtFolder = "\\BMRT2.5";
@@ -55,12 +57,12 @@ public:
     CString m_pythonPath = "\\Program Files\\Python\\python.exe";
 
     // MouseMode of each button.
-    int m_leftMode = 303;
-    int m_rightMode = 0;
-    int m_middleMode = 2;
-    int m_bothMode = 3;
+    int m_mouseModeLeft = mouseModeTranslate;
+    int m_mouseModeRight = mouseModeCameraRotate1;
+    int m_mouseModeMiddle = mouseModeCameraPan;
+    int m_mouseModeBoth = mouseModeCameraZoom;
 
-    std::array<CPaneDisplaySettings, 4> m_panes;
+    std::array<CPaneDisplaySettings, kPaneCount> m_panes;
 
     int m_latheCount = 8;
     float m_vertexSize = 4.0f;
@@ -82,11 +84,11 @@ public:
     int m_useRadiosity = 0;
     int m_outputFileType = 0;
 
-    int m_redrawAllPanes = 0;
+    int m_syncRedraw = 0;
     int m_manipulatorShown = 1;
-    int m_reverseZoom = 0;
-    int m_reverseRotate = 0;
-    int m_reverseMove = 0;
+    int m_zoomReverse = 0;
+    int m_rotateReverse = 0;
+    int m_moveReverse = 0;
 };
 
 // Reads and writes quel.ini for settings that the caller owns.

@@ -115,7 +115,7 @@ void WriteDocument(CQuelDoc& doc, CArchive& ar) {
                  [&](CSpatchObj& obj) { obj.Write(ar, PartnerName(doc, obj)); });
     WriteSection(ar, kSectionLightInfo, doc.m_lights, [&](const CLightData& light) { light.Store(ar); });
     WriteSection(ar, kSectionMaterialInfo, doc.m_materials, [&](const CMaterialData& mat) { mat.Store(ar); });
-    WriteCameras(ar, kSectionWndInfo, doc.m_paneCameras);
+    WriteCameras(ar, kSectionWndInfo, doc.m_cameras);
     ar << kSectionBackgroundInfo << doc.m_renderBgColor << int32_t{1};
     ar << kSectionIncludeFile << static_cast<int32_t>(doc.m_includeFiles.size());
     for (const CString& name : doc.m_includeFiles)
@@ -125,13 +125,14 @@ void WriteDocument(CQuelDoc& doc, CArchive& ar) {
     ar << kSectionMegaPovInfo << doc.m_settings.m_megaPovVersion << int32_t{doc.m_motionBlurCount}
        << doc.m_motionBlurTime;
     doc.m_postProcess.Store(ar);
-    ar << kSectionAspect << doc.m_paneCameras[1].m_aspect;
+    ar << kSectionAspect << doc.m_cameras[1].m_aspect;
     WriteSection(ar, kSectionObjectCpInfo, doc.m_objects,
                  [&](const CSpatchObj& obj) { WriteManualHandles(ar, obj); });
     WriteCameras(ar, kSectionMemoCamera, doc.m_memoCameras);
     WriteSection(ar, kSectionMaterialAxis, doc.m_objects, slots);
-    WriteSection(ar, kSectionPolygonInfo, doc.m_polygons, [&](CPolygonObj& polygon) { polygon.Write(ar); });
-    WriteSection(ar, kSectionMaterialAxisPolygon, doc.m_polygons, slots);
+    WriteSection(ar, kSectionPolygonInfo, doc.m_polygonObjects,
+                 [&](CPolygonObj& polygon) { polygon.Write(ar); });
+    WriteSection(ar, kSectionMaterialAxisPolygon, doc.m_polygonObjects, slots);
     ar << kSectionBgImage;
     for (int i = 0; i < kPaneCount; ++i) {
         ar << doc.m_underlayFiles[i];

@@ -142,7 +142,7 @@ CSpatchObj* GetSelectedObject() {
 }
 
 CPolygonObj* GetSelectedPolygonObject() {
-    return FindFirst(&CQuelDoc::m_polygons, [](const CPolygonObj& o) { return o.GetSelected() != 0; });
+    return FindFirst(&CQuelDoc::m_polygonObjects, [](const CPolygonObj& o) { return o.GetSelected() != 0; });
 }
 
 CFolderObj* GetSelectedFolder() {
@@ -196,7 +196,8 @@ CBaseObj* FindObjectOrFolderByKey(const CString& key) {
 
 BOOL IsNameInUse(const CString& name) {
     return FindObjectByName(name) || FindLightByName(name) || FindMaterialByName(name) ||
-           FindFirst(&CQuelDoc::m_polygons, [&name](const CPolygonObj& p) { return p.GetName() == name; }) ||
+           FindFirst(&CQuelDoc::m_polygonObjects,
+                     [&name](const CPolygonObj& p) { return p.GetName() == name; }) ||
            FindFolderByName(name);
 }
 

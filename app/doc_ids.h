@@ -1,6 +1,7 @@
 #pragma once
 // The fixed ids of the document's window registry and the codes of the
 // update message that the document helpers broadcast to registered windows.
+#include "model/model_document.h"
 #include "platform/base/message.h"
 
 // The program's own update message; lParam carries a DocNotifyCode, wParam an optional value.
@@ -44,8 +45,6 @@ enum RegisteredWindowId {
     wndCommandBar2 = 401,
     wndStatusText = 500,
 };
-
-constexpr int kPaneCount = 4;
 
 enum DocNotifyCode {
     notifySceneMerged = 1,            // sent: lists and scene page refresh

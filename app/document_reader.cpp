@@ -149,7 +149,7 @@ private:
             ReadRecords(ShortestRecord<CPolygonObj>([](CPolygonObj& obj, CArchive& ar) { obj.Write(ar); }),
                         [this] { m_buffer.AddPolygonObject()->Load(m_ar); });
         else if (k == kSectionMaterialAxisPolygon)
-            ReadForEach(m_buffer.m_polygons, kSlotsBytes, [this](CPolygonObj* obj) { ReadSlots(obj); });
+            ReadForEach(m_buffer.m_polygonObjects, kSlotsBytes, [this](CPolygonObj* obj) { ReadSlots(obj); });
         else if (k == kSectionBgImage)
             ReadUnderlays();
         else if (k == kSectionDefaultMatSetting) {
@@ -340,7 +340,7 @@ int CDocumentReader::MergeIntoDocument(CSceneBuffer& buffer) const {
     const int rootCount = doc.m_tree.GetRoot().GetCount();
     const int lightCount = doc.m_lights.GetCount();
     const int materialCount = doc.m_materials.GetCount();
-    const int polygonCount = doc.m_polygons.GetCount();
+    const int polygonCount = doc.m_polygonObjects.GetCount();
     buffer.MakeNamesUnique();
     buffer.MoveIntoDocument();
 
@@ -348,8 +348,8 @@ int CDocumentReader::MergeIntoDocument(CSceneBuffer& buffer) const {
         POSITION pos = doc.m_tree.GetRoot().FindIndex(rootCount);
         while (pos)
             page->AddObjectTreeItem(doc.m_tree.GetRoot().GetNext(pos));
-        for (POSITION p = doc.m_polygons.FindIndex(polygonCount); p;)
-            page->AddPolygonItem(doc.m_polygons.GetNext(p));
+        for (POSITION p = doc.m_polygonObjects.FindIndex(polygonCount); p;)
+            page->AddPolygonItem(doc.m_polygonObjects.GetNext(p));
     }
     // An empty light tree has no selection: the first new light takes it.
     if (auto* page = doc.FindWindowService<CLightPageServices>(wndLightPage))
@@ -381,10 +381,10 @@ int CDocumentReader::InsertDocument(CQuelDoc& doc, const CString& path, const In
         return 0;
     }
     // One undo step for the whole insert, opened only once the file was read whole.
-    doc.m_undo.BeginRecord();
-    doc.m_undo.SetDescription("(ファイル) インサート", "(File) Insert");
-    doc.m_undo.SetKind(undoInsert);
-    doc.m_undo.SaveScene();
+    doc.m_undoBuffer.BeginRecord();
+    doc.m_undoBuffer.SetDescription("(ファイル) インサート", "(File) Insert");
+    doc.m_undoBuffer.SetKind(undoInsert);
+    doc.m_undoBuffer.SaveScene();
     doc.SetModifiedFlag();
     MergeIntoDocument(buffer);
     SetBusyCursor(FALSE);

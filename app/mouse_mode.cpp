@@ -56,25 +56,6 @@ constexpr ModeName kModeNames[] = {
     {mouseModeDebug, "(Debug) "},
 };
 
-bool IsMultiObjectMode(int mode) {
-    return mode >= mouseModeTranslateMulti && mode <= mouseModeRotateMulti;
-}
-// The light tools' range takes in 804 as well.
-bool IsLightMode(int mode) {
-    return mode >= mouseModeLightTranslate && mode <= 804;
-}
-bool IsAxisMode(int mode) {
-    return mode >= mouseModeAxisTranslate && mode <= mouseModeAxisRotate;
-}
-bool IsControlPointMode(int mode) {
-    return mode == mouseModeTranslateCP || mode == mouseModeTranslateCP2;
-}
-// The tools whose manipulator gizmo the panes draw.
-bool IsManipulatorMode(int mode) {
-    return mode == mouseModeTranslate || mode == mouseModeRotate || mode == mouseModeScale ||
-           IsAxisMode(mode);
-}
-
 template <class Fn> void ForEachGLPane(const CQuelDoc& doc, Fn fn) {
     for (int id = wndGLPane0; id < wndGLPane0 + kPaneCount; ++id)
         if (auto* pane = doc.FindWindowService<CGLPaneServices>(id))
@@ -176,15 +157,15 @@ void SetMouseMode(int mode, int isLeft) {
         toolBar->RedrawNow();
     auto* strip = doc->FindWindowService<CMouseAssignStripServices>(wndMouseAssignStrip);
     if (!isLeft) {
-        doc->m_settings.m_rightMode = mode;
+        doc->m_settings.m_mouseModeRight = mode;
         if (strip)
             strip->SetRightText(mode);
         ShowButtonChoice(*doc, CMouseButtonPageServices::buttonRight, mode);
         return;
     }
     ShowTransformReadout(*doc, mode);
-    const int previous = doc->m_settings.m_leftMode;
-    doc->m_settings.m_leftMode = mode;
+    const int previous = doc->m_settings.m_mouseModeLeft;
+    doc->m_settings.m_mouseModeLeft = mode;
     if (strip)
         strip->SetLeftText(mode);
 
@@ -206,7 +187,7 @@ void SetMiddleMouseMode(int mode) {
     CQuelDoc* doc = GetDoc();
     if (!doc)
         return;
-    doc->m_settings.m_middleMode = mode;
+    doc->m_settings.m_mouseModeMiddle = mode;
     if (auto* strip = doc->FindWindowService<CMouseAssignStripServices>(wndMouseAssignStrip))
         strip->SetMiddleText(mode);
     ShowButtonChoice(*doc, CMouseButtonPageServices::buttonMiddle, mode);
@@ -216,6 +197,6 @@ void SetBothButtonsMode(int mode) {
     CQuelDoc* doc = GetDoc();
     if (!doc)
         return;
-    doc->m_settings.m_bothMode = mode;
+    doc->m_settings.m_mouseModeBoth = mode;
     ShowButtonChoice(*doc, CMouseButtonPageServices::buttonBoth, mode);
 }

@@ -64,13 +64,13 @@ CQuelDoc::CQuelDoc() : m_programFolder(qf::SettingsDir()) {
         m_defaultLights[i].m_name.Format("default_light0%d", i + 1);
     ReadSettingsFiles();
     // Every run starts with the translate tool on the left button.
-    m_settings.m_leftMode = mouseModeTranslate;
+    m_settings.m_mouseModeLeft = mouseModeTranslate;
 }
 
 CQuelDoc::~CQuelDoc() {
     DeleteAllWindowEntries();
     DeleteScene();
-    m_undo.Clear();
+    m_undoBuffer.Clear();
     WriteSettingsFiles();
     std::error_code ignored;
     std::filesystem::remove(qf::TempPath(previewIniName), ignored);
@@ -84,7 +84,7 @@ void CQuelDoc::ReadSettingsFiles() {
     ReportSettingsProblems(RunSettingsSteps({
                                [this](std::string* e) { return CQuelIniFile(m_settings).Read(e); },
                                [this](std::string* e) { return CShortcutTable(m_shortcutSlots).Read(e); },
-                               [this](std::string* e) { return m_openGL.Read(e); },
+                               [this](std::string* e) { return m_openGLSetting.Read(e); },
                                [this](std::string* e) { return m_renderers.LoadAll(e); },
                                [this](std::string* e) { return m_render.LoadFile(e); },
                            }),
@@ -97,7 +97,7 @@ void CQuelDoc::WriteSettingsFiles() {
                                [this](std::string* e) { return CShortcutTable(m_shortcutSlots).Write(e); },
                                [this](std::string* e) { return m_renderers.SaveAll(e); },
                                [this](std::string* e) { return m_render.SaveFile(e); },
-                               [this](std::string* e) { return m_openGL.Write(e); },
+                               [this](std::string* e) { return m_openGLSetting.Write(e); },
                                WriteResourceType,
                            }),
                            false);
@@ -108,7 +108,7 @@ BOOL CQuelDoc::OnNewDocument() {
     m_tree.RemoveAll();
     m_nextMaterialId = m_nextObjectKey = m_nextFolderKey = 0;
     for (int i = 0; i < kPaneCount; ++i)
-        m_paneCameras[i].SetPreset(i);
+        m_cameras[i].SetPreset(i);
     m_motionBlurCount = 5;
     m_motionBlurTime = 0.05f;
     m_renderBgColor = 0x969696;
@@ -125,7 +125,7 @@ BOOL CQuelDoc::OnNewDocument() {
     }
     DeleteScene();
     // A loaded file can never be undone into the previous scene.
-    m_undo.Clear();
+    m_undoBuffer.Clear();
     RedrawPanes();
     // The first reset runs while the side bar is still being built.
     if (!m_firstReset) {
@@ -185,7 +185,7 @@ CMaterialData* CQuelDoc::AddMaterial() {
 }
 
 CPolygonObj* CQuelDoc::AddPolygonObject() {
-    return m_polygons.Emplace();
+    return m_polygonObjects.Emplace();
 }
 
 void CQuelDoc::RenumberLights() {
@@ -280,5 +280,5 @@ void CQuelDoc::RedrawPanes() const {
 }
 
 const CCamera& CQuelDoc::GetPaneCamera(int view) const {
-    return m_paneCameras[std::clamp(view, 0, kPaneCount - 1)];
+    return m_cameras[std::clamp(view, 0, kPaneCount - 1)];
 }

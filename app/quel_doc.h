@@ -122,7 +122,7 @@ public:
     // deleted folder move to the top level.
     void DeleteAllObjects();
     void DeleteAllFolders();
-    void DeleteAllPolygonObjects() { m_polygons.RemoveAll(); }
+    void DeleteAllPolygonObjects() { m_polygonObjects.RemoveAll(); }
     void DeleteAllLights() { m_lights.RemoveAll(); }
     void DeleteAllMaterials() { m_materials.RemoveAll(); }
     void DeleteAllIncludeFiles() { m_includeFiles.clear(); }
@@ -143,8 +143,8 @@ public:
 
     // What the patch model reads.
     const CCamera& GetPaneCamera(int view) const override;
-    double GetNearDistance() const override { return m_openGL.near_plane; }
-    int GetCurveType() const override { return m_openGL.curve_type; }
+    double GetNearDistance() const override { return m_openGLSetting.near_plane; }
+    int GetCurveType() const override { return m_openGLSetting.curve_type; }
     float GetVertexPointSize() const override { return m_settings.m_vertexSize; }
     int GetMaterialAxisShape() const override { return m_materialAxisShape; }
 
@@ -153,7 +153,7 @@ public:
     CFolderList m_tree;
     CObjList<CSpatchObj> m_objects;
     CObjList<CFolderObj> m_folders;
-    CObjList<CPolygonObj> m_polygons;
+    CObjList<CPolygonObj> m_polygonObjects;
     CObjList<CLightData> m_lights;
     CObjList<CMaterialData> m_materials;
     std::vector<CString> m_includeFiles; // POV-Ray include files
@@ -176,7 +176,7 @@ public:
     int m_motionBlurCount = 5;
     float m_motionBlurTime = 0.05f;
 
-    std::array<CCamera, kPaneCount> m_paneCameras;
+    std::array<CCamera, kPaneCount> m_cameras;
     std::array<CCamera, kPaneCount> m_memoCameras;
     std::array<CViewHistory, kPaneCount> m_viewHistory;
     int m_activePane = 0;
@@ -190,10 +190,10 @@ public:
     int m_alphaMode = 0;
     int m_alphaSelected = 100;
     int m_alphaOthers = 50;
-    int m_materialAxisShape = 4; // 0 sphere, 2 cylinder, 4 plane, 8 torus
-    int m_knifeMode = 0;         // 0 cut curves, 1 cut patches, 2 cut with a curve
+    int m_materialAxisShape = axisShapePlane; // MaterialAxisShape
+    int m_knifeMode = 0;                      // 0 cut curves, 1 cut patches, 2 cut with a curve
 
-    COpenGLSetting m_openGL;
+    COpenGLSetting m_openGLSetting;
     CRendererList m_renderers;
     // How the render command makes its image; kept in render_setting.ini.
     CRenderSetting m_render;
@@ -202,24 +202,24 @@ public:
     ShortcutSlots m_shortcutSlots = DefaultShortcutSlots();
 
     // Kept only while the program runs.
-    std::array<int, 3> m_noiseAxis{1, 1, 1}; // the transform axis switches x, y, z of the drag tools
+    std::array<int, 3> m_axisEnabled{1, 1, 1}; // the transform axis switches x, y, z of the drag tools
     // Per pane: the lights of the shaded preview, 0 the default lights, 1 the
     // scene's lights, 2 the selected light.
     std::array<int, kPaneCount> m_lightSource{};
     int m_disableRotate = 1; // camera rotation is refused in top, front and side views
-    int m_polygonElementMode = 0;
+    int m_polygonEditMode = 0;
     CMaterialPreviewSetting m_preview;
     int m_pygmalionFill = 0;
-    int m_exportPluginRunning = 0; // 1 while an export plug-in runs
+    int m_pluginExportBusy = 0; // 1 while an export plug-in runs
 
     std::array<CString, kPaneCount> m_underlayFiles;
     std::array<CUnderlayImage, kPaneCount> m_underlays;
 
     // What Copy and Cut fill and Paste reads; never part of the scene.
-    CSpatchObj m_clipboard;
+    CSpatchObj m_clipboardObject;
 
     // Every edit of the scene, one step at a time; a new or opened scene starts with none.
-    CUndoBuffer m_undo;
+    CUndoBuffer m_undoBuffer;
 
     // OnNewDocument asks the object page for the first patch object while
     // this is set; opening a file clears it around the reset.

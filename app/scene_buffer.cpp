@@ -103,7 +103,7 @@ CMaterialData* CSceneBuffer::AddMaterial() {
 }
 
 CPolygonObj* CSceneBuffer::AddPolygonObject() {
-    return m_polygons.Emplace();
+    return m_polygonObjects.Emplace();
 }
 
 void CSceneBuffer::AddIncludeFile(const CString& name) {
@@ -113,7 +113,7 @@ void CSceneBuffer::AddIncludeFile(const CString& name) {
 void CSceneBuffer::MakeNamesUnique() {
     CNameSet taken;
     taken.AddAll(m_doc.m_objects, BaseName);
-    taken.AddAll(m_doc.m_polygons, BaseName);
+    taken.AddAll(m_doc.m_polygonObjects, BaseName);
     taken.AddAll(m_doc.m_folders, BaseName);
     taken.AddAll(m_doc.m_lights, RecordName<CLightData>);
     taken.AddAll(m_doc.m_materials, RecordName<CMaterialData>);
@@ -126,7 +126,7 @@ void CSceneBuffer::MakeNamesUnique() {
     for (CMaterialData* mat : m_materials)
         mat->m_name = taken.Claim(mat->m_name);
     // Undo finds polygon objects by name too, so they get unique names as well.
-    for (CPolygonObj* polygon : m_polygons)
+    for (CPolygonObj* polygon : m_polygonObjects)
         polygon->SetName(taken.Claim(polygon->GetName()));
 }
 
@@ -135,7 +135,7 @@ void CSceneBuffer::MakeNamesUnique() {
 void CSceneBuffer::ClearMaterialReferences() {
     for (CSpatchObj* obj : m_objects)
         SetNoMaterial(*obj);
-    for (CPolygonObj* polygon : m_polygons)
+    for (CPolygonObj* polygon : m_polygonObjects)
         SetNoMaterial(*polygon);
     m_defaultMaterial.m_referencedMaterial = -1;
 }
@@ -151,7 +151,7 @@ void CSceneBuffer::MoveIntoDocument() {
         // The top level keeps the order the file gave it.
         for (CBaseObj* node : m_tree.GetRoot())
             m_doc.m_tree.AddRoot(node);
-        m_doc.m_polygons.AppendFrom(m_polygons);
+        m_doc.m_polygonObjects.AppendFrom(m_polygonObjects);
     }
     m_tree.RemoveAll();
     if (Takes(takeLights))
@@ -175,9 +175,9 @@ void CSceneBuffer::MoveIntoDocument() {
     if (Takes(takeCameras)) {
         if (m_camerasRead)
             for (int i = 0; i < kPaneCount; ++i)
-                m_doc.m_paneCameras[i] = m_cameras[i];
+                m_doc.m_cameras[i] = m_cameras[i];
         if (m_aspectRead)
-            m_doc.m_paneCameras[1].m_aspect = m_aspect;
+            m_doc.m_cameras[1].m_aspect = m_aspect;
     }
     if (Takes(takeMemoCameras) && m_memoCamerasRead)
         for (int i = 0; i < kPaneCount; ++i)
@@ -211,6 +211,6 @@ void CSceneBuffer::Clear() {
     m_folders.RemoveAll();
     m_lights.RemoveAll();
     m_materials.RemoveAll();
-    m_polygons.RemoveAll();
+    m_polygonObjects.RemoveAll();
     m_includeFiles.clear();
 }

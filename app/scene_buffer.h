@@ -88,7 +88,7 @@ public:
     CObjList<CFolderObj> m_folders;
     CObjList<CLightData> m_lights;
     CObjList<CMaterialData> m_materials;
-    CObjList<CPolygonObj> m_polygons;
+    CObjList<CPolygonObj> m_polygonObjects;
     std::vector<CString> m_includeFiles;
 
     // Set by the reader for each section it read.

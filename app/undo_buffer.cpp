@@ -167,7 +167,7 @@ void CUndoBuffer::SaveObjectName(CSpatchObj* obj) {
 
 void CUndoBuffer::SavePolygonName(CPolygonObj* obj) {
     if (m_open && obj)
-        m_open->m_polygons.Emplace()->SetName(obj->GetName());
+        m_open->m_polygonObjects.Emplace()->SetName(obj->GetName());
 }
 
 void CUndoBuffer::SaveFolder(CFolderObj* folder) {
@@ -254,13 +254,13 @@ void CUndoBuffer::SaveScene() {
         scene->m_lightNames.push_back(light->m_name);
     for (const CMaterialData* mat : doc->m_materials)
         scene->m_materialIds.push_back(mat->m_id);
-    scene->m_polygonNames = NamesOf(doc->m_polygons);
+    scene->m_polygonNames = NamesOf(doc->m_polygonObjects);
     scene->m_globalSettings.CopyFrom(doc->m_globalSettings);
     scene->m_radiosity.CopyFrom(doc->m_radiosity);
     scene->m_radiosity2.CopyFrom(doc->m_radiosity2);
     scene->m_postProcess.CopyFrom(doc->m_postProcess);
     scene->m_memoCameras = doc->m_memoCameras;
-    scene->m_paneCameras = doc->m_paneCameras;
+    scene->m_cameras = doc->m_cameras;
     scene->m_defaultMaterial = doc->m_defaultMaterial;
     scene->m_renderBgColor = doc->m_renderBgColor;
     scene->m_megaPovVersion = doc->m_settings.m_megaPovVersion;
@@ -276,8 +276,7 @@ void CUndoBuffer::SaveScene() {
 }
 
 void CUndoBuffer::ReduceToPositions() {
-    // The Add Point tool hands its drag to the translate tool; its record must stay whole.
-    if (!m_open || m_open->m_kind != undoWholeObject || m_open->m_japanese == "(パッチ) 頂点を追加")
+    if (!m_open || m_open->m_kind != undoWholeObject || m_open->m_keepWhole)
         return;
     CSpatchObj* saved = m_open->m_objects.GetHead();
     if (!saved)
@@ -287,6 +286,11 @@ void CUndoBuffer::ReduceToPositions() {
     for (CPatchVertex* v : saved->GetVertices())
         v->DeleteLinks();
     m_open->m_kind = undoPatchPositions;
+}
+
+void CUndoBuffer::KeepWhole() {
+    if (m_open)
+        m_open->m_keepWhole = 1;
 }
 
 CString CUndoBuffer::GetUndoMenuText() const {

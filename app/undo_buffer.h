@@ -90,7 +90,7 @@ struct CUndoSceneState {
     CRadiosity2Data m_radiosity2;
     CPostProcessData m_postProcess;
     std::array<CCamera, kPaneCount> m_memoCameras;
-    std::array<CCamera, kPaneCount> m_paneCameras;
+    std::array<CCamera, kPaneCount> m_cameras;
     CDefaultMatSetting m_defaultMaterial;
     COLORREF m_renderBgColor = 0;
     float m_megaPovVersion = 0.0f;
@@ -109,7 +109,7 @@ public:
     CObjList<CBaseObj> m_baseObjects;
     // The first is the saved object of the single-object kinds.
     CObjList<CSpatchObj> m_objects;
-    CObjList<CPolygonObj> m_polygons; // names only
+    CObjList<CPolygonObj> m_polygonObjects; // names only
     CObjList<CFolderObj> m_folders;
     CObjList<CLightData> m_lights;
     CObjList<CMaterialData> m_materials; // each with the id of the material it copies
@@ -122,6 +122,8 @@ public:
     std::unique_ptr<CUndoSceneState> m_scene;
     // 0 when restoring the saved settings does not show in the panes.
     int m_redraw = 1;
+    // Set by KeepWhole: ReduceToPositions leaves the record as it is.
+    int m_keepWhole = 0;
 };
 
 class CUndoBuffer {
@@ -166,9 +168,12 @@ public:
     void SaveScene();
 
     // A one-point translate that ended without joining points needs only the
-    // positions: the open whole-object record (not an Add Point one) drops its
-    // curves, patches and links and becomes a positions record.
+    // positions: the open whole-object record drops its curves, patches and
+    // links and becomes a positions record, unless it was kept whole.
     void ReduceToPositions();
+    // The Add Point tool hands its drag to the translate tool, and the new
+    // point's curves must come back on undo: its record stays whole.
+    void KeepWhole();
 
     // Takes back the newest undoable step in the current document.
     void Undo();

@@ -41,7 +41,7 @@ template <class T> const T* SecondOf(const CObjList<T>& saved) {
 }
 
 CPolygonObj* FindPolygonByName(CQuelDoc& doc, const CString& name) {
-    for (CPolygonObj* polygon : doc.m_polygons)
+    for (CPolygonObj* polygon : doc.m_polygonObjects)
         if (polygon->GetName() == name)
             return polygon;
     return nullptr;
@@ -57,7 +57,7 @@ void DeleteTreeNode(CQuelDoc& doc, CBaseObj* node) {
 void DeletePolygon(CQuelDoc& doc, CPolygonObj* polygon) {
     if (auto* page = ObjectPage())
         page->RemoveObjectItem(polygon);
-    doc.m_polygons.Remove(polygon);
+    doc.m_polygonObjects.Remove(polygon);
 }
 
 void DeleteLight(CQuelDoc& doc, CLightData* light) {
@@ -266,7 +266,7 @@ bool RestoreConvertedObject(CQuelDoc& doc, const CUndoRecord& record) {
     const CSpatchObj* saved = record.m_objects.GetHead();
     if (!saved)
         return false;
-    const CPolygonObj* made = record.m_polygons.GetHead();
+    const CPolygonObj* made = record.m_polygonObjects.GetHead();
     CPolygonObj* polygon = made ? FindPolygonByName(doc, made->GetName()) : nullptr;
     const bool objectGone = FindObjectByName(saved->GetName()) == nullptr;
     if (!polygon && !objectGone)
@@ -313,7 +313,7 @@ template <class T, class Find> bool RestoreNodeName(const CObjList<T>& saved, Fi
 }
 
 bool RestorePolygonName(CQuelDoc& doc, const CUndoRecord& record) {
-    if (!RestoreNodeName(record.m_polygons,
+    if (!RestoreNodeName(record.m_polygonObjects,
                          [&doc](const CString& name) { return FindPolygonByName(doc, name); }))
         return false;
     RefreshPanel(wndObjectPanel2);
@@ -461,7 +461,7 @@ void RestoreSceneSettings(CQuelDoc& doc, const CUndoSceneState& scene) {
     for (int i = 0; i < kPaneCount; ++i) {
         // The views only; the panes keep their sizes.
         doc.m_memoCameras[i] = scene.m_memoCameras[i];
-        doc.m_paneCameras[i] = scene.m_paneCameras[i];
+        doc.m_cameras[i] = scene.m_cameras[i];
     }
     doc.m_renderBgColor = scene.m_renderBgColor;
     doc.m_defaultMaterial = scene.m_defaultMaterial;
@@ -500,7 +500,7 @@ bool RestoreScene(CQuelDoc& doc, const CUndoRecord& record) {
         DeleteTreeNode(doc, obj);
     for (CFolderObj* folder : folders)
         DeleteTreeNode(doc, folder);
-    for (CPolygonObj* polygon : Collect(doc.m_polygons, [scene](const CPolygonObj& p) {
+    for (CPolygonObj* polygon : Collect(doc.m_polygonObjects, [scene](const CPolygonObj& p) {
              return !Contains(scene->m_polygonNames, p.GetName());
          }))
         DeletePolygon(doc, polygon);

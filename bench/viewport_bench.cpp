@@ -63,11 +63,11 @@ struct PaneScene {
         object->Rebuild();
         object->UpdatePatchNets();
         for (int p = 0; p < kPaneCount; ++p) {
-            doc->m_paneCameras[static_cast<size_t>(p)].SetPreset(p);
+            doc->m_cameras[static_cast<size_t>(p)].SetPreset(p);
             CPaneDisplaySettings& show = doc->m_settings.m_panes[static_cast<size_t>(p)];
-            show.m_drawSurfaces = 1;
-            show.m_drawCurves = surfacesOnly ? 0 : 1;
-            show.m_drawVertices = surfacesOnly ? 0 : 1;
+            show.m_showSurfaces = 1;
+            show.m_showCurves = surfacesOnly ? 0 : 1;
+            show.m_showVertices = surfacesOnly ? 0 : 1;
         }
         surface.MakeCurrent();
     }
@@ -120,13 +120,13 @@ void BM_FourPaneBareEvalMesh(benchmark::State& state) {
     std::vector<PatchNet> nets;
     for (const CPatch* patch : scene.object->GetPatches())
         nets.push_back(patch->m_nets[0]);
-    const int grid = scene.doc->m_settings.m_panes[0].m_surfaceSmoothness;
+    const int grid = scene.doc->m_settings.m_panes[0].m_surfaceResolution;
     for (auto _ : state) {
         for (int p = 0; p < kPaneCount; ++p) {
             glClearColor(0.9f, 0.9f, 0.8f, 1.0f);
             glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
             glEnable(GL_DEPTH_TEST);
-            view.Apply(scene.doc->m_paneCameras[static_cast<size_t>(p)], 5.0, 5000.0);
+            view.Apply(scene.doc->m_cameras[static_cast<size_t>(p)], 5.0, 5000.0);
             glColor3f(0.8f, 0.8f, 0.0f);
             glEnable(GL_MAP2_VERTEX_3);
             glMapGrid2f(grid, 0.0f, 1.0f, grid, 0.0f, 1.0f);

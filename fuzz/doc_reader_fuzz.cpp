@@ -78,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     if (data[0] & 0x80) {
         Insert(doc, data[0], bytes);
-        if (doc.m_objects.GetCount() + doc.m_folders.GetCount() + doc.m_polygons.GetCount() > 100)
+        if (doc.m_objects.GetCount() + doc.m_folders.GetCount() + doc.m_polygonObjects.GetCount() > 100)
             doc.OnNewDocument();
     } else {
         Open(doc, bytes);

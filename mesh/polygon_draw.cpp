@@ -1,14 +1,12 @@
 // A polygon object in a pane: its points, its edges and a preview of one
 // smoothing step of its faces.
 #include "mesh/polygon_obj.h"
+#include "model/mouse_modes.h"
 #include "model/spatch_draw.h"
 
 #include <GL/gl.h>
 
 namespace {
-
-constexpr int kLightToolFirst = 800;
-constexpr int kLightToolLast = 804;
 
 // OpenGL takes the object's points with z turned round.
 void Vertex(const CVector3& p) {
@@ -172,7 +170,7 @@ void CPolygonObj::DrawEdges() const {
 void CPolygonObj::DrawVertices(const CPatchDrawSettings& settings) const {
     if (!IsShownEffective() || !GetSelected())
         return;
-    if (settings.leftButtonMode >= kLightToolFirst && settings.leftButtonMode <= kLightToolLast)
+    if (IsLightMode(settings.leftButtonMode))
         return;
     glPointSize(settings.vertexPointSize);
     const CGlColor color = UnpackColor(settings.pointColor);

@@ -9,7 +9,7 @@
 namespace {
 
 // The shape a document starts with, used when there is none.
-constexpr int kDefaultShape = 4;
+constexpr int kDefaultShape = axisShapePlane;
 
 // The unit circle in the XZ plane, 20 points.
 void DrawCircle() {
@@ -68,18 +68,18 @@ void DrawAxes() {
 
 void DrawShape(int shape) {
     switch (shape) {
-    case -1: {
+    case axisShapeAxesOnly: {
         DrawAxes();
         const float side[3][3] = {{0, 0, 1}, {0, 1, 1}, {0, 1, 0}};
         DrawStrip(side, 3);
         break;
     }
-    case 0:
+    case axisShapeSphere:
         DrawCircle();
         DrawCircleTurned(0, 0, 0, 1.0f, 0, 0, 1);
         DrawCircleTurned(0, 0, 0, 1.0f, 1, 0, 0);
         break;
-    case 2: {
+    case axisShapeCylinder: {
         glTranslatef(0.0f, -0.5f, 0.0f);
         DrawCircleAt(0, 1, 0, 1.0f);
         DrawCircle();
@@ -95,11 +95,11 @@ void DrawShape(int shape) {
         glEnd();
         break;
     }
-    case 4:
+    case axisShapePlane:
         glTranslatef(-0.5f, -0.5f, 0.0f);
         DrawAxes();
         break;
-    case 8:
+    case axisShapeTorus:
         DrawCircleAt(0, 0, 0, 0.75f);
         DrawCircleAt(0, 0, 0, 1.25f);
         DrawCircleTurned(1, 0, 0, 0.25f, 1, 0, 0);

@@ -16,7 +16,7 @@ CModelDocument* GetModelDoc() {
 
 const CCamera* GetPaneCamera(int view) {
     CModelDocument* doc = GetModelDoc();
-    if (!doc || view < 0 || view >= CModelDocument::paneCount)
+    if (!doc || view < 0 || view >= kPaneCount)
         return nullptr;
     return &doc->GetPaneCamera(view);
 }

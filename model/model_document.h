@@ -7,12 +7,22 @@
 // no camera.
 class CCamera;
 
+// The viewport panes, numbered 0..3.
+constexpr int kPaneCount = 4;
+
+// The gizmo drawn for a material axis.
+enum MaterialAxisShape {
+    axisShapeAxesOnly = -1,
+    axisShapeSphere = 0,
+    axisShapeCylinder = 2,
+    axisShapePlane = 4,
+    axisShapeTorus = 8,
+};
+
 class CModelDocument {
 public:
-    static constexpr int paneCount = 4;
-
     virtual ~CModelDocument() = default;
-    // The camera of viewport pane view; the model only asks for 0..paneCount-1.
+    // The camera of viewport pane view; the model only asks for 0..kPaneCount-1.
     virtual const CCamera& GetPaneCamera(int view) const = 0;
     // Near clipping distance of the perspective projection.
     virtual double GetNearDistance() const = 0;
@@ -20,8 +30,7 @@ public:
     virtual int GetCurveType() const = 0;
     // Size in pixels of the control points drawn in the panes.
     virtual float GetVertexPointSize() const = 0;
-    // The gizmo drawn for a material axis: 0 sphere, 2 cylinder, 4 plane,
-    // 8 torus, -1 axes only.
+    // The MaterialAxisShape drawn for a material axis.
     virtual int GetMaterialAxisShape() const = 0;
 };
 

@@ -3,16 +3,13 @@
 #include "model/spatch_draw.h"
 #include "model/camera.h"
 #include "model/model_document.h"
+#include "model/mouse_modes.h"
 #include "model/spatch_obj.h"
 
 #include <GL/gl.h>
 
 namespace {
 
-constexpr int kLightToolFirst = 800;
-constexpr int kLightToolLast = 804;
-constexpr int kMultiToolFirst = 310;
-constexpr int kMultiToolLast = 312;
 // Near-plane distance of the OpenGL settings when no document is open.
 constexpr double kDefaultNearDistance = 5.0;
 
@@ -49,7 +46,7 @@ CGlColor UnpackColor(uint32_t packed) {
 void CSpatchObj::DrawVertices(const CPatchDrawSettings& settings) const {
     if (!GetSelected())
         return;
-    if (settings.leftButtonMode >= kLightToolFirst && settings.leftButtonMode <= kLightToolLast)
+    if (IsLightMode(settings.leftButtonMode))
         return;
     glPointSize(settings.vertexPointSize);
     glBegin(GL_POINTS);
@@ -76,8 +73,7 @@ void CSpatchObj::DrawVertices(const CPatchDrawSettings& settings) const {
 
 void CSpatchObj::DrawCurves(int steps, const CPatchDrawSettings& settings) const {
     glEnable(GL_MAP1_VERTEX_3);
-    const bool multiMode =
-        settings.leftButtonMode >= kMultiToolFirst && settings.leftButtonMode <= kMultiToolLast;
+    const bool multiMode = IsMultiObjectMode(settings.leftButtonMode);
     auto draw = [steps](const CCurvePoint& a, const CCurvePoint& b) {
         DrawBezierSegment(steps, *a.m_vertex, a.m_handleOut, b.m_handleIn, *b.m_vertex);
     };

@@ -2,6 +2,8 @@
 // What drawing a patch object reads of the pane, the document and the
 // object's own display state. The pane fills one record before it draws an
 // object; the model itself never looks into the document for these.
+#include "model/mouse_modes.h"
+
 #include <cstdint>
 
 struct CPatchDrawSettings {
@@ -15,7 +17,7 @@ struct CPatchDrawSettings {
     float vertexPointSize = 4.0f;
     // The document's left-button tool (mouse mode): the light tools hide the
     // control points, the multi-object tools colour curves by object.
-    int leftButtonMode = 303;
+    int leftButtonMode = mouseModeTranslate;
     // OpenGL settings "draw_curve_on_surface" and "draw_alpha_surface_with_light".
     int drawCurveOnSurface = 1;
     int drawAlphaSurfaceWithLight = 0;

@@ -312,7 +312,7 @@ int CSpatchObj::Extrude(CMouseModeSetter& modes) {
     }
     UpdateCurveHandles();
     m_needsRebuild = 1;
-    modes.SetLeftMouseMode(CMouseModeSetter::translateTool);
+    modes.SetLeftMouseMode(mouseModeTranslate);
     SelectAllCurvePoints(0);
     return 1;
 }

@@ -142,7 +142,7 @@ void CPovSceneWriter::ForEachDeclaredObject(
             patchObject(*object, n);
     }
     index = 0;
-    for (CPolygonObj* object : doc.m_polygons) {
+    for (CPolygonObj* object : doc.m_polygonObjects) {
         const int n = index++;
         if (object->IsExportEffective() && HasGeometry(*object))
             polygonObject(*object, n);

@@ -154,7 +154,7 @@ void CPovSceneWriter::WriteCameras(qf::CTextFileWriter& stream) {
     for (int pane = 0; pane < kPaneCount; ++pane) {
         stream.Printf("//camera [%c]\n", labels[pane]);
         stream.Printf("#declare camera_%c=", letters[pane]);
-        WriteCamera(stream, doc->m_paneCameras[pane]);
+        WriteCamera(stream, doc->m_cameras[pane]);
     }
     const unsigned pane = static_cast<unsigned>(m_setting ? m_setting->render_pane : 1);
     if (pane < static_cast<unsigned>(kPaneCount))

@@ -28,7 +28,7 @@ void CQuelDocCommands::OnEditPasteAlongCurve() {
     if (!BeginObjectEdit("(編集)選択カーブに沿って貼り付け", "(Edit) Paste (Select Curve)"))
         return;
 
-    CSpatchObj& clipboard = m_document.m_clipboard;
+    CSpatchObj& clipboard = m_document.m_clipboardObject;
     const CVector3 centre = clipboard.GetCenter();
     obj->SelectAllVertices(0);
     for (const CVector3& point : points) {
@@ -51,7 +51,7 @@ void CQuelDocCommands::OnUpdateEditPasteAlongCurve(CCmdUI* ui) {
 
 void CQuelDocCommands::OnEditUndoSetting() {
     CUndoSettingDlg dialog(AfxGetMainWnd());
-    dialog.m_depth = m_document.m_undo.GetMaxLevels();
+    dialog.m_depth = m_document.m_undoBuffer.GetMaxLevels();
     if (dialog.DoModal() == IDOK)
-        m_document.m_undo.SetMaxLevels(dialog.m_depth);
+        m_document.m_undoBuffer.SetMaxLevels(dialog.m_depth);
 }

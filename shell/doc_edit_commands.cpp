@@ -5,15 +5,15 @@
 #include "shell/help_page.h"
 
 void CQuelDocCommands::OnEditUndo() {
-    if (!m_document.m_undo.CanUndo())
+    if (!m_document.m_undoBuffer.CanUndo())
         return;
     SetBusyCursor(TRUE);
-    m_document.m_undo.Undo();
+    m_document.m_undoBuffer.Undo();
     SetBusyCursor(FALSE);
 }
 
 void CQuelDocCommands::OnUpdateEditUndo(CCmdUI* ui) {
-    ui->Enable(m_document.m_undo.CanUndo());
+    ui->Enable(m_document.m_undoBuffer.CanUndo());
 }
 
 void CQuelDocCommands::OnUpdateEditRedo(CCmdUI* ui) {
@@ -21,12 +21,12 @@ void CQuelDocCommands::OnUpdateEditRedo(CCmdUI* ui) {
 }
 
 void CQuelDocCommands::OnEditClearUndo() {
-    m_document.m_undo.Clear();
+    m_document.m_undoBuffer.Clear();
 }
 
 void CQuelDocCommands::OnEditCopy() {
     if (CSpatchObj* obj = GetSelectedObject())
-        obj->CopySelectionTo(&m_document.m_clipboard);
+        obj->CopySelectionTo(&m_document.m_clipboardObject);
 }
 
 CSpatchObj* CQuelDocCommands::BeginObjectEdit(const char* japanese, const char* english) {
@@ -37,7 +37,7 @@ CSpatchObj* CQuelDocCommands::BeginObjectEdit(const char* japanese, const char* 
         ShowMessage(msgNotEditable);
         return nullptr;
     }
-    CUndoBuffer& undo = m_document.m_undo;
+    CUndoBuffer& undo = m_document.m_undoBuffer;
     undo.BeginRecord();
     undo.SetDescription(japanese, english);
     undo.SetKind(undoWholeObject);
@@ -49,7 +49,7 @@ void CQuelDocCommands::OnEditCut() {
     CSpatchObj* obj = BeginObjectEdit("(編集)切り取り", "(Edit) Cut");
     if (!obj)
         return;
-    obj->CopySelectionTo(&m_document.m_clipboard);
+    obj->CopySelectionTo(&m_document.m_clipboardObject);
     // The whole pieces the clipboard holds leave the object, hidden points included.
     obj->ShowAllTemporarilyHidden();
     obj->SelectConnectedVertices();
@@ -73,8 +73,8 @@ void CQuelDocCommands::Paste(bool atSelection) {
         return;
 
     const int first = obj->GetVertices().GetCount();
-    const CVector3 offset = obj->GetSelectedCenter() - m_document.m_clipboard.GetCenter();
-    obj->AppendGeometry(&m_document.m_clipboard, 0);
+    const CVector3 offset = obj->GetSelectedCenter() - m_document.m_clipboardObject.GetCenter();
+    obj->AppendGeometry(&m_document.m_clipboardObject, 0);
     obj->SelectAllVertices(0);
     int index = 0;
     for (CPatchVertex* vertex : obj->GetVertices()) {
@@ -96,7 +96,7 @@ void CQuelDocCommands::OnUpdateEditCopyOrCut(CCmdUI* ui) {
 }
 
 void CQuelDocCommands::OnUpdateEditPaste(CCmdUI* ui) {
-    ui->Enable(GetSelectedObject() && !m_document.m_clipboard.GetVertices().IsEmpty());
+    ui->Enable(GetSelectedObject() && !m_document.m_clipboardObject.GetVertices().IsEmpty());
 }
 
 void CQuelDocCommands::OnUpdateEditPasteAtSelection(CCmdUI* ui) {

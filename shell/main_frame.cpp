@@ -75,7 +75,7 @@ void CMainFrame::OnInitMenu(CMenu* menu) {
         return;
     CFrameWnd::OnInitMenu(menu);
     menu->ModifyMenu(ID_EDIT_UNDO, MF_BYCOMMAND | MF_STRING, ID_EDIT_UNDO,
-                     m_document.m_undo.GetUndoMenuText());
+                     m_document.m_undoBuffer.GetUndoMenuText());
     UpdateRecentFileMenu(*menu);
 }
 

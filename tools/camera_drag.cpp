@@ -108,7 +108,7 @@ void Rotate(CMouseToolController& c, int x, int y, bool moveEye) {
     const CCamera* current = c.GetCamera();
     if (!doc || !current || RotationLocked(*doc, *current))
         return;
-    CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_reverseRotate);
+    CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_rotateReverse);
     CCamera& camera = *step.camera;
     if (!moveEye)
         step.d.y = -step.d.y;
@@ -133,7 +133,7 @@ void MoveCoordinate(CMouseToolController& c, int axis, int x, int y, bool eye) {
 
 void BeginCameraDrag(CMouseToolController& c, int, int) {
     const CQuelDoc* doc = GetDoc();
-    if (doc && doc->m_openGL.use_displaylist)
+    if (doc && doc->m_openGLSetting.use_displaylist)
         c.GetPane().BuildDisplayList();
 }
 
@@ -151,7 +151,7 @@ void DragTurnTarget(CMouseToolController& c, int x, int y) {
 }
 
 void DragPan(CMouseToolController& c, int x, int y) {
-    const CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_reverseMove);
+    const CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_moveReverse);
     if (!step.camera)
         return;
     CCamera& camera = *step.camera;
@@ -166,7 +166,7 @@ void DragPan(CMouseToolController& c, int x, int y) {
 }
 
 void DragZoom(CMouseToolController& c, int x, int y) {
-    const CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_reverseZoom);
+    const CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_zoomReverse);
     if (!step.camera)
         return;
     CCamera& camera = *step.camera;
@@ -174,7 +174,7 @@ void DragZoom(CMouseToolController& c, int x, int y) {
     const double distance = v.Length();
     const double factor = 1.0 + (step.d.x + step.d.y) * 0.01;
     // Once inside the limit every step goes, so the eye can always back out.
-    const double limit = step.doc->m_openGL.near_plane + kZoomMargin;
+    const double limit = step.doc->m_openGLSetting.near_plane + kZoomMargin;
     if (distance * factor < limit && distance > limit)
         return;
     camera.m_eye = camera.m_target + v * static_cast<float>(factor);
@@ -191,7 +191,7 @@ void DragViewAngle(CMouseToolController& c, int x, int y) {
 }
 
 void DragDolly(CMouseToolController& c, int x, int y) {
-    const CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_reverseZoom);
+    const CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_zoomReverse);
     if (!step.camera)
         return;
     CVector3 u = step.camera->m_target - step.camera->m_eye;

@@ -54,15 +54,11 @@ bool FindTarget(CSpatchObj& obj, CHandleTarget& target) {
     return target.node && target.node->m_vertex;
 }
 
-bool IsControlPointMode(int mode) {
-    return mode == mouseModeTranslateCP || mode == mouseModeTranslateCP2;
-}
-
 // The current object while a control-point tool is on the left button and
 // the object has a selected curve.
 CSpatchObj* TakeCurveObject() {
     const CQuelDoc* doc = GetDoc();
-    if (!doc || !IsControlPointMode(doc->m_settings.m_leftMode))
+    if (!doc || !IsControlPointMode(doc->m_settings.m_mouseModeLeft))
         return nullptr;
     CSpatchObj* obj = TakeEditableObject();
     return obj && obj->GetSelectedCurve() ? obj : nullptr;
@@ -99,7 +95,7 @@ void DragHandle(CMouseToolController& c, int x, int y, bool smooth) {
     }
     obj->UpdateCurveHandles();
     c.GetPane().RepaintNow();
-    if (doc->m_settings.m_redrawAllPanes)
+    if (doc->m_settings.m_syncRedraw)
         PostToRegisteredWindows(notifyInvalidateOtherPanes,
                                 doc->FindRegisteredWindow(wndGLPane0 + c.GetPaneIndex()));
 }
@@ -115,7 +111,7 @@ void BeginControlPointDrag(CMouseToolController& c, int x, int y) {
     if (!doc || !obj || !camera || !FindTarget(*obj, target))
         return;
     CCurvePoint& node = *target.node;
-    const double nearDistance = doc->m_openGL.near_plane;
+    const double nearDistance = doc->m_openGLSetting.near_plane;
     const CMatrix4 toCamera = camera->GetWorldToCamera();
     std::array<CVector3, 2> viewPos;
     std::array<CIntPair, 2> pixel;
@@ -148,7 +144,7 @@ void BeginControlPointDrag(CMouseToolController& c, int x, int y) {
     c.m_scratch.AddVertex(start.GetX(), start.GetY(), start.GetZ());
     c.GetPane().RedrawControlPoints();
 
-    CUndoBuffer& undo = doc->m_undo;
+    CUndoBuffer& undo = doc->m_undoBuffer;
     undo.BeginRecord();
     undo.SetDescription("(パッチ) CPを移動", "(Patch) Translate CP");
     undo.SetKind(undoPatchCurves);

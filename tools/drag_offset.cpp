@@ -35,7 +35,7 @@ float SnapToGrid(float value, float spacing) {
 CDragConstraint DocumentAxisConstraint() {
     CDragConstraint constraint;
     if (const CQuelDoc* doc = GetDoc())
-        constraint.m_axes = doc->m_noiseAxis;
+        constraint.m_axes = doc->m_axisEnabled;
     return constraint;
 }
 

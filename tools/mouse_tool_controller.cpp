@@ -36,7 +36,7 @@ CCamera* CMouseToolController::GetCamera() const {
     CQuelDoc* doc = GetDoc();
     if (!doc || m_paneIndex < 0 || m_paneIndex >= kPaneCount)
         return nullptr;
-    return &doc->m_paneCameras[static_cast<size_t>(m_paneIndex)];
+    return &doc->m_cameras[static_cast<size_t>(m_paneIndex)];
 }
 
 CSize CMouseToolController::GetPaneSize() const {
@@ -63,7 +63,7 @@ void CMouseToolController::OnLButtonDown(int x, int y, UINT keys) {
         return;
     StartDrag(m_leftDrag, m_leftPress, x, y);
     if (const CQuelDoc* doc = GetDoc())
-        if (const CToolHandlers* tool = FindLeftTool(doc->m_settings.m_leftMode))
+        if (const CToolHandlers* tool = FindLeftTool(doc->m_settings.m_mouseModeLeft))
             Run(tool->begin, *this, x, y);
 }
 
@@ -75,7 +75,7 @@ void CMouseToolController::OnLButtonUp(int x, int y, UINT keys) {
         return;
     m_pane->ReleaseMouse();
     if (const CQuelDoc* doc = GetDoc())
-        if (const CToolHandlers* tool = FindLeftTool(doc->m_settings.m_leftMode))
+        if (const CToolHandlers* tool = FindLeftTool(doc->m_settings.m_mouseModeLeft))
             Run(tool->end, *this, x, y);
     m_leftDrag = 0;
     SendToRegisteredWindows(notifyHideStatusText);
@@ -86,7 +86,7 @@ void CMouseToolController::OnRButtonDown(int x, int y, UINT keys) {
     const CQuelDoc* doc = GetDoc();
     // During a one-point translate drag the right button joins the dragged
     // point to a point next to it and ends the drag there.
-    if (m_leftDrag && doc && doc->m_settings.m_leftMode == mouseModeTranslate && ConnectToNearVertex()) {
+    if (m_leftDrag && doc && doc->m_settings.m_mouseModeLeft == mouseModeTranslate && ConnectToNearVertex()) {
         GetTranslateFlags().m_connectDone = 1;
         OnLButtonUp(x, y, keys);
         m_moved = 1;
@@ -96,7 +96,7 @@ void CMouseToolController::OnRButtonDown(int x, int y, UINT keys) {
     if (m_leftDrag || m_middleDrag)
         return;
     StartDrag(m_rightDrag, m_rightPress, x, y);
-    if (const CToolHandlers* tool = CameraToolOf(doc, &CCoreSettings::m_rightMode))
+    if (const CToolHandlers* tool = CameraToolOf(doc, &CCoreSettings::m_mouseModeRight))
         Run(tool->begin, *this, x, y);
 }
 
@@ -106,11 +106,11 @@ void CMouseToolController::OnRButtonUp(int x, int y, UINT keys) {
     if (!m_rightDrag)
         return;
     const CQuelDoc* doc = GetDoc();
-    if (const CToolHandlers* tool = CameraToolOf(doc, &CCoreSettings::m_rightMode))
+    if (const CToolHandlers* tool = CameraToolOf(doc, &CCoreSettings::m_mouseModeRight))
         Run(tool->end, *this, x, y);
     m_rightDrag = 0;
     m_pane->ReleaseMouse();
-    const bool menuOnly = doc && doc->m_settings.m_rightMode == mouseModePopupMenu;
+    const bool menuOnly = doc && doc->m_settings.m_mouseModeRight == mouseModePopupMenu;
     if (menuOnly || (!m_moved && CPoint(x, y) == m_rightPress)) {
         SetActivePane(m_paneIndex);
         m_pane->OpenPaneMenu(CPoint(x, y));
@@ -122,7 +122,7 @@ void CMouseToolController::OnMButtonDown(int x, int y, UINT keys) {
     if (m_leftDrag || m_rightDrag)
         return;
     StartDrag(m_middleDrag, m_middlePress, x, y);
-    if (const CToolHandlers* tool = CameraToolOf(GetDoc(), &CCoreSettings::m_middleMode))
+    if (const CToolHandlers* tool = CameraToolOf(GetDoc(), &CCoreSettings::m_mouseModeMiddle))
         Run(tool->begin, *this, x, y);
 }
 
@@ -130,7 +130,7 @@ void CMouseToolController::OnMButtonUp(int x, int y, UINT keys) {
     m_keys = keys;
     if (!m_middleDrag)
         return;
-    if (const CToolHandlers* tool = CameraToolOf(GetDoc(), &CCoreSettings::m_middleMode))
+    if (const CToolHandlers* tool = CameraToolOf(GetDoc(), &CCoreSettings::m_mouseModeMiddle))
         Run(tool->end, *this, x, y);
     m_middleDrag = 0;
     m_pane->ReleaseMouse();
@@ -141,11 +141,12 @@ void CMouseToolController::OnMouseMove(int x, int y, UINT keys) {
     if (const CQuelDoc* doc = GetDoc()) {
         const CToolHandlers* tool = nullptr;
         if (m_leftDrag)
-            tool = FindLeftTool(doc->m_settings.m_leftMode);
+            tool = FindLeftTool(doc->m_settings.m_mouseModeLeft);
         else if (m_rightDrag)
-            tool = FindCameraTool(m_leftHeld ? doc->m_settings.m_bothMode : doc->m_settings.m_rightMode);
+            tool = FindCameraTool(m_leftHeld ? doc->m_settings.m_mouseModeBoth
+                                             : doc->m_settings.m_mouseModeRight);
         else if (m_middleDrag)
-            tool = FindCameraTool(doc->m_settings.m_middleMode);
+            tool = FindCameraTool(doc->m_settings.m_mouseModeMiddle);
         if (tool)
             Run(tool->drag, *this, x, y);
     }
@@ -168,7 +169,7 @@ int CMouseToolController::PickNearest(int x, int y, int limit, bool unselectedOn
     obj->NumberVertices();
     if (limit < 0)
         limit = kUnlimitedPixels;
-    const auto nearDistance = static_cast<float>(doc->m_openGL.near_plane);
+    const auto nearDistance = static_cast<float>(doc->m_openGLSetting.near_plane);
     const CPatchVertex* best = nullptr;
     float bestDepth = kFarDepth;
     for (const CPatchVertex* v : obj->GetVertices()) {

@@ -147,7 +147,7 @@ void BeginTranslate(CMouseToolController& c, int x, int y) {
             c.m_scratch.AddVertex(v->GetX(), v->GetY(), v->GetZ())->m_selected = 1;
     }
 
-    CUndoBuffer& undo = doc->m_undo;
+    CUndoBuffer& undo = doc->m_undoBuffer;
     undo.BeginRecord();
     undo.SetDescription("(パッチ) 移動", "(Patch) Translate");
     if (obj->CountSelectedVertices() == 1) {
@@ -190,14 +190,14 @@ void DragTranslate(CMouseToolController& c, int x, int y) {
         }
     }
 
-    if (show.m_drawCurves || show.m_drawSurfaces)
+    if (show.m_showCurves || show.m_showSurfaces)
         obj->UpdateCurveHandles();
     obj->SetNetsDirty(1);
     obj->InvalidateCaches();
     SetStatusText("Translate < " + FormatVector(w) + " > Center < " + FormatVector(obj->GetSelectedCenter()) +
                   " >");
     c.GetPane().RepaintNow();
-    if (doc->m_settings.m_redrawAllPanes)
+    if (doc->m_settings.m_syncRedraw)
         c.RepaintOtherPanes();
 }
 
@@ -219,7 +219,7 @@ void EndTranslate(CMouseToolController& c, int, int) {
     RedrawAllPanes();
     c.m_scratch.DeleteAllVertices();
     if (obj->CountSelectedVertices() == 1 && !flags.m_connectDone && flags.m_wholeObjectSaved)
-        doc->m_undo.ReduceToPositions();
+        doc->m_undoBuffer.ReduceToPositions();
     flags.m_connectDone = 0;
     flags.m_wholeObjectSaved = 0;
 }

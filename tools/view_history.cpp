@@ -21,8 +21,7 @@ void PushViewHistory(CQuelDoc& doc, int pane) {
     } else {
         ++history.m_backCount;
     }
-    history.m_back[static_cast<size_t>(history.m_backCount - 1)] =
-        doc.m_paneCameras[static_cast<size_t>(pane)];
+    history.m_back[static_cast<size_t>(history.m_backCount - 1)] = doc.m_cameras[static_cast<size_t>(pane)];
 }
 
 bool UndoViewHistory(CQuelDoc& doc, int pane) {
@@ -31,7 +30,7 @@ bool UndoViewHistory(CQuelDoc& doc, int pane) {
     CViewHistory& history = doc.m_viewHistory[static_cast<size_t>(pane)];
     if (history.m_backCount == 0)
         return false;
-    CCamera& camera = doc.m_paneCameras[static_cast<size_t>(pane)];
+    CCamera& camera = doc.m_cameras[static_cast<size_t>(pane)];
     history.m_forward[static_cast<size_t>(history.m_forwardCount++)] = camera;
     camera = history.m_back[static_cast<size_t>(--history.m_backCount)];
     return true;
@@ -44,7 +43,7 @@ bool RedoViewHistory(CQuelDoc& doc, int pane) {
     if (history.m_forwardCount == 0)
         return false;
     // The entry the undo restored from stays in place, so a further undo returns to it.
-    doc.m_paneCameras[static_cast<size_t>(pane)] =
+    doc.m_cameras[static_cast<size_t>(pane)] =
         history.m_forward[static_cast<size_t>(--history.m_forwardCount)];
     ++history.m_backCount;
     return true;

@@ -2,6 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "model/mouse_modes.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/frame_wnd.h"
@@ -10,7 +11,6 @@
 #include "platform/ui/sys_color.h"
 #include "resources/resource_tables.h"
 #include "viewport/gl_picker.h"
-#include "viewport/tool_modes.h"
 
 #include <GL/gl.h>
 
@@ -39,7 +39,7 @@ BOOL CGLPane::PreCreateWindow(CREATESTRUCT& cs) {
 
 void CGLPane::OnSize(UINT type, int cx, int cy) {
     if (CQuelDoc* doc = GetDoc()) {
-        CCamera& camera = doc->m_paneCameras[static_cast<size_t>(m_paneIndex)];
+        CCamera& camera = doc->m_cameras[static_cast<size_t>(m_paneIndex)];
         camera.m_viewportWidth = cx;
         camera.m_viewportHeight = cy;
     }
@@ -70,13 +70,13 @@ BOOL CGLPane::OnMouseWheel(UINT flags, short delta, CPoint screenPoint) {
 void CGLPane::Zoom(CQuelDoc& doc, short delta) {
     // Rolling the wheel forward brings the eye nearer.
     int step = delta > 0 ? -kZoomStepPercent : kZoomStepPercent;
-    if (doc.m_settings.m_reverseZoom)
+    if (doc.m_settings.m_zoomReverse)
         step = -step;
     const float factor = 1.0f + static_cast<float>(step) * 0.01f;
-    CCamera& camera = doc.m_paneCameras[static_cast<size_t>(m_paneIndex)];
+    CCamera& camera = doc.m_cameras[static_cast<size_t>(m_paneIndex)];
     const CVector3 v = camera.m_eye - camera.m_target;
     const double distance = v.Length();
-    const double limit = doc.m_openGL.near_plane + kZoomMargin;
+    const double limit = doc.m_openGLSetting.near_plane + kZoomMargin;
     // Once inside the limit every step goes, so the eye can always back out.
     if (distance * factor < limit && distance > limit)
         return;
@@ -90,7 +90,7 @@ BOOL CGLPane::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {
     SetCursor(LoadStandardCursor(IDC_ARROW));
     CQuelDoc* doc = GetDoc();
     if (window == this && ::GetActiveWindow() && CWnd::GetFocus() != this && doc &&
-        !doc->m_exportPluginRunning) {
+        !doc->m_pluginExportBusy) {
         SetActivePane(m_paneIndex);
         SetFocus();
     }
@@ -216,7 +216,7 @@ BOOL CGLPane::IsManipulatorShown() const {
     const CQuelDoc* doc = GetDoc();
     if (!doc || !doc->m_settings.m_manipulatorShown)
         return FALSE;
-    return IsManipulatorTool(doc->m_settings.m_leftMode);
+    return IsManipulatorMode(doc->m_settings.m_mouseModeLeft);
 }
 
 template <class Draw> void CGLPane::DrawOverPicture(Draw draw) {
@@ -234,7 +234,7 @@ template <class Draw> void CGLPane::DrawOverPicture(Draw draw) {
 
 void CGLPane::QuickDrawVertices() {
     const CQuelDoc* doc = GetDoc();
-    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_drawVertices)
+    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_showVertices)
         return;
     DrawOverPicture([](CQuelDoc& d) {
         for (const CSpatchObj* obj : d.m_objects)
@@ -245,11 +245,11 @@ void CGLPane::QuickDrawVertices() {
 
 void CGLPane::QuickDrawCurves() {
     const CQuelDoc* doc = GetDoc();
-    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_drawCurves)
+    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_showCurves)
         return;
     const int pane = m_paneIndex;
     DrawOverPicture([pane](CQuelDoc& d) {
-        const int steps = d.m_settings.m_panes[static_cast<size_t>(pane)].m_curveSmoothness;
+        const int steps = d.m_settings.m_panes[static_cast<size_t>(pane)].m_curveResolution;
         for (const CSpatchObj* obj : d.m_objects)
             if (obj->IsShownEffective())
                 obj->DrawCurves(steps, MakePatchDrawSettings(d, *obj));
@@ -259,7 +259,7 @@ void CGLPane::QuickDrawCurves() {
 void CGLPane::RedrawGrid() {
     const int pane = m_paneIndex;
     DrawOverPicture([this, pane](CQuelDoc& d) {
-        const CCamera& camera = d.m_paneCameras[static_cast<size_t>(pane)];
+        const CCamera& camera = d.m_cameras[static_cast<size_t>(pane)];
         CGridPainter().DrawGrids(d.m_settings.m_panes[static_cast<size_t>(pane)], d.m_settings.m_gridColor,
                                  camera, m_camera.GetViewportSize(camera));
     });
@@ -267,14 +267,14 @@ void CGLPane::RedrawGrid() {
 
 void CGLPane::RedrawCoordinateAxes() {
     const CQuelDoc* doc = GetDoc();
-    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_axesShown)
+    if (!doc || !doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_showAxes)
         return;
     DrawOverPicture([](CQuelDoc&) { CViewCamera::DrawOriginAxes(3.0f, 2.0f); });
 }
 
 void CGLPane::RedrawLights() {
     const CQuelDoc* doc = GetDoc();
-    if (!doc || !IsLightTool(doc->m_settings.m_leftMode))
+    if (!doc || !IsLightMode(doc->m_settings.m_mouseModeLeft))
         return;
     DrawOverPicture([](CQuelDoc& d) {
         for (const CLightData* light : d.m_lights)
@@ -286,7 +286,7 @@ void CGLPane::RedrawLights() {
 void CGLPane::RedrawControlPoints() {
     const CQuelDoc* doc = GetDoc();
     const CSpatchObj* obj = GetSelectedObject();
-    if (!doc || !IsControlPointTool(doc->m_settings.m_leftMode) || !obj || !obj->GetSelectedCurve())
+    if (!doc || !IsControlPointMode(doc->m_settings.m_mouseModeLeft) || !obj || !obj->GetSelectedCurve())
         return;
     DrawOverPicture([](CQuelDoc&) {
         if (const CSpatchObj* selected = GetSelectedObject())
@@ -302,7 +302,7 @@ void CGLPane::BuildDisplayList() {
 
 void CGLPane::RedrawAll() {
     CQuelDoc* doc = GetDoc();
-    if (!doc || !doc->m_openGL.use_displaylist || !MakeCurrent()) {
+    if (!doc || !doc->m_openGLSetting.use_displaylist || !MakeCurrent()) {
         RedrawNow();
         return;
     }

@@ -75,7 +75,7 @@ public:
         glRenderMode(GL_SELECT);
         glInitNames();
         const CViewCamera view(&surface);
-        LoadPickProjection(view, doc.m_paneCameras[static_cast<size_t>(pane)], point, kPickNear, kPickFar);
+        LoadPickProjection(view, doc.m_cameras[static_cast<size_t>(pane)], point, kPickNear, kPickFar);
         glPushMatrix();
         glPushName(0);
     }
@@ -151,7 +151,7 @@ CCurveSegment CGLPicker::PickCurveSegment() {
     CObjectPick pick(*m_surface, *doc, m_paneIndex, m_point, nodes);
     if (!pick.IsStarted())
         return {};
-    const int steps = doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_curveSmoothness;
+    const int steps = doc->m_settings.m_panes[static_cast<size_t>(m_paneIndex)].m_curveResolution;
     glEnable(GL_MAP1_VERTEX_3);
     ForEachSegment(*m_object, [steps](int number, CCurve&, CCurvePoint& start, CCurvePoint& end) {
         if (!start.m_vertex || !end.m_vertex || start.m_vertex->m_hidden || end.m_vertex->m_hidden)
@@ -185,8 +185,8 @@ int PickManipulatorHandle(CQuelDoc& doc, int pane, const CViewCamera& view, cons
     glRenderMode(GL_SELECT);
     glInitNames();
     glPushName(0);
-    LoadPickProjection(view, doc.m_paneCameras[static_cast<size_t>(pane)], point, doc.m_openGL.near_plane,
-                       doc.m_openGL.far_plane);
+    LoadPickProjection(view, doc.m_cameras[static_cast<size_t>(pane)], point, doc.m_openGLSetting.near_plane,
+                       doc.m_openGLSetting.far_plane);
     CPaneScene(doc, pane, view, handles).DrawHandles(kind, position, rotation, true);
     const CHits hits{buffer, glRenderMode(GL_RENDER)};
     int last = -1;

@@ -153,7 +153,7 @@ void CPaneScene::DrawManipulator() {
     if (!m_doc.m_settings.m_manipulatorShown || !obj)
         return;
     for (const auto& tool : kTools) {
-        if (tool.mode != m_doc.m_settings.m_leftMode)
+        if (tool.mode != m_doc.m_settings.m_mouseModeLeft)
             continue;
         const CTransformData* axis = obj->GetMaterialSlot(obj->GetCurrentSlot());
         if (tool.minSelected ? obj->CountSelectedVertices() < tool.minSelected : !axis)
@@ -190,7 +190,7 @@ void CPaneScene::DrawScaleHandles(const CVector3& position, const CVector3& rota
 
 void CPaneScene::DrawAxisHandles(const CVector3& position, const CVector3& rotation, bool picking,
                                  bool cones) {
-    const CCamera& camera = m_doc.m_paneCameras[static_cast<size_t>(m_pane)];
+    const CCamera& camera = m_doc.m_cameras[static_cast<size_t>(m_pane)];
     const float size = HandleSize(camera, m_view.GetViewportSize(camera), position);
     if (size == 0.0f)
         return;
@@ -242,7 +242,7 @@ void CPaneScene::DrawAxisHandles(const CVector3& position, const CVector3& rotat
 }
 
 void CPaneScene::DrawRotateHandles(const CVector3& position, const CVector3& rotation, bool picking) {
-    const CCamera& camera = m_doc.m_paneCameras[static_cast<size_t>(m_pane)];
+    const CCamera& camera = m_doc.m_cameras[static_cast<size_t>(m_pane)];
     const float size = HandleSize(camera, m_view.GetViewportSize(camera), position);
     if (size == 0.0f)
         return;

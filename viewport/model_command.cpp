@@ -2,8 +2,8 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "model/mouse_modes.h"
 #include "platform/ui/wnd.h"
-#include "viewport/tool_modes.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void RepaintPanes(RepaintRule rule, bool hadSelectedCurvePoint) {
     if (!doc)
         return;
     const bool manipulator = doc->m_settings.m_manipulatorShown != 0;
-    const bool controlPointTool = IsControlPointTool(doc->m_settings.m_leftMode);
+    const bool controlPointTool = IsControlPointMode(doc->m_settings.m_mouseModeLeft);
     for (int p = 0; p < kPaneCount; ++p) {
         auto* window = doc->FindWindowService<CWindowServices>(wndGLPane0 + p);
         auto* pane = doc->FindWindowService<CPaneQuickDraws>(wndGLPane0 + p);
@@ -50,12 +50,12 @@ void RepaintPanes(RepaintRule rule, bool hadSelectedCurvePoint) {
             full = true;
             break;
         case repaintShape:
-            full = show.m_drawSurfaces;
-            curves = show.m_drawCurves;
-            vertices = show.m_drawVertices;
+            full = show.m_showSurfaces;
+            curves = show.m_showCurves;
+            vertices = show.m_showVertices;
             break;
         case repaintCurves:
-            full = show.m_drawCurves || show.m_drawSurfaces;
+            full = show.m_showCurves || show.m_showSurfaces;
             break;
         case repaintSelection:
             full = manipulator || hadSelectedCurvePoint || controlPointTool;
@@ -70,12 +70,12 @@ void RepaintPanes(RepaintRule rule, bool hadSelectedCurvePoint) {
             curves = vertices = true;
             break;
         case repaintHiddenPoints:
-            full = show.m_drawVertices || manipulator;
+            full = show.m_showVertices || manipulator;
             break;
         case repaintShowAgain:
-            full = show.m_drawSurfaces;
-            vertices = show.m_drawVertices;
-            curves = show.m_drawCurves;
+            full = show.m_showSurfaces;
+            vertices = show.m_showVertices;
+            curves = show.m_showCurves;
             verticesFirst = true;
             break;
         case repaintCurveSelection:
@@ -135,7 +135,7 @@ bool IsEnabledByRule(UpdateRule rule) {
         return obj->CountInvisibleVertices() > 0;
     case enableWithClipboard: {
         const CQuelDoc* doc = GetDoc();
-        return editable && doc && !doc->m_clipboard.GetVertices().IsEmpty();
+        return editable && doc && !doc->m_clipboardObject.GetVertices().IsEmpty();
     }
     default:
         return false;

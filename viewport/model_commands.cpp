@@ -18,7 +18,7 @@ void CModelCommands::ConnectCurve() {
     if (dialog.DoModal() != IDOK)
         return;
     SetBusyCursor(TRUE);
-    CUndoBuffer& undo = GetDoc()->m_undo;
+    CUndoBuffer& undo = GetDoc()->m_undoBuffer;
     undo.BeginRecord();
     undo.SetDescription("別々のカーブを一つに接続", "Connect Curve");
     undo.SetKind(undoWholeObject);

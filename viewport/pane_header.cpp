@@ -189,9 +189,9 @@ void CPaneHeaderDialog::SetPaneVisible(int pane, bool show) {
 }
 
 void CPaneHeaderDialog::ChangeLayout(void (*command)(CPaneLayout&, int)) {
-    std::array<CViewportPane*, 4> panes{};
+    std::array<CViewportPane*, kPaneCount> panes{};
     CPaneLayout layout;
-    for (int p = 0; p < 4; ++p) {
+    for (int p = 0; p < kPaneCount; ++p) {
         panes[static_cast<size_t>(p)] =
             dynamic_cast<CViewportPane*>(FindRegisteredTarget(wndViewportPane0 + p));
         if (!panes[static_cast<size_t>(p)])
@@ -200,7 +200,7 @@ void CPaneHeaderDialog::ChangeLayout(void (*command)(CPaneLayout&, int)) {
         layout.visible[static_cast<size_t>(p)] = panes[static_cast<size_t>(p)]->m_visible;
     }
     command(layout, m_paneIndex);
-    for (int p = 0; p < 4; ++p) {
+    for (int p = 0; p < kPaneCount; ++p) {
         panes[static_cast<size_t>(p)]->m_layoutMode = layout.modes[static_cast<size_t>(p)];
         SetPaneVisible(p, layout.visible[static_cast<size_t>(p)] != 0);
     }

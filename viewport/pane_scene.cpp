@@ -25,7 +25,7 @@ void CPaneScene::DrawScene(ObjectsSource objects) {
     glDepthFunc(GL_LEQUAL);
     glEnable(GL_DEPTH_TEST);
     ApplyCamera();
-    const CCamera& camera = m_doc.m_paneCameras[static_cast<size_t>(m_pane)];
+    const CCamera& camera = m_doc.m_cameras[static_cast<size_t>(m_pane)];
     CGridPainter().DrawGrids(m_doc.m_settings.m_panes[static_cast<size_t>(m_pane)],
                              m_doc.m_settings.m_gridColor, camera, m_view.GetViewportSize(camera));
     if (objects == drawObjects)
@@ -37,8 +37,8 @@ void CPaneScene::DrawScene(ObjectsSource objects) {
 }
 
 void CPaneScene::ApplyCamera() {
-    m_view.Apply(m_doc.m_paneCameras[static_cast<size_t>(m_pane)], m_doc.m_openGL.near_plane,
-                 m_doc.m_openGL.far_plane);
+    m_view.Apply(m_doc.m_cameras[static_cast<size_t>(m_pane)], m_doc.m_openGLSetting.near_plane,
+                 m_doc.m_openGLSetting.far_plane);
 }
 
 void CPaneScene::CompileObjects() {
@@ -61,9 +61,9 @@ CPatchDrawSettings MakePatchDrawSettings(const CQuelDoc& doc, const CBaseObj& ob
     s.selectedColor = doc.m_settings.m_selectVertexColor;
     s.pointColor = doc.m_settings.m_unselectVertexColor;
     s.vertexPointSize = doc.m_settings.m_vertexSize;
-    s.leftButtonMode = doc.m_settings.m_leftMode;
-    s.drawCurveOnSurface = doc.m_openGL.draw_curve_on_surface;
-    s.drawAlphaSurfaceWithLight = doc.m_openGL.draw_alpha_surface_with_light;
+    s.leftButtonMode = doc.m_settings.m_mouseModeLeft;
+    s.drawCurveOnSurface = doc.m_openGLSetting.draw_curve_on_surface;
+    s.drawAlphaSurfaceWithLight = doc.m_openGLSetting.draw_alpha_surface_with_light;
     s.surfaceColor = GetObjectWireColor(&obj);
     s.surfaceAlpha = GetObjectSurfaceAlpha(&obj);
     return s;

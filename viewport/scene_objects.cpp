@@ -2,8 +2,8 @@
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "mesh/patch_surface_draw.h"
+#include "model/mouse_modes.h"
 #include "viewport/pane_scene.h"
-#include "viewport/tool_modes.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -66,7 +66,7 @@ void LoadSceneLight(int index, const CLightData& light) {
 
 void CPaneScene::SetupLighting(bool force) {
     const CPaneDisplaySettings& show = m_doc.m_settings.m_panes[static_cast<size_t>(m_pane)];
-    if (!show.m_light && !force)
+    if (!show.m_useLighting && !force)
         return;
     glEnable(GL_LIGHTING);
     glLightModelf(GL_LIGHT_MODEL_TWO_SIDE, 1.0f);
@@ -93,7 +93,7 @@ void CPaneScene::SetupLighting(bool force) {
 
 void CPaneScene::DrawObjects() {
     const CPaneDisplaySettings& show = m_doc.m_settings.m_panes[static_cast<size_t>(m_pane)];
-    if (show.m_axesShown)
+    if (show.m_showAxes)
         CViewCamera::DrawOriginAxes(5.0f, 2.0f);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
@@ -119,10 +119,10 @@ void CPaneScene::DrawObjects() {
         glDisable(GL_BLEND);
     }
     DrawPolygonObjects();
-    const int mode = m_doc.m_settings.m_leftMode;
+    const int mode = m_doc.m_settings.m_mouseModeLeft;
     for (const CLightData* light : m_doc.m_lights) {
         light->Draw();
-        if (IsLightTool(mode))
+        if (IsLightMode(mode))
             light->DrawHandles(m_doc.m_settings.m_vertexSize, m_doc.m_settings.m_selectVertexColor,
                                m_doc.m_settings.m_unselectVertexColor);
     }
@@ -131,27 +131,28 @@ void CPaneScene::DrawObjects() {
 void CPaneScene::DrawPatchObject(CSpatchObj& obj, int alpha) {
     const CPaneDisplaySettings& show = m_doc.m_settings.m_panes[static_cast<size_t>(m_pane)];
     const CPatchDrawSettings settings = MakePatchDrawSettings(m_doc, obj);
-    if (show.m_drawSurfaces && alpha > 0) {
-        if (show.m_light) {
+    if (show.m_showSurfaces && alpha > 0) {
+        if (show.m_useLighting) {
             SetupLighting(false);
             glEnable(GL_AUTO_NORMAL);
             const CSurfaceMaterial material =
-                alpha == 100 ? CSurfaceMaterial{1.0f, m_doc.m_openGL.specular, m_doc.m_openGL.shininess}
-                             : CSurfaceMaterial{static_cast<float>(alpha * 0.01), 0.5f, 50.0f};
+                alpha == 100
+                    ? CSurfaceMaterial{1.0f, m_doc.m_openGLSetting.specular, m_doc.m_openGLSetting.shininess}
+                    : CSurfaceMaterial{static_cast<float>(alpha * 0.01), 0.5f, 50.0f};
             SetMaterial(GetObjectWireColor(&obj), material);
         }
         CPatchDrawSettings surface = settings;
         surface.surfaceAlpha = alpha;
-        DrawPatchSurfaces(obj, show.m_surfaceSmoothness, surface);
+        DrawPatchSurfaces(obj, show.m_surfaceResolution, surface);
         glDisable(GL_AUTO_NORMAL);
         LightsOff();
     }
-    if (show.m_drawCurves)
-        obj.DrawCurves(show.m_curveSmoothness, settings);
-    if (show.m_drawVertices)
+    if (show.m_showCurves)
+        obj.DrawCurves(show.m_curveResolution, settings);
+    if (show.m_showVertices)
         obj.DrawVertices(settings);
-    const int mode = m_doc.m_settings.m_leftMode;
-    if (IsControlPointTool(mode))
+    const int mode = m_doc.m_settings.m_mouseModeLeft;
+    if (IsControlPointMode(mode))
         obj.DrawSelectedCurveHandles();
     if (mode >= mouseModeAxisTranslate && mode <= mouseModeAxisRotate && obj.GetSelected())
         obj.DrawMaterialAxis();
@@ -160,16 +161,16 @@ void CPaneScene::DrawPatchObject(CSpatchObj& obj, int alpha) {
 void CPaneScene::DrawPolygonObjects() {
     const CPaneDisplaySettings& show = m_doc.m_settings.m_panes[static_cast<size_t>(m_pane)];
     glDisable(GL_CULL_FACE);
-    for (CPolygonObj* obj : m_doc.m_polygons) {
-        if (show.m_drawVertices)
+    for (CPolygonObj* obj : m_doc.m_polygonObjects) {
+        if (show.m_showVertices)
             obj->DrawVertices(MakePatchDrawSettings(m_doc, *obj));
-        if (show.m_drawCurves) {
+        if (show.m_showCurves) {
             glColor3f(0.0f, 0.0f, 1.0f);
             obj->DrawEdges();
         }
-        if (show.m_drawSurfaces) {
+        if (show.m_showSurfaces) {
             glColor3f(1.0f, 1.0f, 1.0f);
-            if (show.m_light) {
+            if (show.m_useLighting) {
                 SetupLighting(false);
                 SetMaterial(GetObjectWireColor(obj), CSurfaceMaterial{1.0f, 0.5f, 50.0f});
             }

@@ -12,7 +12,7 @@ int RowPartner(int k) {
     return k ^ 1;
 }
 
-int CountModes(const std::array<int, 4>& modes, int mode) {
+int CountModes(const std::array<int, kPaneCount>& modes, int mode) {
     return static_cast<int>(std::count(modes.begin(), modes.end(), mode));
 }
 
@@ -54,12 +54,13 @@ CPoint DividerPosition(CSize client, float ratioX, float ratioY) {
     return CPoint(static_cast<int>(client.cx * ratioX), static_cast<int>(client.cy * ratioY));
 }
 
-std::array<CRect, 4> PaneRects(CSize client, float ratioX, float ratioY, const std::array<int, 4>& modes) {
+std::array<CRect, kPaneCount> PaneRects(CSize client, float ratioX, float ratioY,
+                                        const std::array<int, kPaneCount>& modes) {
     const CPoint s = DividerPosition(client, ratioX, ratioY);
     const int w = client.cx;
     const int h = client.cy;
-    std::array<CRect, 4> rects;
-    for (int p = 0; p < 4; ++p) {
+    std::array<CRect, kPaneCount> rects;
+    for (int p = 0; p < kPaneCount; ++p) {
         const bool right = p % 2 == 1;
         const bool bottom = p >= 2;
         const int mode = modes[static_cast<size_t>(p)];
@@ -80,7 +81,7 @@ std::array<CRect, 4> PaneRects(CSize client, float ratioX, float ratioY, const s
     return rects;
 }
 
-DividerDrag HitDivider(CSize client, float ratioX, float ratioY, const std::array<int, 4>& modes,
+DividerDrag HitDivider(CSize client, float ratioX, float ratioY, const std::array<int, kPaneCount>& modes,
                        CPoint point) {
     const CPoint s = DividerPosition(client, ratioX, ratioY);
     const CRect cross(s.x - 2, s.y - 2, s.x + 1, s.y + 2);
@@ -99,7 +100,8 @@ DividerDrag HitDivider(CSize client, float ratioX, float ratioY, const std::arra
     return dragNothing;
 }
 
-std::vector<CRect> DividerParts(CSize client, float ratioX, float ratioY, const std::array<int, 4>& modes) {
+std::vector<CRect> DividerParts(CSize client, float ratioX, float ratioY,
+                                const std::array<int, kPaneCount>& modes) {
     if (CountModes(modes, paneWholeArea) > 0)
         return {};
     const CPoint s = DividerPosition(client, ratioX, ratioY);
@@ -137,7 +139,7 @@ void ToggleWholeArea(CPaneLayout& layout, int k) {
         return;
     }
     layout.modes[static_cast<size_t>(k)] = paneWholeArea;
-    for (int p = 0; p < 4; ++p)
+    for (int p = 0; p < kPaneCount; ++p)
         if (p != k)
             layout.visible[static_cast<size_t>(p)] = 0;
 }

@@ -4,6 +4,7 @@
 // and which parts of it are painted, and how the pane header's layout
 // buttons change the modes. Pane 0 is top left, 1 top right, 2 bottom left,
 // 3 bottom right; the divider cross is two pixels wide.
+#include "model/model_document.h"
 #include "platform/base/win_types.h"
 
 #include <array>
@@ -20,21 +21,23 @@ enum PaneLayoutMode {
 enum DividerDrag { dragCross = 0, dragHorizontalDivider = 1, dragVerticalDivider = 2, dragNothing = -1 };
 
 struct CPaneLayout {
-    std::array<int, 4> modes{}; // PaneLayoutMode of each pane
-    std::array<int, 4> visible{1, 1, 1, 1};
+    std::array<int, kPaneCount> modes{}; // PaneLayoutMode of each pane
+    std::array<int, kPaneCount> visible{1, 1, 1, 1};
 };
 
 // The divider position: client size times the ratios, truncated.
 CPoint DividerPosition(CSize client, float ratioX, float ratioY);
 // Each pane's rectangle; the columns sx-1, sx and rows sy-1, sy stay uncovered.
-std::array<CRect, 4> PaneRects(CSize client, float ratioX, float ratioY, const std::array<int, 4>& modes);
+std::array<CRect, kPaneCount> PaneRects(CSize client, float ratioX, float ratioY,
+                                        const std::array<int, kPaneCount>& modes);
 // The drag a press at the point starts. With two full columns only the
 // vertical divider can be grabbed, with two full rows only the horizontal one.
-DividerDrag HitDivider(CSize client, float ratioX, float ratioY, const std::array<int, 4>& modes,
+DividerDrag HitDivider(CSize client, float ratioX, float ratioY, const std::array<int, kPaneCount>& modes,
                        CPoint point);
 // The divider parts to paint: none while a pane covers the whole area; a
 // part beside a pane that spans across it is left out.
-std::vector<CRect> DividerParts(CSize client, float ratioX, float ratioY, const std::array<int, 4>& modes);
+std::vector<CRect> DividerParts(CSize client, float ratioX, float ratioY,
+                                const std::array<int, kPaneCount>& modes);
 // The ratio of a dragged divider at the pointer: between 0.2 and 0.8.
 float DragRatio(int position, int extent);
 

@@ -178,7 +178,7 @@ void CViewCamera::DrawAxisIndicator(const CVector3& eye, const CVector3& target,
 }
 
 std::vector<GridPlane> ChooseGrids(const CPaneDisplaySettings& pane, const CCamera& camera) {
-    if (pane.m_gridShown) {
+    if (pane.m_showGrid) {
         if (camera.IsTopView())
             return {GridPlane::top};
         if (camera.IsFrontView())
@@ -187,11 +187,11 @@ std::vector<GridPlane> ChooseGrids(const CPaneDisplaySettings& pane, const CCame
             return {GridPlane::side};
     }
     std::vector<GridPlane> grids;
-    if (pane.m_gridXY)
+    if (pane.m_showGridXY)
         grids.push_back(GridPlane::planeXY);
-    if (pane.m_gridXZ)
+    if (pane.m_showGridXZ)
         grids.push_back(GridPlane::planeXZ);
-    if (pane.m_gridYZ)
+    if (pane.m_showGridYZ)
         grids.push_back(GridPlane::planeYZ);
     return grids;
 }

@@ -19,8 +19,8 @@ CSize CViewSplitter::ClientSize() const {
     return CSize(client.Width(), client.Height());
 }
 
-std::array<int, 4> CViewSplitter::Modes() const {
-    std::array<int, 4> modes{};
+std::array<int, kPaneCount> CViewSplitter::Modes() const {
+    std::array<int, kPaneCount> modes{};
     for (size_t i = 0; i < modes.size(); ++i)
         modes[i] = m_panes[i].m_layoutMode;
     return modes;
@@ -31,7 +31,7 @@ int CViewSplitter::OnCreate(LPCREATESTRUCT cs) {
         return -1;
     CRect client;
     GetClientRect(&client);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kPaneCount; ++i) {
         CViewportPane& pane = GetPane(i);
         pane.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, client, this, static_cast<UINT>(i));
         pane.SetPaneIndex(i, m_document);
@@ -49,7 +49,7 @@ void CViewSplitter::OnSize(UINT type, int cx, int cy) {
 void CViewSplitter::RecalcLayout() {
     if (!m_panes[0].GetNativeWindow())
         return;
-    const std::array<CRect, 4> rects = PaneRects(ClientSize(), m_ratioX, m_ratioY, Modes());
+    const std::array<CRect, kPaneCount> rects = PaneRects(ClientSize(), m_ratioX, m_ratioY, Modes());
     for (size_t i = 0; i < rects.size(); ++i)
         if (m_panes[i].GetNativeWindow())
             m_panes[i].MoveWindow(rects[i].left, rects[i].top, std::max(0, rects[i].Width()),

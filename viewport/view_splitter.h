@@ -41,8 +41,8 @@ protected:
 
 private:
     CSize ClientSize() const;
-    std::array<int, 4> Modes() const;
+    std::array<int, kPaneCount> Modes() const;
     void ResetRatios();
 
-    std::array<CViewportPane, 4> m_panes;
+    std::array<CViewportPane, kPaneCount> m_panes;
 };

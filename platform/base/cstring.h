@@ -1,7 +1,7 @@
 #pragma once
-// The string type of the whole program: UTF-8 text with the operations the
-// design's code uses. Conversion to the CP932 bytes of files happens at the
-// file boundary (codepage.h, archive.h), never here.
+// The string type of the whole program: UTF-8 text with the operations its
+// callers, written in the Windows class library's terms, use. Conversion to the CP932 bytes of files happens
+// at the file boundary (codepage.h, archive.h), never here.
 #include <compare>
 #include <cstddef>
 #include <string>
@@ -15,7 +15,7 @@ public:
     CString(std::string_view text) : m_text(text) {}
     CString(char c, int repeat = 1) : m_text(repeat > 0 ? static_cast<size_t>(repeat) : 0, c) {}
 
-    // Lengths and indices count bytes, as the design's code does.
+    // Lengths and indices count bytes: callers index by byte and file records store byte lengths.
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
     void Empty() { m_text.clear(); }

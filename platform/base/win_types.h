@@ -1,5 +1,5 @@
 #pragma once
-// The small value types of the design's vocabulary: sized integers, BOOL,
+// The small value types of the Windows vocabulary the program is written in: sized integers, BOOL,
 // packed colours and the point, size and rectangle types. GUI-free, so the
 // core and the window layer share them.
 #include <algorithm>
@@ -59,7 +59,7 @@ public:
     friend constexpr CSize operator-(CPoint a, CPoint b) { return {a.x - b.x, a.y - b.y}; }
 };
 
-// Right and bottom lie outside the rectangle, as everywhere in the design.
+// Right and bottom lie outside the rectangle, as in Windows; layouts and hit tests count on it.
 class CRect {
 public:
     int left = 0;

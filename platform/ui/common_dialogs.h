@@ -15,10 +15,10 @@ constexpr DWORD OFN_HIDEREADONLY = 0x00000004;
 constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 
-// A file to open or a file name to save under. The filter is the design's
-// "Description|*.ext|...||". A chosen name without an extension gets the
-// default extension; saving over an existing file asks first when
-// OFN_OVERWRITEPROMPT is set (No opens the dialog again).
+// A file to open or a file name to save under. The filter is written as on
+// Windows, "Description|*.ext|...||", so the resource strings serve as they are. A chosen name without an
+// extension gets the default extension; saving over an existing file asks first when OFN_OVERWRITEPROMPT is
+// set (No opens the dialog again).
 class CFileDialog : public qf::CModalWindow {
 public:
     CFileDialog(BOOL openFileDialog, const char* defaultExt = nullptr, const char* fileName = nullptr,
@@ -79,7 +79,7 @@ private:
     CWnd* m_parent;
 };
 
-// The font record of the design's font code: face, size and style.
+// The font record the program's font code fills, as on Windows: face, size and style.
 struct LOGFONT {
     int lfHeight = 0; // pixels; negative: the character height, positive: the cell height
     int lfWeight = FW_NORMAL;

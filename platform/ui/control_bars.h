@@ -27,7 +27,7 @@ constexpr DWORD CBRS_BOTTOM = CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP;
 // Tool bars: tool tips, and prompts in the status bar while pointed at.
 constexpr DWORD CBRS_TOOLTIPS = 0x0010;
 constexpr DWORD CBRS_FLYBY = 0x0020;
-// Kept for the design's calls; bars here never float or change size.
+// Accepted so that callers may pass it; bars here never float or change size.
 constexpr DWORD CBRS_SIZE_DYNAMIC = 0x0040;
 // Tool bars here are always flat.
 constexpr DWORD TBSTYLE_FLAT = 0x0800;

@@ -35,7 +35,7 @@ CFont& DefaultFont() {
     return font;
 }
 
-// Shapes get hard pixel edges, as the design's pictures have them.
+// Shapes get hard pixel edges: owner-drawn controls draw one-pixel frames that smoothing would blur.
 void SharpEdges(wxDC& dc) {
     if (wxGraphicsContext* gc = dc.GetGraphicsContext())
         gc->SetAntialiasMode(wxANTIALIAS_NONE);
@@ -108,7 +108,7 @@ const CFont::Native& CFont::Realise(wxDC& dc) const {
     info.FaceName(Text(GetResolvedFace())).Italic(m_italic).Underlined(m_underline);
     info.Weight(m_weight);
     native->font = wxFont(info);
-    // Our fonts report a taller line than the design's fonts, with room
+    // Our fonts report a taller line than Windows fonts of that height, with room
     // above and below the glyphs; the cell is the em square, centred in it.
     wxCoord width = 0, height = 0;
     dc.GetTextExtent("Ag", &width, &height, nullptr, nullptr, &native->font);

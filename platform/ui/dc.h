@@ -1,5 +1,5 @@
 #pragma once
-// Drawing in the design's terms over a wx device context: pens, brushes,
+// Drawing in Windows GDI terms over a wx device context: pens, brushes,
 // fonts and off-screen bitmaps selected into a CDC, with the pixel rules
 // owner-drawn controls rely on (right and bottom edges excluded, a line
 // leaves out its end point, no smoothing of edges).
@@ -93,7 +93,7 @@ private:
 // A font by face and pixel height. The face goes through fontconfig, so
 // "MS UI Gothic" with the Shift-JIS character set becomes the installed
 // Japanese UI font. The height is the character height in pixels (either
-// sign, as the design's fonts have no internal leading); text is laid out in
+// sign: the layouts count no internal leading, as with Windows fonts of these faces); text is laid out in
 // cells of that height.
 class CFont {
 public:

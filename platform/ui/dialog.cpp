@@ -15,8 +15,9 @@
 
 namespace {
 
-// The design's font has base units of 6 x 12 pixels: a dialog unit is a
-// quarter of the width and an eighth of the height, 1.5 pixels either way.
+// The templates are laid out for a font with base units of 6 x 12 pixels: a
+// dialog unit is a quarter of the width and an eighth of the height, 1.5
+// pixels either way.
 int ScaleDialogUnits(int units) {
     return (units * 3 + (units >= 0 ? 1 : -1)) / 2;
 }

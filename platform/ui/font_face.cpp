@@ -4,7 +4,7 @@
 #include <map>
 #include <utility>
 
-// The design names Windows faces ("MS UI Gothic"); fontconfig knows which
+// Templates and drawing code name Windows faces ("MS UI Gothic"); fontconfig knows which
 // installed family stands in for a face, and for Japanese text asks for one
 // that covers Japanese. The answer is kept per face and language.
 CString ResolveFontFace(const CString& face, bool japanese) {

@@ -1,5 +1,6 @@
 #pragma once
-// Keyboard state in the design's terms: virtual-key codes and GetKeyState.
+// Keyboard state in Windows terms, as shortcut slots and tools store and test
+// it: virtual-key codes and GetKeyState.
 // Letters and main-keyboard digits are their upper-case ASCII codes.
 #include "platform/base/win_types.h"
 

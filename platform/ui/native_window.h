@@ -41,5 +41,5 @@ private:
     wxWindow* m_outer;
 };
 
-// The installed family that stands in for a face the design names.
+// The installed family that stands in for a Windows face name.
 CString ResolveFontFace(const CString& face, bool japanese);

@@ -5,7 +5,7 @@
 #include <wx/bitmap.h>
 #include <wx/font.h>
 
-// The design's 9-point UI font ("MS UI Gothic"), as the installed face that
+// The 9-point UI font the dialog templates are laid out for ("MS UI Gothic"), as the installed face that
 // stands in for it, with an em of 12 pixels.
 wxFont DialogFont();
 

@@ -1,5 +1,5 @@
 #pragma once
-// CWnd: a window of the design's vocabulary over a wx window. Every wx event
+// CWnd: a window in the Windows class library's terms over a wx window. Every wx event
 // of the window becomes a message delivered through WindowProc to the
 // virtual On... handlers, whose base versions give the message its default
 // processing (Default). SendMessage and PostMessage reach any window by its

@@ -49,17 +49,17 @@ TEST_F(CoreSettingsTest, WriteReadWriteKeepsEveryByte) {
     s.m_rendribPath = "/usr/local/bmrt/レンダー";
     s.m_pythonPath = "  /usr/bin/python3  ";
     s.m_megaPovVersion = 0.7f;
-    s.m_rightMode = 801;
-    s.m_middleMode = -1;
+    s.m_mouseModeRight = 801;
+    s.m_mouseModeMiddle = -1;
     for (int i = 0; i < 4; ++i) {
-        s.m_panes[i].m_curveSmoothness = s.m_panes[i].m_surfaceSmoothness = 6 + 2 * i;
+        s.m_panes[i].m_curveResolution = s.m_panes[i].m_surfaceResolution = 6 + 2 * i;
         s.m_panes[i].m_gridSpacing = 2.5f + i;
         s.m_panes[i].m_gridLock = {i, 1, 0};
     }
     s.m_cameraRotateSpeed = 2.25f;
     s.m_imageHeight = 1080;
     s.m_outputFileType = 3;
-    s.m_reverseMove = 1;
+    s.m_moveReverse = 1;
     ASSERT_TRUE(CQuelIniFile(s).Write());
     const std::string first = Bytes("quel.ini");
 
@@ -89,8 +89,8 @@ TEST_F(CoreSettingsTest, SmoothnessAndGridSpacingAreAdjustedOnReading) {
         PutEdited({{pane + "4\n曲面の滑らかさ 4\nグリッド_数 10\nグリッド_間隔 1.000",
                     pane + c.curve + "\n曲面の滑らかさ 14\nグリッド_数 10\nグリッド_間隔 " + c.spacing}});
         const CCoreSettings s = ReadBack();
-        EXPECT_EQ(s.m_panes[2].m_curveSmoothness, c.smoothness);
-        EXPECT_EQ(s.m_panes[2].m_surfaceSmoothness, c.smoothness) << "the surface follows the curves";
+        EXPECT_EQ(s.m_panes[2].m_curveResolution, c.smoothness);
+        EXPECT_EQ(s.m_panes[2].m_surfaceResolution, c.smoothness) << "the surface follows the curves";
         EXPECT_FLOAT_EQ(s.m_panes[2].m_gridSpacing, c.gridSpacing);
     }
 }
@@ -117,7 +117,7 @@ TEST_F(CoreSettingsTest, OlderCrlfFileWithFivePathsEndingAfterTheOtherSettings) 
     EXPECT_EQ(s.m_rendribPath, "C:\\bmrt\\rendrib.exe");
     EXPECT_EQ(s.m_bmrtFolder, defaults.m_bmrtFolder);
     EXPECT_EQ(s.m_pythonPath, defaults.m_pythonPath);
-    EXPECT_EQ(s.m_bothMode, 2);
+    EXPECT_EQ(s.m_mouseModeBoth, 2);
     EXPECT_EQ(s.m_panes[0].m_gridCount, 5);
     EXPECT_EQ(s.m_panes[1].m_gridCount, 10) << "the section ends after pane A";
     EXPECT_EQ(s.m_vertexSelectOption, 1);
@@ -134,8 +134,8 @@ TEST_F(CoreSettingsTest, SectionsAfterAMissingOptionalSectionAreStillRead) {
     text.replace(text.rfind("下絵 0"), std::string("下絵 0").size(), "下絵 1");
     Put("quel.ini", text);
     const CCoreSettings s = ReadBack();
-    EXPECT_EQ(s.m_panes[3].m_underlayShown, 1);
-    EXPECT_EQ(s.m_reverseZoom, 1);
+    EXPECT_EQ(s.m_panes[3].m_showUnderlay, 1);
+    EXPECT_EQ(s.m_zoomReverse, 1);
 }
 
 TEST_F(CoreSettingsTest, DamagedValuesKeepTheirDefaultsAndTheRestIsRead) {
@@ -145,9 +145,9 @@ TEST_F(CoreSettingsTest, DamagedValuesKeepTheirDefaultsAndTheRestIsRead) {
         {"\n[マウス設定]", "\n" + std::string(100000, 'w') + " 5\n[マウス設定]"},
     });
     const CCoreSettings s = ReadBack();
-    EXPECT_EQ(s.m_leftMode, 317) << "text after a number is ignored";
-    EXPECT_EQ(s.m_rightMode, 0);
-    EXPECT_EQ(s.m_middleMode, 2);
+    EXPECT_EQ(s.m_mouseModeLeft, 317) << "text after a number is ignored";
+    EXPECT_EQ(s.m_mouseModeRight, 0);
+    EXPECT_EQ(s.m_mouseModeMiddle, 2);
     EXPECT_EQ(s.m_bgColor, RGB(227, 227, 203));
     EXPECT_EQ(s.m_unselectObjColor, RGB(196, 163, 133));
 }

@@ -74,7 +74,7 @@ TEST_F(DocFileInsertTest, InsertingADocumentIntoItselfCopiesEverythingUnderNewNa
     EXPECT_EQ(doc->m_folders.GetAtIndex(3)->GetKey(), "folder3");
     EXPECT_EQ(doc->m_lights.GetAtIndex(3)->m_name, "スポット_01");
     EXPECT_EQ(doc->m_materials.GetAtIndex(3)->m_name, "木目_01");
-    EXPECT_EQ(doc->m_polygons.GetAtIndex(2)->GetName(), "ポリゴン_01");
+    EXPECT_EQ(doc->m_polygonObjects.GetAtIndex(2)->GetName(), "ポリゴン_01");
     EXPECT_EQ(doc->m_includeFiles.size(), 4u);
 
     // The copies refer to the copies.
@@ -105,18 +105,18 @@ TEST_F(DocFileInsertTest, InsertingADocumentIntoItselfCopiesEverythingUnderNewNa
 TEST_F(DocFileInsertTest, AnInsertIsOneUndoStepAndOpeningClearsTheSteps) {
     const std::string before = DocumentBytes(*doc);
     ASSERT_EQ(Insert(All(1)), 1);
-    ASSERT_EQ(doc->m_undo.GetRecordCount(), 1);
-    const CUndoRecord* record = doc->m_undo.GetRecord(0);
+    ASSERT_EQ(doc->m_undoBuffer.GetRecordCount(), 1);
+    const CUndoRecord* record = doc->m_undoBuffer.GetRecord(0);
     EXPECT_EQ(record->m_kind, undoInsert);
     EXPECT_EQ(record->m_japanese, "(ファイル) インサート");
     EXPECT_EQ(record->m_english, "(File) Insert");
-    doc->m_undo.Undo();
+    doc->m_undoBuffer.Undo();
     EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
 
     ASSERT_EQ(Insert(All(1)), 1);
-    EXPECT_TRUE(doc->m_undo.CanUndo());
+    EXPECT_TRUE(doc->m_undoBuffer.CanUndo());
     ASSERT_TRUE(doc->OnOpenDocument(file.c_str()));
-    EXPECT_FALSE(doc->m_undo.CanUndo()) << "an opened document starts without undo steps";
+    EXPECT_FALSE(doc->m_undoBuffer.CanUndo()) << "an opened document starts without undo steps";
 }
 
 TEST_F(DocFileInsertTest, IntoAnEmptyDocumentTheFirstLightIsSelected) {
@@ -134,10 +134,10 @@ TEST_F(DocFileInsertTest, EachChoiceTakesOnlyItsPart) {
         std::function<bool(const CQuelDoc&)> took;
     } cases[] = {
         {insertObjects,
-         [](const CQuelDoc& d) { return d.m_objects.GetCount() == 3 && d.m_polygons.GetCount() == 2; }},
+         [](const CQuelDoc& d) { return d.m_objects.GetCount() == 3 && d.m_polygonObjects.GetCount() == 2; }},
         {insertLights, [](const CQuelDoc& d) { return d.m_lights.GetCount() == 3; }},
         {insertMaterials, [](const CQuelDoc& d) { return d.m_materials.GetCount() == 3; }},
-        {insertCameras, [](const CQuelDoc& d) { return d.m_paneCameras[1].m_aspect == 1.25f; }},
+        {insertCameras, [](const CQuelDoc& d) { return d.m_cameras[1].m_aspect == 1.25f; }},
         {insertBackgroundColor, [](const CQuelDoc& d) { return d.m_renderBgColor == 0x00203040; }},
         {insertDefaultMaterial, [](const CQuelDoc& d) { return d.m_defaultMaterial.m_useReference == 1; }},
         {insertIncludeFiles, [](const CQuelDoc& d) { return d.m_includeFiles.size() == 2; }},
@@ -173,7 +173,7 @@ TEST_F(DocFileInsertTest, WithoutMaterialsNoReferenceIsLeftPointingAtAnId) {
     for (const CSpatchObj* obj : doc->m_objects)
         for (int i = 0; i < CBaseObj::materialSlotCount; ++i)
             EXPECT_EQ(obj->GetMaterialSlot(i)->m_materialId, -1);
-    EXPECT_EQ(doc->m_polygons.GetHead()->GetMaterialSlot(4)->m_materialId, -1);
+    EXPECT_EQ(doc->m_polygonObjects.GetHead()->GetMaterialSlot(4)->m_materialId, -1);
     EXPECT_EQ(doc->m_defaultMaterial.m_referencedMaterial, -1);
     EXPECT_EQ(doc->m_defaultMaterial.m_useReference, 1) << "the rest of the setting was taken";
     const CMaterialData* later = doc->AddMaterial();
@@ -209,7 +209,7 @@ TEST_F(DocFileInsertTest, FailedInsertIsReportedAndChangesNothing) {
     EXPECT_NE(boxes.GetRequests()[1].text.str().find("could not be read"), std::string::npos);
     EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
     EXPECT_FALSE(doc->IsModified());
-    EXPECT_EQ(doc->m_undo.GetRecordCount(), 0) << "a failed insert leaves no undo step";
+    EXPECT_EQ(doc->m_undoBuffer.GetRecordCount(), 0) << "a failed insert leaves no undo step";
     EXPECT_EQ(main->calls.back(), "SetBusyCursor 0");
 }
 

@@ -76,8 +76,8 @@ TEST_F(DocFileSaveOpenTest, EveryKindOfContentSurvivesSaveOpenSaveByteForByte) {
     EXPECT_EQ(doc->m_nextMaterialId, 3);
     EXPECT_EQ(grid->GetMaterialSlot(0)->m_materialId, glass->m_id);
     EXPECT_EQ(doc->m_defaultMaterial.m_referencedMaterial, glass->m_id);
-    EXPECT_EQ(doc->m_polygons.GetHead()->GetMaterialSlot(4)->m_materialId, glass->m_id);
-    EXPECT_EQ(doc->m_paneCameras[1].m_aspect, 1.25f);
+    EXPECT_EQ(doc->m_polygonObjects.GetHead()->GetMaterialSlot(4)->m_materialId, glass->m_id);
+    EXPECT_EQ(doc->m_cameras[1].m_aspect, 1.25f);
     pentagon->Rebuild();
     EXPECT_EQ(pentagon->CountFivePointPatches(), 1) << "the five-point flags and switch came back";
 }
@@ -135,15 +135,15 @@ TEST_F(DocFileSaveOpenTest, FileEndingAfterMemoCamerasKeepsDefaultsForTheRest) {
     EXPECT_EQ(doc->m_objects.GetCount(), 3);
     EXPECT_EQ(doc->m_lights.GetCount(), 3);
     EXPECT_EQ(doc->m_materials.GetCount(), 3);
-    EXPECT_EQ(doc->m_paneCameras[2].m_angle, 32.0f);
+    EXPECT_EQ(doc->m_cameras[2].m_angle, 32.0f);
     EXPECT_EQ(doc->m_memoCameras[3].m_angle, 47.0f);
-    EXPECT_EQ(doc->m_paneCameras[1].m_aspect, 1.25f);
+    EXPECT_EQ(doc->m_cameras[1].m_aspect, 1.25f);
     EXPECT_EQ(doc->m_includeFiles.size(), 2u);
     CCurvePoint* manual = doc->m_objects.GetHead()->GetCurves().GetHead()->m_nodes.GetAtIndex(1);
     EXPECT_EQ(manual->m_manualIn, 1) << "the manual handles come before the memo cameras";
 
     // Everything after the memo cameras keeps a new document's values.
-    EXPECT_TRUE(doc->m_polygons.IsEmpty());
+    EXPECT_TRUE(doc->m_polygonObjects.IsEmpty());
     EXPECT_TRUE(doc->m_folders.IsEmpty());
     EXPECT_EQ(doc->m_tree.GetRoot().GetCount(), 3);
     EXPECT_EQ(doc->m_objects.GetHead()->GetMaterialSlot(0)->m_materialId, -1);

@@ -51,8 +51,8 @@ protected:
 
 TEST_F(MouseModeTest, RightMiddleAndChordOnlyStoreAndShowTheirTool) {
     SetMouseMode(mouseModeKnife, 0);
-    EXPECT_EQ(doc->m_settings.m_rightMode, 317);
-    EXPECT_EQ(doc->m_settings.m_leftMode, 303);
+    EXPECT_EQ(doc->m_settings.m_mouseModeRight, 317);
+    EXPECT_EQ(doc->m_settings.m_mouseModeLeft, 303);
     EXPECT_EQ(strip->calls, (CallLog{"SetRightText 317"}));
     EXPECT_EQ(buttonPage->calls, (CallLog{"SetButtonChoice 0 318"}));
     EXPECT_EQ(toolBar->calls, (CallLog{"RedrawNow"}));
@@ -63,13 +63,14 @@ TEST_F(MouseModeTest, RightMiddleAndChordOnlyStoreAndShowTheirTool) {
     ClearCalls();
     SetMiddleMouseMode(mouseModeCameraZoom);
     SetBothButtonsMode(mouseModeCameraDolly);
-    EXPECT_EQ(doc->m_settings.m_middleMode, 3);
-    EXPECT_EQ(doc->m_settings.m_bothMode, 11);
+    EXPECT_EQ(doc->m_settings.m_mouseModeMiddle, 3);
+    EXPECT_EQ(doc->m_settings.m_mouseModeBoth, 11);
     EXPECT_EQ(strip->calls, (CallLog{"SetMiddleText 3"})) << "the strip names no chord";
     EXPECT_EQ(buttonPage->calls, (CallLog{"SetButtonChoice 1 4", "SetButtonChoice 2 12"}));
 
     SetMouseMode(316, 1);
-    EXPECT_EQ(doc->m_settings.m_leftMode, 316) << "a tool the strip does not know is stored all the same";
+    EXPECT_EQ(doc->m_settings.m_mouseModeLeft, 316)
+        << "a tool the strip does not know is stored all the same";
     EXPECT_EQ(MouseModeName(316), nullptr);
     EXPECT_STREQ(MouseModeName(mouseModeCurveWeight), "(Patch) Set Weit");
     EXPECT_STREQ(MouseModeName(mouseModePopupMenu), "Show Popup Menu");

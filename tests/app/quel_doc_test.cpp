@@ -40,11 +40,11 @@ TEST_F(QuelDocTest, FirstStartWritesTheSettingsAndTheNextStartReadsThemBack) {
     EXPECT_EQ(doc->m_defaultLights[1].m_name, "default_light02");
     EXPECT_EQ(doc->GetProgramFolder(), m_home.path().string());
 
-    doc->m_settings.m_rightMode = 801;
-    doc->m_settings.m_leftMode = 317;
+    doc->m_settings.m_mouseModeRight = 801;
+    doc->m_settings.m_mouseModeLeft = 317;
     doc->m_settings.m_panes[2].m_gridCount = 33;
     doc->m_shortcutSlots[7] = 42;
-    doc->m_openGL.curve_type = 1;
+    doc->m_openGLSetting.curve_type = 1;
     CRendererInfo povray;
     povray.title = "POV-Ray 3.7";
     povray.path = "/usr/bin/povray";
@@ -58,11 +58,11 @@ TEST_F(QuelDocTest, FirstStartWritesTheSettingsAndTheNextStartReadsThemBack) {
         EXPECT_TRUE(qf::FileExists(File(name))) << name;
 
     EXPECT_EQ(Bytes("quel_resource_type.ini"), "japanese");
-    EXPECT_EQ(doc->m_settings.m_rightMode, 801);
-    EXPECT_EQ(doc->m_settings.m_leftMode, 303) << "every run starts with the translate tool";
+    EXPECT_EQ(doc->m_settings.m_mouseModeRight, 801);
+    EXPECT_EQ(doc->m_settings.m_mouseModeLeft, 303) << "every run starts with the translate tool";
     EXPECT_EQ(doc->m_settings.m_panes[2].m_gridCount, 33);
     EXPECT_EQ(doc->m_shortcutSlots[7], 42);
-    EXPECT_EQ(doc->m_openGL.curve_type, 1);
+    EXPECT_EQ(doc->m_openGLSetting.curve_type, 1);
     ASSERT_EQ(doc->m_renderers.GetCount(), 1);
     EXPECT_EQ(doc->m_renderers.GetAt(0)->path, "/usr/bin/povray");
     EXPECT_EQ(doc->m_render.renderer_index, 0);
@@ -87,7 +87,7 @@ TEST_F(QuelDocTest, DamagedSettingsAreReportedAndLeaveTheDefaults) {
     ASSERT_EQ(boxes.GetRequests().size(), 1u);
     EXPECT_NE(boxes.GetRequests()[0].text.str().find("quel_opengl.ini"), std::string::npos)
         << boxes.GetRequests()[0].text.str();
-    EXPECT_EQ(doc->m_openGL.curve_type, 0);
+    EXPECT_EQ(doc->m_openGLSetting.curve_type, 0);
     EXPECT_EQ(doc->m_shortcutSlots[0], 5);
     EXPECT_EQ(doc->m_shortcutSlots[2], DefaultShortcutSlots()[2]);
 
@@ -126,9 +126,9 @@ TEST_F(QuelDocTest, NewDocumentResetsTheSceneAndKeepsTheSettings) {
     doc->AddMaterial();
     doc->AddPolygonObject();
     doc->m_includeFiles.push_back("colors.inc");
-    doc->m_clipboard.AddVertex(1, 2, 3);
+    doc->m_clipboardObject.AddVertex(1, 2, 3);
     doc->m_settings.m_bgColor = RGB(1, 2, 3);
-    doc->m_paneCameras[0].m_angle = 77.0f;
+    doc->m_cameras[0].m_angle = 77.0f;
     doc->m_globalSettings.m_maxTraceLevel = 99;
     doc->m_underlays[2].m_loaded = 1;
     doc->SetModifiedFlag();
@@ -141,14 +141,14 @@ TEST_F(QuelDocTest, NewDocumentResetsTheSceneAndKeepsTheSettings) {
     EXPECT_EQ(doc->m_objects.GetHead()->GetKey(), "spatch_obj0") << "key numbers restart";
     EXPECT_EQ(doc->m_tree.GetRoot().GetCount(), 1);
     EXPECT_TRUE(doc->m_folders.IsEmpty() && doc->m_lights.IsEmpty() && doc->m_materials.IsEmpty());
-    EXPECT_TRUE(doc->m_polygons.IsEmpty() && doc->m_includeFiles.empty());
+    EXPECT_TRUE(doc->m_polygonObjects.IsEmpty() && doc->m_includeFiles.empty());
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(doc->AddMaterial()->m_id, 0);
     EXPECT_EQ(doc->m_globalSettings.m_maxTraceLevel, CGlobalSettingsData().m_maxTraceLevel);
     EXPECT_EQ(doc->m_underlays[2].m_loaded, 0);
-    EXPECT_TRUE(doc->m_paneCameras[0].IsTopView());
+    EXPECT_TRUE(doc->m_cameras[0].IsTopView());
     EXPECT_EQ(doc->m_settings.m_bgColor, RGB(1, 2, 3)) << "settings survive";
-    EXPECT_EQ(doc->m_clipboard.GetVertices().GetCount(), 1) << "so does the clipboard";
+    EXPECT_EQ(doc->m_clipboardObject.GetVertices().GetCount(), 1) << "so does the clipboard";
 
     // Opening a file resets without the default object.
     doc->m_createDefaultObject = 0;
@@ -166,7 +166,7 @@ TEST_F(QuelDocTest, DeletingAFolderDeletesEverythingBelowItAndNothingElse) {
     CSpatchObj stranger;
     doc->DeleteObject(&stranger);
     doc->DeleteObject(doc->AddPolygonObject());
-    EXPECT_EQ(doc->m_polygons.GetCount(), 1) << "only patch objects and folders are deleted";
+    EXPECT_EQ(doc->m_polygonObjects.GetCount(), 1) << "only patch objects and folders are deleted";
 
     doc->DeleteObject(outer);
     EXPECT_TRUE(doc->m_folders.IsEmpty());
@@ -199,9 +199,9 @@ TEST_F(QuelDocTest, ThePatchModelReadsTheCurrentDocument) {
     InstallModelDocumentAccessor();
     doc->OnNewDocument();
     doc->m_settings.m_vertexSize = 7.0f;
-    doc->m_openGL.near_plane = 2.5;
+    doc->m_openGLSetting.near_plane = 2.5;
     ASSERT_EQ(GetModelDoc(), doc.get());
-    EXPECT_EQ(GetPaneCamera(2), &doc->m_paneCameras[2]);
+    EXPECT_EQ(GetPaneCamera(2), &doc->m_cameras[2]);
     EXPECT_FLOAT_EQ(GetModelDoc()->GetVertexPointSize(), 7.0f);
     EXPECT_DOUBLE_EQ(GetModelDoc()->GetNearDistance(), 2.5);
     EXPECT_EQ(GetModelDoc()->GetMaterialAxisShape(), 4);

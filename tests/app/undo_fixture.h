@@ -32,7 +32,7 @@ public:
     }
 
     CQuelDoc& Doc() { return *doc; }
-    CUndoBuffer& Buffer() { return doc->m_undo; }
+    CUndoBuffer& Buffer() { return doc->m_undoBuffer; }
 
     // BeginRecord, the two descriptions and the kind, as every recorder starts.
     void Record(int kind, const char* japanese = "(テスト)", const char* english = "(Test)") {
@@ -76,7 +76,7 @@ public:
         return polygon;
     }
     CPolygonObj* FindPolygon(const char* name) {
-        for (CPolygonObj* polygon : doc->m_polygons)
+        for (CPolygonObj* polygon : doc->m_polygonObjects)
             if (polygon->GetName() == name)
                 return polygon;
         return nullptr;
@@ -146,7 +146,7 @@ public:
             add(o->GetName());
         for (const CFolderObj* f : doc->m_folders)
             add(f->GetName());
-        for (const CPolygonObj* p : doc->m_polygons)
+        for (const CPolygonObj* p : doc->m_polygonObjects)
             add(p->GetName());
         for (const CLightData* l : doc->m_lights)
             add(l->m_name);

@@ -53,7 +53,7 @@ void BringInScene(UndoTest& t, int kind) {
     doc.m_globalSettings.m_maxTraceLevel = 20;
     doc.m_radiosity.m_count = 400;
     doc.m_radiosity2.m_brightness = 2.0f;
-    doc.m_paneCameras[1].m_eye = CVector3(7.0f, 7.0f, 7.0f);
+    doc.m_cameras[1].m_eye = CVector3(7.0f, 7.0f, 7.0f);
     doc.m_memoCameras[2].m_angle = 70.0f;
     doc.m_defaultMaterial.m_referencedMaterial = FindMaterialByName("imported_material")->m_id;
     doc.m_renderBgColor = 0x123456;

@@ -106,7 +106,7 @@ public:
                 doc.DeleteObject(o);
             });
         case 10:
-            if (doc.m_polygons.GetCount() >= maxOthers)
+            if (doc.m_polygonObjects.GetCount() >= maxOthers)
                 return false;
             return WithObject([this](CSpatchObj* o) {
                 Record(undoConvertPolygon);
@@ -222,7 +222,7 @@ public:
                 }
             });
         case 20: {
-            CPolygonObj* polygon = Random(doc.m_polygons);
+            CPolygonObj* polygon = Random(doc.m_polygonObjects);
             if (!polygon)
                 return false;
             Record(undoPolygonName);
@@ -327,10 +327,10 @@ private:
         t.AddObject(NewName("imported_"), 1);
         t.AddLight(NewName("imported_light_"));
         t.AddMaterial(NewName("imported_material_"));
-        if (doc.m_polygons.GetCount() < maxOthers)
+        if (doc.m_polygonObjects.GetCount() < maxOthers)
             t.AddPolygon(NewName("imported_polygon_"));
         doc.m_globalSettings.m_maxTraceLevel = Pick(30);
-        doc.m_paneCameras[Pick(kPaneCount)].m_eye = CVector3(static_cast<float>(Pick(9)), 2.0f, 3.0f);
+        doc.m_cameras[Pick(kPaneCount)].m_eye = CVector3(static_cast<float>(Pick(9)), 2.0f, 3.0f);
         doc.m_includeFiles.push_back(NewName("include_"));
         doc.m_underlayFiles[Pick(kPaneCount)] = NewName("sketch_");
         doc.m_defaultMaterial.m_referencedMaterial = SomeMaterialId();

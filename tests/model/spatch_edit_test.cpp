@@ -191,7 +191,7 @@ TEST(PatchEditTest, ExtrudeJoinsTheCopyAndHandsOverTheTranslateTool) {
     for (CPatchVertex* v : p)
         v->SetSelected(1);
     ASSERT_EQ(obj.Extrude(modes), 1);
-    EXPECT_EQ(modes.m_modes, std::vector<int>{CMouseModeSetter::translateTool});
+    EXPECT_EQ(modes.m_modes, std::vector<int>{mouseModeTranslate});
     EXPECT_EQ(obj.GetVertices().GetCount(), 6);
     EXPECT_EQ(obj.GetCurves().GetCount(), 1 + 1 + 3) << "profile, copy and one segment per point";
     EXPECT_EQ(NodeAt(obj, 1, 0)->m_sharp, 1) << "the copy keeps the profile's node settings";

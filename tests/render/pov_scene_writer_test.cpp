@@ -90,7 +90,7 @@ TEST_F(PovGoldenTest, FullScene) {
     setting.image_h = 600;
     setting.render_pane = 2;
     doc->m_renderBgColor = 0x00FF8040;
-    CCamera& top = doc->m_paneCameras[0];
+    CCamera& top = doc->m_cameras[0];
     top.m_angle = 90.0f;
     top.m_eye.Set(0, 10, 0);
     AddLights();

@@ -171,8 +171,8 @@ TEST_F(AppGuiTest, MenusShowTheUndoStepAndTheRecentFiles) {
     ASSERT_TRUE(Start());
     CQuelDoc& doc = *app->GetDocument();
     app->GetRecentFiles().Add("/tmp/a.qfm");
-    doc.m_undo.BeginRecord();
-    doc.m_undo.SetDescription("(パッチ) 移動", "(Patch) Translate");
+    doc.m_undoBuffer.BeginRecord();
+    doc.m_undoBuffer.SetDescription("(パッチ) 移動", "(Patch) Translate");
     CMenu* menu = Frame().GetMenu();
     Frame().SendMessage(WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
     CString text;
@@ -234,6 +234,6 @@ TEST_F(AppGuiTest, InsertMergesTheChosenPartsOfAnotherDocument) {
     runner.AnswerModal(IDOK); // every part, as the insert dialog starts
     Frame().SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_INSERT, 0), 0);
     EXPECT_EQ(doc.m_objects.GetCount(), 2 * objects);
-    EXPECT_TRUE(doc.m_undo.CanUndo());
+    EXPECT_TRUE(doc.m_undoBuffer.CanUndo());
     Stop();
 }

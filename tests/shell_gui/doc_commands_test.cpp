@@ -45,7 +45,7 @@ protected:
 TEST_F(DocCommandsTest, CopyWithoutSelectionLeavesNothingToPaste) {
     EXPECT_FALSE(Enabled(ID_EDIT_COPY));
     Run(ID_EDIT_COPY);
-    EXPECT_TRUE(doc->m_clipboard.GetVertices().IsEmpty());
+    EXPECT_TRUE(doc->m_clipboardObject.GetVertices().IsEmpty());
     EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
     EXPECT_FALSE(Enabled(ID_EDIT_REDO)) << "Redo is always grey";
 }
@@ -54,9 +54,9 @@ TEST_F(DocCommandsTest, CutTakesTheWholeConnectedPieceAndPasteSelectsOnlyTheNewP
     obj->GetVertices().GetAtIndex(0)->SetSelected(1);
     ASSERT_TRUE(Enabled(ID_EDIT_CUT));
     Run(ID_EDIT_CUT);
-    EXPECT_EQ(doc->m_clipboard.GetVertices().GetCount(), 4) << "the grid cell the point belongs to";
+    EXPECT_EQ(doc->m_clipboardObject.GetVertices().GetCount(), 4) << "the grid cell the point belongs to";
     EXPECT_EQ(obj->GetVertices().GetCount(), 2) << "the other piece stays";
-    EXPECT_EQ(doc->m_undo.GetRecordCount(), 1);
+    EXPECT_EQ(doc->m_undoBuffer.GetRecordCount(), 1);
 
     ASSERT_TRUE(Enabled(ID_EDIT_PASTE));
     for (int paste = 1; paste <= 2; ++paste) {
@@ -90,6 +90,6 @@ TEST_F(DocCommandsTest, NonEditableObjectIsNotCutAndSaysSo) {
     boxes.Answer(IDOK);
     Run(ID_EDIT_CUT);
     EXPECT_EQ(obj->GetVertices().GetCount(), 6);
-    EXPECT_EQ(doc->m_undo.GetRecordCount(), 0);
+    EXPECT_EQ(doc->m_undoBuffer.GetRecordCount(), 0);
     EXPECT_EQ(boxes.GetRequests().size(), 1u);
 }

@@ -75,11 +75,11 @@ TEST_F(EditDialogCommandsTest, EveryEditCommandRecordsOneStepThatUndoesByteForBy
     };
     for (const auto& [command, prepare] : cases) {
         SCOPED_TRACE(command);
-        doc->m_undo.Clear();
+        doc->m_undoBuffer.Clear();
         prepare();
         const std::string before = qf::test::DocumentBytes(*doc);
         RunCommand(command == ID_MODEL_CONNECT_CURVE ? static_cast<CCmdTarget&>(view) : *commands, command);
-        EXPECT_EQ(doc->m_undo.GetRecordCount(), 1);
+        EXPECT_EQ(doc->m_undoBuffer.GetRecordCount(), 1);
         EXPECT_NE(qf::test::DocumentBytes(*doc), before) << "the command changed nothing";
         Run(ID_EDIT_UNDO);
         EXPECT_TRUE(qf::test::SameDocumentBytes(before, qf::test::DocumentBytes(*doc)));
@@ -147,7 +147,7 @@ TEST_F(EditDialogCommandsTest, ALockedOrMissingObjectOrACancelledDialogChangesNo
     EXPECT_FALSE(IsItemEnabled(view, ID_MODEL_CONNECT_CURVE));
     RunCommand(view, ID_MODEL_CONNECT_CURVE);
     EXPECT_EQ(boxes.GetModalCount(), 3) << "no dialog for a locked or missing object";
-    EXPECT_EQ(doc->m_undo.GetRecordCount(), 0);
+    EXPECT_EQ(doc->m_undoBuffer.GetRecordCount(), 0);
     EXPECT_EQ(obj->GetVertices().GetCount(), 7);
     EXPECT_EQ(obj->GetCurves().GetCount(), 6);
 }
@@ -161,6 +161,6 @@ TEST_F(EditDialogCommandsTest, UndoSettingStartsAtTheDepthAndLoweringItDropsTheO
         d.m_depth = 1;
     });
     Run(ID_EDIT_UNDO_SETTING);
-    ASSERT_EQ(doc->m_undo.GetRecordCount(), 1);
-    EXPECT_STREQ(doc->m_undo.GetRecord(0)->m_english, "(Edit) Paste");
+    ASSERT_EQ(doc->m_undoBuffer.GetRecordCount(), 1);
+    EXPECT_STREQ(doc->m_undoBuffer.GetRecord(0)->m_english, "(Edit) Paste");
 }

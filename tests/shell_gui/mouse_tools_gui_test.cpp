@@ -87,11 +87,11 @@ TEST_F(MouseToolsGuiTest, DragsOrbitThePerspectivePaneAndMoveAPointThatUndoPutsB
     CPatchVertex* point = qf::test::PointsOf(*obj)[4]; // (1, 0, 1), the middle
     point->SetSelected(1);
     for (int p = 0; p < kPaneCount; ++p)
-        doc.m_settings.m_panes[static_cast<size_t>(p)].m_drawSurfaces = 1;
+        doc.m_settings.m_panes[static_cast<size_t>(p)].m_showSurfaces = 1;
     doc.RedrawPanes();
 
     // The right button orbits the eye about the target and opens no menu.
-    const CCamera& perspective = doc.m_paneCameras[kPerspective];
+    const CCamera& perspective = doc.m_cameras[kPerspective];
     const CVector3 eye = perspective.m_eye;
     const float distance = (perspective.m_eye - perspective.m_target).Length();
     const CSize size = Pane(kPerspective).GetClientSize();
@@ -104,7 +104,7 @@ TEST_F(MouseToolsGuiTest, DragsOrbitThePerspectivePaneAndMoveAPointThatUndoPutsB
     EXPECT_EQ(doc.m_viewHistory[kPerspective].m_backCount, 1);
 
     // The left button's translate tool drags the selected point 30 pixels right.
-    const CCamera& top = doc.m_paneCameras[kTop];
+    const CCamera& top = doc.m_cameras[kTop];
     obj->ProjectVertices(top);
     const CPoint start(point->m_screenX, point->m_screenY);
     const CVector3 before = *point;

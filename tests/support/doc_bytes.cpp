@@ -245,7 +245,7 @@ void FillLightsAndMaterials(CQuelDoc& doc) {
     useSlot(doc.m_objects.GetHead(), 0, glass);
     useSlot(doc.m_objects.GetHead(), 3, wood);
     useSlot(doc.m_objects.GetAtIndex(1), 1, declared);
-    useSlot(doc.m_polygons.GetHead(), 4, glass);
+    useSlot(doc.m_polygonObjects.GetHead(), 4, glass);
     doc.m_defaultMaterial.m_useReference = 1;
     doc.m_defaultMaterial.m_colorType = 1;
     doc.m_defaultMaterial.m_referencedMaterial = glass->m_id;
@@ -253,7 +253,7 @@ void FillLightsAndMaterials(CQuelDoc& doc) {
 
 void FillSceneRecords(CQuelDoc& doc) {
     for (int i = 0; i < kPaneCount; ++i) {
-        CCamera& camera = doc.m_paneCameras[i];
+        CCamera& camera = doc.m_cameras[i];
         camera.m_eye = CVector3(1.0f + i, 2.0f, -3.0f * i);
         camera.m_target = CVector3(0.5f, 0.0f, 0.25f * i);
         camera.m_roll = 10.0f * i;
@@ -265,7 +265,7 @@ void FillSceneRecords(CQuelDoc& doc) {
         doc.m_underlays[i].m_offset = CVector3(0.1f * i, 0, 0);
         doc.m_underlays[i].m_scale = CVector3(1, 1.5f, 1);
     }
-    doc.m_paneCameras[1].m_aspect = 1.25f;
+    doc.m_cameras[1].m_aspect = 1.25f;
     doc.m_renderBgColor = 0x00203040;
     doc.m_includeFiles = {"colors.inc", "テクスチャ.inc"};
     doc.m_globalSettings.m_maxTraceLevel = 20;

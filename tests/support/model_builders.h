@@ -27,7 +27,7 @@ public:
     float GetVertexPointSize() const override { return vertexPointSize; }
     int GetMaterialAxisShape() const override { return materialAxisShape; }
 
-    CCamera cameras[paneCount];
+    CCamera cameras[kPaneCount];
     double nearDistance = 5.0;
     int curveType = 0;
     float vertexPointSize = 4.0f;

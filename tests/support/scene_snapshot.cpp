@@ -184,7 +184,7 @@ std::string SceneText(const CQuelDoc& doc) {
     for (const CString& file : doc.m_includeFiles)
         out << "include " << file.str() << "\n";
     for (int i = 0; i < kPaneCount; ++i) {
-        out << "pane camera " << i << " " << CameraText(doc.m_paneCameras[i]) << "\nmemo camera " << i << " "
+        out << "pane camera " << i << " " << CameraText(doc.m_cameras[i]) << "\nmemo camera " << i << " "
             << CameraText(doc.m_memoCameras[i]) << "\n";
         const CUnderlayImage& underlay = doc.m_underlays[i];
         out << "underlay " << i << " " << doc.m_underlayFiles[i].str() << " " << Vec(underlay.m_offset)
@@ -236,7 +236,7 @@ SceneSnapshot::SceneSnapshot(const CQuelDoc& doc) {
                [&doc](const CSpatchObj& o) { return PatchObjectText(doc, o); });
     AddEntries(m_entries, "folder", doc.m_folders,
                [&doc](const CFolderObj& f) { return FolderText(doc, f); });
-    AddEntries(m_entries, "polygon", doc.m_polygons,
+    AddEntries(m_entries, "polygon", doc.m_polygonObjects,
                [&doc](const CPolygonObj& p) { return PolygonText(doc, p); });
     AddEntries(m_entries, "light", doc.m_lights, LightText);
     AddEntries(m_entries, "material", doc.m_materials, MaterialText);

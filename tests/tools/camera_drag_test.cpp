@@ -29,7 +29,7 @@ class CameraDragTest : public ToolTest {
 protected:
     // One drag with the left button in mode, of (dx, dy) pixels, dy downwards.
     void Drag(int mode, int dx, int dy) {
-        doc->m_settings.m_leftMode = mode;
+        doc->m_settings.m_mouseModeLeft = mode;
         LeftDrag(CPoint(100, 50), CPoint(100 + dx, 50 + dy));
     }
 };
@@ -89,7 +89,7 @@ TEST_F(CameraDragTest, DragsMoveTheCameraByTheirPixelOffsets) {
 
 TEST_F(CameraDragTest, EachStepCountsFromTheLastPointAndTheFirstMoveRecordsTheView) {
     UsePane(1);
-    doc->m_settings.m_leftMode = mouseModeCameraDolly;
+    doc->m_settings.m_mouseModeLeft = mouseModeCameraDolly;
     controller.OnLButtonDown(10, 10, 0);
     controller.OnMouseMove(10, 8, MK_LBUTTON);
     controller.OnMouseMove(10, 5, MK_LBUTTON);

@@ -28,8 +28,8 @@ protected:
 } // namespace
 
 TEST_F(ControllerTest, ASecondButtonDuringADragIsIgnored) {
-    doc->m_settings.m_leftMode = mouseModeCameraDolly;
-    doc->m_settings.m_middleMode = mouseModeCameraPan;
+    doc->m_settings.m_mouseModeLeft = mouseModeCameraDolly;
+    doc->m_settings.m_mouseModeMiddle = mouseModeCameraPan;
     controller.OnLButtonDown(100, 50, 0);
     controller.OnRButtonDown(100, 50, MK_LBUTTON);
     controller.OnMButtonDown(100, 50, MK_LBUTTON);
@@ -60,7 +60,7 @@ TEST_F(ControllerTest, ARightClickWithoutMovementOpensThePaneMenuOnItsPane) {
     EXPECT_FALSE(Camera().m_eye == eye) << "and orbits the camera";
 
     // With the popup mode every right release opens it and nothing moves.
-    doc->m_settings.m_rightMode = mouseModePopupMenu;
+    doc->m_settings.m_mouseModeRight = mouseModePopupMenu;
     const CVector3 moved = Camera().m_eye;
     controller.OnRButtonDown(30, 40, 0);
     controller.OnMouseMove(60, 40, MK_RBUTTON);

@@ -58,7 +58,7 @@ protected:
         camera.m_viewportHeight = standIn.size.cy;
         camera.m_angleSpansWidth = 1;
     }
-    CCamera& Camera() { return doc->m_paneCameras[static_cast<size_t>(pane)]; }
+    CCamera& Camera() { return doc->m_cameras[static_cast<size_t>(pane)]; }
 
     // A left drag from `from` over `to` in one move, released there.
     void LeftDrag(CPoint from, CPoint to, UINT keys = 0) {

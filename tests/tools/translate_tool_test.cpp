@@ -41,8 +41,8 @@ protected:
             points[static_cast<size_t>(i)]->SetSelected(1);
     }
     const CUndoRecord* NewestStep() const {
-        const int count = doc->m_undo.GetRecordCount();
-        return count ? doc->m_undo.GetRecord(count - 1) : nullptr;
+        const int count = doc->m_undoBuffer.GetRecordCount();
+        return count ? doc->m_undoBuffer.GetRecord(count - 1) : nullptr;
     }
 
     CSpatchObj* obj = nullptr;
@@ -57,12 +57,12 @@ TEST_F(TranslateToolTest, ADragMovesTheSelectedPointsByItsWorldOffsetAsOneUndoSt
     ExpectVectorNear(*points[0], {kRight20, kUp10, 0}, "", 1e-4f);
     ExpectVectorNear(*points[1], {1 + kRight20, kUp10, 0}, "", 1e-4f);
     ExpectVectorNear(*points[2], {0, 1, 0}, "unselected");
-    ASSERT_EQ(doc->m_undo.GetRecordCount(), 1);
+    ASSERT_EQ(doc->m_undoBuffer.GetRecordCount(), 1);
     EXPECT_EQ(NewestStep()->m_kind, undoPatchPositions);
     EXPECT_EQ(NewestStep()->m_english, "(Patch) Translate");
     EXPECT_TRUE(controller.m_scratch.GetVertices().IsEmpty());
 
-    doc->m_undo.Undo();
+    doc->m_undoBuffer.Undo();
     ExpectVectorNear(*points[0], {0, 0, 0});
     ExpectVectorNear(*points[1], {1, 0, 0});
 }
@@ -90,7 +90,7 @@ TEST_F(TranslateToolTest, ShiftAndGrabbedHandlesConstrainTheMove) {
         LeftDrag(CPoint(150, 80), c.to, c.keys);
         ExpectVectorNear(*points[0], c.moved, "", 1e-4f);
         EXPECT_FALSE(standIn.handles.IsAnyHighlighted()) << "the release clears them";
-        doc->m_undo.Undo();
+        doc->m_undoBuffer.Undo();
     }
 }
 
@@ -115,7 +115,7 @@ TEST_F(TranslateToolTest, OnePointDragKeepsPositionsOrTheJoinItMade) {
     controller.OnRButtonUp(120, 10, 0);
     EXPECT_EQ(standIn.Count("menu 120 10"), 0);
     ExpectVectorNear(*points[0], {0, 1, 0}, "the drag ended with the join");
-    doc->m_undo.Undo();
+    doc->m_undoBuffer.Undo();
     EXPECT_EQ(obj->GetVertices().GetCount(), 4) << "the join is undone with the move";
 }
 
@@ -125,11 +125,11 @@ TEST_F(TranslateToolTest, OnePointDragKeepsPositionsOrTheJoinItMade) {
 TEST_F(TranslateToolTest, EveryPressStartsWithEmptyScratchCopies) {
     Select({0, 1});
     controller.OnLButtonDown(150, 80, 0);
-    doc->m_settings.m_leftMode = mouseModeCameraLocationX;
+    doc->m_settings.m_mouseModeLeft = mouseModeCameraLocationX;
     controller.OnLButtonUp(150, 80, 0);
     ASSERT_EQ(controller.m_scratch.GetVertices().GetCount(), 2) << "the camera end kept them";
 
-    doc->m_settings.m_leftMode = mouseModeTranslate;
+    doc->m_settings.m_mouseModeLeft = mouseModeTranslate;
     Select({1, 2});
     LeftDrag(CPoint(150, 80), CPoint(170, 80));
     ExpectVectorNear(*points[1], {1 + kRight20, 0, 0}, "", 1e-4f);
@@ -139,12 +139,12 @@ TEST_F(TranslateToolTest, EveryPressStartsWithEmptyScratchCopies) {
 // Mended: a release reduces only the whole-object step its own press made.
 TEST_F(TranslateToolTest, AReleaseWithoutItsPressLeavesOtherStepsWhole) {
     Select({0});
-    doc->m_undo.BeginRecord();
-    doc->m_undo.SetKind(undoWholeObject);
-    doc->m_undo.SaveWholePatchObject(obj);
-    doc->m_settings.m_leftMode = mouseModeCameraLocationX;
+    doc->m_undoBuffer.BeginRecord();
+    doc->m_undoBuffer.SetKind(undoWholeObject);
+    doc->m_undoBuffer.SaveWholePatchObject(obj);
+    doc->m_settings.m_mouseModeLeft = mouseModeCameraLocationX;
     controller.OnLButtonDown(10, 10, 0);
-    doc->m_settings.m_leftMode = mouseModeTranslate;
+    doc->m_settings.m_mouseModeLeft = mouseModeTranslate;
     controller.OnLButtonUp(10, 10, 0);
     EXPECT_EQ(NewestStep()->m_kind, undoWholeObject);
 }
@@ -193,8 +193,8 @@ TEST_F(TranslateToolTest, HandleDragsTurnTheOtherHandleOnlyForSmoothNodes) {
         node->m_manualIn = node->m_manualOut = 0;
         obj->UpdateCurveHandles();
         const CVector3 in = node->m_handleIn - *node->m_vertex;
-        doc->m_settings.m_leftMode = mode;
-        const CIntPair out = ProjectViewPoint(Camera(), doc->m_openGL.near_plane,
+        doc->m_settings.m_mouseModeLeft = mode;
+        const CIntPair out = ProjectViewPoint(Camera(), doc->m_openGLSetting.near_plane,
                                               TransformPoint(node->m_handleOut, Camera().GetWorldToCamera()));
         LeftDrag(CPoint(out.m_x, out.m_y), CPoint(out.m_x, out.m_y - 10));
         EXPECT_EQ(node->m_auxWord, 1) << "the out-handle was nearer";

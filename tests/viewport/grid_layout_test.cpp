@@ -25,11 +25,11 @@ CCamera FrontViewOfWidth(float width) {
 
 TEST(GridLayoutTest, PaneShowsItsCameraGridElseThePlaneGridsSwitchedOn) {
     CPaneDisplaySettings axisGrid;
-    axisGrid.m_gridXY = 1;
+    axisGrid.m_showGridXY = 1;
     CPaneDisplaySettings planes;
-    planes.m_gridShown = 0;
-    planes.m_gridXY = 1;
-    planes.m_gridXZ = 1;
+    planes.m_showGrid = 0;
+    planes.m_showGridXY = 1;
+    planes.m_showGridXZ = 1;
     const struct {
         const char* name;
         const CPaneDisplaySettings& pane;

@@ -36,9 +36,9 @@ protected:
                         bool hadCurvePoint = false) {
         for (int p = 0; p < kPaneCount; ++p) {
             CPaneDisplaySettings& show = doc->m_settings.m_panes[static_cast<size_t>(p)];
-            show.m_drawSurfaces = surfaces;
-            show.m_drawCurves = curves;
-            show.m_drawVertices = vertices;
+            show.m_showSurfaces = surfaces;
+            show.m_showCurves = curves;
+            show.m_showVertices = vertices;
             panes[p].log.clear();
         }
         RepaintPanes(rule, hadCurvePoint);
@@ -80,7 +80,7 @@ TEST_F(ModelCommandTest, RepaintRulesChooseFullRepaintsOrQuickDraws) {
     doc->m_settings.m_manipulatorShown = 1;
     EXPECT_EQ(Repaint(repaintSelectionNoCurveTest, 0, 1, 1), "full ") << "R5 with the manipulator";
     doc->m_settings.m_manipulatorShown = 0;
-    doc->m_settings.m_leftMode = 314;
+    doc->m_settings.m_mouseModeLeft = 314;
     EXPECT_EQ(Repaint(repaintCurveSelection, 0, 1, 1), "full ") << "R9 with a control-point tool";
     for (const RecordingPane& pane : panes)
         EXPECT_EQ(pane.log, panes[0].log) << "every pane follows the rule";

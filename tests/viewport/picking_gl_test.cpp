@@ -86,7 +86,7 @@ TEST_F(PickingGlTest, ManipulatorPicksNameTheHandleUnderThePointer) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        doc->m_paneCameras[static_cast<size_t>(c.pane)].SetPreset(c.pane);
+        doc->m_cameras[static_cast<size_t>(c.pane)].SetPreset(c.pane);
         EXPECT_EQ(
             PickManipulatorHandle(*doc, c.pane, *view, nullptr, c.kind, CVector3(), CVector3(), c.point),
             c.expected);

@@ -15,11 +15,11 @@ protected:
     void SetUp() override {
         SceneGlTest::SetUp();
         CPaneDisplaySettings& show = doc->m_settings.m_panes[kFront];
-        show.m_drawSurfaces = 1;
-        show.m_drawCurves = 0;
-        show.m_drawVertices = 0;
-        show.m_gridShown = 0;
-        show.m_axesShown = 0;
+        show.m_showSurfaces = 1;
+        show.m_showCurves = 0;
+        show.m_showVertices = 0;
+        show.m_showGrid = 0;
+        show.m_showAxes = 0;
     }
     uint32_t Centre() const { return Pixels().At(kWidth / 2, kHeight / 2); }
 };
@@ -54,7 +54,7 @@ TEST_F(SceneDrawingGlTest, SeeThroughObjectsAreDrawnAfterTheOpaqueOnes) {
 // GL_LIGHT0 to GL_LIGHT7 in list order; with the selected light chosen and
 // none selected, nothing lights the surfaces.
 TEST_F(SceneDrawingGlTest, LightingTakesAtMostEightSceneLights) {
-    doc->m_settings.m_panes[kFront].m_light = 1;
+    doc->m_settings.m_panes[kFront].m_useLighting = 1;
     for (int i = 0; i < 10; ++i) {
         CLightData* light = doc->AddLight();
         light->m_location.Set(static_cast<float>(i), 1, 2);

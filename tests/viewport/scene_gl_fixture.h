@@ -27,7 +27,7 @@ protected:
         m_main.emplace(doc.get());
         InstallModelDocumentAccessor();
         for (int pane = 0; pane < kPaneCount; ++pane)
-            doc->m_paneCameras[static_cast<size_t>(pane)].SetPreset(pane);
+            doc->m_cameras[static_cast<size_t>(pane)].SetPreset(pane);
         UseSurface(kWidth, kHeight);
     }
     void TearDown() override {
@@ -42,7 +42,7 @@ protected:
     void UseSurface(int width, int height) {
         surface = &MakeSurface(width, height);
         view.emplace(surface);
-        for (CCamera& camera : doc->m_paneCameras) {
+        for (CCamera& camera : doc->m_cameras) {
             camera.m_viewportWidth = width;
             camera.m_viewportHeight = height;
             camera.m_angleSpansWidth = 1;

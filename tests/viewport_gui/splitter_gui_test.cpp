@@ -56,8 +56,8 @@ TEST_F(SplitterGuiTest, PanesTakeTheirQuadrantsAndEveryWindowIsRegistered) {
     EXPECT_EQ(Pane(3), XYWH(201, 151, 199, 149));
     // The header takes 15 pixels above the OpenGL window, which tells its camera its size.
     EXPECT_EQ(PlaceIn(splitter.GetPane(3), GLPane(3)), XYWH(0, 15, 199, 134));
-    EXPECT_EQ(doc->m_paneCameras[3].m_viewportWidth, 199);
-    EXPECT_EQ(doc->m_paneCameras[3].m_viewportHeight, 134);
+    EXPECT_EQ(doc->m_cameras[3].m_viewportWidth, 199);
+    EXPECT_EQ(doc->m_cameras[3].m_viewportHeight, 134);
     for (int i = 0; i < kPaneCount; ++i) {
         EXPECT_EQ(doc->FindRegisteredWindow(wndViewportPane0 + i), splitter.GetPane(i).GetSafeHwnd());
         EXPECT_EQ(doc->FindRegisteredWindow(wndGLPane0 + i), GLPane(i).GetSafeHwnd());
@@ -113,7 +113,7 @@ TEST_F(SplitterGuiTest, HeaderButtonsWidenTheirPane) {
 // A step of 15 % is refused when it would bring the eye nearer than the
 // near distance + 1.2 (6.2) while it is still farther; inside, every step goes.
 TEST_F(SplitterGuiTest, WheelZoomKeepsTheEyeOffTheNearPlane) {
-    CCamera& camera = doc->m_paneCameras[2];
+    CCamera& camera = doc->m_cameras[2];
     const auto wheel = [&](short delta) {
         GLPane(2).SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
         return (camera.m_eye - camera.m_target).Length();
@@ -124,6 +124,6 @@ TEST_F(SplitterGuiTest, WheelZoomKeepsTheEyeOffTheNearPlane) {
     camera.m_eye.SetZ(-6.0f);
     EXPECT_NEAR(wheel(120), 5.1f, 1e-3);
     EXPECT_NEAR(wheel(-120), 5.865f, 1e-3);
-    doc->m_settings.m_reverseZoom = 1;
+    doc->m_settings.m_zoomReverse = 1;
     EXPECT_NEAR(wheel(120), 6.7448f, 1e-3) << "reversed, forward moves away";
 }
