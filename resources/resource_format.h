@@ -110,6 +110,14 @@ struct IconResource {
     PixelArt image;
 };
 
+// A mouse cursor drawn in text: 'X' black, '.' white, anything else
+// transparent; the hot spot is the pixel that points.
+struct CursorResource {
+    UINT id;
+    short hotX, hotY;
+    std::span<const char* const> rows;
+};
+
 struct ResourceSet {
     std::span<const MenuResource> menus;
     std::span<const AcceleratorResource> accelerators;
@@ -117,4 +125,5 @@ struct ResourceSet {
     std::span<const DialogTemplate> dialogs;
     std::span<const ToolBarResource> toolBars;
     std::span<const IconResource> icons;
+    std::span<const CursorResource> cursors;
 };

@@ -14,3 +14,4 @@ std::span<const MenuEntry> MainMenuEntries(ResourceLanguage language, bool polyg
 std::span<const MenuEntry> PaneMenuEntries(ResourceLanguage language);
 std::span<const ToolBarResource> SharedToolBars();
 std::span<const IconResource> SharedIcons();
+std::span<const CursorResource> SharedCursors();

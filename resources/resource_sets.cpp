@@ -36,9 +36,9 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         Join(JapaneseDialogTemplates(), SharedAppDialogTemplates());
     static const std::vector<DialogTemplate> englishDialogs =
         Join(EnglishDialogTemplates(), SharedAppDialogTemplates());
-    static const ResourceSet japanese{japaneseMenus,   japaneseKeys,     japaneseStrings,
-                                      japaneseDialogs, SharedToolBars(), SharedIcons()};
-    static const ResourceSet english{englishMenus,   englishKeys,      englishStrings,
-                                     englishDialogs, SharedToolBars(), SharedIcons()};
+    static const ResourceSet japanese{japaneseMenus,    japaneseKeys,  japaneseStrings, japaneseDialogs,
+                                      SharedToolBars(), SharedIcons(), SharedCursors()};
+    static const ResourceSet english{englishMenus,     englishKeys,   englishStrings, englishDialogs,
+                                     SharedToolBars(), SharedIcons(), SharedCursors()};
     return language == ResourceLanguage::English ? english : japanese;
 }

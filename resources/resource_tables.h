@@ -45,3 +45,8 @@ constexpr UINT ID_INDICATOR_CAPS = 59137;
 constexpr UINT ID_INDICATOR_NUM = 59138;
 constexpr UINT ID_INDICATOR_SCRL = 59139;
 constexpr UINT ID_INDICATOR_KANA = 59142;
+
+// Cursors of the panels that scroll by dragging their background: the
+// dragging hand and the open hand over the background.
+constexpr UINT IDC_PANEL_DRAG = 116;
+constexpr UINT IDC_PANEL_HAND = 133;

@@ -230,6 +230,14 @@ void CButton::OnLButtonUp(UINT flags, CPoint point) {
         Clicked();
 }
 
+void CButton::CancelPress() {
+    if (!m_pressed)
+        return;
+    m_pressed = false;
+    ::ReleaseCapture();
+    Invalidate();
+}
+
 // ---------------------------------------------------------------------------
 
 wxWindow* CStatic::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) {

@@ -65,6 +65,9 @@ protected:
     void OnLButtonDown(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
     void OnLButtonDblClk(UINT flags, CPoint point) override;
+    // Ends a press of an owner-drawn button without a click: the capture is
+    // released and nothing is sent.
+    void CancelPress();
 
 private:
     void Clicked();

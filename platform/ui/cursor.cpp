@@ -1,11 +1,13 @@
 #include "platform/ui/cursor.h"
 
 #include "platform/ui/native_window.h"
+#include "platform/ui/resource_lookup.h"
 
 #include <map>
 #include <memory>
 #include <wx/app.h>
 #include <wx/cursor.h>
+#include <wx/gdicmn.h>
 #include <wx/image.h>
 #include <wx/window.h>
 
@@ -87,9 +89,15 @@ void RegisterCursor(UINT resourceId, const std::vector<std::string>& rows, CPoin
 }
 
 HCURSOR LoadCursor(UINT resourceId) {
-    const auto& drawn = Tables().drawn;
-    const auto it = drawn.find(resourceId);
-    return it == drawn.end() ? nullptr : it->second.get();
+    auto& drawn = Tables().drawn;
+    if (const auto it = drawn.find(resourceId); it != drawn.end())
+        return it->second.get();
+    const CursorResource* resource = FindCursorResource(resourceId);
+    if (!resource)
+        return nullptr;
+    RegisterCursor(resourceId, std::vector<std::string>(resource->rows.begin(), resource->rows.end()),
+                   CPoint(resource->hotX, resource->hotY));
+    return drawn[resourceId].get();
 }
 
 HCURSOR SetCursor(HCURSOR cursor) {
@@ -105,12 +113,24 @@ HCURSOR GetCursor() {
 }
 
 BOOL SetCursorPos(int x, int y) {
-    wxWindow* top = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
-    if (!top)
+    // The pointer is warped relative to a window on screen: the one holding
+    // the capture (a drag that wraps the cursor), else the program's top window.
+    CWnd* holder = CWnd::GetCapture();
+    wxWindow* anchor = holder ? holder->GetNativeWindow() : nullptr;
+    if (!anchor)
+        anchor = wxTheApp ? wxTheApp->GetTopWindow() : nullptr;
+    if (!anchor)
         return FALSE;
-    const wxPoint client = top->ScreenToClient(wxPoint(x, y));
-    top->WarpPointer(client.x, client.y);
+    const wxPoint client = anchor->ScreenToClient(wxPoint(x, y));
+    anchor->WarpPointer(client.x, client.y);
     return TRUE;
+}
+
+int GetSystemMetrics(int index) {
+    if (index != SM_CXSCREEN && index != SM_CYSCREEN)
+        return 0;
+    const wxSize screen = wxGetDisplaySize();
+    return index == SM_CXSCREEN ? screen.x : screen.y;
 }
 
 BOOL GetCursorPos(CPoint* point) {

@@ -22,7 +22,8 @@ HCURSOR LoadStandardCursor(int id);
 // Adds a drawn cursor: rows of equal length, 'X' black, '.' white, anything
 // else transparent; the hot spot is the pixel that points.
 void RegisterCursor(UINT resourceId, const std::vector<std::string>& rows, CPoint hotSpot);
-// Null when no cursor was registered under the id.
+// A registered cursor, else the cursor drawn in the resources under the id
+// (registered on first use); null when there is neither.
 HCURSOR LoadCursor(UINT resourceId);
 
 // Returns the cursor shown before; null hides the cursor.
@@ -32,3 +33,9 @@ HCURSOR GetCursor();
 // Screen pixels.
 BOOL SetCursorPos(int x, int y);
 BOOL GetCursorPos(CPoint* point);
+
+// The size of the screen in pixels (of the display that shows the program).
+constexpr int SM_CXSCREEN = 0;
+constexpr int SM_CYSCREEN = 1;
+// 0 for any other index.
+int GetSystemMetrics(int index);

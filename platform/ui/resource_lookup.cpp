@@ -47,6 +47,10 @@ const IconResource* FindIconResource(UINT id) {
     return FindInSets(&ResourceSet::icons, id);
 }
 
+const CursorResource* FindCursorResource(UINT id) {
+    return FindInSets(&ResourceSet::cursors, id);
+}
+
 CString LoadResourceString(UINT id) {
     const StringEntry* entry = FindInSets(&ResourceSet::strings, id);
     return entry ? CString(entry->text) : CString();

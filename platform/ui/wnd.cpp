@@ -393,6 +393,15 @@ void CWnd::GetWindowRect(CRect* rect) const {
     *rect = CRect(r.x, r.y, r.x + r.width, r.y + r.height);
 }
 
+void CWnd::GetRectInParent(CRect* rect) const {
+    if (!m_native) {
+        *rect = CRect();
+        return;
+    }
+    const wxRect r = m_native->GetRect();
+    *rect = CRect(r.x, r.y, r.x + r.width, r.y + r.height);
+}
+
 void CWnd::ClientToScreen(CPoint* point) const {
     if (!m_native)
         return;
@@ -527,6 +536,21 @@ BOOL CWnd::RedrawWindow(const CRect* rect, std::nullptr_t, UINT flags) {
     if (flags & RDW_UPDATENOW)
         UpdateWindow();
     return TRUE;
+}
+
+int CWnd::ScrollWindowEx(int dx, int dy, const CRect*, const CRect*, std::nullptr_t, CRect*, UINT flags) {
+    if (!m_native)
+        return 0;
+    if ((flags & SW_SCROLLCHILDREN) && (dx || dy))
+        for (CWnd* child : ChildWindows(m_native)) {
+            // -1 is a real coordinate here, not "keep the old one".
+            const wxRect place = child->m_native->GetRect();
+            child->m_native->SetSize(place.x + dx, place.y + dy, place.width, place.height,
+                                     wxSIZE_ALLOW_MINUS_ONE);
+        }
+    if (flags & SW_INVALIDATE)
+        Invalidate();
+    return dx || dy;
 }
 
 void CWnd::UpdateWindow() {

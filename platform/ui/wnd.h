@@ -53,6 +53,10 @@ constexpr UINT RDW_UPDATENOW = 0x0100;
 constexpr UINT GW_HWNDNEXT = 2;
 constexpr UINT GW_CHILD = 5;
 
+// ScrollWindowEx: the child windows move with the content; the window repaints.
+constexpr UINT SW_SCROLLCHILDREN = 0x0001;
+constexpr UINT SW_INVALIDATE = 0x0002;
+
 // What Create passes to PreCreateWindow and, as lParam, to WM_CREATE.
 struct CREATESTRUCT {
     CWnd* parent = nullptr;
@@ -103,6 +107,9 @@ public:
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
     void GetClientRect(CRect* rect) const;
     void GetWindowRect(CRect* rect) const; // screen pixels
+    // The window's rectangle in its parent's client pixels, as GetWindowRect
+    // and the parent's ScreenToClient give it, also while it is hidden.
+    void GetRectInParent(CRect* rect) const;
     void ClientToScreen(CPoint* point) const;
     void ClientToScreen(CRect* rect) const;
     void ScreenToClient(CPoint* point) const;
@@ -140,6 +147,12 @@ public:
     BOOL RedrawWindow(const CRect* rect = nullptr, std::nullptr_t region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void UpdateWindow();
+    // Moves the content by (dx, dy): with SW_SCROLLCHILDREN every child
+    // window moves by that much, with SW_INVALIDATE the window repaints. The
+    // rectangles and the update region of the design's call are not used
+    // (pass null). Returns whether anything was scrolled.
+    int ScrollWindowEx(int dx, int dy, const CRect* scroll, const CRect* clip, std::nullptr_t region,
+                       CRect* update, UINT flags);
 
     // WM_TIMER(id) about every `elapse` ms until killed or the window dies; an
     // id already running restarts.

@@ -228,3 +228,17 @@ TEST(ResourceTablesTest, StringsAndToolBarsAgreeAcrossTheSets) {
             }
         }
 }
+
+TEST(ResourceTablesTest, ThePanelCursorsAreDrawnWithTheirHotSpotOnThem) {
+    for (const ResourceLanguage language : kLanguages)
+        for (const UINT id : {IDC_PANEL_DRAG, IDC_PANEL_HAND}) {
+            const CursorResource* cursor = FindResourceById(GetResourceSet(language).cursors, id);
+            ASSERT_NE(cursor, nullptr) << "cursor " << id;
+            ASSERT_FALSE(cursor->rows.empty());
+            const size_t width = std::strlen(cursor->rows[0]);
+            for (const char* row : cursor->rows)
+                EXPECT_EQ(std::strlen(row), width) << "cursor " << id << ": " << row;
+            EXPECT_LT(static_cast<size_t>(cursor->hotX), width);
+            EXPECT_LT(static_cast<size_t>(cursor->hotY), cursor->rows.size());
+        }
+}
