@@ -6,8 +6,9 @@ JOBS ?= $(shell nproc)
 run: build
 	./build/program/quelaform
 
+# No test may write into the real home: the run fails if one did.
 test: build-test build-plain
-	cd build-test && ctest --output-on-failure -j$(JOBS) --timeout 900
+	cd build-test && ../scripts/check-home-untouched ctest --output-on-failure -j$(JOBS) --timeout 900
 
 bench: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQF_BUILD_TESTS=OFF -DQF_BUILD_BENCH=ON

@@ -1,16 +1,17 @@
 #include "app/doc_helpers.h"
 #include "doc_fixture.h"
+#include "support/scoped_env.h"
 
 #include <cfloat>
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <vector>
 
 using qf::test::CallLog;
 using qf::test::RecordedMessage;
 using qf::test::RecordingDocWindow;
+using qf::test::ScopedEnv;
 
 namespace {
 
@@ -22,26 +23,6 @@ std::vector<LPARAM> Codes(const RecordingDocWindow& w) {
     }
     return codes;
 }
-
-// Sets an environment variable for the life of the object.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : m_name(name) {
-        if (const char* old = std::getenv(name))
-            m_old = old;
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (m_old)
-            setenv(m_name, m_old->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    std::optional<std::string> m_old;
-};
 
 } // namespace
 

@@ -10,7 +10,7 @@
 #include "shell/quel_app.h"
 #include "support/gui_test.h"
 #include "support/model_shapes.h"
-#include "support/temp_dir.h"
+#include "support/scoped_env.h"
 #include "tools/view_plane.h"
 
 #include <cmath>
@@ -29,9 +29,6 @@ constexpr int kPerspective = 1;
 class MouseToolsGuiTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_oldHome = std::getenv("QUELAFORM_HOME");
-        setenv("QUELAFORM_HOME", m_home.path().c_str(), 1);
-        setenv("XDG_DATA_HOME", m_data.path().c_str(), 1);
         runner.AnswerModal(IDCANCEL); // the language: English
         app = std::make_unique<CQuelApp>();
         ASSERT_TRUE(app->InitInstance({"quelaform"}));
@@ -45,8 +42,6 @@ protected:
         EXPECT_EQ(runner.GetUnscriptedCount(), 0) << "a box, dialog or menu nobody expected";
         GetAppState() = CQuelAppState();
         SetResourceLanguage(ResourceLanguage::Japanese);
-        setenv("QUELAFORM_HOME", m_oldHome.c_str(), 1);
-        unsetenv("XDG_DATA_HOME");
     }
 
     CGLPane& Pane(int i) {
@@ -70,9 +65,7 @@ protected:
     std::unique_ptr<CQuelApp> app;
 
 private:
-    qf::test::TempDir m_home;
-    qf::test::TempDir m_data;
-    std::string m_oldHome;
+    qf::test::IsolatedUserFolders m_folders;
     wxUIActionSimulator m_mouse;
 };
 

@@ -1,8 +1,9 @@
-// Main of the *_gui test programs. Every run gets its own settings folder.
+// Main of the *_gui test programs. Every run gets its own settings and
+// desktop data folders.
 // With a display, wx starts on X11 (GL canvases need it) and a failed wx
 // assertion fails the running test instead of opening a dialog.
 #include "support/gui_test.h"
-#include "support/temp_dir.h"
+#include "support/scoped_env.h"
 
 #include <chrono>
 #include <cstdio>
@@ -62,8 +63,7 @@ bool PumpUntil(const std::function<bool()>& done, int timeoutMilliseconds) {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    qf::test::TempDir home;
-    setenv("QUELAFORM_HOME", home.path().c_str(), 1);
+    const qf::test::IsolatedUserFolders folders;
 
     const char* display = std::getenv("DISPLAY");
     if (display && *display) {
