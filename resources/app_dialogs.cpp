@@ -1,18 +1,8 @@
 #include "resources/resource_parts.h"
 
-// Dialog templates of the application and the viewport whose texts are the
-// same in both sets (the pane header changes its own texts for English).
+// Dialog templates of the viewport whose texts are the same in both sets
+// (the pane header changes its own texts for English).
 namespace {
-
-constexpr DWORD kModal = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-
-// About box (100): the version of the running program in a read-only field.
-constexpr DialogItemTemplate kAbout[] = {
-    {DialogControl::Static, 1061, "quelaForm Version", 10, 10, 120, 10, WS_VISIBLE | SS_LEFT},
-    {DialogControl::Static, 1062, "quelaForm for Linux", 10, 40, 120, 10, WS_VISIBLE | SS_LEFT},
-    {DialogControl::Edit, 1063, "", 10, 23, 120, 12, WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL},
-    {DialogControl::Button, 1, "OK", 142, 8, 50, 14, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_DEFPUSHBUTTON},
-};
 
 // Pane header bar (102): the pane letter, the view, show and light menu
 // buttons and the three layout buttons. The bar places them itself.
@@ -28,7 +18,6 @@ constexpr DialogItemTemplate kPaneHeader[] = {
 };
 
 constexpr DialogTemplate kTemplates[] = {
-    {100, "Version Info(quelaForm)", 200, 54, kModal, kAbout},
     {102, "", 330, 16, WS_CHILD, kPaneHeader},
 };
 

@@ -5,9 +5,11 @@
 std::span<const DialogTemplate> JapaneseDialogTemplates();
 std::span<const DialogTemplate> EnglishDialogTemplates();
 std::span<const DialogTemplate> SharedAppDialogTemplates();
+std::span<const DialogTemplate> AboutDialogTemplates(ResourceLanguage language);
 std::span<const StringEntry> JapaneseStrings();
 std::span<const StringEntry> EnglishStrings();
 std::span<const StringEntry> AppStrings();
+std::span<const StringEntry> MenuPrompts(ResourceLanguage language);
 std::span<const MenuResource> SharedMenus();
 // The flat entries of the main menu (or of polygon editing) and of the pane popup menus.
 std::span<const MenuEntry> MainMenuEntries(ResourceLanguage language, bool polygonEditing);

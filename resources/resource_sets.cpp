@@ -30,12 +30,16 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
     static const AcceleratorResource englishKeys[] = {{IDR_MAINFRAME_EN, ShortcutSlotAccelerators()}};
     static const std::vector<MenuResource> japaneseMenus = LanguageMenus(ResourceLanguage::Japanese);
     static const std::vector<MenuResource> englishMenus = LanguageMenus(ResourceLanguage::English);
-    static const std::vector<StringEntry> japaneseStrings = Join(JapaneseStrings(), AppStrings());
-    static const std::vector<StringEntry> englishStrings = Join(EnglishStrings(), AppStrings());
+    static const std::vector<StringEntry> japaneseStrings =
+        Join<StringEntry>(Join(JapaneseStrings(), AppStrings()), MenuPrompts(ResourceLanguage::Japanese));
+    static const std::vector<StringEntry> englishStrings =
+        Join<StringEntry>(Join(EnglishStrings(), AppStrings()), MenuPrompts(ResourceLanguage::English));
     static const std::vector<DialogTemplate> japaneseDialogs =
-        Join(JapaneseDialogTemplates(), SharedAppDialogTemplates());
+        Join<DialogTemplate>(Join(JapaneseDialogTemplates(), SharedAppDialogTemplates()),
+                             AboutDialogTemplates(ResourceLanguage::Japanese));
     static const std::vector<DialogTemplate> englishDialogs =
-        Join(EnglishDialogTemplates(), SharedAppDialogTemplates());
+        Join<DialogTemplate>(Join(EnglishDialogTemplates(), SharedAppDialogTemplates()),
+                             AboutDialogTemplates(ResourceLanguage::English));
     static const ResourceSet japanese{japaneseMenus,    japaneseKeys,  japaneseStrings, japaneseDialogs,
                                       SharedToolBars(), SharedIcons(), SharedCursors()};
     static const ResourceSet english{englishMenus,     englishKeys,   englishStrings, englishDialogs,

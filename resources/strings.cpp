@@ -5,7 +5,7 @@
 namespace {
 
 constexpr StringEntry kJapanese[] = {
-    {IDS_IDLE_MESSAGE, "Ready"},
+    {IDS_IDLE_MESSAGE, "レディ"},
     {ID_INDICATOR_KANA, "ｶﾅ"},
     {ID_INDICATOR_CAPS, "CAP"},
     {ID_INDICATOR_NUM, "NUM"},
@@ -17,14 +17,14 @@ constexpr StringEntry kJapanese[] = {
     {IDS_BUTTON_CANCEL, "キャンセル"},
     {IDS_BUTTON_YES, "はい(&Y)"},
     {IDS_BUTTON_NO, "いいえ(&N)"},
-    {57600, "新規作成\nNew"},
-    {57601, "ファイルを開く\nOpen"},
-    {57603, "上書き保存\nSave"},
-    {57635, "切り取り\nCut"},
-    {57634, "コピー\nCopy"},
-    {57637, "貼り付け\nPaste"},
-    {57643, "元に戻す\nUndo"},
-    {57664, "Show Version Info\nAbout"},
+    {57600, "新規作成\n新規作成"},
+    {57601, "ファイルを開く\n開く"},
+    {57603, "上書き保存\n上書き保存"},
+    {57635, "切り取り\n切り取り"},
+    {57634, "コピー\nコピー"},
+    {57637, "貼り付け\n貼り付け"},
+    {57643, "元に戻す\n元に戻す"},
+    {57664, "バージョン情報を表示\nバージョン情報"},
 };
 
 constexpr StringEntry kEnglish[] = {

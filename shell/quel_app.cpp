@@ -21,6 +21,15 @@ namespace {
 // The recent-file list, kept in the settings folder between runs.
 constexpr const char* kRecentFilesName = "quel_recent_files.ini";
 
+// The folder part of a document path, when that folder still exists.
+CString ExistingFolderOf(const CString& path) {
+    const int slash = path.ReverseFind('/');
+    if (slash < 0)
+        return CString();
+    const CString folder = slash == 0 ? CString("/") : path.Left(slash);
+    return qf::GetFileStatus(folder.GetString()).isDirectory ? folder : CString();
+}
+
 } // namespace
 
 CQuelApp::CQuelApp() = default;
@@ -58,10 +67,10 @@ BOOL CQuelApp::InitInstance(const std::vector<CString>& arguments) {
 
     RegisterShellFileTypes();
 
-    // The document named on the command line, else a new one.
-    const BOOL ready =
-        arguments.size() > 1 ? m_commands->OpenDocumentFile(arguments[1]) : m_commands->NewDocument();
-    if (!ready) {
+    // The document named on the command line, else a new one. A file that
+    // cannot be opened was reported; the user goes on with a new document.
+    const bool opened = arguments.size() > 1 && m_commands->OpenDocumentFile(arguments[1]);
+    if (!opened && !m_commands->NewDocument()) {
         m_frame->DestroyWindow();
         return FALSE;
     }
@@ -128,8 +137,16 @@ void CQuelApp::OnFileOpen() {
         return;
     CFileDialog dialog(TRUE, GetDocString(docStringFilterExt).Mid(1), nullptr,
                        OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, DocumentFilter(), m_frame.get());
+    dialog.m_ofn.lpstrInitialDir = OpenDialogFolder();
     if (dialog.DoModal() == IDOK)
         m_commands->OpenDocumentFile(dialog.GetPathName());
+}
+
+CString CQuelApp::OpenDialogFolder() const {
+    CString folder = ExistingFolderOf(m_commands->GetPathName());
+    if (folder.IsEmpty() && m_recentFiles.GetCount() > 0)
+        folder = ExistingFolderOf(m_recentFiles[0]);
+    return folder;
 }
 
 void CQuelApp::OnOpenRecentFile(UINT id) {

@@ -24,8 +24,8 @@ public:
     CQuelApp& operator=(const CQuelApp&) = delete;
 
     // arguments[0] is the program, arguments[1] an optional document to
-    // open. FALSE when the program is to end: that document could not be
-    // opened (the user was told), or the main window could not be made.
+    // open; when it cannot be opened (the user is told), a new document
+    // takes its place. FALSE when the main window could not be made.
     BOOL InitInstance(const std::vector<CString>& arguments);
     // The frame (closed first when it is still open), then the document.
     void ExitInstance();
@@ -44,6 +44,9 @@ protected:
 private:
     void OnFileNew();
     void OnFileOpen();
+    // Where File > Open starts: the current document's folder, else that of
+    // the newest recent file; empty leaves it to the dialog.
+    CString OpenDialogFolder() const;
     void OnOpenRecentFile(UINT id);
     void OnAppExit();
     // The language of quel_resource_type.ini, or the user's choice when it is missing.

@@ -193,7 +193,7 @@ TEST_F(FrameGuiTest, ToolBarButtonsFollowTheirUpdateHandlersAndSendCommands) {
     EXPECT_TRUE(tools.IsButtonEnabled(57600)) << "no handler: enabled";
     EXPECT_TRUE(tools.IsButtonChecked(57643));
     EXPECT_TRUE(NativeTools().GetToolByPos(8)->IsToggled());
-    EXPECT_EQ(NativeTools().GetToolByPos(1)->GetShortHelp(), wxString("Open"));
+    EXPECT_EQ(NativeTools().GetToolByPos(1)->GetShortHelp(), wxString::FromUTF8("開く"));
 
     PointAt(1);
     EXPECT_EQ(status.GetPaneText(0), "ファイルを開く") << "the pointed-at button's prompt";
@@ -213,7 +213,7 @@ TEST_F(FrameGuiTest, ToolBarButtonsFollowTheirUpdateHandlersAndSendCommands) {
 }
 
 TEST_F(FrameGuiTest, StatusBarShowsReadyAndItsIndicators) {
-    EXPECT_EQ(status.GetPaneText(0), "Ready");
+    EXPECT_EQ(status.GetPaneText(0), "レディ");
     EXPECT_EQ(status.CommandToIndex(ID_INDICATOR_CAPS), 2);
     EXPECT_EQ(status.GetPaneText(2), "") << "Caps Lock is off";
     frame.SetMessageText("drag start [cube]");
@@ -257,7 +257,7 @@ TEST_F(FrameGuiTest, MenuBarOpensWithItsUpdateHandlersAndNeverShowsShortcuts) {
     EXPECT_EQ(status.GetPaneText(0), "新規作成");
     wxMenuEvent close(wxEVT_MENU_CLOSE, 0, menu);
     native.ProcessWindowEvent(close);
-    EXPECT_EQ(status.GetPaneText(0), "Ready");
+    EXPECT_EQ(status.GetPaneText(0), "レディ");
 
     wxCommandEvent choose(wxEVT_MENU, newItem->GetId());
     native.ProcessWindowEvent(choose);
@@ -294,7 +294,7 @@ TEST_F(FrameGuiTest, TheRealMenuBarOpensFromItsMnemonicEachTimeUpToDate) {
     }
     EXPECT_EQ(frame.initMenus, 3);
     EXPECT_EQ(log, (Log{"new", "new", "new"})) << "Enter chose the first item each time";
-    EXPECT_EQ(status.GetPaneText(0), "Ready") << "the prompt goes when the menu closes";
+    EXPECT_EQ(status.GetPaneText(0), "レディ") << "the prompt goes when the menu closes";
 }
 
 TEST_F(FrameGuiTest, KeysBecomeSlotCommandsUnlessTheFocusIsInABar) {

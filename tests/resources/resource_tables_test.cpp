@@ -242,3 +242,43 @@ TEST(ResourceTablesTest, ThePanelCursorsAreDrawnWithTheirHotSpotOnThem) {
             EXPECT_LT(static_cast<size_t>(cursor->hotY), cursor->rows.size());
         }
 }
+
+// What the status bar and the tool tips show comes from the set's own table,
+// so the Japanese interface reads Japanese throughout: the idle text, the
+// prompt and tool tip of every command of a menu or the tool bar, and the
+// About box.
+TEST(ResourceTablesTest, EveryMenuPromptIsInTheLanguageOfItsSet) {
+    const auto japaneseText = [](const char* text) {
+        for (const char* c = text; *c; ++c)
+            if (static_cast<unsigned char>(*c) >= 0x80)
+                return true;
+        return false;
+    };
+    constexpr UINT kFirstStandardCommand = 0xE000;
+    for (const ResourceLanguage language : kLanguages) {
+        const ResourceSet& set = GetResourceSet(language);
+        const bool ja = language == ResourceLanguage::Japanese;
+        std::set<UINT> commands;
+        for (const MenuResource& menu : set.menus)
+            for (const MenuEntry& entry : menu.entries)
+                if (entry.kind == MenuEntryKind::Item)
+                    commands.insert(entry.id);
+        for (const ToolBarResource& bar : set.toolBars)
+            commands.insert(bar.buttons.begin(), bar.buttons.end());
+        commands.erase(0);
+        for (const UINT id : commands) {
+            const StringEntry* prompt = FindResourceById(set.strings, id);
+            if (id >= kFirstStandardCommand)
+                EXPECT_NE(prompt, nullptr) << "standard command " << id << " has no prompt";
+            if (prompt)
+                EXPECT_EQ(japaneseText(prompt->text), ja) << id << ": " << prompt->text;
+        }
+        const StringEntry* idle = FindResourceById(set.strings, IDS_IDLE_MESSAGE);
+        ASSERT_NE(idle, nullptr);
+        EXPECT_EQ(japaneseText(idle->text), ja) << idle->text;
+        const DialogTemplate* about = FindResourceById(set.dialogs, 100);
+        ASSERT_NE(about, nullptr);
+        EXPECT_EQ(japaneseText(about->caption), ja) << about->caption;
+        EXPECT_EQ(japaneseText(Item(*about, 1061)->text), ja);
+    }
+}

@@ -11,13 +11,15 @@
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/resource_lookup.h"
 #include "platform/ui/shell_services.h"
+#include "platform_ui_gui/probe_wnd.h"
+#include "platform_ui_gui/screen_picture.h"
 #include "shell/about_dlg.h"
 #include "shell/doc_commands.h"
 #include "shell/main_frame.h"
 #include "shell/quel_app.h"
 #include "support/doc_bytes.h"
 #include "support/gui_test.h"
-#include "support/temp_dir.h"
+#include "support/scoped_env.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -32,17 +34,10 @@ namespace {
 // Each test starts with an empty settings folder and an empty desktop data folder.
 class AppGuiTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_oldHome = std::getenv("QUELAFORM_HOME");
-        setenv("QUELAFORM_HOME", m_home.path().c_str(), 1);
-        setenv("XDG_DATA_HOME", m_data.path().c_str(), 1);
-    }
     void TearDown() override {
         app.reset();
         GetAppState() = CQuelAppState();
         SetResourceLanguage(ResourceLanguage::Japanese);
-        setenv("QUELAFORM_HOME", m_oldHome.c_str(), 1);
-        unsetenv("XDG_DATA_HOME");
     }
 
     // Starts the application; the language dialog, expected while no
@@ -70,16 +65,14 @@ protected:
         Frame().GetMenu()->GetMenuString(static_cast<UINT>(position), text, MF_BYPOSITION);
         return text;
     }
-    std::string Path(const char* name) const { return m_home.File(name); }
+    std::string Path(const char* name) const { return m_folders.Settings().File(name); }
 
     qf::CScriptedModalRunner runner;
     std::unique_ptr<CQuelApp> app;
     bool languageAsked = false;
 
 private:
-    qf::test::TempDir m_home;
-    qf::test::TempDir m_data;
-    std::string m_oldHome;
+    qf::test::IsolatedUserFolders m_folders;
 };
 
 } // namespace
@@ -145,13 +138,25 @@ TEST_F(AppGuiTest, CommandLineDocumentSavedAsAnotherNameKeepsItsBytes) {
     Stop();
 }
 
-TEST_F(AppGuiTest, DamagedCommandLineDocumentEndsTheStartAfterSayingSo) {
+// A command-line document that cannot be opened is reported, and the user
+// goes on with a new document in the main window.
+TEST_F(AppGuiTest, UnopenableCommandLineDocumentIsReportedThenANewOneStarts) {
     const std::string damaged = Path("damaged.qfm");
     qf::test::WriteFileBytes(damaged, "not a document");
-    runner.Answer(IDOK);
-    EXPECT_FALSE(Start({"quelaform", damaged.c_str()}));
-    ASSERT_EQ(runner.GetRequests().size(), 1u);
-    EXPECT_NE(runner.GetRequests()[0].text.Find("damaged.qfm"), -1);
+    for (const std::string& path : {damaged, Path("missing.qfm")}) {
+        const size_t asked = runner.GetRequests().size();
+        runner.Answer(IDOK);
+        ASSERT_TRUE(Start({"quelaform", path.c_str()})) << path;
+        ASSERT_EQ(runner.GetRequests().size(), asked + 1) << "one message for " << path;
+        EXPECT_NE(runner.GetRequests().back().text.Find(std::filesystem::path(path).filename().c_str()), -1)
+            << runner.GetRequests().back().text.GetString();
+        EXPECT_TRUE(Frame().IsWindowVisible());
+        EXPECT_TRUE(app->GetDocumentCommands()->GetPathName().IsEmpty());
+        CString title;
+        Frame().GetWindowText(title);
+        EXPECT_EQ(title, "Untitled - quelaForm");
+        Stop();
+    }
 }
 
 TEST_F(AppGuiTest, ClosingAModifiedDocumentAsksFirst) {
@@ -235,5 +240,78 @@ TEST_F(AppGuiTest, InsertMergesTheChosenPartsOfAnotherDocument) {
     Frame().SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_INSERT, 0), 0);
     EXPECT_EQ(doc.m_objects.GetCount(), 2 * objects);
     EXPECT_TRUE(doc.m_undoBuffer.CanUndo());
+    Stop();
+}
+
+// In Japanese the status bar, the prompts of the menus and the About box
+// are Japanese.
+TEST_F(AppGuiTest, JapaneseStatusBarPromptsAndAboutBox) {
+    ASSERT_TRUE(Start({"quelaform"}, IDOK));
+    ASSERT_TRUE(qf::test::PumpUntil([&] { return Frame().GetNativeWindow()->IsShownOnScreen(); }));
+    PumpEvents(200);
+    CStatusBar& status = Frame().GetStatusBarWindow();
+    EXPECT_EQ(status.GetPaneText(0), "レディ");
+    EXPECT_FALSE(qf::test::SaveScreenPicture(status, "status_bar_ja.png").empty());
+
+    // The Help menu opened from the keyboard; Up wraps round to its last item.
+    qf::test::SimulatedMouse keys;
+    keys.MoveTo(Frame().GetView(), CPoint(40, 40));
+    keys.Sim().Char('h', wxMOD_ALT);
+    PumpEvents(300);
+    keys.Sim().Char(WXK_UP);
+    PumpEvents(300);
+    EXPECT_EQ(status.GetPaneText(0), "バージョン情報を表示") << "the prompt of バージョン情報(&A)...";
+    EXPECT_FALSE(qf::test::SaveScreenPicture(status, "status_bar_prompt_ja.png").empty());
+    // Escape closes the menu, and once more leaves the menu bar.
+    for (int i = 0; i < 2; ++i) {
+        keys.Sim().Char(WXK_ESCAPE);
+        PumpEvents(300);
+    }
+    EXPECT_EQ(status.GetPaneText(0), "レディ") << "the menu closed";
+
+    CString caption;
+    CString label;
+    runner.AnswerModal([&](qf::CModalWindow& window) {
+        auto& about = dynamic_cast<CAboutDlg&>(window);
+        wxTheApp->CallAfter([&] {
+            PumpEvents(200);
+            about.GetWindowText(caption);
+            about.GetDlgItemText(1061, label);
+            EXPECT_FALSE(qf::test::SaveScreenPicture(about, "about_ja.png").empty());
+            about.EndDialog(IDOK);
+        });
+        return window.RunModalLoop();
+    });
+    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(ID_APP_ABOUT, 0), 0);
+    EXPECT_EQ(caption, "バージョン情報(quelaForm)");
+    EXPECT_EQ(label, "quelaForm バージョン");
+    Stop();
+}
+
+// File > Open starts where the user was: in the current document's folder,
+// and for a new document in the folder of the newest recent file.
+TEST_F(AppGuiTest, OpenStartsInTheFolderOfTheDocument) {
+    ASSERT_TRUE(Start());
+    const std::filesystem::path scenes = std::filesystem::path(Path("scenes")) / "robots";
+    std::filesystem::create_directories(scenes);
+    const std::string scene = (scenes / "arm.qfm").string();
+    ASSERT_TRUE(app->GetDocument()->OnSaveDocument(scene.c_str()));
+    Stop();
+
+    ASSERT_TRUE(Start({"quelaform", scene.c_str()}));
+    const auto proposedFolder = [&] {
+        CString folder = "(no dialog)";
+        runner.AnswerModal([&](qf::CModalWindow& window) {
+            auto& dialog = dynamic_cast<CFileDialog&>(window);
+            EXPECT_TRUE(dialog.IsOpenDialog());
+            folder = dialog.m_ofn.lpstrInitialDir;
+            return IDCANCEL;
+        });
+        Frame().SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_OPEN, 0), 0);
+        return std::string(folder.GetString());
+    };
+    EXPECT_EQ(proposedFolder(), scenes.string());
+    Frame().SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_NEW, 0), 0);
+    EXPECT_EQ(proposedFolder(), scenes.string()) << "the folder of the newest recent file";
     Stop();
 }
