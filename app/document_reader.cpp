@@ -302,22 +302,26 @@ private:
         m_buffer.m_underlaysRead = 1;
     }
 
-    // A partner written by name becomes the key of the other patch object of
-    // that name, else of the folder of that name, else none.
+    // A partner written by name becomes the key of the first other patch
+    // object of that name, else of the folder of that name, else none.
     void ResolveMotionBlurPartners() {
-        std::unordered_map<std::string, CBaseObj*> objects, folders;
+        std::unordered_map<std::string, std::vector<CBaseObj*>> objects;
+        std::unordered_map<std::string, CBaseObj*> folders;
         for (CSpatchObj* obj : m_buffer.m_objects)
-            objects.emplace(obj->GetName().str(), obj);
+            objects[obj->GetName().str()].push_back(obj);
         for (CFolderObj* folder : m_buffer.m_folders)
             folders.emplace(folder->GetName().str(), folder);
-        auto find = [](const auto& byName, const CString& name) -> CBaseObj* {
-            const auto it = byName.find(name.str());
-            return it == byName.end() ? nullptr : it->second;
-        };
         for (auto& [obj, name] : m_partners) {
-            CBaseObj* partner = find(objects, name);
-            if (!partner || partner == obj)
-                partner = find(folders, name);
+            CBaseObj* partner = nullptr;
+            if (const auto it = objects.find(name.str()); it != objects.end())
+                for (CBaseObj* other : it->second)
+                    if (other != obj) {
+                        partner = other;
+                        break;
+                    }
+            if (!partner)
+                if (const auto it = folders.find(name.str()); it != folders.end())
+                    partner = it->second;
             obj->SetMotionBlurTarget(partner ? partner->GetKey() : CString());
         }
     }

@@ -50,12 +50,12 @@ public:
                 const CObjList<CFolderObj>& folders)
         : m_ar(ar), m_tree(tree), m_objects(ToVector(objects)), m_folders(ToVector(folders)) {}
 
-    void ReadNodes(CFolderObj* parent, int depth) {
+    void ReadNodes(CFolderObj* parent, int depth, bool place = true) {
         if (depth > CFolderList::maxReadDepth)
             m_ar.Fail(CArchiveException::badSchema, "object tree nested too deeply");
         const int count = m_ar.ReadCount(std::numeric_limits<int>::max());
         for (int i = 0; i < count; ++i)
-            ReadNode(parent, depth);
+            ReadNode(parent, depth, place);
     }
 
     // Every node starts at the top level in the order it was created (a
@@ -77,25 +77,28 @@ public:
     }
 
 private:
-    template <class T> T* Lookup(const std::vector<T*>& items, const char* what) {
+    // The node at the index the file gives; null for one the lists lack,
+    // which the reader skips.
+    template <class T> T* Lookup(const std::vector<T*>& items) {
         int32_t index = 0;
         m_ar >> index;
-        if (index < 0 || index >= static_cast<int>(items.size()))
-            m_ar.Fail(CArchiveException::badSchema, std::string("object tree names ") + what + " " +
-                                                        std::to_string(index) + " of " +
-                                                        std::to_string(items.size()));
-        return items[index];
+        return index >= 0 && index < static_cast<int>(items.size()) ? items[index] : nullptr;
     }
 
-    void ReadNode(CFolderObj* parent, int depth) {
+    // place false: the node's own place is left as it is (a member of a
+    // folder the lists lack); what lies below it is still read and placed.
+    void ReadNode(CFolderObj* parent, int depth, bool place) {
         CString tag;
         m_ar >> tag;
         if (tag == kObjectTag) {
-            Place(Lookup(m_objects, "object"), parent);
+            CSpatchObj* obj = Lookup(m_objects);
+            if (obj && place)
+                Place(obj, parent);
         } else if (tag == kFolderTag) {
-            CFolderObj* folder = Lookup(m_folders, "folder");
-            Place(folder, parent);
-            ReadNodes(folder, depth + 1);
+            CFolderObj* folder = Lookup(m_folders);
+            if (folder && place)
+                Place(folder, parent);
+            ReadNodes(folder, depth + 1, folder != nullptr);
         }
     }
 

@@ -40,8 +40,10 @@ public:
     // Reads the tree into nodes that are all at the top level, linking the
     // objects and folders read earlier from the same file by their positions;
     // the top level ends in the file's order.
-    // An index outside those lists, an impossible count or nesting deeper
-    // than maxReadDepth throws CArchiveException: the file is damaged.
+    // A node whose index lies outside those lists is skipped; a skipped
+    // folder's members are read but stay where they are. An impossible count
+    // or nesting deeper than maxReadDepth throws CArchiveException: the file
+    // is damaged.
     void ReadTree(CArchive& ar, const CObjList<CSpatchObj>& objects, const CObjList<CFolderObj>& folders);
 
 private:

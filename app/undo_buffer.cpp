@@ -261,7 +261,9 @@ void CUndoBuffer::SaveScene() {
     scene->m_postProcess.CopyFrom(doc->m_postProcess);
     scene->m_memoCameras = doc->m_memoCameras;
     scene->m_cameras = doc->m_cameras;
+    scene->m_aspect = doc->m_cameras[1].m_aspect;
     scene->m_defaultMaterial = doc->m_defaultMaterial;
+    scene->m_hdr = doc->m_hdr;
     scene->m_renderBgColor = doc->m_renderBgColor;
     scene->m_megaPovVersion = doc->m_settings.m_megaPovVersion;
     scene->m_motionBlurCount = doc->m_motionBlurCount;

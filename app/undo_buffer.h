@@ -13,6 +13,7 @@
 // identity across undo is the name.
 #include "app/default_material.h"
 #include "app/doc_ids.h"
+#include "app/hdr_background.h"
 #include "app/light_data.h"
 #include "app/material_data.h"
 #include "app/scene_settings.h"
@@ -90,8 +91,10 @@ struct CUndoSceneState {
     CRadiosity2Data m_radiosity2;
     CPostProcessData m_postProcess;
     std::array<CCamera, kPaneCount> m_memoCameras;
-    std::array<CCamera, kPaneCount> m_cameras;
+    std::array<CCamera, kPaneCount> m_cameras; // the views only
+    float m_aspect = 0.0f;                     // of the perspective pane's camera, which files keep
     CDefaultMatSetting m_defaultMaterial;
+    CHdrBackground m_hdr;
     COLORREF m_renderBgColor = 0;
     float m_megaPovVersion = 0.0f;
     int m_motionBlurCount = 0;

@@ -463,16 +463,18 @@ void RestoreSceneSettings(CQuelDoc& doc, const CUndoSceneState& scene) {
         doc.m_memoCameras[i] = scene.m_memoCameras[i];
         doc.m_cameras[i] = scene.m_cameras[i];
     }
+    doc.m_cameras[1].m_aspect = scene.m_aspect;
     doc.m_renderBgColor = scene.m_renderBgColor;
     doc.m_defaultMaterial = scene.m_defaultMaterial;
+    doc.m_hdr = scene.m_hdr;
     doc.m_includeFiles = scene.m_includeFiles;
     for (int i = 0; i < kPaneCount; ++i) {
-        if (doc.m_underlayFiles[i] == scene.m_underlayFiles[i])
-            continue;
         CUnderlayImage& underlay = doc.m_underlays[i];
-        doc.m_underlayFiles[i] = scene.m_underlayFiles[i];
         underlay.m_offset = scene.m_underlays[i].m_offset;
         underlay.m_scale = scene.m_underlays[i].m_scale;
+        if (doc.m_underlayFiles[i] == scene.m_underlayFiles[i])
+            continue;
+        doc.m_underlayFiles[i] = scene.m_underlayFiles[i];
         // The picture of another file is no longer the one shown.
         underlay.m_loaded = 0;
         underlay.m_textureReady = 0;

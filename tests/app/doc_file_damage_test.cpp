@@ -98,8 +98,6 @@ TEST_F(DocFileDamageTest, EveryDamagedFileIsRefusedWholeAndReported) {
                                                                    .Int(0)
                                                                    .Str("end")
                                                                    .Get()},
-        {"an object tree naming a missing object",
-         FileBytes().Str("object_tree").Int(1).Str("po").Int(0).Str("end").Get()},
         {"no closing keyword", FileBytes().Str("include_file").Int(0).Get()},
         {"an empty file", ""},
     };
@@ -170,4 +168,25 @@ TEST_F(DocFileDamageTest, UnknownSectionEndsReadingAndKeepsWhatCameBefore) {
     ASSERT_EQ(doc->m_includeFiles.size(), 1u);
     EXPECT_EQ(doc->m_includeFiles[0], "a.inc");
     EXPECT_TRUE(doc->m_objects.IsEmpty());
+}
+
+// One stale reference in the object tree costs only that node, not the file.
+TEST_F(DocFileDamageTest, AnObjectTreeNamingAMissingNodeStillOpens) {
+    const size_t reports = boxes.GetRequests().size();
+    ASSERT_TRUE(Open(FileBytes()
+                         .Str("object_info")
+                         .Int(1)
+                         .EmptyObject("kept")
+                         .Str("object_tree")
+                         .Int(2)
+                         .Str("po")
+                         .Int(4)
+                         .Str("po")
+                         .Int(0)
+                         .Str("end")
+                         .Get()));
+    EXPECT_EQ(boxes.GetRequests().size(), reports);
+    ASSERT_EQ(doc->m_objects.GetCount(), 1);
+    EXPECT_EQ(doc->m_objects.GetHead()->GetName(), "kept");
+    EXPECT_EQ(doc->m_tree.GetRoot().GetCount(), 1);
 }

@@ -119,6 +119,30 @@ TEST_F(DocFileInsertTest, AnInsertIsOneUndoStepAndOpeningClearsTheSteps) {
     EXPECT_FALSE(doc->m_undoBuffer.CanUndo()) << "an opened document starts without undo steps";
 }
 
+// An insert replaces the scene records the file brings; undo gives back each
+// of them, the background sphere and the perspective pane's aspect included.
+TEST_F(DocFileInsertTest, UndoGivesBackEverySceneRecordTheInsertReplaced) {
+    doc->m_hdr.m_use = 0;
+    doc->m_hdr.m_imageFile = "";
+    doc->m_cameras[1].m_aspect = 1.5f;
+    const std::string plain = dir.File("plain.qfm");
+    ASSERT_TRUE(doc->OnSaveDocument(plain.c_str()));
+    doc->m_hdr.m_use = 1;
+    doc->m_hdr.m_imageFile = "dusk.hdr";
+    doc->m_cameras[1].m_aspect = 2.5f;
+    doc->m_underlays[2].m_offset = CVector3(4.0f, 5.0f, 6.0f); // same picture, moved
+    const std::string before = DocumentBytes(*doc);
+
+    ASSERT_EQ(Insert(All(1), plain), 1);
+    ASSERT_EQ(doc->m_hdr.m_use, 0) << "the inserted file's records were taken";
+    doc->m_undoBuffer.Undo();
+    EXPECT_EQ(doc->m_hdr.m_use, 1);
+    EXPECT_EQ(doc->m_hdr.m_imageFile, "dusk.hdr");
+    EXPECT_EQ(doc->m_cameras[1].m_aspect, 2.5f);
+    EXPECT_EQ(doc->m_underlays[2].m_offset, CVector3(4.0f, 5.0f, 6.0f));
+    EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
+}
+
 TEST_F(DocFileInsertTest, IntoAnEmptyDocumentTheFirstLightIsSelected) {
     doc->OnNewDocument();
     auto& lights = Register(wndLightPage);

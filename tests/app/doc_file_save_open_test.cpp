@@ -235,3 +235,30 @@ TEST_F(DocFileSaveOpenTest, FailedSaveLeavesTheOldFileAndSaysSo) {
         ++files;
     EXPECT_EQ(files, 1) << "no temporary file is left behind";
 }
+
+// Partners are written by name; among objects that share one, the partner is
+// another patch object of that name, and a folder only when there is none.
+TEST_F(DocFileSaveOpenTest, MotionBlurPartnersAmongSharedNamesAreFoundAgain) {
+    CSpatchObj* first = doc->AddPatchObject();
+    CSpatchObj* second = doc->AddPatchObject();
+    CSpatchObj* loner = doc->AddPatchObject();
+    CFolderObj* twinFolder = doc->AddFolder();
+    CFolderObj* lonerFolder = doc->AddFolder();
+    first->SetName("twin");
+    second->SetName("twin");
+    twinFolder->SetName("twin");
+    loner->SetName("loner");
+    lonerFolder->SetName("loner");
+    first->SetMotionBlurTarget(second->GetKey());
+    second->SetMotionBlurTarget(first->GetKey());
+    loner->SetMotionBlurTarget(lonerFolder->GetKey());
+
+    ASSERT_TRUE(Open(DocumentBytes(*doc)));
+    ASSERT_EQ(doc->m_objects.GetCount(), 3);
+    CSpatchObj* a = doc->m_objects.GetAtIndex(0);
+    CSpatchObj* b = doc->m_objects.GetAtIndex(1);
+    EXPECT_EQ(a->GetMotionBlurTarget(), b->GetKey());
+    EXPECT_EQ(b->GetMotionBlurTarget(), a->GetKey());
+    EXPECT_EQ(doc->m_objects.GetAtIndex(2)->GetMotionBlurTarget(), doc->m_folders.GetAtIndex(1)->GetKey())
+        << "a folder sharing only the object's own name stays its partner";
+}
