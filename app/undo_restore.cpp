@@ -198,6 +198,8 @@ bool RestoreWholeObject(const CUndoRecord& record) {
     obj->UpdateCurveHandles();
     obj->SetNeedsRebuild(1);
     obj->SetKey(saved->GetKey());
+    // Freeze turned the mirror off when it made the mirrored shape the object's own.
+    obj->SetMirrorMode(saved->GetMirrorMode());
     RedrawAllPanes();
     return true;
 }

@@ -59,6 +59,9 @@ private:
     // Caption, sizing border, the main menu and every bar come back.
     void LeaveFullScreen();
     void ShowMainMenu(UINT menuId);
+    // main_frame_model.cpp: Model > Freeze.
+    void OnModelFreeze();
+    void OnUpdateModelFreeze(CCmdUI* ui);
 
     // The File menu lists the recent files where its recent-file item stands.
     void UpdateRecentFileMenu(CMenu& menu);

@@ -13,7 +13,9 @@ const CommandMap& CMainFrame::GetCommandMap() const {
             .OnUpdateCommandUI(ID_VIEW_STATUS_BAR, &CMainFrame::OnUpdateViewStatusBar)
             .OnCommand(ID_WINDOW_MENU, &CMainFrame::OnMenuBar)
             .OnUpdateCommandUI(ID_WINDOW_MENU, &CMainFrame::OnUpdateMenuBar)
-            .OnCommand(ID_WINDOW_FULL_SCREEN, &CMainFrame::OnFullScreen);
+            .OnCommand(ID_WINDOW_FULL_SCREEN, &CMainFrame::OnFullScreen)
+            .OnCommand(ID_MODEL_FREEZE, &CMainFrame::OnModelFreeze)
+            .OnUpdateCommandUI(ID_MODEL_FREEZE, &CMainFrame::OnUpdateModelFreeze);
     return map;
 }
 

@@ -1,8 +1,10 @@
 #include "viewport/model_command.h"
 
 #include "app/doc_helpers.h"
+#include "app/mouse_mode.h"
 #include "app/quel_doc.h"
 #include "model/mouse_modes.h"
+#include "platform/base/cmd_target.h"
 #include "platform/ui/wnd.h"
 
 namespace {
@@ -27,6 +29,43 @@ CSpatchObj* TakeCurrentObject(unsigned tests) {
     if ((tests & testEditable) && !obj->IsEditable())
         return nullptr;
     return obj;
+}
+
+void RecordUndoStep(CSpatchObj* obj, const CommandTexts& texts, UndoKind kind) {
+    CQuelDoc* doc = GetDoc();
+    if (!doc)
+        return;
+    CUndoBuffer& undo = doc->m_undoBuffer;
+    undo.BeginRecord();
+    undo.SetDescription(texts.japanese, texts.english);
+    undo.SetKind(kind);
+    switch (kind) {
+    case undoPatchPositions:
+        undo.SavePatchPositions(obj);
+        break;
+    case undoPatchGeometry:
+        undo.SavePatchGeometry(obj);
+        break;
+    case undoPatchCurves:
+        undo.SavePatchCurves(obj);
+        break;
+    default:
+        undo.SaveWholePatchObject(obj);
+        break;
+    }
+}
+
+std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj) {
+    auto copy = std::make_unique<CSpatchObj>();
+    copy->CopySettings(&obj);
+    copy->AppendGeometry(&obj, 1);
+    CopyCurveWords(*copy, obj);
+    copy->SetKey(obj.GetKey());
+    return copy;
+}
+
+void CLeftButtonModes::SetLeftMouseMode(int mode) {
+    SetMouseMode(mode, 1);
 }
 
 void RepaintPanes(RepaintRule rule, bool hadSelectedCurvePoint) {
@@ -140,4 +179,8 @@ bool IsEnabledByRule(UpdateRule rule) {
     default:
         return false;
     }
+}
+
+void EnableByRule(CCmdUI* ui, UpdateRule rule) {
+    ui->Enable(IsEnabledByRule(rule));
 }

@@ -3,8 +3,13 @@
 // command before it records anything, the repaint that shows its change in
 // the four panes as cheaply as the change allows, and the rules that enable
 // its menu item. The command tables name these by letter and number.
+#include "app/undo_buffer.h"
 #include "app/window_services.h"
+#include "model/mouse_mode_setter.h"
 
+#include <memory>
+
+class CCmdUI;
 class CSpatchObj;
 
 // The quick draws of an OpenGL pane, which draw over its picture (or repaint
@@ -27,6 +32,28 @@ enum CommandTest : unsigned {
 };
 // The current object when it passes the tests, else null.
 CSpatchObj* TakeCurrentObject(unsigned tests);
+
+// A command's two undo descriptions, Japanese first.
+struct CommandTexts {
+    const char* japanese;
+    const char* english;
+};
+
+// Opens the command's one undo step on obj before it changes anything: the
+// descriptions, the kind, and what that kind restores (positions, geometry,
+// curves or the whole object).
+void RecordUndoStep(CSpatchObj* obj, const CommandTexts& texts, UndoKind kind);
+
+// A copy of obj that an undo step can save in its place: settings, name and
+// key, the whole geometry with its selection. Commands that may find nothing
+// to do take it first and record it only when they changed the object.
+std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj);
+
+// Hands a tool to the left mouse button through the document.
+class CLeftButtonModes : public CMouseModeSetter {
+public:
+    void SetLeftMouseMode(int mode) override;
+};
 
 // How a command repaints each pane, panes taken in the order 0 to 3. A full
 // repaint paints the pane now; quick vertex and curve draws draw over its
@@ -66,3 +93,5 @@ enum UpdateRule {
     enableWithoutDrag,            // U14: no window holds the mouse capture
 };
 bool IsEnabledByRule(UpdateRule rule);
+// Enables the item by the rule.
+void EnableByRule(CCmdUI* ui, UpdateRule rule);

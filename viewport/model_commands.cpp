@@ -4,7 +4,9 @@
 #include "app/quel_doc.h"
 #include "dialogs/connect_dlg.h"
 #include "model/connect_curve.h"
+#include "model/mirror_builder.h"
 #include "platform/ui/frame_wnd.h"
+#include "viewport/model_command.h"
 
 void CModelCommands::ConnectCurve() {
     CSpatchObj* obj = GetSelectedObject();
@@ -30,4 +32,22 @@ void CModelCommands::ConnectCurve() {
 
 int CModelCommands::CanConnectCurve() const {
     return GetSelectedObject() ? 1 : 0;
+}
+
+void CModelCommands::Freeze() {
+    CSpatchObj* obj = GetSelectedObject();
+    if (!obj || obj->GetMirrorMode() == 0)
+        return;
+    // Without an axis there is no mirrored shape to keep.
+    if (!obj->GetMirrorAxis(0) && !obj->GetMirrorAxis(1) && !obj->GetMirrorAxis(2))
+        return;
+    RecordUndoStep(obj, {"フリーズ", "Freeze"}, undoWholeObject);
+    CMirrorBuilder().Freeze(obj);
+    PostToRegisteredWindows(notifyRepaintPanes);
+    RedrawAllPanes();
+}
+
+int CModelCommands::CanFreeze() const {
+    const CSpatchObj* obj = GetSelectedObject();
+    return obj && obj->GetMirrorMode() != 0 ? 1 : 0;
 }

@@ -1,6 +1,7 @@
 // The modelling-command pattern: the tests on the current object, the
 // repaint rules over the four panes and the enabling rules of menu items.
 #include "app/doc_fixture.h"
+#include "recording_pane.h"
 #include "support/model_shapes.h"
 #include "viewport/model_command.h"
 
@@ -8,18 +9,6 @@
 #include <string>
 
 namespace {
-
-// A pane that writes what it was asked to draw: "full", "curves", "vertices".
-class RecordingPane : public qf::test::RecordingWindow, public CWindowServices, public CPaneQuickDraws {
-public:
-    void RedrawNow() override { log += "full "; }
-    BOOL IsShown() const override { return TRUE; }
-    CRect GetScreenRect() const override { return CRect(); }
-    void QuickDrawCurves() override { log += "curves "; }
-    void QuickDrawVertices() override { log += "vertices "; }
-    void RedrawControlPoints() override {}
-    std::string log;
-};
 
 class ModelCommandTest : public DocTest {
 protected:
