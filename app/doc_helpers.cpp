@@ -70,7 +70,8 @@ constexpr MessageText kMessages[] = {
     {"fail to create", "error", "モデルの作成に失敗しました", "エラー", false, false},
 };
 
-// Registered window 5 owns the boxes; the main window stands in when it died.
+} // namespace
+
 HWND MessageOwner() {
     CQuelDoc* doc = GetDoc();
     if (!doc)
@@ -82,6 +83,8 @@ HWND MessageOwner() {
     }
     return HWND{};
 }
+
+namespace {
 
 // The desktop entry of the XDG user-dirs file, with $HOME expanded; empty when absent.
 std::string XdgDesktopDir(const std::string& home) {

@@ -99,6 +99,9 @@ enum MessageKind {
     msgReplace = 8, // asks
     msgCreateFailed = 9,
 };
+// The window that owns the program's message boxes: registered window 5,
+// else the main window; the null handle when neither lives.
+HWND MessageOwner();
 // Shows the bilingual box of the kind over registered window 5 (over the main
 // window when that one died). IDYES or IDNO for the asking kinds, else 1; any
 // other kind shows nothing.

@@ -161,10 +161,15 @@ HWND CQuelDoc::FindRegisteredWindow(int id) const {
 }
 
 CSpatchObj* CQuelDoc::AddPatchObject() {
-    CSpatchObj* obj = m_objects.Emplace();
-    obj->SetKey("spatch_obj" + IntToString(m_nextObjectKey++));
-    m_tree.AddRoot(obj);
-    return obj;
+    return AddPatchObject(std::make_unique<CSpatchObj>());
+}
+
+CSpatchObj* CQuelDoc::AddPatchObject(std::unique_ptr<CSpatchObj> obj) {
+    CSpatchObj* added = obj.get();
+    added->SetKey("spatch_obj" + IntToString(m_nextObjectKey++));
+    m_objects.AddTail(std::move(obj));
+    m_tree.AddRoot(added);
+    return added;
 }
 
 CFolderObj* CQuelDoc::AddFolder() {

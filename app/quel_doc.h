@@ -110,6 +110,9 @@ public:
 
     // New scene elements at the end of their lists; objects and folders also at the top of the hierarchy.
     CSpatchObj* AddPatchObject();
+    // Takes an object made elsewhere (an import) as a new patch object: it
+    // gets the next identifier key and goes to the end of the list and of the top level.
+    CSpatchObj* AddPatchObject(std::unique_ptr<CSpatchObj> obj);
     CFolderObj* AddFolder();
     CLightData* AddLight();
     CMaterialData* AddMaterial();

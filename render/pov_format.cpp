@@ -1,16 +1,13 @@
 #include "render/pov_format.h"
 
+#include "platform/base/c_locale.h"
+
 #include <algorithm>
-#include <charconv>
 
 CPovNumberFormat::CPovNumberFormat(int decimals) : m_decimals(std::clamp(decimals, 0, 10)) {}
 
 void CPovNumberFormat::AppendNumber(std::string& out, double value) const {
-    // Room for the largest float in fixed notation with ten decimals.
-    char buffer[64];
-    const std::to_chars_result r =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, m_decimals);
-    out.append(buffer, r.ec == std::errc() ? r.ptr : buffer);
+    qf::AppendFixed(out, value, m_decimals);
 }
 
 void CPovNumberFormat::AppendVector(std::string& out, float x, float y, float z) const {

@@ -1,6 +1,8 @@
 #include "platform/base/c_locale.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdio>
@@ -65,6 +67,20 @@ std::string FormatCV(const char* fmt, va_list args) {
     }
     va_end(again);
     return out;
+}
+
+void AppendFixed(std::string& out, double value, int decimals) {
+    // Room for the largest double in fixed notation with the most decimals.
+    char buffer[340];
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                                 std::chars_format::fixed, std::clamp(decimals, 0, 17));
+    out.append(buffer, r.ec == std::errc() ? r.ptr : buffer);
+}
+
+void AppendInt(std::string& out, long value) {
+    char buffer[24];
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+    out.append(buffer, r.ptr);
 }
 
 std::string FormatC(const char* fmt, ...) {

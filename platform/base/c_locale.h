@@ -10,6 +10,11 @@ namespace qf {
 // printf-style formatting as the C library does it in the "C" locale.
 std::string FormatC(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 std::string FormatCV(const char* fmt, va_list args);
+// Appends value as "%0.<decimals>f" (decimals 0..17) and an integer as "%d"
+// would give them, without a format string: geometry writers put out
+// millions of numbers.
+void AppendFixed(std::string& out, double value, int decimals);
+void AppendInt(std::string& out, long value);
 
 // strtol/strtod in the "C" locale. Leading white space is skipped; the whole
 // remaining text must be a number unless `rest` is given, which then receives

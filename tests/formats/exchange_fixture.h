@@ -1,0 +1,101 @@
+#pragma once
+// A document with a scripted user for the exchange formats: the export
+// settings, file names and sPatch import settings he would choose, what the
+// commands asked him, and helpers to describe patch objects so that two can
+// be compared point by point and curve by curve.
+#include "app/doc_fixture.h"
+#include "formats/exchange_ui.h"
+#include "model/spatch_obj.h"
+#include "support/doc_bytes.h"
+#include "support/temp_dir.h"
+
+#include <cmath>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+class ScriptedExchangeUi : public CExchangeUi {
+public:
+    bool AskExportSettings(ExportSettingMode mode, CExportSettings& chosen) override {
+        modes.push_back(mode);
+        if (!settings)
+            return false;
+        chosen = *settings;
+        return true;
+    }
+    bool AskSavePath(const CFileChoice& choice, CString& chosen) override { return Answer(choice, chosen); }
+    bool AskOpenPath(const CFileChoice& choice, CString& chosen) override { return Answer(choice, chosen); }
+    bool AskSptImportSettings(CSptImportSettings& chosen) override {
+        if (!sptSettings)
+            return false;
+        chosen = *sptSettings;
+        return true;
+    }
+
+    // Nothing: the user cancels that dialog.
+    std::optional<CExportSettings> settings = CExportSettings();
+    std::optional<CSptImportSettings> sptSettings = CSptImportSettings();
+    std::optional<std::string> path;
+    // What was asked.
+    std::vector<ExportSettingMode> modes;
+    std::vector<std::string> filters;
+
+private:
+    bool Answer(const CFileChoice& choice, CString& chosen) {
+        filters.push_back(choice.filter);
+        if (!path)
+            return false;
+        chosen = path->c_str();
+        return true;
+    }
+};
+
+class ExchangeTest : public DocTest {
+protected:
+    void SetUp() override {
+        DocTest::SetUp();
+        GetAppState().m_english = 1;
+        doc->DeleteAllObjects();
+        doc->m_undoBuffer.Clear();
+    }
+
+    // Takes obj into the document under name.
+    CSpatchObj* Add(std::unique_ptr<CSpatchObj> obj, const char* name) {
+        CSpatchObj* added = doc->AddPatchObject(std::move(obj));
+        added->SetName(name);
+        added->Rebuild();
+        return added;
+    }
+
+    std::string Read(const std::string& file) const { return qf::test::ReadFileBytes(file); }
+
+    qf::test::TempDir dir;
+    ScriptedExchangeUi ui;
+};
+
+// Points (position to 4 decimals, visibility), curves (closed, nodes with
+// point, sharpness, weight) and each point's links (curve, node), one line each.
+inline std::string DescribeGeometry(CSpatchObj& obj) {
+    obj.NumberVertices();
+    obj.NumberCurves();
+    std::ostringstream out;
+    out.setf(std::ios::fixed);
+    out.precision(4);
+    auto clean = [](float v) { return std::fabs(v) < 5e-5f ? 0.0f : v; };
+    for (const CPatchVertex* v : obj.GetVertices()) {
+        out << "p " << clean(v->GetX()) << ' ' << clean(v->GetY()) << ' ' << clean(v->GetZ()) << " visible "
+            << v->m_visible << " links";
+        for (const CVertexLink* link : v->m_links)
+            out << ' ' << link->m_curve->m_number << ':' << link->m_node->m_number;
+        out << '\n';
+    }
+    for (const CCurve* curve : obj.GetCurves()) {
+        out << "c closed " << curve->m_closed;
+        for (const CCurvePoint* node : curve->m_nodes)
+            out << " (" << node->m_vertex->m_index << ' ' << node->m_sharp << ' ' << node->m_weight << ')';
+        out << '\n';
+    }
+    return out.str();
+}
