@@ -7,6 +7,7 @@
 #include "formats/exchange_ui.h"
 #include "model/spatch_obj.h"
 #include "support/doc_bytes.h"
+#include "support/model_shapes.h"
 #include "support/temp_dir.h"
 
 #include <cmath>
@@ -69,11 +70,44 @@ protected:
         return added;
     }
 
+    // Moves obj into a new folder whose export switch is off; returns the folder.
+    CFolderObj* HideFromExport(CSpatchObj* obj) {
+        CFolderObj* folder = doc->AddFolder();
+        folder->SetExport(0);
+        doc->m_tree.MoveIntoFolder(obj, folder);
+        return folder;
+    }
+
     std::string Read(const std::string& file) const { return qf::test::ReadFileBytes(file); }
+
+    // Runs an import that must be refused: one message that contains told,
+    // no undo step, and the document's file the same as before.
+    template <class Import>
+    void ExpectRefused(Import import, const std::string& told, const std::string& before) {
+        const size_t asked = boxes.GetRequests().size();
+        EXPECT_FALSE(import());
+        ASSERT_EQ(boxes.GetRequests().size(), asked + 1);
+        const std::string text = boxes.GetRequests().back().text.str();
+        EXPECT_NE(text.find(told), std::string::npos) << text;
+        EXPECT_EQ(doc->m_undoBuffer.GetPosition(), 0);
+        EXPECT_TRUE(qf::test::SameDocumentBytes(before, qf::test::DocumentBytes(*doc)));
+    }
 
     qf::test::TempDir dir;
     ScriptedExchangeUi ui;
 };
+
+// A square from (x, y, z) to (x + 1, y + 1, z): four points, four straight
+// curves, one four-sided patch.
+inline std::unique_ptr<CSpatchObj> MakeSquare(float x, float y, float z) {
+    auto obj = std::make_unique<CSpatchObj>();
+    std::vector<CPatchVertex*> corners = {obj->AddVertex(x, y, z), obj->AddVertex(x + 1, y, z),
+                                          obj->AddVertex(x + 1, y + 1, z), obj->AddVertex(x, y + 1, z)};
+    for (int i = 0; i < 4; ++i)
+        qf::test::AddCurveThrough(*obj, {corners[i], corners[(i + 1) % 4]});
+    obj->UpdateCurveHandles();
+    return obj;
+}
 
 // Points (position to 4 decimals, visibility), curves (closed, nodes with
 // point, sharpness, weight) and each point's links (curve, node), one line each.

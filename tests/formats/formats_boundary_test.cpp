@@ -3,7 +3,7 @@
 #include "support/include_check.h"
 
 TEST(FormatsBoundaryTest, IncludesNothingOfTheToolkitOrTheWindowLayers) {
-    qf::test::ExpectNoIncludesOf("formats", {"<wx/", "\"wx/", "\"platform/ui/", "\"viewport/", "\"tools/",
-                                             "\"controls/", "\"shell/", "\"materials/", "\"dialogs/",
-                                             "\"render/", "\"resources/"});
+    qf::test::ExpectNoIncludesOf("formats",
+                                 {"<wx/", "\"wx/", "\"platform/ui/", "\"viewport/", "\"tools/", "\"controls/",
+                                  "\"shell/", "\"materials/", "\"dialogs/", "\"render/", "\"resources/"});
 }

@@ -200,13 +200,7 @@ TEST_F(SptExchangeTest, RefusedFilesChangeNothing) {
     const std::string before = DocumentBytes(*doc);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const size_t asked = boxes.GetRequests().size();
-        EXPECT_FALSE(ImportText(c.file, c.text));
-        ASSERT_EQ(boxes.GetRequests().size(), asked + 1);
-        const std::string told = boxes.GetRequests().back().text.str();
-        EXPECT_NE(told.find(c.told), std::string::npos) << told;
-        EXPECT_EQ(doc->m_undoBuffer.GetPosition(), 0);
-        EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
+        ExpectRefused([&] { return ImportText(c.file, c.text); }, c.told, before);
     }
 }
 

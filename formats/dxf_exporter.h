@@ -1,0 +1,31 @@
+#pragma once
+// CDxfExporter: File > Export > DXF. A file of one ENTITIES section: every
+// exportable patch object becomes a mesh at the chosen subdivision and each
+// of its triangles and quads a 3DFACE (a triangle repeats its third corner)
+// on a layer named after the object, colour 1, coordinates unscaled in our
+// own axes. Layer names are made valid for every DXF reader.
+#include "formats/exchange_ui.h"
+
+class CExportText;
+class CPatchMesh;
+class CQuelDoc;
+
+class CDxfExporter {
+public:
+    virtual ~CDxfExporter() = default;
+
+    void Export(CExchangeUi& ui);
+    // The step after the dialogs; TRUE when the file was written.
+    BOOL ExportTo(CQuelDoc& doc, const CString& path, int subdivision);
+    // While the document has a patch object.
+    BOOL CanExport() const;
+
+    // Every triangle of the mesh, then every quad, on the layer.
+    static void WriteFaces(CExportText& text, const CPatchMesh& mesh, const std::string& layer);
+};
+
+// The object's name as a layer name of the DXF character set: letters,
+// digits, "$", "-" and "_" stay, every other character (blanks, the
+// punctuation DXF forbids, text outside ASCII) becomes "_"; an empty name
+// is the default layer "0".
+std::string DxfLayerName(const CString& name);

@@ -1,0 +1,117 @@
+// Real readers of our exports: assimp reads the DirectX and DXF files, and
+// ezdxf recovers and audits the DXF file and counts its faces per layer.
+#include "exchange_fixture.h"
+#include "formats/dxf_exporter.h"
+#include "formats/export_framework.h"
+#include "formats/xfile_exporter.h"
+#include "support/mesh_builders.h"
+#include "support/model_shapes.h"
+#include "support/run_program.h"
+
+#include <gtest/gtest.h>
+#include <regex>
+
+using namespace qf::test;
+
+namespace {
+
+// The number after "label:" in assimp's report; -1 when missing.
+int ReportedCount(const std::string& report, const std::string& label) {
+    std::smatch match;
+    if (std::regex_search(report, match, std::regex(label + R"(:\s+(\d+))")))
+        return std::stoi(match[1].str());
+    return -1;
+}
+
+// A Python that has ezdxf: the one on PATH, else the system's.
+std::string PythonWithEzdxf() {
+    for (const char* python : {"python3", "/usr/bin/python3"}) {
+        if (python[0] != '/' && !IsOnPath(python))
+            continue;
+        const std::string log = (OutputDir() / "ezdxf-probe.log").string();
+        if (RunProgram({python, "-c", "import ezdxf"}, log) == 0)
+            return python;
+    }
+    return {};
+}
+
+class ExchangePeerTest : public ExchangeTest {
+protected:
+    // A closed box, a triangle fan and a grid apart from each other (no
+    // point shared by two objects), one named with a blank.
+    void AddShapes() {
+        Add(MakeClosedBox(), "box");
+        Add(MakeTriangleFan(6), "fan one");
+        CSpatchObj* grid = Add(MakeFlatQuadGrid(4), "grid");
+        for (CPatchVertex* v : grid->GetVertices())
+            *v += CVector3(10.0f, 0.0f, 0.0f);
+        grid->UpdateCurveHandles();
+    }
+
+    std::string Run(const std::vector<std::string>& argv, const std::string& name) {
+        const std::string log = (OutputDir() / name).string();
+        EXPECT_EQ(RunProgram(argv, log), 0) << "see " << log;
+        return ReadFileBytes(log);
+    }
+};
+
+} // namespace
+
+TEST_F(ExchangePeerTest, AssimpReadsTheDirectXMeshAsWritten) {
+    if (!IsOnPath("assimp"))
+        GTEST_SKIP() << "assimp (assimp-utils) is not installed";
+    AddShapes();
+    const std::string file = dir.File("shapes.x");
+    ASSERT_TRUE(CXFileExporter().ExportTo(*doc, file.c_str(), exportScopeAll));
+    const std::string raw = Run({"assimp", "info", file, "--raw"}, "assimp-x-raw.log");
+    const std::string joined = Run({"assimp", "info", file}, "assimp-x.log");
+    int vertices = 0, faces = 0;
+    for (CSpatchObj* obj : doc->m_objects) {
+        vertices += obj->GetVertices().GetCount();
+        faces += 2 * obj->GetPatches().GetCount();
+    }
+    EXPECT_EQ(ReportedCount(raw, "Faces"), faces) << raw;
+    EXPECT_EQ(ReportedCount(raw, "Materials"), 3) << raw;
+    // Unprocessed, assimp gives every face corner a vertex of its own; its
+    // default steps join those that share a position again.
+    EXPECT_EQ(ReportedCount(joined, "Vertices"), vertices) << joined;
+}
+
+TEST_F(ExchangePeerTest, AssimpReadsTheDxfFaces) {
+    if (!IsOnPath("assimp"))
+        GTEST_SKIP() << "assimp (assimp-utils) is not installed";
+    AddShapes();
+    const std::string file = dir.File("shapes.dxf");
+    ASSERT_TRUE(CDxfExporter().ExportTo(*doc, file.c_str(), 2));
+    const std::string raw = Run({"assimp", "info", file, "--raw"}, "assimp-dxf-raw.log");
+    int faces = 0;
+    for (CSpatchObj* obj : doc->m_objects) {
+        const std::unique_ptr<CPatchMesh> mesh = BuildExportMesh(*obj, 2);
+        faces += mesh->m_faces.TriangleCount() + mesh->m_faces.QuadCount();
+    }
+    EXPECT_EQ(ReportedCount(raw, "Faces"), faces) << raw;
+}
+
+TEST_F(ExchangePeerTest, EzdxfFindsNoErrorAndCountsTheFacesPerLayer) {
+    const std::string python = PythonWithEzdxf();
+    if (python.empty())
+        GTEST_SKIP() << "python3-ezdxf is not installed";
+    AddShapes();
+    Add(MakeClosedBox(), "箱 <1>");
+    const std::string file = dir.File("shapes.dxf");
+    ASSERT_TRUE(CDxfExporter().ExportTo(*doc, file.c_str(), 1));
+    const char* script = "import sys\n"
+                         "from collections import Counter\n"
+                         "from ezdxf import recover\n"
+                         "doc, recovered = recover.readfile(sys.argv[1])\n"
+                         "print('recover errors', len(recovered.errors))\n"
+                         "print('audit errors', len(doc.audit().errors))\n"
+                         "faces = Counter(e.dxf.layer for e in doc.modelspace() if e.dxftype() == '3DFACE')\n"
+                         "for layer in sorted(faces): print('layer', layer, faces[layer])\n";
+    const std::string report = Run({python, "-c", script, file}, "ezdxf-audit.log");
+    EXPECT_NE(report.find("recover errors 0\naudit errors 0\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("layer ___1_ 6\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("layer box 6\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("layer fan_one 6\n"), std::string::npos) << report;
+    EXPECT_NE(report.find("layer grid 16\n"), std::string::npos) << report;
+}
