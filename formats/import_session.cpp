@@ -34,9 +34,7 @@ void CImportSession::Finish() {
 
 CString UniqueImportName(const CString& base, const char* separator) {
     std::string safe;
-    if (!qf::Cp932ToUtf8(Cp932Name(base), safe))
-        safe = "_";
-    const CString name(safe);
+    const CString name = qf::Cp932ToUtf8(Cp932Name(base), safe) ? CString(safe) : CString('_');
     if (!IsNameInUse(name))
         return name;
     for (int n = 1;; ++n) {
