@@ -1,5 +1,8 @@
 # The two set-up commands: `make run` starts the modeller, `make test` runs the tests.
 JOBS ?= $(shell nproc)
+# Benchmarks are repeated; ratios are printed for the best and the median run.
+BENCH_REPETITIONS ?= 5
+BENCH_FILTER ?= .
 
 .PHONY: run test bench deps build build-test build-plain
 
@@ -13,7 +16,9 @@ test: build-test build-plain
 bench: deps
 	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DQF_BUILD_TESTS=OFF -DQF_BUILD_BENCH=ON
 	cmake --build build -j$(JOBS)
-	./build/bench/quelaform_bench --benchmark_counters_tabular=true
+	./build/bench/quelaform_bench --benchmark_counters_tabular=true --benchmark_repetitions=$(BENCH_REPETITIONS) \
+	  --benchmark_filter='$(BENCH_FILTER)' --benchmark_out=build/bench.json --benchmark_out_format=json
+	python3 bench/ratios.py build/bench.json
 
 deps:
 	scripts/install-deps

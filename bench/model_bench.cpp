@@ -1,8 +1,9 @@
 // Patch detection and net building on square curve grids, the work a reader
-// of patches does after a topology edit.
+// of patches does after a topology edit, and the heap the found patches take.
 #include "tests/support/model_shapes.h"
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 namespace {
 
@@ -20,6 +21,28 @@ void BM_RebuildAndPatchNets(benchmark::State& state) {
     state.SetLabel("patches per second");
 }
 
+// Heap in use after the patches of a 100 x 100 grid were found and their
+// nets built, less the heap of the curve network alone, per patch.
+void BM_HeapPerQuadPatch(benchmark::State& state) {
+    constexpr int kCells = 100;
+    double bytesPerPatch = 0;
+    for (auto _ : state) {
+        auto obj = qf::test::MakeFlatQuadGrid(kCells);
+        const size_t before = mallinfo2().uordblks;
+        obj->Rebuild();
+        obj->UpdatePatchNets();
+        bytesPerPatch = static_cast<double>(mallinfo2().uordblks - before) / (kCells * kCells);
+    }
+    state.counters["bytes_per_patch"] = bytesPerPatch;
+}
+
 } // namespace
 
-BENCHMARK(BM_RebuildAndPatchNets)->Arg(10)->Arg(30)->Arg(100)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RebuildAndPatchNets)
+    ->Arg(10)
+    ->Arg(30)
+    ->Arg(100)
+    ->Arg(200)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_HeapPerQuadPatch)->Iterations(1)->Unit(benchmark::kMillisecond);

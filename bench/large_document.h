@@ -1,0 +1,26 @@
+#pragma once
+// The large document of the open and first-frame benchmarks, and the child
+// process that opens it in a fresh process, as a user's first open does.
+#include "app/quel_doc.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+namespace qf::bench {
+
+// 1,000 patch objects of 24 x 24 cells (576,000 patches, about 48 MB
+// saved), each with a manual handle. Its settings files live in a private
+// folder so the benchmark never touches the user's.
+std::unique_ptr<CQuelDoc> MakeLargeDocument();
+// Where the benchmarks keep its file.
+const std::string& LargeDocumentPath();
+// Saves it there once per run; false when saving failed.
+bool SaveLargeDocument();
+
+// Each iteration times the mode's work on the saved document inside a new
+// child process (quelaform_bench_child).
+void TimeInChild(benchmark::State& state, const char* mode);
+
+} // namespace qf::bench
