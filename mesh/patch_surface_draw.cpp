@@ -2,6 +2,7 @@
 #include "mesh/mesh_converter.h"
 #include "mesh/mesh_processor.h"
 #include "mesh/patch_mesh.h"
+#include "mesh/surface_grid.h"
 #include "model/gl_scope.h"
 #include "model/mirror_builder.h"
 #include "model/spatch_obj.h"
@@ -11,50 +12,18 @@
 
 namespace {
 
-bool AnyCornerHidden(const CPatch& patch) {
-    for (int k = 0; k < patch.m_sides; ++k) {
-        const CPatchVertex* corner = patch.GetCorner(k);
-        if (!corner || corner->m_hidden)
-            return true;
+// The surfaces as the evaluators would draw them, from the object's
+// evaluated grid at this resolution, kept between paints.
+void DrawEvaluated(CSpatchObj& object, int grid) {
+    auto* grids = dynamic_cast<CSurfaceGrids*>(object.GetSurfaceCache());
+    if (!grids) {
+        auto made = std::make_unique<CSurfaceGrids>();
+        grids = made.get();
+        object.SetSurfaceCache(std::move(made));
     }
-    return false;
-}
-
-void EvaluateNet(const PatchNet& net, int grid) {
-    glMap2f(GL_MAP2_VERTEX_3, 0.0f, 1.0f, 3, 4, 0.0f, 1.0f, 12, 4, net.data());
-    glEvalMesh2(GL_FILL, 0, grid, 0, grid);
-}
-
-void MapGrid(int grid) {
-    glMapGrid2f(grid, 0.0f, 1.0f, grid, 0.0f, 1.0f);
-}
-
-void DrawEvaluated(const CSpatchObj& object, int grid) {
-    glEnable(GL_MAP2_VERTEX_3);
     glFrontFace(GL_CCW);
-    // Triangles and five-sided patches are drawn in one part per corner, each
-    // at half the grid, so that they match the density of a quad.
-    const int half = grid / 2;
-    for (const CPatch* patch : object.GetPatches()) {
-        if (AnyCornerHidden(*patch))
-            continue;
-        if (patch->m_sides == 4 && grid >= 1) {
-            MapGrid(grid);
-            EvaluateNet(patch->m_nets[0], grid);
-        } else if (patch->m_sides == 3 && half >= 1) {
-            MapGrid(half);
-            for (const PatchNet& net : patch->m_nets)
-                EvaluateNet(net, half);
-        }
-    }
-    if (half < 1)
-        return;
-    for (const CFivePointPatch* patch : object.GetFivePatches()) {
-        for (const PatchNet& net : patch->m_nets) {
-            MapGrid(half);
-            EvaluateNet(net, half);
-        }
-    }
+    // Lit panes ask for the evaluators' automatic normals.
+    grids->Get(object, grid).Draw(object, glIsEnabled(GL_AUTO_NORMAL) == GL_TRUE);
 }
 
 } // namespace
@@ -100,8 +69,7 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
         }
     }
 
-    GlAttribScope state(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_POLYGON_BIT |
-                        GL_EVAL_BIT);
+    GlAttribScope state(GL_ENABLE_BIT | GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_POLYGON_BIT);
     const CGlColor colour = UnpackColor(settings.surfaceColor);
     if (settings.drawCurveOnSurface) {
         // Curves drawn afterwards stay in front of the surface they lie on.

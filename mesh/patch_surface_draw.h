@@ -1,8 +1,8 @@
 #pragma once
-// The surfaces of a patch object in a pane: evaluated in OpenGL from the
-// patches' nets, or drawn from the object's display mesh when its polygonize
-// option is on. An object with a mirror set up draws its mirrored copy (which
-// holds the modelled part too) instead of itself.
+// The surfaces of a patch object in a pane: the patches' nets evaluated as
+// OpenGL's evaluators would and kept between paints (surface_grid.h), or
+// the object's display mesh when its polygonize option is on. An object with a mirror set up draws its
+// mirrored copy (which holds the modelled part too) instead of itself.
 #include "model/spatch_draw.h"
 
 class CPatchMesh;

@@ -87,6 +87,7 @@ void CSpatchObj::UpdatePatchNets() {
     if (!m_netsDirty)
         return;
     m_netsDirty = 0;
+    ++m_netsGeneration;
     for (CPatch* patch : m_patches) {
         if (patch->m_sides != 3)
             patch->BuildNet(patch->m_nets[0]);

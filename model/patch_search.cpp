@@ -477,12 +477,14 @@ void CSpatchObj::FindTriPatchesCall() {
     NumberCurves();
     NumberVertices();
     FindTriPatches();
+    ++m_netsGeneration;
 }
 
 void CSpatchObj::FindQuadPatchesCall() {
     NumberCurves();
     NumberVertices();
     FindQuadPatches();
+    ++m_netsGeneration;
 }
 
 void CSpatchObj::UnifyOrientation() {

@@ -39,6 +39,7 @@ void CSpatchObj::DeleteAllCurves() {
 void CSpatchObj::DeleteAllPatches() {
     m_patches.RemoveAll();
     DeleteFivePointPatches();
+    ++m_netsGeneration;
     m_needsRebuild = 0;
 }
 

@@ -17,6 +17,13 @@ class CGlyphSource;
 struct CPatchDrawSettings;
 struct CTextFontStyle;
 
+// Data a drawing library keeps with a patch object between paints; the
+// object owns it and never looks into it.
+class CDrawCache {
+public:
+    virtual ~CDrawCache() = default;
+};
+
 // What SetFivePointFlag does to the flag of each selected control point.
 enum FivePointFlagOp {
     fivePointSet = 0,
@@ -108,7 +115,10 @@ public:
     int CountTriPatches() const;
     int CountQuadPatches() const;
     int CountFivePointPatches() const { return m_fivePatches.GetCount(); }
-    void DeleteFivePointPatches() { m_fivePatches.RemoveAll(); }
+    void DeleteFivePointPatches() {
+        m_fivePatches.RemoveAll();
+        ++m_netsGeneration;
+    }
     // Derives every node's handles from its neighbours, then marks the nets
     // dirty and drops the caches. Every geometry edit ends with it.
     void UpdateCurveHandles();
@@ -167,6 +177,12 @@ public:
     // The display mesh is a scene object of the mesh library.
     CBaseObj* GetMeshCache() const { return m_meshCache.get(); }
     void SetMeshCache(std::unique_ptr<CBaseObj> mesh) { m_meshCache = std::move(mesh); }
+    // The evaluated surfaces of the mesh library's drawing, checked by it
+    // against the nets' generation, which counts every change of the patch
+    // lists and every rebuild of the nets.
+    CDrawCache* GetSurfaceCache() const { return m_surfaceCache.get(); }
+    void SetSurfaceCache(std::unique_ptr<CDrawCache> cache) { m_surfaceCache = std::move(cache); }
+    unsigned GetNetsGeneration() const { return m_netsGeneration; }
 
     // Copies smoothing, the polygonize settings and fivePointOn, then the
     // attributes; never geometry, key, parent or selection.
@@ -324,6 +340,8 @@ private:
     int m_mirrorDirty = 0;
     std::unique_ptr<CBaseObj> m_meshCache; // owned, rebuilt by the mesh builder
     int m_meshDirty = 0;
+    std::unique_ptr<CDrawCache> m_surfaceCache; // owned, drawn from by the mesh library
+    unsigned m_netsGeneration = 0;
     int m_treeIndex = 0;
     // The patches of the previous search, handed out again by the next one
     // while Rebuild runs and empty otherwise: a large object then keeps its
