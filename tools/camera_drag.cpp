@@ -12,6 +12,14 @@ namespace {
 
 // The eye keeps this far beyond the near plane while zooming in.
 constexpr double kZoomMargin = 1.2;
+// Nearer than this the line from eye to target loses its direction to the
+// rounding of the coordinates, and a zoom out by a share of nothing stays put.
+constexpr double kMinEyeDistance = 0.1;
+// The rotate drags stop just short of straight up or down: there the heading
+// would be lost, and the next step would turn the view half round.
+constexpr double kMaxElevation = 89.9;
+// Eye and target are rounded to four decimals after every step.
+constexpr double kRoundingStep = 1e-4;
 constexpr float kMinViewAngle = 1.0f;
 constexpr float kMaxViewAngle = 175.0f;
 // Degrees per pixel of the rotate drags, before the rotation speed.
@@ -69,12 +77,12 @@ bool RotationLocked(const CQuelDoc& doc, const CCamera& camera) {
 }
 
 // point turned about centre: its heading by turn and its elevation by tilt
-// degrees, the elevation stopping at straight up or down.
+// degrees, the elevation stopping just short of straight up or down.
 CVector3 Orbit(const CVector3& point, const CVector3& centre, double turn, double tilt) {
     const CVector3 d = point - centre;
     const float azimuth = d.GetAzimuth();
     const float elevation = d.GetElevation();
-    const float tilted = static_cast<float>(std::clamp(elevation + tilt, -90.0, 90.0));
+    const float tilted = static_cast<float>(std::clamp(elevation + tilt, -kMaxElevation, kMaxElevation));
     CMatrix4 m;
     m.TranslateBy(centre * -1.0f);
     m.RotateY(-azimuth);
@@ -165,20 +173,32 @@ void DragPan(CMouseToolController& c, int x, int y) {
     ShowStep(c, camera, true);
 }
 
+bool ZoomCamera(CCamera& camera, double factor, double nearDistance) {
+    CVector3 v = camera.m_eye - camera.m_target;
+    const double distance = v.Length();
+    double wanted = distance * factor;
+    // Once inside the limit every step goes, so the eye can always back out.
+    const double limit = nearDistance + kZoomMargin;
+    if (wanted < limit && distance > limit)
+        return false;
+    wanted = std::max(wanted, kMinEyeDistance);
+    // A step in that the rounding would undo is no step.
+    if (factor < 1.0 && wanted > distance - kRoundingStep / 2)
+        return false;
+    // An eye on the target backs out the way a new perspective pane looks.
+    const CVector3 direction = distance > 0.0 ? v * static_cast<float>(1.0 / distance) : CVector3(0, 0, -1);
+    camera.m_eye = camera.m_target + direction * static_cast<float>(wanted);
+    camera.RoundCoordinates();
+    return true;
+}
+
 void DragZoom(CMouseToolController& c, int x, int y) {
     const CCameraStep step = TakeStep(c, x, y, &CCoreSettings::m_zoomReverse);
     if (!step.camera)
         return;
-    CCamera& camera = *step.camera;
-    const CVector3 v = camera.m_eye - camera.m_target;
-    const double distance = v.Length();
     const double factor = 1.0 + (step.d.x + step.d.y) * 0.01;
-    // Once inside the limit every step goes, so the eye can always back out.
-    const double limit = step.doc->m_openGLSetting.near_plane + kZoomMargin;
-    if (distance * factor < limit && distance > limit)
-        return;
-    camera.m_eye = camera.m_target + v * static_cast<float>(factor);
-    ShowStep(c, camera, true);
+    if (ZoomCamera(*step.camera, factor, step.doc->m_openGLSetting.near_plane))
+        ShowStep(c, *step.camera, true);
 }
 
 void DragViewAngle(CMouseToolController& c, int x, int y) {

@@ -10,6 +10,7 @@
 #include "platform/ui/shell_services.h"
 #include "platform/ui/sys_color.h"
 #include "resources/resource_tables.h"
+#include "tools/camera_drag.h"
 #include "viewport/gl_picker.h"
 
 #include <GL/gl.h>
@@ -18,8 +19,6 @@ namespace {
 
 // A wheel step moves the eye by this share of its distance to the target.
 constexpr int kZoomStepPercent = 15;
-// The eye comes no nearer to the target than this beyond the near plane.
-constexpr double kZoomMargin = 1.2;
 
 } // namespace
 
@@ -72,17 +71,9 @@ void CGLPane::Zoom(CQuelDoc& doc, short delta) {
     int step = delta > 0 ? -kZoomStepPercent : kZoomStepPercent;
     if (doc.m_settings.m_zoomReverse)
         step = -step;
-    const float factor = 1.0f + static_cast<float>(step) * 0.01f;
-    CCamera& camera = doc.m_cameras[static_cast<size_t>(m_paneIndex)];
-    const CVector3 v = camera.m_eye - camera.m_target;
-    const double distance = v.Length();
-    const double limit = doc.m_openGLSetting.near_plane + kZoomMargin;
-    // Once inside the limit every step goes, so the eye can always back out.
-    if (distance * factor < limit && distance > limit)
-        return;
-    camera.m_eye = camera.m_target + v * factor;
-    camera.RoundCoordinates();
-    RedrawNow();
+    const double factor = 1.0 + step * 0.01;
+    if (ZoomCamera(doc.m_cameras[static_cast<size_t>(m_paneIndex)], factor, doc.m_openGLSetting.near_plane))
+        RedrawNow();
 }
 
 BOOL CGLPane::OnSetCursor(CWnd* window, UINT hitTest, UINT message) {

@@ -2,7 +2,9 @@
 // and elevation they turn, the view extent they pan across and the factor
 // they zoom by; the view history they fill and walk.
 #include "app/mouse_mode.h"
+#include "model/camera.h"
 #include "support/model_builders.h"
+#include "tools/camera_drag.h"
 #include "tools/tool_fixture.h"
 #include "tools/view_history.h"
 
@@ -61,7 +63,13 @@ TEST_F(CameraDragTest, DragsMoveTheCameraByTheirPixelOffsets) {
          -10,
          AtAngles({}, r, 180.0, e0 + 5.0),
          {}},
-        {"orbit stops straight above", 1, mouseModeCameraRotate1, 0, 400, AtAngles({}, r, 180.0, -90.0), {}},
+        {"orbit stops just short of straight above",
+         1,
+         mouseModeCameraRotate1,
+         0,
+         400,
+         AtAngles({}, r, 180.0, -89.9),
+         {}},
         {"turn the target right 18 px",
          1,
          mouseModeCameraRotate2,
@@ -121,6 +129,61 @@ TEST_F(CameraDragTest, ZoomStopsShortOfTheNearPlaneAndFixedViewsStayUnrotated) {
         Drag(mouseModeCameraZoom, dx, 0);
         EXPECT_FLOAT_EQ(Camera().m_eye.GetZ(), to) << from << " by " << dx;
     }
+}
+
+// Over the pole and back the view keeps its heading: the eye comes down on
+// the side it went up from, for the eye orbiting the target and the target
+// turning about the eye alike.
+TEST_F(CameraDragTest, OrbitingOverThePoleKeepsTheHeading) {
+    const double r = std::sqrt(425.0);
+    UsePane(1);
+    Drag(mouseModeCameraRotate1, 0, 400);
+    Drag(mouseModeCameraRotate1, 0, 100);
+    Drag(mouseModeCameraRotate1, 0, -10);
+    ExpectVectorNear(Camera().m_eye, AtAngles({}, r, 180.0, -84.9), "", 2e-3f);
+
+    Camera().m_eye.Set(0, 5, -20);
+    Camera().m_target.Set(0, 0, 0);
+    Drag(mouseModeCameraRotate2, 0, 400);
+    Drag(mouseModeCameraRotate2, 0, 100);
+    Drag(mouseModeCameraRotate2, 0, -10);
+    ExpectVectorNear(Camera().m_target, AtAngles({0, 5, -20}, r, 0.0, 84.9), "", 2e-3f);
+}
+
+// Near the target the eye stops at 0.1 from it and never passes through; a
+// zoom out always moves it, even from on the target, by drag and by wheel.
+TEST_F(CameraDragTest, ZoomNearTheTargetNeverTrapsTheEye) {
+    UsePane(1);
+    const struct {
+        const char* name;
+        float from;
+        double factor;
+        bool moves;
+        float to;
+    } cases[] = {
+        {"in from 1 by 95 %", -1.0f, 0.05, true, -0.1f},
+        {"in past the target", -1.0f, -0.5, true, -0.1f},
+        {"in from the least distance", -0.1f, 0.5, false, -0.1f},
+        {"out from a hair's breadth", -0.0003f, 1.15, true, -0.1f},
+        {"out from 0.1", -0.1f, 1.15, true, -0.115f},
+        {"out from on the target", 0.0f, 1.15, true, -0.1f},
+    };
+    for (const auto& c : cases) {
+        CCamera camera;
+        camera.m_target.Set(0, 0, 0);
+        camera.m_eye.Set(0, 0, c.from);
+        EXPECT_EQ(ZoomCamera(camera, c.factor, 5.0), c.moves) << c.name;
+        ExpectVectorNear(camera.m_eye, {0, 0, c.to}, c.name, 1e-4f);
+    }
+    // A long drag out of a trapped eye: every step moves it.
+    Camera().m_eye.Set(0, 0, -0.0003f);
+    Camera().m_target.Set(0, 0, 0);
+    doc->m_settings.m_mouseModeLeft = mouseModeCameraZoom;
+    controller.OnLButtonDown(100, 50, 0);
+    for (int x = 101; x <= 110; ++x)
+        controller.OnMouseMove(x, 50, MK_LBUTTON);
+    controller.OnLButtonUp(110, 50, 0);
+    EXPECT_NEAR(Camera().m_eye.GetZ(), -0.1 * std::pow(1.01, 9), 1e-3);
 }
 
 // Eleven drags keep the ten cameras before the last ten drags; ten undos go
