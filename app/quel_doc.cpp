@@ -81,6 +81,10 @@ CQuelDoc::~CQuelDoc() {
 
 void CQuelDoc::ReadSettingsFiles() {
     m_render.setting_file_name = "render_setting.ini";
+    std::error_code ignored;
+    const bool firstStart =
+        !std::filesystem::exists(CRendererList::Folder(), ignored) &&
+        !std::filesystem::exists(qf::SettingsPath(m_render.setting_file_name.str()), ignored);
     ReportSettingsProblems(RunSettingsSteps({
                                [this](std::string* e) { return CQuelIniFile(m_settings).Read(e); },
                                [this](std::string* e) { return CShortcutTable(m_shortcutSlots).Read(e); },
@@ -89,6 +93,10 @@ void CQuelDoc::ReadSettingsFiles() {
                                [this](std::string* e) { return m_render.LoadFile(e); },
                            }),
                            true);
+    if (firstStart && m_renderers.GetCount() == 0) {
+        m_renderers.Add(InstalledPovRayDefinition());
+        m_render.renderer_index = 0;
+    }
 }
 
 void CQuelDoc::WriteSettingsFiles() {

@@ -59,7 +59,9 @@ struct CMaterialPreviewSetting {
     COLORREF m_bgColor = 0;
     int m_shape = 0; // 0 sphere, 1 box, 2 cylinder, 8 torus
     CCamera m_camera;
-    int m_floor = 0;
+    int m_floor = 0;     // the checkered plane below the shape
+    int m_backPlane = 0; // the checkered plane behind the shape
+    int m_antialias = 0;
 };
 
 class CQuelDoc : public CModelDocument {

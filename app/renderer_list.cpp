@@ -187,6 +187,17 @@ std::string CRendererList::Folder() {
     return qf::SettingsPath("POV Render");
 }
 
+CRendererInfo InstalledPovRayDefinition() {
+    CRendererInfo info;
+    info.title = "POV-Ray 3.7";
+    info.path = "povray";
+    info.official_version = "3.7";
+    info.light_parallel = 1;
+    info.light_orient = 1;
+    info.light_circular = 1;
+    return info;
+}
+
 bool CRendererList::LoadAll(std::string* error) {
     const fs::path folder = Folder();
     std::error_code ec;

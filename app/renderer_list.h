@@ -61,6 +61,11 @@ private:
     void ApplySetting(const CString& key, const CString& value);
 };
 
+// The POV-Ray that Debian installs, as "povray" on the PATH: the definition a
+// first start begins with, so that rendering works before the user has
+// defined a renderer.
+CRendererInfo InstalledPovRayDefinition();
+
 // The document's renderer definitions in user order; positions count from 0.
 // The list owns its definitions: a pointer from GetAt stays valid until that
 // definition is removed or the list dies. The render setting's renderer_index

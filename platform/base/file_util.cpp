@@ -214,6 +214,26 @@ std::string DataPath(const std::string& name) {
     return JoinPath(DataDir(), name);
 }
 
+std::string WorkDir() {
+    std::string dir;
+    if (const char* home = std::getenv("QUELAFORM_HOME"); home && *home)
+        dir = JoinPath(home, "work");
+    else if (const char* xdg = std::getenv("XDG_CACHE_HOME"); xdg && *xdg)
+        dir = JoinPath(xdg, "quelaform");
+    else {
+        const char* user = std::getenv("HOME");
+        dir = JoinPath(JoinPath(user && *user ? user : ".", ".cache"), "quelaform");
+    }
+    EnsureDir(dir);
+    std::error_code ec;
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace, ec);
+    return dir;
+}
+
+std::string WorkPath(const std::string& name) {
+    return JoinPath(WorkDir(), name);
+}
+
 std::string TempDir() {
     return TheTempDir().Path();
 }

@@ -34,6 +34,14 @@ std::string SettingsPath(const std::string& name);
 std::string DataDir();
 std::string DataPath(const std::string& name);
 
+// The user's private work folder for files handed to other programs (the
+// scene and run files of a render), kept between runs so that a renderer
+// still running when the program ends finds them: $QUELAFORM_HOME/work, else
+// $XDG_CACHE_HOME/quelaform, else ~/.cache/quelaform; made on first use,
+// readable by the user only.
+std::string WorkDir();
+std::string WorkPath(const std::string& name);
+
 // A private temporary folder made for this run and removed at exit.
 std::string TempDir();
 std::string TempPath(const std::string& name);

@@ -39,6 +39,10 @@ TEST_F(QuelDocTest, FirstStartWritesTheSettingsAndTheNextStartReadsThemBack) {
     EXPECT_EQ(doc->m_defaultLights[0].m_name, "default_light01");
     EXPECT_EQ(doc->m_defaultLights[1].m_name, "default_light02");
     EXPECT_EQ(doc->GetProgramFolder(), m_home.path().string());
+    // A first start renders with the POV-Ray on the PATH before any renderer is defined.
+    ASSERT_EQ(doc->m_renderers.GetCount(), 1);
+    EXPECT_EQ(doc->m_renderers.GetAt(0)->path, "povray");
+    EXPECT_EQ(doc->m_render.renderer_index, 0);
 
     doc->m_settings.m_mouseModeRight = 801;
     doc->m_settings.m_mouseModeLeft = 317;
@@ -49,7 +53,7 @@ TEST_F(QuelDocTest, FirstStartWritesTheSettingsAndTheNextStartReadsThemBack) {
     povray.title = "POV-Ray 3.7";
     povray.path = "/usr/bin/povray";
     doc->m_renderers.Add(povray);
-    doc->m_render.renderer_index = 0;
+    doc->m_render.renderer_index = 1;
     doc->m_render.image_w = 1024;
     GetAppState().m_english = 0;
     Restart();
@@ -63,9 +67,9 @@ TEST_F(QuelDocTest, FirstStartWritesTheSettingsAndTheNextStartReadsThemBack) {
     EXPECT_EQ(doc->m_settings.m_panes[2].m_gridCount, 33);
     EXPECT_EQ(doc->m_shortcutSlots[7], 42);
     EXPECT_EQ(doc->m_openGLSetting.curve_type, 1);
-    ASSERT_EQ(doc->m_renderers.GetCount(), 1);
-    EXPECT_EQ(doc->m_renderers.GetAt(0)->path, "/usr/bin/povray");
-    EXPECT_EQ(doc->m_render.renderer_index, 0);
+    ASSERT_EQ(doc->m_renderers.GetCount(), 2) << "a later start seeds nothing";
+    EXPECT_EQ(doc->m_renderers.GetAt(1)->path, "/usr/bin/povray");
+    EXPECT_EQ(doc->m_render.renderer_index, 1);
     EXPECT_EQ(doc->m_render.image_w, 1024);
 
     // The left tool went back to 303 on that start; from now on nothing changes.

@@ -1,6 +1,7 @@
 // Whole small scenes and include files against the texts kept in
 // tests/data/pov (QF_UPDATE_GOLDENS=1 rewrites them), the faults the writer
 // must not have, and the number formatting of the geometry.
+#include "golden.h"
 #include "platform/base/c_locale.h"
 #include "pov_fixture.h"
 #include "render/pov_files.h"
@@ -14,21 +15,6 @@
 using namespace qf::test;
 
 namespace {
-
-// Line by line against tests/data/pov/name, naming the first line that differs.
-void ExpectGolden(const std::string& actual, const std::string& name) {
-    const std::string path = (DataDir() / "pov" / name).string();
-    if (std::getenv("QF_UPDATE_GOLDENS"))
-        WriteFileBytes(path, actual);
-    std::istringstream want(ReadFileBytes(path));
-    std::istringstream got(actual);
-    for (int line = 1; want || got; ++line) {
-        std::string w, g;
-        std::getline(want, w);
-        std::getline(got, g);
-        ASSERT_EQ(g, w) << name << " line " << line;
-    }
-}
 
 bool Contains(const std::string& text, const std::string& piece) {
     return text.find(piece) != std::string::npos;
@@ -62,7 +48,7 @@ TEST_F(PovGoldenTest, HdrSceneWithoutRenderSetting) {
     doc->m_hdr.m_use = 1;
     doc->m_hdr.m_imageFile = "sky \"1\".hdr";
     doc->AddLight();
-    ExpectGolden(Scene(false), "scene_hdr.pov");
+    ExpectGolden(Scene(false), "pov", "scene_hdr.pov");
 }
 
 TEST_F(PovGoldenTest, OfficialSceneWithRadiosityAndNoRenderCamera) {
@@ -72,7 +58,7 @@ TEST_F(PovGoldenTest, OfficialSceneWithRadiosityAndNoRenderCamera) {
     setting.use_radiosity = 1;
     setting.render_pane = 7;
     doc->m_includeFiles = {"colors.inc", "a\"b\\c\nd.inc"};
-    ExpectGolden(Scene(), "scene_official.pov");
+    ExpectGolden(Scene(), "pov", "scene_official.pov");
 }
 
 TEST_F(PovGoldenTest, FullScene) {
@@ -118,8 +104,8 @@ TEST_F(PovGoldenTest, FullScene) {
     CFolderObj* folder = doc->AddFolder();
     folder->SetExport(0);
     doc->m_tree.MoveIntoFolder(AddObject(MakeFlatQuadGrid(1), "in folder"), folder);
-    ExpectGolden(Scene(), "scene_full.pov");
-    ExpectGolden(Include(), "include_full.inc");
+    ExpectGolden(Scene(), "pov", "scene_full.pov");
+    ExpectGolden(Include(), "pov", "include_full.inc");
 }
 
 TEST_F(PovGoldenTest, PatchForms) {
@@ -131,13 +117,13 @@ TEST_F(PovGoldenTest, PatchForms) {
     AddObject(MakeFlaggedPentagon(), "pentagon off")->SetFivePointOn(0);
     CSpatchObj* mirrored = AddObject(MakeFlatQuadGrid(1), "mirrored");
     mirrored->SetMirrorMode(1);
-    ExpectGolden(Include(), "include_bicubic.inc");
+    ExpectGolden(Include(), "pov", "include_bicubic.inc");
 
     info.is_official = 0;
     info.patch_type = 1;
     doc->DeleteAllObjects();
     AddObject(MakeFlatQuadGrid(1), "quad");
-    ExpectGolden(Include(), "include_bezier.inc");
+    ExpectGolden(Include(), "pov", "include_bezier.inc");
 }
 
 TEST_F(PovGoldenTest, PolygonForms) {
@@ -156,12 +142,12 @@ TEST_F(PovGoldenTest, PolygonForms) {
     poly->BuildTopology();
     poly->ComputeNormals();
     doc->AddPolygonObject()->SetName("no faces");
-    ExpectGolden(Include(), "include_mesh.inc");
+    ExpectGolden(Include(), "pov", "include_mesh.inc");
 
     info.output_polygon_type = 1;
     doc->DeleteAllObjects();
     AddObject(MakeFlatQuadGrid(4), "grid")->SetPolygonize(1);
-    ExpectGolden(Include(), "include_mesh2.inc");
+    ExpectGolden(Include(), "pov", "include_mesh2.inc");
 }
 
 // Objects whose geometry would have no valid body are neither declared nor

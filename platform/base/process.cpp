@@ -1,0 +1,67 @@
+#include "platform/base/process.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+
+extern char** environ;
+
+namespace qf {
+
+namespace {
+
+// posix_spawn's two attribute records, released whatever happens.
+class SpawnActions {
+public:
+    SpawnActions() { posix_spawn_file_actions_init(&m_actions); }
+    ~SpawnActions() { posix_spawn_file_actions_destroy(&m_actions); }
+    SpawnActions(const SpawnActions&) = delete;
+    SpawnActions& operator=(const SpawnActions&) = delete;
+    posix_spawn_file_actions_t* get() { return &m_actions; }
+
+private:
+    posix_spawn_file_actions_t m_actions;
+};
+
+// Collects the program's exit status whenever it ends, without holding up
+// anyone who started it.
+void ReapLater(pid_t pid) {
+    std::thread([pid] {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+}
+
+} // namespace
+
+bool StartProcess(const std::vector<std::string>& argv, std::string* error) {
+    if (argv.empty() || argv.front().empty()) {
+        if (error)
+            *error = "no program was named";
+        return false;
+    }
+    std::vector<char*> args;
+    args.reserve(argv.size() + 1);
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+
+    SpawnActions actions;
+    posix_spawn_file_actions_addopen(actions.get(), 0, "/dev/null", O_RDONLY, 0);
+    pid_t pid = 0;
+    // glibc reports a program that cannot be executed here, not in the child.
+    const int result = posix_spawnp(&pid, args.front(), actions.get(), nullptr, args.data(), environ);
+    if (result != 0) {
+        if (error)
+            *error = argv.front() + ": " + std::strerror(result);
+        return false;
+    }
+    ReapLater(pid);
+    return true;
+}
+
+} // namespace qf

@@ -1,0 +1,17 @@
+#pragma once
+// Starting another program: from an argument vector, never through a shell,
+// and never waited for. The started program runs on by itself; a thread of
+// ours collects its exit status when it ends, so it leaves no zombie behind.
+#include <string>
+#include <vector>
+
+namespace qf {
+
+// Starts argv[0] (looked up on PATH when it holds no '/') with argv, this
+// program's environment and current folder, and standard input from
+// /dev/null; returns as soon as the program runs. False, with the reason in
+// error, when it could not be started: an empty vector, a program that is not
+// found or not executable.
+bool StartProcess(const std::vector<std::string>& argv, std::string* error = nullptr);
+
+} // namespace qf

@@ -1,0 +1,104 @@
+// POV-Ray 3.7 renders what the front end writes: the run file of a pane
+// render and of a region render, the material preview, and the .pov export
+// with and without its separate include. The renderer is started here with
+// the picture window and its pause switched off on the command line.
+#include "render/material_preview.h"
+#include "render_fixture.h"
+#include "support/image.h"
+#include "support/run_program.h"
+
+using namespace qf::test;
+
+class RenderPeerTest : public RenderFixture {
+protected:
+    void SetUp() override {
+        if (!IsOnPath("povray"))
+            GTEST_SKIP() << "povray is not installed";
+        doc->m_renderBgColor = 0;
+        doc->m_render.rendering_type = 1;
+        doc->m_render.image_w = 80;
+        doc->m_render.image_h = 60;
+        doc->m_paneCameras[1].m_angle = 20.0f;
+    }
+
+    // Runs povray on the run file (and any overrides) and loads the picture.
+    Image RenderRunFile(const std::string& runFile, const std::string& picture,
+                        std::vector<std::string> extra = {}) {
+        std::vector<std::string> argv{"povray", runFile, "-D", "-P"};
+        argv.insert(argv.end(), extra.begin(), extra.end());
+        const std::string log =
+            (OutputDir() / (std::filesystem::path(picture).stem().string() + ".log")).string();
+        EXPECT_EQ(RunProgram(argv, log), 0) << "see " << log;
+        Image image;
+        EXPECT_TRUE(LoadPng(picture, image)) << picture;
+        return image;
+    }
+};
+
+TEST_F(RenderPeerTest, PaneAndRegionRendersShowTheObjectOnlyWhereAsked) {
+    doc->m_render.output_filename = "pane";
+    CPovExporter().Render(1);
+    ASSERT_FALSE(AwaitArguments().empty());
+    const std::string runFile = WorkFile(CPovExporter::runFileName);
+    const Image whole = RenderRunFile(runFile, dir.File("pane.png"));
+    ASSERT_EQ(whole.width, 80);
+    EXPECT_GT(CountPixelsNot(whole, 0x000000, 8), 80 * 60 / 20) << "the box is seen";
+    SavePng((OutputDir() / "render_pane.png").string(), whole);
+
+    // The left half of the pane (200 x 100 pixels), rendered at 80 x 60.
+    doc->m_render.output_filename = "region";
+    CPovExporter().RenderRegion(0, 0, 100, 100, 1);
+    const Image region = RenderRunFile(runFile, dir.File("region.png"));
+    SavePng((OutputDir() / "render_region.png").string(), region);
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < region.height; ++y)
+        for (int x = 0; x < region.width; ++x)
+            (x < 40 ? inside : outside) += region.At(x, y) != 0;
+    EXPECT_GT(inside, 0) << "the region shows its part of the box";
+    EXPECT_EQ(outside, 0) << "nothing is drawn right of the region";
+}
+
+TEST_F(RenderPeerTest, MaterialPreviewRenders) {
+    CMaterialData* material = doc->AddMaterial();
+    material->m_selected = 1;
+    material->m_texture.m_pigment.m_colors[0].m_color = 0x0000FF;
+    doc->m_previewRender.renderer_index = doc->m_render.renderer_index;
+    doc->m_preview.m_floor = doc->m_preview.m_backPlane = 1;
+    doc->m_preview.m_imageSize = 64;
+    ASSERT_EQ(CPovExporter().RenderMaterialPreview(), CPovExporter::previewStarted);
+    const std::string picture = dir.File("preview.png");
+    const Image image =
+        RenderRunFile(qf::TempPath(CQuelDoc::previewIniName), picture, {"+O" + picture, "+FN"});
+    SavePng((OutputDir() / "render_preview.png").string(), image);
+    ASSERT_EQ(image.width, 64);
+    ASSERT_EQ(image.height, 64);
+    int red = 0;
+    for (int y = 24; y < 40; ++y)
+        for (int x = 24; x < 40; ++x)
+            red += (image.At(x, y) >> 16) > 2 * ((image.At(x, y) >> 8) & 0xFF) + 20;
+    EXPECT_GT(red, 16 * 16 / 2) << "a red sphere in the middle";
+}
+
+TEST_F(RenderPeerTest, ExportedScenesParseWithAndWithoutTheirInclude) {
+    CRendererInfo info = *doc->m_renderers.GetAt(doc->m_render.renderer_index);
+    doc->m_render.render_pane_flag = 1;
+    for (int separate : {0, 1}) {
+        info.separate_pov_inc = separate;
+        const std::string name = separate ? "export_separate" : "export_single";
+        const std::string scene = dir.File(name + ".pov");
+        std::string error;
+        ASSERT_TRUE(CPovExporter().ExportPov(CString(scene), info, doc->m_render, &error)) << error;
+        EXPECT_EQ(std::filesystem::exists(dir.File(name + "_obj.inc")), separate == 1);
+        const std::string picture = dir.File(name + ".png");
+        const std::string log = (OutputDir() / (name + ".log")).string();
+        ASSERT_EQ(RunProgram({"povray", "-D", "+W80", "+H60", "+L" + dir.path().string(), "+I" + scene,
+                              "+O" + picture, "+FN"},
+                             log),
+                  0)
+            << "see " << log;
+        Image image;
+        ASSERT_TRUE(LoadPng(picture, image));
+        EXPECT_GT(CountPixelsNot(image, 0x000000, 8), 80 * 60 / 20) << name;
+    }
+}
