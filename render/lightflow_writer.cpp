@@ -120,7 +120,7 @@ bool CLightflowExporter::WriteScript(qf::CTextFileWriter& file, const CString& i
     file.Printf("saver = s.newImager( \"tga-saver\", [ \"file\", \"%s.tga\" ] )\n\n",
                 PythonStringText(imageName).c_str());
     file.Write("s.imagerBegin( saver )\n\n");
-    const CCamera& camera = doc->m_paneCameras[1];
+    const CCamera& camera = doc->m_cameras[1];
     const CVector3 up = camera.GetUpVector();
     const double fov = WidthFieldOfView(camera, width, height);
     file.Printf(

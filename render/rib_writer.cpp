@@ -30,7 +30,7 @@ bool CRibWriter::WriteRib(qf::CTextFileWriter& file, int width, int height) {
     CQuelDoc* doc = GetDoc();
     if (!doc)
         return false;
-    const CCamera& camera = doc->m_paneCameras[1];
+    const CCamera& camera = doc->m_cameras[1];
     file.Write("##RenderMan RIB-Structure 1.0\nversion 3.03\n\n");
     file.Write("Display \"quel_out.tif\" \"file\" \"rgba\"\n");
     file.Printf("Format %d %d 1\n", width, height);

@@ -74,7 +74,7 @@ TEST_F(MaterialPreviewTest, PreviewRunFileIsSquareAndOnlyShown) {
     doc->m_preview.m_antialias = 1;
     doc->m_settings.m_antiSamplingMethod = 1;
     doc->m_settings.m_antiDepth = 5;
-    doc->m_settings.m_leftMode = mouseModeRenderWindow;
+    doc->m_settings.m_mouseModeLeft = mouseModeRenderWindow;
     EXPECT_EQ(CPovExporter().RenderMaterialPreview(), CPovExporter::previewStarted);
     const std::string runFile = qf::TempPath(CQuelDoc::previewIniName);
     EXPECT_EQ(AwaitArguments(), runFile + "\n");
@@ -87,7 +87,7 @@ TEST_F(MaterialPreviewTest, PreviewRunFileIsSquareAndOnlyShown) {
     EXPECT_EQ(ini.find("Library_Path"), std::string::npos);
     EXPECT_NE(ini.find("Antialias=on\nSampling_Method=2\n"), std::string::npos);
     EXPECT_NE(ini.find("Antialias_Depth=5\n"), std::string::npos);
-    EXPECT_EQ(doc->m_settings.m_leftMode, mouseModeRenderWindow) << "the preview leaves the tools alone";
+    EXPECT_EQ(doc->m_settings.m_mouseModeLeft, mouseModeRenderWindow) << "the preview leaves the tools alone";
 }
 
 TEST_F(MaterialPreviewTest, WithoutMaterialOrRendererNothingStarts) {

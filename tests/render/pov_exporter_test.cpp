@@ -13,7 +13,7 @@ protected:
 };
 
 TEST_F(PovExporterTest, RenderWritesTheThreeFilesAndStartsTheDefinitionWithTheRunFile) {
-    doc->m_settings.m_leftMode = mouseModeRenderWindow;
+    doc->m_settings.m_mouseModeLeft = mouseModeRenderWindow;
     doc->m_render.preview_render_camera = 2;
     doc->m_render.output_filename = "picture";
     CPovExporter().RenderActive();
@@ -21,7 +21,7 @@ TEST_F(PovExporterTest, RenderWritesTheThreeFilesAndStartsTheDefinitionWithTheRu
     const std::string runFile = WorkFile(CPovExporter::runFileName);
     EXPECT_EQ(AwaitArguments(), runFile + "\n") << "the program gets the run file and nothing else";
     EXPECT_TRUE(boxes.GetRequests().empty());
-    EXPECT_EQ(doc->m_settings.m_leftMode, mouseModeTranslate) << "a render leaves the translate tool";
+    EXPECT_EQ(doc->m_settings.m_mouseModeLeft, mouseModeTranslate) << "a render leaves the translate tool";
     EXPECT_EQ(doc->m_render.render_pane_flag, 1);
     EXPECT_EQ(doc->m_render.render_pane, 2) << "the preview pane, not the active one";
     EXPECT_EQ(doc->m_render.output_filename, "picture.png");
@@ -69,7 +69,7 @@ TEST_F(PovExporterTest, TheRenderSettingSteersTheRunFile) {
 
 TEST_F(PovExporterTest, WithoutADefinitionNothingIsWrittenOrStarted) {
     doc->m_render.renderer_index = doc->m_renderers.GetCount();
-    doc->m_settings.m_leftMode = mouseModeRenderWindow;
+    doc->m_settings.m_mouseModeLeft = mouseModeRenderWindow;
     CPovExporter().Render(1);
     ASSERT_EQ(boxes.GetRequests().size(), 1u);
     EXPECT_EQ(boxes.GetRequests()[0].text, "レンダラーの設定がありません");
@@ -77,7 +77,7 @@ TEST_F(PovExporterTest, WithoutADefinitionNothingIsWrittenOrStarted) {
     EXPECT_EQ(boxes.GetRequests()[0].owner, view.GetSafeHwnd());
     for (const char* name : {CPovExporter::includeName, CPovExporter::sceneName, CPovExporter::runFileName})
         EXPECT_FALSE(std::filesystem::exists(WorkFile(name))) << name;
-    EXPECT_EQ(doc->m_settings.m_leftMode, mouseModeRenderWindow);
+    EXPECT_EQ(doc->m_settings.m_mouseModeLeft, mouseModeRenderWindow);
     EXPECT_EQ(main.calls.back(), "SetBusyCursor 0");
 }
 

@@ -18,7 +18,7 @@ protected:
         doc->m_render.rendering_type = 1;
         doc->m_render.image_w = 80;
         doc->m_render.image_h = 60;
-        doc->m_paneCameras[1].m_angle = 20.0f;
+        doc->m_cameras[1].m_angle = 20.0f;
     }
 
     // Runs povray on the run file (and any overrides) and loads the picture.

@@ -81,7 +81,7 @@ TEST_F(RibWriterTest, LightsAndExportFlagsDecideWhatIsWritten) {
 }
 
 TEST_F(RibWriterTest, FieldOfViewSpansTheWidth) {
-    doc->m_paneCameras[1].m_angle = 40.0f;
+    doc->m_cameras[1].m_angle = 40.0f;
     const double expected =
         2.0 * std::atan(std::tan(20.0 / 180.0 * 3.1415927) / (320.0 / 240.0)) * 180.0 / 3.1415927;
     char line[80];
