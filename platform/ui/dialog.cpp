@@ -10,8 +10,10 @@
 #include "platform/ui/ui_style.h"
 #include "resources/resource_tables.h"
 
+#include <algorithm>
 #include <wx/dialog.h>
 #include <wx/panel.h>
+#include <wx/settings.h>
 
 namespace {
 
@@ -66,6 +68,18 @@ std::vector<CButton*> RadioGroup(CWnd* first) {
 CString Trimmed(CString text) {
     text.Trim();
     return text;
+}
+
+// Window managers draw a caption in their own bold title font between the
+// window icon and up to three title-bar buttons, and cut it short with an
+// ellipsis when the window is narrower: the client width a caption needs.
+int CaptionClientWidth(const wxWindow& window, const CString& caption) {
+    constexpr int kTitleBarChrome = 4 * 24 + 2 * 8; // icon, three buttons, margins
+    const wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT).Bold();
+    int width = 0;
+    int height = 0;
+    window.GetTextExtent(wxString::FromUTF8(caption.GetString()), &width, &height, nullptr, nullptr, &font);
+    return width + kTitleBarChrome;
 }
 
 } // namespace
@@ -249,6 +263,7 @@ BOOL CDialog::CreateFromTemplate(UINT templateId, CWnd* parent, DWORD addStyle, 
 
 wxWindow* CDialog::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) {
     ApplyCompactControlStyle();
+    m_itemShift = 0;
     wxWindow* native;
     if (cs.style & WS_CHILD) {
         native = MakeOwnedByWx<wxPanel>(parent, wxID_ANY, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy),
@@ -257,7 +272,10 @@ wxWindow* CDialog::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) 
         const long style = wxCAPTION | ((cs.style & WS_SYSMENU) ? wxSYSTEM_MENU | wxCLOSE_BOX : 0);
         auto* dialog = MakeOwnedByWx<wxDialog>(parent, wxID_ANY, wxString::FromUTF8(cs.name.GetString()),
                                                wxDefaultPosition, wxDefaultSize, style);
-        dialog->SetClientSize(cs.cx, cs.cy);
+        // A dialog narrower than its caption widens, its items centred in it.
+        const int width = std::max(cs.cx, CaptionClientWidth(*dialog, cs.name));
+        m_itemShift = (width - cs.cx) / 2;
+        dialog->SetClientSize(width, cs.cy);
         // Escape is ours: it sends IDCANCEL, which the dialog may refuse.
         dialog->SetEscapeId(wxID_NONE);
         native = dialog;
@@ -278,7 +296,8 @@ void CDialog::CreateItems() {
     m_items.clear();
     for (const DialogItemTemplate& item : m_template->items) {
         std::unique_ptr<CWnd> control = MakeControl(item.control);
-        const CRect rect = DialogUnitsToPixels(CRect(item.x, item.y, item.x + item.cx, item.y + item.cy));
+        CRect rect = DialogUnitsToPixels(CRect(item.x, item.y, item.x + item.cx, item.y + item.cy));
+        rect.OffsetRect(m_itemShift, 0);
         if (control && control->Create(item.text, item.style | WS_CHILD, rect, this, item.id))
             m_items.push_back(std::move(control));
     }

@@ -153,4 +153,6 @@ private:
     int m_result = IDCANCEL;
     // The controls made from template items that no member took over.
     std::vector<std::unique_ptr<CWnd>> m_items;
+    // How far the items move right in a dialog widened for its caption.
+    int m_itemShift = 0;
 };

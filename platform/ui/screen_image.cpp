@@ -80,6 +80,10 @@ CPixelImage CaptureClientImage(CWnd& wnd) {
     return ReadScreen(CRect(CPoint(origin.x, origin.y), CSize(size.x, size.y)));
 }
 
+CPixelImage CaptureScreenArea(const CRect& area) {
+    return ReadScreen(area);
+}
+
 BOOL CopyImageToClipboard(const CPixelImage& image) {
     const size_t bytes =
         static_cast<size_t>(std::max(0, image.width)) * static_cast<size_t>(std::max(0, image.height)) * 3;

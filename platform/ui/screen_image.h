@@ -19,5 +19,8 @@ struct CPixelImage {
 // The client area as the screen shows it now, after the window's pending
 // paints; a window on top of it shows in the picture too.
 CPixelImage CaptureClientImage(CWnd& wnd);
+// A rectangle of the screen in screen coordinates, window frames included;
+// the part off the screen is black.
+CPixelImage CaptureScreenArea(const CRect& area);
 // FALSE when the clipboard could not be opened or the picture is empty.
 BOOL CopyImageToClipboard(const CPixelImage& image);
