@@ -22,6 +22,7 @@ public:
         modeScopeAndSurfaces = 1,    // scope and "create all surfaces"
         modeSubdivisionAndScale = 2, // subdivision and scale
         modeSubdivisionAndScope = 3, // subdivision and scope
+        modeSubdivision = 4,         // subdivision alone (DXF, which writes unscaled)
     };
     explicit CExportSettingDlg(CWnd* parent = nullptr) : CDialog(IDD, parent) {}
 

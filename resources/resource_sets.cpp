@@ -34,12 +34,14 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         Join<StringEntry>(Join(JapaneseStrings(), AppStrings()), MenuPrompts(ResourceLanguage::Japanese));
     static const std::vector<StringEntry> englishStrings =
         Join<StringEntry>(Join(EnglishStrings(), AppStrings()), MenuPrompts(ResourceLanguage::English));
-    static const std::vector<DialogTemplate> japaneseDialogs =
+    static const std::vector<DialogTemplate> japaneseDialogs = Join<DialogTemplate>(
         Join<DialogTemplate>(Join(JapaneseDialogTemplates(), SharedAppDialogTemplates()),
-                             AboutDialogTemplates(ResourceLanguage::Japanese));
-    static const std::vector<DialogTemplate> englishDialogs =
+                             AboutDialogTemplates(ResourceLanguage::Japanese)),
+        ExchangeDialogTemplates(ResourceLanguage::Japanese));
+    static const std::vector<DialogTemplate> englishDialogs = Join<DialogTemplate>(
         Join<DialogTemplate>(Join(EnglishDialogTemplates(), SharedAppDialogTemplates()),
-                             AboutDialogTemplates(ResourceLanguage::English));
+                             AboutDialogTemplates(ResourceLanguage::English)),
+        ExchangeDialogTemplates(ResourceLanguage::English));
     static const ResourceSet japanese{japaneseMenus,    japaneseKeys,  japaneseStrings, japaneseDialogs,
                                       SharedToolBars(), SharedIcons(), SharedCursors()};
     static const ResourceSet english{englishMenus,     englishKeys,   englishStrings, englishDialogs,

@@ -112,6 +112,22 @@ const CommandMap& CQuelDocCommands::GetCommandMap() const {
             .OnCommand(ID_EDIT_PASTE_ALONG_CURVE, &CQuelDocCommands::OnEditPasteAlongCurve)
             .OnUpdateCommandUI(ID_EDIT_PASTE_ALONG_CURVE, &CQuelDocCommands::OnUpdateEditPasteAlongCurve)
             .OnCommand(ID_EDIT_UNDO_SETTING, &CQuelDocCommands::OnEditUndoSetting)
+            .OnCommand(ID_FILE_IMPORT_SPT, &CQuelDocCommands::OnFileImportSpt)
+            .OnUpdateCommandUI(ID_FILE_IMPORT_SPT, &CQuelDocCommands::OnUpdateFileImportSpt)
+            .OnCommand(ID_FILE_EXPORT_SPT, &CQuelDocCommands::OnFileExportSpt)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_SPT, &CQuelDocCommands::OnUpdateFileExportSpt)
+            .OnCommand(ID_FILE_IMPORT_MQO, &CQuelDocCommands::OnFileImportMqo)
+            .OnUpdateCommandUI(ID_FILE_IMPORT_MQO, &CQuelDocCommands::OnUpdateFileImportMqo)
+            .OnCommand(ID_FILE_EXPORT_MQO, &CQuelDocCommands::OnFileExportMqo)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_MQO, &CQuelDocCommands::OnUpdateFileExportMqo)
+            .OnCommand(ID_FILE_EXPORT_DXF, &CQuelDocCommands::OnFileExportDxf)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_DXF, &CQuelDocCommands::OnUpdateFileExportDxf)
+            .OnCommand(ID_FILE_EXPORT_X, &CQuelDocCommands::OnFileExportX)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_X, &CQuelDocCommands::OnUpdateFileExportX)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_TRUESPACE, &CQuelDocCommands::OnUpdateUnsupportedFormat)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_LIGHTWAVE5, &CQuelDocCommands::OnUpdateUnsupportedFormat)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_LIGHTWAVE6, &CQuelDocCommands::OnUpdateUnsupportedFormat)
+            .OnUpdateCommandUI(ID_FILE_IMPORT_PYGMALION, &CQuelDocCommands::OnUpdateUnsupportedFormat)
             .OnCommand(ID_HELP_INDEX, &CQuelDocCommands::OnHelp);
     return map;
 }

@@ -56,6 +56,21 @@ private:
     void OnUpdateEditPasteAtSelection(CCmdUI* ui);
     void OnUpdateEditPasteAlongCurve(CCmdUI* ui);
     void OnEditUndoSetting();
+    // The exchange formats (doc_exchange_commands.cpp).
+    void OnFileImportSpt();
+    void OnUpdateFileImportSpt(CCmdUI* ui);
+    void OnFileExportSpt();
+    void OnUpdateFileExportSpt(CCmdUI* ui);
+    void OnFileImportMqo();
+    void OnUpdateFileImportMqo(CCmdUI* ui);
+    void OnFileExportMqo();
+    void OnUpdateFileExportMqo(CCmdUI* ui);
+    void OnFileExportDxf();
+    void OnUpdateFileExportDxf(CCmdUI* ui);
+    void OnFileExportX();
+    void OnUpdateFileExportX(CCmdUI* ui);
+    // Formats the program names in its menus but does not read or write.
+    void OnUpdateUnsupportedFormat(CCmdUI* ui);
     void OnHelp();
 
     // The document now belongs to path (empty: none) and is unmodified.

@@ -1,0 +1,13 @@
+#pragma once
+// The real dialogs behind the exchange-format commands: the export settings
+// (122), the system's file dialogs and the sPatch import settings (114), each
+// over the main window.
+#include "formats/exchange_ui.h"
+
+class CExchangeDialogs : public CExchangeUi {
+public:
+    bool AskExportSettings(ExportSettingMode mode, CExportSettings& settings) override;
+    bool AskSavePath(const CFileChoice& choice, CString& path) override;
+    bool AskOpenPath(const CFileChoice& choice, CString& path) override;
+    bool AskSptImportSettings(CSptImportSettings& settings) override;
+};
