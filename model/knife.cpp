@@ -13,16 +13,27 @@
 #include <limits>
 #include <map>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace {
 
-// A new point made by a cut, and where it projects in the pane.
+// A point a cut went through, and where it projects in the pane: a new point,
+// or a control point the plane passes through, which is used as it is.
 struct KnifeCut {
     CPatchVertex* m_vertex;
     int m_sx;
     int m_sy;
+    bool m_new;
 };
+
+bool AnyNew(const std::vector<KnifeCut>& cuts) {
+    return std::any_of(cuts.begin(), cuts.end(), [](const KnifeCut& c) { return c.m_new; });
+}
+
+// Where in its sample interval a crossing lies, as a share of the interval,
+// for it still to count as the control point at that end.
+constexpr double kOnControlPoint = 1e-4;
 
 // The truncated pixel number of v, when it is one.
 std::optional<int> PixelOf(double v) {
@@ -73,8 +84,8 @@ public:
         return true;
     }
 
-    // Cuts every segment of obj at most once, in curve order; the new points
-    // in the order they were made.
+    // Cuts every segment of obj at most once, in curve order; the points cut
+    // in the order they were found, each control point once.
     std::vector<KnifeCut> Cut(CSpatchObj& obj) {
         std::vector<KnifeCut> cuts;
         for (CCurve* curve : obj.GetCurves()) {
@@ -89,10 +100,21 @@ public:
                     continue;
                 CVector3 point;
                 KnifeCut cut{};
-                if (!FindCrossing(*p, *q, point, cut))
+                const Crossing crossing = FindCrossing(*p, *q, point, cut);
+                if (crossing == Crossing::none)
                     continue;
-                cut.m_vertex = obj.AddVertex(point.GetX(), point.GetY(), point.GetZ());
-                InsertLinkedNode(curve, at, cut.m_vertex);
+                if (crossing == Crossing::between) {
+                    cut.m_vertex = obj.AddVertex(point.GetX(), point.GetY(), point.GetZ());
+                    cut.m_new = true;
+                    InsertLinkedNode(curve, at, cut.m_vertex);
+                } else {
+                    // A crossing on a control point is that point: a new one
+                    // there would make a segment of no length.
+                    cut.m_vertex = crossing == Crossing::atStart ? p->m_vertex : q->m_vertex;
+                    if (std::any_of(cuts.begin(), cuts.end(),
+                                    [&](const KnifeCut& c) { return c.m_vertex == cut.m_vertex; }))
+                        continue;
+                }
                 cuts.push_back(cut);
             }
         }
@@ -102,9 +124,11 @@ public:
 private:
     double Distance(const CVector3& p) const { return DotProduct(m_normal, p) + m_offset; }
 
+    enum class Crossing { none, between, atStart, atEnd };
+
     // The first sampled crossing of the segment p..q with the plane that
     // projects into the widened drag rectangle.
-    bool FindCrossing(const CCurvePoint& p, const CCurvePoint& q, CVector3& point, KnifeCut& cut) const {
+    Crossing FindCrossing(const CCurvePoint& p, const CCurvePoint& q, CVector3& point, KnifeCut& cut) const {
         CVector3 prev = *p.m_vertex;
         for (int i = 0; i <= 5; ++i) {
             const CVector3 cur = BezierPoint(*p.m_vertex, p.m_handleOut, q.m_handleIn, *q.m_vertex,
@@ -115,15 +139,20 @@ private:
             // Both samples on the plane give no position; the next interval
             // starts on the plane and cuts there.
             if (((s0 >= 0.0 && s1 <= 0.0) || (s0 <= 0.0 && s1 >= 0.0)) && span > 0.0) {
-                const CVector3 x = prev + (cur - prev) * static_cast<float>(std::fabs(s0) / span);
+                const double r = std::fabs(s0) / span;
+                const CVector3 x = prev + (cur - prev) * static_cast<float>(r);
                 if (Project(x, cut.m_sx, cut.m_sy) && InRectangle(cut.m_sx, cut.m_sy)) {
                     point = x;
-                    return true;
+                    if (i == 1 && r <= kOnControlPoint)
+                        return Crossing::atStart;
+                    if (i == 5 && r >= 1.0 - kOnControlPoint)
+                        return Crossing::atEnd;
+                    return Crossing::between;
                 }
             }
             prev = cur;
         }
-        return false;
+        return Crossing::none;
     }
 
     bool Project(const CVector3& world, int& sx, int& sy) const {
@@ -177,14 +206,13 @@ public:
         int m_first = 1; // 1: the point is the curve's first node, 0 its last
     };
 
-    OpenEnds(CSpatchObj& obj, int firstNew) : m_obj(obj), m_firstNew(firstNew) {
-        m_ends.resize(obj.GetVertices().GetCount() - firstNew);
+    OpenEnds(CSpatchObj& obj, const std::vector<KnifeCut>& cuts) : m_obj(obj) {
+        for (const KnifeCut& cut : cuts)
+            m_ends.emplace(cut.m_vertex, End{});
     }
 
-    // Whether the point is one the cut made.
-    bool IsNew(const CPatchVertex* v) const {
-        return v->m_index >= m_firstNew && v->m_index - m_firstNew < static_cast<int>(m_ends.size());
-    }
+    // Whether the cut went through the point.
+    bool IsCut(const CPatchVertex* v) const { return m_ends.count(v) != 0; }
 
     // Joins new points a and b with a segment; the weights are those of new
     // nodes made for them.
@@ -212,7 +240,7 @@ public:
     }
 
 private:
-    End& At(const CPatchVertex* v) { return m_ends[v->m_index - m_firstNew]; }
+    End& At(const CPatchVertex* v) { return m_ends.at(v); }
 
     void AddNode(CCurve* curve, CPatchVertex* v, float weight, bool atHead) {
         auto node = std::make_unique<CCurvePoint>();
@@ -247,14 +275,13 @@ private:
         }
         const CPatchVertex* farEnd = chain.back()->m_vertex;
         m_obj.GetCurves().Remove(source);
-        if (IsNew(farEnd))
+        if (IsCut(farEnd))
             At(farEnd) = {target, prepend ? 1 : 0};
         ea = eb = End{};
     }
 
     CSpatchObj& m_obj;
-    int m_firstNew;
-    std::vector<End> m_ends;
+    std::unordered_map<const CPatchVertex*, End> m_ends;
 };
 
 // The node that follows edge k's start along the edge's direction.
@@ -271,24 +298,34 @@ const CCurvePoint* FollowingNode(const CPatch& patch, int k) {
     return pos ? nodes.GetAt(pos) : nodes.GetTail();
 }
 
-// Joins the two new points of every patch cut on exactly two edges.
-void SplitCutPatches(CSpatchObj& obj, int firstNew) {
-    OpenEnds ends(obj, firstNew);
+// Joins the two points where the cut crossed every three- or four-sided
+// patch it crossed twice: new points inside its edges, or its corners. Two
+// points on one edge are already joined by it. True when anything was joined.
+bool SplitCutPatches(CSpatchObj& obj, const std::vector<KnifeCut>& cuts) {
+    OpenEnds ends(obj, cuts);
     obj.NumberVertices();
     obj.NumberCurves();
+    bool joined = false;
     for (const CPatch* patch : obj.GetPatches()) {
-        if (patch->m_sides != 3 && patch->m_sides != 4)
+        const int sides = patch->m_sides;
+        if (sides != 3 && sides != 4)
             continue;
-        std::vector<int> cutEdges;
-        std::array<CPatchVertex*, 4> newPoints{};
-        for (int k = 0; k < patch->m_sides; ++k) {
+        // Corner k at place 2k, the inside of edge k at 2k + 1.
+        std::vector<std::pair<int, CPatchVertex*>> crossed;
+        for (int k = 0; k < sides; ++k) {
+            CPatchVertex* corner = patch->m_edges[k].m_start->m_vertex;
+            if (ends.IsCut(corner))
+                crossed.emplace_back(2 * k, corner);
             const CCurvePoint* following = FollowingNode(*patch, k);
-            if (following && following != patch->m_edges[k].m_end && ends.IsNew(following->m_vertex)) {
-                cutEdges.push_back(k);
-                newPoints[k] = following->m_vertex;
-            }
+            if (following && following != patch->m_edges[k].m_end && ends.IsCut(following->m_vertex))
+                crossed.emplace_back(2 * k + 1, following->m_vertex);
         }
-        if (cutEdges.size() != 2 || newPoints[cutEdges[0]] == newPoints[cutEdges[1]])
+        if (crossed.size() != 2 || crossed[0].second == crossed[1].second)
+            continue;
+        const int a = crossed[0].first;
+        const int b = crossed[1].first;
+        // Neighbouring places share an edge, and so do the first and last.
+        if (b - a <= 1 || (b - a == 2 && a % 2 == 0) || (a == 0 && b >= 2 * sides - 2))
             continue;
         auto startWeight = [&](int k) { return patch->m_edges[k].m_start->m_weight; };
         auto endWeight = [&](int k) { return patch->m_edges[k].m_end->m_weight; };
@@ -296,28 +333,32 @@ void SplitCutPatches(CSpatchObj& obj, int firstNew) {
         float weightB = weightA;
         // Across a quad, the new segment takes the mean shape of the two
         // edges it runs between.
-        if (patch->m_sides == 4 && cutEdges[0] == 0 && cutEdges[1] == 2) {
+        if (sides == 4 && a == 1 && b == 5) {
             weightA = (startWeight(1) + endWeight(3)) * 0.5f;
             weightB = (endWeight(1) + startWeight(3)) * 0.5f;
-        } else if (patch->m_sides == 4 && cutEdges[0] == 1 && cutEdges[1] == 3) {
+        } else if (sides == 4 && a == 3 && b == 7) {
             weightA = (endWeight(0) + startWeight(2)) * 0.5f;
             weightB = (startWeight(0) + endWeight(2)) * 0.5f;
         }
-        ends.Join(newPoints[cutEdges[0]], weightA, newPoints[cutEdges[1]], weightB);
+        ends.Join(crossed[0].second, weightA, crossed[1].second, weightB);
+        joined = true;
     }
     obj.RebuildVertexLinks();
+    return joined;
 }
 
-// One open curve through the new points, nearest to the press point first.
-void LayCurveThroughCuts(CSpatchObj& obj, const std::vector<KnifeCut>& cuts, int x0, int y0) {
+// One open curve through the points cut, nearest to the press point first;
+// true when it was laid.
+bool LayCurveThroughCuts(CSpatchObj& obj, const std::vector<KnifeCut>& cuts, int x0, int y0) {
     if (cuts.size() < 2)
-        return;
+        return false;
     std::multimap<int, CPatchVertex*> ordered;
     for (const KnifeCut& cut : cuts)
         ordered.emplace(std::abs(x0 - cut.m_sx) + std::abs(y0 - cut.m_sy), cut.m_vertex);
     CCurve* curve = obj.AddCurve();
     for (const auto& [key, vertex] : ordered)
         AddLinkedNode(curve, vertex);
+    return true;
 }
 
 } // namespace
@@ -325,7 +366,7 @@ void LayCurveThroughCuts(CSpatchObj& obj, const std::vector<KnifeCut>& cuts, int
 int CCurveTool::KnifeCutCurves(const CCamera& camera, int paneWidth, int paneHeight, int x0, int y0, int x1,
                                int y1) {
     KnifePass pass(camera, paneWidth, paneHeight, x0, y0, x1, y1);
-    if (!m_obj || !pass.Prepare() || m_obj->GetCurves().IsEmpty() || pass.Cut(*m_obj).empty())
+    if (!m_obj || !pass.Prepare() || m_obj->GetCurves().IsEmpty() || !AnyNew(pass.Cut(*m_obj)))
         return 0;
     m_obj->UpdateCurveHandles();
     m_obj->SetNeedsRebuild(1);
@@ -340,10 +381,9 @@ int CCurveTool::KnifeCutPatches(const CCamera& camera, int paneWidth, int paneHe
     // The patches must be current to tell which of them a cut crosses.
     if (m_obj->GetNeedsRebuild())
         m_obj->Rebuild();
-    const int firstNew = m_obj->GetVertices().GetCount();
-    if (pass.Cut(*m_obj).empty())
+    const std::vector<KnifeCut> cuts = pass.Cut(*m_obj);
+    if (cuts.empty() || (!SplitCutPatches(*m_obj, cuts) && !AnyNew(cuts)))
         return 0;
-    SplitCutPatches(*m_obj, firstNew);
     m_obj->UpdateCurveHandles();
     m_obj->SetNeedsRebuild(1);
     return 1;
@@ -355,9 +395,8 @@ int CCurveTool::KnifeCutWithCurve(const CCamera& camera, int paneWidth, int pane
     if (!m_obj || !pass.Prepare() || m_obj->GetCurves().IsEmpty())
         return 0;
     const std::vector<KnifeCut> cuts = pass.Cut(*m_obj);
-    if (cuts.empty())
+    if (!LayCurveThroughCuts(*m_obj, cuts, x0, y0) && !AnyNew(cuts))
         return 0;
-    LayCurveThroughCuts(*m_obj, cuts, x0, y0);
     m_obj->UpdateCurveHandles();
     m_obj->SetNeedsRebuild(1);
     return 1;

@@ -46,12 +46,21 @@ struct Drag {
         x1 = b.m_x;
         y1 = b.m_y;
     }
+    Drag(int ax, int ay, int bx, int by) : x0(ax), y0(ay), x1(bx), y1(by) {}
     int x0, y0, x1, y1;
 };
 
 // Across column 1 of the grid (x = 1.5), from beyond row 0 to beyond row 3.
 Drag AcrossColumnOne(const CCamera& camera) {
     return Drag(camera, CVector3(1.5f, 0, -0.5f), CVector3(1.5f, 0, 3.5f));
+}
+
+// Whether points are the four corners of the main diagonal of a 3 x 3 grid, in order.
+bool OnADiagonal(const CSpatchObj& grid, std::vector<CPatchVertex*> points) {
+    const std::vector<CPatchVertex*> all = PointsOf(grid);
+    if (!points.empty() && points.front()->GetZ() > points.back()->GetZ())
+        std::reverse(points.begin(), points.end());
+    return points == std::vector<CPatchVertex*>{all[0], all[5], all[10], all[15]};
 }
 
 std::vector<CPatchVertex*> NewPoints(const CSpatchObj& obj, int before) {
@@ -233,4 +242,113 @@ TEST(KnifeTest, CuttingWithACurveOrdersTheCutsFromThePress) {
         << "a single cut still counts";
     EXPECT_EQ(single->GetVertices().GetCount(), 17);
     EXPECT_EQ(single->GetCurves().GetCount(), 8) << "but lays no curve";
+}
+
+// A cut through a control point uses that point: no second point on top of
+// it, so no segment of no length and no patch of no width.
+TEST(KnifeTest, CutsThroughControlPointsUseThem) {
+    ScopedStandInDocument scope;
+    // Through the pane's middle pixel, which shows x = 1 exactly: the column
+    // line x = 1, where every crossing is a grid point.
+    const CCamera camera = MakeCamera(CCamera::parallel, CVector3(1, 10, 1.5f), CVector3(1, 0, 1.5f));
+    const Drag line(kPane / 2, 0, kPane / 2, kPane - 1);
+    auto along = MakeFlatQuadGrid(3);
+    EXPECT_EQ(
+        CCurveTool(along.get()).KnifeCutCurves(camera, kPane, kPane, line.x0, line.y0, line.x1, line.y1), 0)
+        << "nothing new";
+    EXPECT_EQ(along->GetVertices().GetCount(), 16);
+    along->Rebuild();
+    EXPECT_EQ(along->CountQuadPatches(), 9);
+    EXPECT_EQ(
+        CCurveTool(along.get()).KnifeCutPatches(camera, kPane, kPane, line.x0, line.y0, line.x1, line.y1), 0)
+        << "a cut along an edge joins nothing";
+
+    // The same line through a grid turned 45 degrees: through the corners of
+    // its diagonal cells, and through no edge.
+    auto turned = [] {
+        auto grid = MakeFlatQuadGrid(3);
+        for (CPatchVertex* v : PointsOf(*grid))
+            v->Set(1.0f + (v->GetX() - v->GetZ()) * 0.5f, 0.0f, (v->GetX() + v->GetZ()) * 0.5f);
+        grid->UpdateCurveHandles();
+        return grid;
+    };
+    auto split = turned();
+    split->Rebuild();
+    ASSERT_EQ(
+        CCurveTool(split.get()).KnifeCutPatches(camera, kPane, kPane, line.x0, line.y0, line.x1, line.y1), 1);
+    EXPECT_EQ(split->GetVertices().GetCount(), 16);
+    ASSERT_EQ(split->GetCurves().GetCount(), 9);
+    const std::vector<CPatchVertex*> joined = PointsAlong(*split->GetCurves().GetTail());
+    EXPECT_TRUE(OnADiagonal(*split, joined));
+    EXPECT_EQ(CheckLinkInvariants(*split), "");
+    split->Rebuild();
+    EXPECT_EQ(split->CountQuadPatches(), 6);
+    EXPECT_EQ(split->CountTriPatches(), 6) << "each diagonal cell split corner to corner";
+
+    auto laid = turned();
+    ASSERT_EQ(
+        CCurveTool(laid.get()).KnifeCutWithCurve(camera, kPane, kPane, line.x0, line.y0, line.x1, line.y1),
+        1);
+    EXPECT_EQ(laid->GetVertices().GetCount(), 16);
+    EXPECT_TRUE(OnADiagonal(*laid, PointsAlong(*laid->GetCurves().GetTail())));
+    EXPECT_EQ(CheckLinkInvariants(*laid), "");
+}
+
+// The pieces that cut cells start grow into one curve whatever order the
+// patches come in and whichever way the curves run: every way two pieces
+// can meet is merged into one unbroken chain.
+TEST(KnifeTest, CutPiecesMergeInAnyPatchOrder) {
+    ScopedStandInDocument scope;
+    const CCamera camera = TopOfGrid();
+    const Drag drag = AcrossColumnOne(camera);
+    std::vector<int> order = {0, 1, 2};
+    int tried = 0;
+    for (int reversed = 0; reversed < 2; ++reversed) {
+        do {
+            SCOPED_TRACE(std::to_string(reversed) + ": " + std::to_string(order[0]) +
+                         std::to_string(order[1]) + std::to_string(order[2]));
+            auto grid = MakeFlatQuadGrid(3);
+            // The rows run from x = 3 back to x = 0 when reversed.
+            for (int row = 0; reversed && row < 4; ++row) {
+                CObjList<CCurvePoint>& nodes = grid->GetCurves().GetAtIndex(row)->m_nodes;
+                for (int i = 1; i < nodes.GetCount(); ++i)
+                    nodes.AddHead(nodes.Detach(nodes.FindIndex(i)));
+            }
+            grid->UpdateCurveHandles();
+            grid->Rebuild();
+            // Column 1's three cells first, in the order tried.
+            CObjList<CPatch>& patches = grid->GetPatches();
+            std::vector<CPatch*> column;
+            for (CPatch* patch : patches)
+                if (std::all_of(patch->m_edges.begin(), patch->m_edges.begin() + 4, [](const CNodePair& e) {
+                        const float x = e.m_start->m_vertex->GetX();
+                        return x == 1.0f || x == 2.0f;
+                    }))
+                    column.push_back(patch);
+            ASSERT_EQ(column.size(), 3u);
+            std::sort(column.begin(), column.end(), [](const CPatch* a, const CPatch* b) {
+                return a->m_edges[0].m_start->m_vertex->GetZ() + a->m_edges[2].m_start->m_vertex->GetZ() <
+                       b->m_edges[0].m_start->m_vertex->GetZ() + b->m_edges[2].m_start->m_vertex->GetZ();
+            });
+            for (int i = 2; i >= 0; --i)
+                patches.AddHead(patches.Detach(column[static_cast<size_t>(order[static_cast<size_t>(i)])]));
+
+            ASSERT_EQ(CCurveTool(grid.get())
+                          .KnifeCutPatches(camera, kPane, kPane, drag.x0, drag.y0, drag.x1, drag.y1),
+                      1);
+            ASSERT_EQ(grid->GetCurves().GetCount(), 9) << "one curve";
+            std::vector<CPatchVertex*> along = PointsAlong(*grid->GetCurves().GetTail());
+            ASSERT_EQ(along.size(), 4u);
+            if (along.front()->GetZ() > along.back()->GetZ())
+                std::reverse(along.begin(), along.end());
+            for (int i = 0; i < 4; ++i)
+                EXPECT_FLOAT_EQ(along[static_cast<size_t>(i)]->GetZ(), static_cast<float>(i))
+                    << "in row order";
+            EXPECT_EQ(CheckLinkInvariants(*grid), "");
+            grid->Rebuild();
+            EXPECT_EQ(grid->CountQuadPatches(), 12);
+            ++tried;
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+    EXPECT_EQ(tried, 12);
 }
