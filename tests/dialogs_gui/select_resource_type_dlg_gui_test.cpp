@@ -117,6 +117,7 @@ TEST(SelectResourceTypeGuiTest, UnderAWindowManagerItsTitleShowsWhole) {
         wide.Show();
         const qf::test::FramedWindow framed = manager.WaitForFramed(title);
         ASSERT_NE(framed.window, 0u) << "the wide window was not framed";
+        EXPECT_TRUE(manager.Activate(framed));
         wideInk = TitleBarInk(framed);
     }
     PumpEvents(200);
@@ -126,6 +127,7 @@ TEST(SelectResourceTypeGuiTest, UnderAWindowManagerItsTitleShowsWhole) {
     const int result = Answer([&](CSelectResourceTypeDlg& d, auto& mouse) {
         framed = manager.WaitForFramed(title);
         ASSERT_NE(framed.window, 0u) << "the dialog was not framed";
+        EXPECT_TRUE(manager.Activate(framed));
         ink = TitleBarInk(framed);
         const std::string path = (qf::test::OutputDir() / "select_resource_type_wm.png").string();
         EXPECT_TRUE(qf::test::SavePng(path, qf::test::ToTestImage(CaptureScreenArea(framed.outer))));

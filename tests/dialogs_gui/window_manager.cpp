@@ -178,4 +178,26 @@ FramedWindow WindowManager::WaitForFramed(const std::string& title, int timeoutM
     return found;
 }
 
+bool WindowManager::Activate(const FramedWindow& framed) const {
+    if (!m_running || !framed.window)
+        return false;
+    Display* display = XDisplay();
+    const Window root = DefaultRootWindow(display);
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = framed.window;
+    event.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 2; // from a pager: obeyed at once
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+    const bool active = PumpUntil([&] {
+        const std::vector<unsigned long> current = LongsOf(root, "_NET_ACTIVE_WINDOW", XA_WINDOW);
+        return !current.empty() && current[0] == framed.window;
+    });
+    PumpEvents(200); // the title bar drawn anew
+    return active;
+}
+
 } // namespace qf::test

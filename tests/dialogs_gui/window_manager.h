@@ -30,6 +30,9 @@ public:
     bool Running() const { return m_running; }
     // The newest managed window titled `title`, once it has its frame.
     FramedWindow WaitForFramed(const std::string& title, int timeoutMilliseconds = 5000) const;
+    // Asks the manager to make the window the active one, as a task bar
+    // would, and waits until it is (title bars look different when not).
+    bool Activate(const FramedWindow& framed) const;
 
 private:
     TempDir m_folders; // openbox's own settings and cache, off the real home
