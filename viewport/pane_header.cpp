@@ -3,8 +3,6 @@
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "platform/ui/dc.h"
-#include "platform/ui/frame_wnd.h"
-#include "platform/ui/menu.h"
 #include "platform/ui/sys_color.h"
 #include "resources/resource_tables.h"
 #include "viewport/view_splitter.h"
@@ -14,104 +12,39 @@
 namespace {
 
 constexpr UINT kLetterId = 1012;
-constexpr UINT kViewMenuId = 1468;
-constexpr UINT kShowMenuId = 1476;
-constexpr UINT kLightMenuId = 1479;
+constexpr std::array<UINT, 3> kMenuIds = {1468, 1476, 1479};
+constexpr std::array<const char*, 3> kEnglishMenuTexts = {"View", "Show", "Light"};
 constexpr UINT kFullColumnId = 1002;
 constexpr UINT kFullRowId = 1004;
 constexpr UINT kMaximizeId = 1008;
-
-// The submenus of the pane popup menus that the three menu buttons open.
-constexpr int kViewSubmenu = 1;
-constexpr int kShowSubmenu = 2;
-constexpr int kLightSubmenu = 3;
-
-void SelectCaptionFont(CDC& dc, CFont& font, int height) {
-    font.CreateFont(height, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, OUT_CHARACTER_PRECIS,
-                    CLIP_CHARACTER_PRECIS, DRAFT_QUALITY, DEFAULT_PITCH, "MS UI Gothic");
-    dc.SelectObject(&font);
-}
+constexpr std::array<UINT, 3> kLayoutIds = {kFullColumnId, kFullRowId, kMaximizeId};
 
 } // namespace
 
-void CPaneLetterButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
-    CDC& dc = *drawItem->pDC;
-    const CQuelDoc* doc = GetDoc();
-    const bool active = doc && doc->m_activePane == m_paneIndex;
-    CRect r = drawItem->rcItem;
-    dc.FillSolidRect(r, GetSysColor(active ? COLOR_HIGHLIGHT : COLOR_3DFACE));
-    dc.Draw3dRect(r, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DHILIGHT));
-    CFont font;
-    SelectCaptionFont(dc, font, 11);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(GetSysColor(active ? COLOR_BTNHIGHLIGHT : COLOR_BTNTEXT));
-    const char letter[2] = {static_cast<char>('A' + m_paneIndex), '\0'};
-    dc.DrawText(letter, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-void CPaneMenuButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
-    CDC& dc = *drawItem->pDC;
-    CRect r = drawItem->rcItem;
-    dc.FillSolidRect(r, GetSysColor(COLOR_3DFACE));
-    if (drawItem->itemState & ODS_SELECTED)
-        dc.Draw3dRect(r, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DHILIGHT));
-    CFont font;
-    SelectCaptionFont(dc, font, 12);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(GetSysColor(COLOR_BTNTEXT));
-    CString caption;
-    GetWindowText(caption);
-    dc.DrawText(caption, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-}
-
-void CPaneLayoutButton::DrawItem(LPDRAWITEMSTRUCT drawItem) {
-    CDC& dc = *drawItem->pDC;
-    const CRect r = drawItem->rcItem;
-    dc.FillSolidRect(r, GetSysColor(COLOR_3DFACE));
-    if (drawItem->itemState & ODS_SELECTED)
-        dc.Draw3dRect(r, GetSysColor(COLOR_3DSHADOW), GetSysColor(COLOR_3DHILIGHT));
-    // Four panes in a square; the part the pane would cover is filled.
-    const int side = std::max(4, std::min(r.Width(), r.Height()) - 6);
-    const CRect box(r.left + (r.Width() - side) / 2, r.top + (r.Height() - side) / 2,
-                    r.left + (r.Width() - side) / 2 + side, r.top + (r.Height() - side) / 2 + side);
-    const int half = side / 2;
-    CRect filled(box.left, box.top, box.left + half, box.top + half);
-    if (m_shape == 0)
-        filled.bottom = box.bottom;
-    else if (m_shape == 1)
-        filled.right = box.right;
-    else
-        filled = box;
-    const COLORREF ink = GetSysColor(COLOR_BTNTEXT);
-    dc.FillSolidRect(filled, ink);
-    dc.Draw3dRect(box, ink, ink);
-    dc.FillSolidRect(box.left + half, box.top, 1, side, ink);
-    dc.FillSolidRect(box.left, box.top + half, side, 1, ink);
-}
-
 void CPaneHeaderDialog::SetPaneIndex(int index) {
     m_paneIndex = index;
-    m_letter.m_paneIndex = index;
+    m_letter.SetPaneIndex(index);
+    for (CMenuButton& button : m_menuButtons)
+        button.SetPaneIndex(index);
 }
 
 void CPaneHeaderDialog::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, kLetterId, m_letter);
-    DDX_Control(dx, kViewMenuId, m_menuButtons[0]);
-    DDX_Control(dx, kShowMenuId, m_menuButtons[1]);
-    DDX_Control(dx, kLightMenuId, m_menuButtons[2]);
-    DDX_Control(dx, kFullColumnId, m_layoutButtons[0]);
-    DDX_Control(dx, kFullRowId, m_layoutButtons[1]);
-    DDX_Control(dx, kMaximizeId, m_layoutButtons[2]);
+    for (size_t i = 0; i < 3; ++i) {
+        DDX_Control(dx, static_cast<int>(kMenuIds[i]), m_menuButtons[i]);
+        DDX_Control(dx, static_cast<int>(kLayoutIds[i]), m_layoutButtons[i]);
+    }
 }
 
 BOOL CPaneHeaderDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (int i = 0; i < 3; ++i)
-        m_layoutButtons[static_cast<size_t>(i)].m_shape = i;
-    if (IsEnglish()) {
-        m_menuButtons[0].SetWindowText("View");
-        m_menuButtons[1].SetWindowText("Show");
-        m_menuButtons[2].SetWindowText("Light");
+    const bool english = IsEnglish() != 0;
+    for (size_t i = 0; i < 3; ++i) {
+        // Figures: a tall bar, a wide bar, two frames. Submenus 1 to 3 of the pane menus.
+        m_layoutButtons[i].SetShape(static_cast<int>(i));
+        m_menuButtons[i].SetMenu(english ? IDR_PANE_MENU_EN : IDR_PANE_MENU_JA, static_cast<int>(i) + 1);
+        if (english)
+            m_menuButtons[i].SetWindowText(kEnglishMenuTexts[i]);
     }
     return TRUE;
 }
@@ -146,37 +79,8 @@ const CommandMap& CPaneHeaderDialog::GetCommandMap() const {
     static const CommandMap map = CommandMapFor<CPaneHeaderDialog>(CDialog::GetCommandMap())
                                       .OnBnClicked(kFullColumnId, &CPaneHeaderDialog::OnFullColumn)
                                       .OnBnClicked(kFullRowId, &CPaneHeaderDialog::OnFullRow)
-                                      .OnBnClicked(kMaximizeId, &CPaneHeaderDialog::OnMaximize)
-                                      .OnBnClicked(kViewMenuId, &CPaneHeaderDialog::OnViewMenu)
-                                      .OnBnClicked(kShowMenuId, &CPaneHeaderDialog::OnShowMenu)
-                                      .OnBnClicked(kLightMenuId, &CPaneHeaderDialog::OnLightMenu);
+                                      .OnBnClicked(kMaximizeId, &CPaneHeaderDialog::OnMaximize);
     return map;
-}
-
-void CPaneHeaderDialog::OnViewMenu() {
-    OpenMenu(m_menuButtons[0], kViewSubmenu);
-}
-
-void CPaneHeaderDialog::OnShowMenu() {
-    OpenMenu(m_menuButtons[1], kShowSubmenu);
-}
-
-void CPaneHeaderDialog::OnLightMenu() {
-    OpenMenu(m_menuButtons[2], kLightSubmenu);
-}
-
-void CPaneHeaderDialog::OpenMenu(CButton& button, int index) {
-    SetActivePane(m_paneIndex);
-    CMenu menu;
-    if (!menu.LoadMenu(IsEnglish() ? IDR_PANE_MENU_EN : IDR_PANE_MENU_JA))
-        return;
-    CMenu* popup = menu.GetSubMenu(index);
-    if (!popup)
-        return;
-    CRect r;
-    button.GetWindowRect(&r);
-    CWnd* owner = AfxGetMainWnd();
-    popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, r.left, r.bottom, owner ? owner : this);
 }
 
 void CPaneHeaderDialog::SetPaneVisible(int pane, bool show) {

@@ -1,40 +1,17 @@
 #pragma once
 // The 15-pixel bar above each pane's OpenGL window: the pane letter, lit
-// while its pane is the active one; three buttons that open the view, show
-// and light menus for the pane; and three layout buttons that widen the pane
-// to its whole column, its whole row or the whole view area, pressed again to
-// go back. Pane i's bar is registered under wndPaneHeader0 + i.
+// while its pane is the active one; three menu buttons that open the view,
+// show and light menus for the pane (their captions light up under the
+// pointer); and three line-figure buttons that widen the pane to its whole
+// column, its whole row or the whole view area, pressed again to go back.
+// Pane i's bar is registered under wndPaneHeader0 + i.
 #include "app/window_services.h"
-#include "platform/ui/controls.h"
+#include "controls/menu_button.h"
+#include "controls/pane_buttons.h"
 #include "platform/ui/dialog.h"
 #include "viewport/splitter_layout.h"
 
 #include <array>
-
-// The pane letter "A" to "D".
-class CPaneLetterButton : public CButton {
-public:
-    int m_paneIndex = 0;
-
-protected:
-    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
-};
-
-// A flat button showing its caption.
-class CPaneMenuButton : public CButton {
-protected:
-    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
-};
-
-// A small picture of the four panes with the part the pane would cover
-// filled: 0 its column, 1 its row, 2 the whole area.
-class CPaneLayoutButton : public CButton {
-public:
-    int m_shape = 0;
-
-protected:
-    void DrawItem(LPDRAWITEMSTRUCT drawItem) override;
-};
 
 class CPaneHeaderDialog : public CDialog, public CPaneHeaderServices {
 public:
@@ -42,7 +19,7 @@ public:
     CPaneHeaderDialog() : CDialog(IDD) {}
     const char* GetRuntimeClassName() const override { return "CPaneHeaderDialog"; }
 
-    // Before the bar is made.
+    // Also the pane the letter shows and the menu buttons act on.
     void SetPaneIndex(int index);
     int GetPaneIndex() const { return m_paneIndex; }
     // Shows or hides the pane window of `pane` and notes it in the pane, so
@@ -50,6 +27,11 @@ public:
     static void SetPaneVisible(int pane, bool show);
 
     void RedrawPaneLetter() override;
+
+    // The buttons: "View", "Show", "Light"; full column, full row, whole area.
+    CMenuButton& GetMenuButton(int index) { return m_menuButtons.at(static_cast<size_t>(index)); }
+    CLineButton& GetLayoutButton(int index) { return m_layoutButtons.at(static_cast<size_t>(index)); }
+    CTextButton& GetLetter() { return m_letter; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -64,16 +46,11 @@ private:
     void OnFullColumn();
     void OnFullRow();
     void OnMaximize();
-    void OnViewMenu();
-    void OnShowMenu();
-    void OnLightMenu();
-    // Opens submenu `index` of the pane popup menus under the button, for this pane.
-    void OpenMenu(CButton& button, int index);
     // Runs a layout command on the four panes and lays the splitter out again.
     void ChangeLayout(void (*command)(CPaneLayout&, int));
 
     int m_paneIndex = 0;
-    CPaneLetterButton m_letter;
-    std::array<CPaneMenuButton, 3> m_menuButtons;
-    std::array<CPaneLayoutButton, 3> m_layoutButtons;
+    std::array<CMenuButton, 3> m_menuButtons;
+    CTextButton m_letter;
+    std::array<CLineButton, 3> m_layoutButtons;
 };

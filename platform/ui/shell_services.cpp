@@ -9,6 +9,8 @@
 #include <wx/toplevel.h>
 #include <wx/utils.h>
 #include <wx/window.h>
+// After the wx headers: X11 defines macros that collide with names in them.
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -53,6 +55,51 @@ BOOL ShellOpenFile(const CString& path) {
     return wxLaunchDefaultApplication(wxString::FromUTF8(path.GetString())) ? TRUE : FALSE;
 }
 
+namespace {
+
+// The window that is a child of the root and holds `window`.
+Window TopLevelXWindow(Display* display, Window window) {
+    Window root = None;
+    Window parent = None;
+    Window* children = nullptr;
+    unsigned count = 0;
+    while (window != None && XQueryTree(display, window, &root, &parent, &children, &count)) {
+        if (children)
+            XFree(children);
+        if (parent == root || parent == None)
+            return window;
+        window = parent;
+    }
+    return None;
+}
+
+// Without a window manager GTK never marks a window active, although the X
+// input focus follows the pointer (PointerRoot, or the root window once a
+// focused window died) or stays on the window it was set to: the program's
+// frame under the pointer is the active one when it holds the focus that way.
+wxWindow* FocusWithoutWindowManager() {
+    auto* display = static_cast<Display*>(wxGetDisplay());
+    wxPoint unused;
+    wxWindow* under = wxFindWindowAtPointer(unused);
+    if (!display || !under)
+        return nullptr;
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    const Window root = DefaultRootWindow(display);
+    Window rootReturn = None;
+    Window pointerTop = None;
+    int rootX = 0, rootY = 0, x = 0, y = 0;
+    unsigned keys = 0;
+    XQueryPointer(display, root, &rootReturn, &pointerTop, &rootX, &rootY, &x, &y, &keys);
+    const bool focusHere = focus == PointerRoot || focus == root ||
+                           (pointerTop != None && TopLevelXWindow(display, focus) == pointerTop);
+    return focusHere ? wxGetTopLevelParent(under) : nullptr;
+}
+
+} // namespace
+
 CWnd* GetActiveWindow() {
-    return CWnd::FromNative(wxGetActiveWindow());
+    wxWindow* active = wxGetActiveWindow();
+    return CWnd::FromNative(active ? active : FocusWithoutWindowManager());
 }

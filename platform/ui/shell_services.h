@@ -21,6 +21,7 @@ BOOL SetWindowIcon(CWnd& frame, UINT iconId);
 // none could be started.
 BOOL ShellOpenFile(const CString& path);
 
-// The program's top-level window that has the keyboard focus, or null when
-// another application is active.
+// The program's top-level window that has the keyboard focus (where focus
+// follows the pointer, the one under it), or null when another application
+// is active.
 CWnd* GetActiveWindow();

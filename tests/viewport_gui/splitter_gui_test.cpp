@@ -1,55 +1,11 @@
 // The four-pane splitter on screen: pane places in a 400 x 300 client, the
 // divider drag and its limits, the resets, the header's layout buttons and
 // the wheel zoom of an OpenGL pane.
-#include "app/doc_fixture.h"
-#include "platform_ui_gui/probe_wnd.h"
-#include "viewport/view_splitter.h"
+#include "viewport_gui/splitter_fixture.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 
 using qf::test::PumpEvents;
-
-namespace {
-
-CRect PlaceIn(const CWnd& parent, const CWnd& child) {
-    CRect r;
-    child.GetWindowRect(&r);
-    parent.ScreenToClient(&r);
-    return r;
-}
-
-CRect XYWH(int x, int y, int w, int h) {
-    return CRect(x, y, x + w, y + h);
-}
-
-class SplitterGuiTest : public DocTest {
-protected:
-    void SetUp() override {
-        DocTest::SetUp();
-        doc->OnNewDocument();
-        frame.emplace();
-        splitter.m_document = doc.get();
-        ASSERT_TRUE(
-            splitter.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 400, 300), &*frame, 1));
-        doc->RegisterWindow(splitter.GetSafeHwnd(), wndSplitter);
-        PumpEvents(100);
-    }
-    void TearDown() override {
-        splitter.DestroyWindow();
-        frame->DestroyWindow();
-        DocTest::TearDown();
-    }
-
-    CRect Pane(int i) { return PlaceIn(splitter, splitter.GetPane(i)); }
-    CGLPane& GLPane(int i) { return splitter.GetPane(i).GetFrame().GetGLPane(); }
-
-    std::optional<qf::test::ProbeFrame> frame;
-    CViewSplitter splitter;
-    qf::test::SimulatedMouse mouse;
-};
-
-} // namespace
 
 TEST_F(SplitterGuiTest, PanesTakeTheirQuadrantsAndEveryWindowIsRegistered) {
     EXPECT_EQ(Pane(0), XYWH(0, 0, 199, 149));
