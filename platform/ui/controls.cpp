@@ -99,8 +99,14 @@ wxWindow* CButton::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) 
                                                    });
         } else if (IsRadio(cs.style)) {
             // Every radio button stands alone for GTK, which would never let
-            // a group have none checked; the group is kept here.
-            native = MakeOwnedByWx<wxRadioButton>(parent, wxID_ANY, label, pos, size, wxRB_SINGLE);
+            // a group have none checked; the group is kept here. GTK cannot
+            // clear a radio button either: a hidden partner in its native
+            // group takes the check instead.
+            native = MakeOwnedByWx<wxRadioButton>(parent, wxID_ANY, label, pos, size, wxRB_GROUP);
+            auto* partner = MakeOwnedByWx<wxRadioButton>(parent, wxID_ANY, wxString(), pos, wxSize(0, 0));
+            partner->Hide();
+            partner->SetValue(true);
+            m_radioPartner = partner;
             BindToControl<CButton, wxCommandEvent>(native, wxEVT_RADIOBUTTON, h,
                                                    [](CButton& b, wxCommandEvent&) { b.Clicked(); });
         } else {
@@ -171,8 +177,8 @@ void CButton::SetCheck(int check) {
     wxWindow* native = GetNativeWindow();
     if (auto* box = dynamic_cast<wxCheckBox*>(native))
         box->SetValue(m_checked);
-    else if (auto* radio = dynamic_cast<wxRadioButton*>(native))
-        radio->SetValue(m_checked);
+    else if (auto* radio = dynamic_cast<wxRadioButton*>(m_checked ? native : m_radioPartner))
+        radio->SetValue(true);
     else if (auto* toggle = dynamic_cast<wxToggleButton*>(native))
         toggle->SetValue(m_checked);
 }

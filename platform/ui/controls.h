@@ -75,6 +75,9 @@ private:
 
     bool m_pressed = false; // owner-drawn: the mouse went down on it and holds the capture
     bool m_checked = false;
+    // A radio button's hidden partner, checked while the button is not; it
+    // dies with the parent window, as wx owns it.
+    wxWindow* m_radioPartner = nullptr;
 };
 
 class CStatic : public CControlWnd {

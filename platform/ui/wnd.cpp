@@ -35,6 +35,13 @@ private:
     UINT_PTR m_id;
 };
 
+// GTK negotiates a top-level window's size again whenever a control in it is
+// shown, hidden or moved, and goes back to the client size the window was
+// made with; setting the client size anew makes the new size the one it keeps.
+void KeepTopLevelSize(wxWindow& window) {
+    window.SetClientSize(window.GetClientSize());
+}
+
 std::vector<CWnd*> ChildWindows(const wxWindow* native) {
     std::vector<CWnd*> children;
     if (native)
@@ -347,6 +354,8 @@ void CWnd::MoveWindow(int x, int y, int width, int height, BOOL repaint) {
     if (!m_native)
         return;
     m_native->SetSize(x, y, std::max(0, width), std::max(0, height), wxSIZE_ALLOW_MINUS_ONE);
+    if (m_native->IsTopLevel())
+        KeepTopLevelSize(*m_native);
     ReportSize();
     if (repaint)
         Invalidate();

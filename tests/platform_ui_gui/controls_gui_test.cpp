@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <wx/dialog.h>
+#include <wx/radiobut.h>
 
 using qf::test::PumpEvents;
 using qf::test::PumpUntil;
@@ -220,6 +221,12 @@ TEST_F(ControlsGuiTest, RadioButtonsCheckOnlyOneOfTheirGroup) {
     Click(dialog.Button(112), CPoint(5, 7));
     EXPECT_EQ(dialog.IsDlgButtonChecked(112), BST_CHECKED);
     EXPECT_EQ(dialog.IsDlgButtonChecked(111), BST_UNCHECKED);
+    const auto shown = [&](int id) {
+        return static_cast<const wxRadioButton*>(dialog.Button(id).GetNativeWindow())->GetValue();
+    };
+    EXPECT_TRUE(shown(112));
+    EXPECT_FALSE(shown(110)) << "an unchecked radio button is drawn unchecked";
+    EXPECT_FALSE(shown(111));
     EXPECT_EQ(dialog.IsDlgButtonChecked(113), BST_CHECKED) << "the check box starts a group of its own";
     Click(dialog.Button(151), CPoint(8, 8));
     Click(dialog.Button(151), CPoint(8, 8));
@@ -230,6 +237,8 @@ TEST_F(ControlsGuiTest, RadioButtonsCheckOnlyOneOfTheirGroup) {
     EXPECT_EQ(dialog.IsDlgButtonChecked(112), BST_CHECKED) << "another group is left alone";
     EXPECT_EQ(dialog.heard,
               (std::vector<std::string>{"clicked 112", "clicked 151", "clicked 151", "clicked 150"}));
+    dialog.CheckDlgButton(112, BST_UNCHECKED);
+    EXPECT_FALSE(shown(112)) << "even the last checked one of its group";
 }
 
 TEST_F(ControlsGuiTest, ListBoxesSortKeepDataAndTellOfTheUsersChoice) {
