@@ -127,10 +127,6 @@ void CMyEdit::CommitFromBuddy(BOOL inProgress) {
         SendMessage(WM_KILLFOCUS, 0, 0);
 }
 
-void CMyEdit::CommitTypedText() {
-    SendMessage(WM_KILLFOCUS, 0, 0);
-}
-
 void CMyEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
     // A refused character is dropped without a beep.
     if (AcceptsNumberChar(ch, m_value.IsFloatMode(), GetKeyState(VK_CONTROL) < 0))

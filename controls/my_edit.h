@@ -25,8 +25,8 @@
 //     void CMyPanel::OnKillFocusAngle() { m_angle = m_edit.GetFloat(); }
 //
 // Text that is no number ("12abc", empty, "1e999") leaves the value as it
-// was and shows it again. A dialog whose OK is pressed with Enter while the
-// field has the focus calls CommitTypedText first.
+// was and shows it again. A dialog closed with Enter while the field has the
+// focus still hears the typed value: the field is left as the dialog closes.
 #include "controls/numeric_value.h"
 #include "platform/ui/controls.h"
 
@@ -69,10 +69,6 @@ public:
     void SetIntFromMeter(int value, BOOL inProgress);
     void SetFloatFromSpin(float value, BOOL inProgress);
     void SetFloatFromMeter(float value, BOOL inProgress);
-
-    // Reads the typed text now, as leaving the field does (the owner hears
-    // EN_KILLFOCUS when the value changed).
-    void CommitTypedText();
 
 protected:
     void OnChar(UINT ch, UINT repeat, UINT flags) override;

@@ -97,8 +97,6 @@ void CQuelGroup::Toggle() {
     const int folded = FoldedHeight(m_extent);
     const bool folding = m_expanded != FALSE;
     if (folding) {
-        if (IsTopLevel(*dialog))
-            GrowDialog(*dialog, -folded);
         MoveSiblings(*dialog, header.top, true);
         for (const Member& m : m_members) {
             CWnd* member = CWnd::FromHandle(m.window);
@@ -109,6 +107,9 @@ void CQuelGroup::Toggle() {
             if (auto* inner = dynamic_cast<CQuelGroup*>(member); inner && !inner->m_expanded)
                 inner->m_expanded = TRUE;
         }
+        // After the controls moved up: the toolkit keeps a window tall enough for its controls.
+        if (IsTopLevel(*dialog))
+            GrowDialog(*dialog, -folded);
     } else {
         if (IsTopLevel(*dialog))
             GrowDialog(*dialog, folded);

@@ -1,9 +1,10 @@
 #pragma once
 // The paste-along-curve dialog (134): paste a copy of the clipboard on every
-// point of the selected curve, or at a number of points dividing the curve
-// (2 to 100). Its window needs the numeric edit with its spin button, which
-// the controls library does not have yet; until it does, DoModal cannot make
-// the window and returns -1.
+// point of the selected curve. Pasting at a number of points dividing the
+// curve (2 to 100) is shown but cannot be chosen, so its number field stays
+// disabled too.
+#include "controls/my_edit.h"
+#include "controls/quel_spin.h"
 #include "platform/ui/dialog.h"
 
 class CPasteAlongCurveDlg : public CDialog {
@@ -14,4 +15,18 @@ public:
 
     int m_mode = pasteOnPoints;
     int m_subdivision = 2;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    void OnModeClicked();
+    void OnKillFocusSubdivision();
+    // The number field is enabled while the mode is the subdivision one.
+    void EnableSubdivision();
+
+    CMyEdit m_subdivisionEdit;
+    CQuelSpin m_subdivisionSpin;
 };

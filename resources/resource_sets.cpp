@@ -34,12 +34,14 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         Join<StringEntry>(Join(JapaneseStrings(), AppStrings()), MenuPrompts(ResourceLanguage::Japanese));
     static const std::vector<StringEntry> englishStrings =
         Join<StringEntry>(Join(EnglishStrings(), AppStrings()), MenuPrompts(ResourceLanguage::English));
+    static const std::vector<DialogTemplate> sharedDialogs =
+        Join(SharedAppDialogTemplates(), ValueDialogTemplates());
     static const std::vector<DialogTemplate> japaneseDialogs = Join<DialogTemplate>(
-        Join<DialogTemplate>(Join(JapaneseDialogTemplates(), SharedAppDialogTemplates()),
+        Join<DialogTemplate>(Join<DialogTemplate>(JapaneseDialogTemplates(), sharedDialogs),
                              AboutDialogTemplates(ResourceLanguage::Japanese)),
         ExchangeDialogTemplates(ResourceLanguage::Japanese));
     static const std::vector<DialogTemplate> englishDialogs = Join<DialogTemplate>(
-        Join<DialogTemplate>(Join(EnglishDialogTemplates(), SharedAppDialogTemplates()),
+        Join<DialogTemplate>(Join<DialogTemplate>(EnglishDialogTemplates(), sharedDialogs),
                              AboutDialogTemplates(ResourceLanguage::English)),
         ExchangeDialogTemplates(ResourceLanguage::English));
     static const ResourceSet japanese{japaneseMenus,    japaneseKeys,  japaneseStrings, japaneseDialogs,

@@ -1,0 +1,44 @@
+#include "dialogs/connect_dlg.h"
+
+#include "app/doc_helpers.h"
+
+namespace {
+
+constexpr UINT kAngleId = 1063;
+constexpr UINT kAngleSpinId = 1475;
+constexpr UINT kSelectedOnlyId = 1422;
+
+} // namespace
+
+void CConnectDlg::DoDataExchange(CDataExchange* dx) {
+    DDX_Control(dx, kAngleId, m_angleEdit);
+    DDX_Control(dx, kAngleSpinId, m_angleSpin);
+    DDX_Check(dx, kSelectedOnlyId, m_selectedOnly);
+}
+
+BOOL CConnectDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    m_angleEdit.SetSpin(&m_angleSpin);
+    m_angleEdit.SetFloatMode(TRUE);
+    m_angleEdit.SetRangeF(0.0f, 180.0f);
+    m_angleEdit.SetFloat(m_angle);
+    m_angleSpin.SetDragStepF(10.0f);
+    if (IsEnglish())
+        SetDlgItemText(kSelectedOnlyId, "Only Select Part");
+    return TRUE;
+}
+
+const CommandMap& CConnectDlg::GetCommandMap() const {
+    static const CommandMap map = CommandMapFor<CConnectDlg>(CDialog::GetCommandMap())
+                                      .OnEnKillFocus(kAngleId, &CConnectDlg::OnKillFocusAngle)
+                                      .OnBnClicked(kSelectedOnlyId, &CConnectDlg::OnSelectedOnly);
+    return map;
+}
+
+void CConnectDlg::OnKillFocusAngle() {
+    m_angle = m_angleEdit.GetFloat();
+}
+
+void CConnectDlg::OnSelectedOnly() {
+    m_selectedOnly = IsDlgButtonChecked(kSelectedOnlyId) == BST_CHECKED ? 1 : 0;
+}
