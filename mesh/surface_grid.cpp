@@ -1,5 +1,7 @@
 #include "mesh/surface_grid.h"
+#include "model/piece_indices.h"
 #include "model/quad_net_eval.h"
+#include "model/recent_by_key.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -8,35 +10,26 @@
 
 namespace {
 
-// Nets drawn by one call: as many as keep its points within 65,536.
-int NetsPerCall(int size) {
-    return std::max(1, 65536 / ((size + 1) * (size + 1)));
-}
-
-// The triangles of NetsPerCall(size) consecutive nets of this size, point
-// indices counted from the first net's first point: row by row, each cell as
-// the two triangles of a strip running along the row through (i, j) and
-// (i, j + 1), the triangles and their order glEvalMesh2 gives.
-const std::vector<GLuint>& NetTriangles(int size) {
-    static std::map<int, std::vector<GLuint>> patterns;
-    std::vector<GLuint>& indices = patterns[size];
-    if (!indices.empty())
-        return indices;
+// The triangles of one net of this size: row by row, each cell as the two
+// triangles of a strip running along the row through (i, j) and (i, j + 1),
+// the triangles and their order glEvalMesh2 gives.
+const CPieceIndices& NetTriangles(int size) {
+    static std::map<int, CPieceIndices> patterns;
+    auto found = patterns.find(size);
+    if (found != patterns.end())
+        return found->second;
     const int side = size + 1;
-    const int nets = NetsPerCall(size);
-    indices.reserve(static_cast<size_t>(nets) * size * size * 6);
-    for (int net = 0; net < nets; ++net) {
-        const auto base = static_cast<GLuint>(net * side * side);
-        for (int j = 0; j < size; ++j)
-            for (int i = 0; i < size; ++i) {
-                const GLuint a = base + static_cast<GLuint>(j * side + i);
-                const GLuint b = a + 1;
-                const GLuint c = a + static_cast<GLuint>(side);
-                const GLuint d = c + 1;
-                indices.insert(indices.end(), {a, c, b, b, c, d});
-            }
-    }
-    return indices;
+    std::vector<GLuint> triangles;
+    triangles.reserve(static_cast<size_t>(size) * size * 6);
+    for (int j = 0; j < size; ++j)
+        for (int i = 0; i < size; ++i) {
+            const auto a = static_cast<GLuint>(j * side + i);
+            const GLuint b = a + 1;
+            const GLuint c = a + static_cast<GLuint>(side);
+            const GLuint d = c + 1;
+            triangles.insert(triangles.end(), {a, c, b, b, c, d});
+        }
+    return patterns.emplace(size, CPieceIndices(triangles, side * side)).first->second;
 }
 
 // The weights of the parameters i / n, i = 0..n, four a parameter.
@@ -234,36 +227,21 @@ void CSurfaceGrid::Draw(const CSpatchObj& object, bool withNormals) {
     if (withNormals)
         glEnableClientState(GL_NORMAL_ARRAY);
     for (const Run& run : m_runs) {
-        const int size = m_nets[static_cast<size_t>(run.firstNet)].size;
-        const int perCall = NetsPerCall(size);
-        const GLuint* triangles = NetTriangles(size).data();
-        for (int k = 0; k < run.count; k += perCall) {
-            const auto first = static_cast<size_t>(m_nets[static_cast<size_t>(run.firstNet + k)].first) * 3;
-            glVertexPointer(3, GL_FLOAT, 0, &m_positions[first]);
-            if (withNormals)
-                glNormalPointer(GL_FLOAT, 0, &m_normals[first]);
-            const int nets = std::min(perCall, run.count - k);
-            glDrawElements(GL_TRIANGLES, nets * size * size * 6, GL_UNSIGNED_INT, triangles);
-        }
+        const Net& first = m_nets[static_cast<size_t>(run.firstNet)];
+        const size_t at = static_cast<size_t>(first.first) * 3;
+        NetTriangles(first.size)
+            .Draw(GL_TRIANGLES, &m_positions[at], withNormals ? &m_normals[at] : nullptr, nullptr, run.count);
     }
     glPopClientAttrib();
     glNormal3fv(currentNormal);
 }
 
 CSurfaceGrid& CSurfaceGrids::Get(const CSpatchObj& object, int grid) {
-    // Four panes use at most four resolutions.
-    constexpr size_t kMaxGrids = 4;
-    auto found = std::find_if(m_grids.begin(), m_grids.end(),
-                              [grid](const CSurfaceGrid& g) { return g.GetResolution() == grid; });
-    if (found == m_grids.end()) {
-        if (m_grids.size() == kMaxGrids)
-            m_grids.erase(m_grids.begin());
-        m_grids.emplace_back();
-    } else {
-        std::rotate(found, found + 1, m_grids.end());
-    }
-    found = m_grids.end() - 1;
-    if (!found->IsCurrent(object, grid))
-        found->Build(object, grid);
-    return *found;
+    constexpr size_t kPanes = 4;
+    CSurfaceGrid& found = TakeMostRecent(
+        m_grids, kPanes, grid, [](const CSurfaceGrid& g) { return g.GetResolution(); },
+        [] { return CSurfaceGrid(); });
+    if (!found.IsCurrent(object, grid))
+        found.Build(object, grid);
+    return found;
 }

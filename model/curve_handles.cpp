@@ -116,11 +116,6 @@ void CSpatchObj::DrawBezierSegment(int steps, const CVector3& p0, const CVector3
         return;
     }
     glBegin(GL_LINE_STRIP);
-    Vertex(p0);
-    const float step = 1.0f / static_cast<float>(steps);
-    // The parameter advances in float for as long as it still moves.
-    for (float t = step; t < 1.0f && t + step > t; t += step)
-        Vertex(BezierPoint(p0, p1, p2, p3, t));
-    Vertex(p3);
+    ForEachPolylinePoint(steps, p0, p1, p2, p3, Vertex);
     glEnd();
 }

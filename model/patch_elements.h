@@ -129,6 +129,20 @@ public:
 // The point at t of the cubic Bezier segment p0..p3.
 CVector3 BezierPoint(const CVector3& p0, const CVector3& p1, const CVector3& p2, const CVector3& p3, float t);
 
+// The polyline a segment is drawn as at steps (at least 1): p0, the points
+// at t = 1 / steps, 2 / steps, ... below 1, and p3; fn(point) for each in
+// order. The parameter advances in float for as long as it still moves, so
+// every segment of one steps count has the same number of points.
+template <class Fn>
+void ForEachPolylinePoint(int steps, const CVector3& p0, const CVector3& p1, const CVector3& p2,
+                          const CVector3& p3, Fn fn) {
+    fn(p0);
+    const float step = 1.0f / static_cast<float>(steps < 1 ? 1 : steps);
+    for (float t = step; t < 1.0f && t + step > t; t += step)
+        fn(BezierPoint(p0, p1, p2, p3, t));
+    fn(p3);
+}
+
 struct CNodePair {
     CCurvePoint* m_start = nullptr;
     CCurvePoint* m_end = nullptr;

@@ -2,11 +2,14 @@
 // of its control points into pane pixels for the mouse tools.
 #include "model/spatch_draw.h"
 #include "model/camera.h"
+#include "model/curve_polylines.h"
 #include "model/model_document.h"
 #include "model/mouse_modes.h"
+#include "model/recent_by_key.h"
 #include "model/spatch_obj.h"
 
 #include <GL/gl.h>
+#include <vector>
 
 namespace {
 
@@ -16,23 +19,6 @@ constexpr double kDefaultNearDistance = 5.0;
 void SetGlColor(uint32_t packed) {
     const CGlColor c = UnpackColor(packed);
     glColor3f(c.r, c.g, c.b);
-}
-
-// Every curve segment that may be drawn: both ends on shown control points
-// and not a one-node loop. fn(start node, end node).
-template <class Fn> void ForEachDrawnSegment(const CObjList<CCurve>& curves, Fn fn) {
-    for (const CCurve* curve : curves) {
-        for (POSITION pos = curve->m_nodes.GetHeadPosition(); pos;) {
-            const CCurvePoint* a = curve->m_nodes.GetNext(pos);
-            const CCurvePoint* b = pos               ? curve->m_nodes.GetAt(pos)
-                                   : curve->m_closed ? curve->m_nodes.GetHead()
-                                                     : nullptr;
-            if (!b || a == b || !a->m_vertex || !b->m_vertex || a->m_vertex->m_hidden ||
-                b->m_vertex->m_hidden)
-                continue;
-            fn(*a, *b);
-        }
-    }
 }
 
 } // namespace
@@ -48,49 +34,65 @@ void CSpatchObj::DrawVertices(const CPatchDrawSettings& settings) const {
         return;
     if (IsLightMode(settings.leftButtonMode))
         return;
+    // The shown points, unselected ones first, from one array.
+    std::vector<float> points;
+    points.reserve(static_cast<size_t>(m_vertices.GetCount()) * 3);
+    auto put = [&points](const CPatchVertex& v) {
+        points.insert(points.end(), {v.GetX(), v.GetY(), v.GetZ()});
+    };
+    for (const CPatchVertex* v : m_vertices)
+        if (!v->m_hidden && !v->m_selected)
+            put(*v);
+    const auto unselected = static_cast<GLsizei>(points.size() / 3);
+    for (const CPatchVertex* v : m_vertices)
+        if (!v->m_hidden && v->m_selected)
+            put(*v);
+    const auto selected = static_cast<GLsizei>(points.size() / 3) - unselected;
     glPointSize(settings.vertexPointSize);
-    glBegin(GL_POINTS);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, points.data());
     SetGlColor(settings.pointColor);
-    bool anySelected = false;
-    for (const CPatchVertex* v : m_vertices) {
-        if (v->m_hidden)
-            continue;
-        if (v->m_selected) {
-            anySelected = true;
-            continue;
-        }
-        glVertex3f(v->GetX(), v->GetY(), v->GetZ());
-    }
-    if (anySelected) {
+    glDrawArrays(GL_POINTS, 0, unselected);
+    if (selected > 0) {
         SetGlColor(settings.selectedColor);
-        for (const CPatchVertex* v : m_vertices)
-            if (!v->m_hidden && v->m_selected)
-                glVertex3f(v->GetX(), v->GetY(), v->GetZ());
+        glDrawArrays(GL_POINTS, unselected, selected);
     }
-    glEnd();
+    glPopClientAttrib();
     glPointSize(1.0f);
 }
 
 void CSpatchObj::DrawCurves(int steps, const CPatchDrawSettings& settings) const {
     glEnable(GL_MAP1_VERTEX_3);
     const bool multiMode = IsMultiObjectMode(settings.leftButtonMode);
-    auto draw = [steps](const CCurvePoint& a, const CCurvePoint& b) {
-        DrawBezierSegment(steps, *a.m_vertex, a.m_handleOut, b.m_handleIn, *b.m_vertex);
-    };
-    if (GetSelected() && !multiMode) {
+    CCurveColours colours;
+    colours.byNode = GetSelected() && !multiMode;
+    colours.all =
+        multiMode && GetMultiSelected() ? settings.multiSelectColor : settings.unselectedObjectColor;
+    colours.selected = settings.selectedColor;
+    colours.visible = settings.curveColor;
+    colours.invisible = settings.invisibleCurveColor;
+    const CModelDocument* doc = GetModelDoc();
+    if (doc && doc->GetCurveType() == 1) {
+        // The evaluator type draws segment by segment.
+        if (!colours.byNode)
+            SetGlColor(colours.all);
         ForEachDrawnSegment(m_curves, [&](const CCurvePoint& a, const CCurvePoint& b) {
-            SetGlColor(a.m_selected ? settings.selectedColor
-                       : a.m_vertex->m_visible == 1 && b.m_vertex->m_visible == 1
-                           ? settings.curveColor
-                           : settings.invisibleCurveColor);
-            draw(a, b);
+            if (colours.byNode)
+                SetGlColor(colours.Of(a, b));
+            DrawBezierSegment(steps, *a.m_vertex, a.m_handleOut, b.m_handleIn, *b.m_vertex);
         });
     } else {
-        SetGlColor(multiMode && GetMultiSelected() ? settings.multiSelectColor
-                                                   : settings.unselectedObjectColor);
-        ForEachDrawnSegment(m_curves, draw);
+        CurvePolylines(steps).Draw(m_curves, colours);
     }
     glDisable(GL_MAP1_VERTEX_3);
+}
+
+CCurvePolylines& CSpatchObj::CurvePolylines(int steps) const {
+    constexpr size_t kPanes = 4;
+    return TakeMostRecent(
+        m_curvePolylines, kPanes, steps, [](const CCurvePolylines& p) { return p.GetSteps(); },
+        [steps] { return CCurvePolylines(steps); });
 }
 
 void CSpatchObj::TransformVerticesToView(const CCamera& camera) {

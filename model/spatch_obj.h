@@ -5,10 +5,12 @@
 // ends with UpdateCurveHandles, which marks the nets dirty. Every change drops
 // the cached mirrored copy and display mesh, which their users build again.
 #include "model/base_obj.h"
+#include "model/curve_polylines.h"
 #include "model/patch_elements.h"
 #include "platform/base/obj_list.h"
 
 #include <memory>
+#include <vector>
 
 class CArchive;
 class CMouseModeSetter;
@@ -314,6 +316,8 @@ public:
 
 private:
     template <class Fn> void ForEachChosenNode(Fn fn);
+    // The kept polylines of the curves at a pane's curve resolution.
+    CCurvePolylines& CurvePolylines(int steps) const;
     void FindTriPatches();
     void FindQuadPatches();
     void FindFivePointPatches();
@@ -340,7 +344,8 @@ private:
     int m_mirrorDirty = 0;
     std::unique_ptr<CBaseObj> m_meshCache; // owned, rebuilt by the mesh builder
     int m_meshDirty = 0;
-    std::unique_ptr<CDrawCache> m_surfaceCache; // owned, drawn from by the mesh library
+    std::unique_ptr<CDrawCache> m_surfaceCache;            // owned, drawn from by the mesh library
+    mutable std::vector<CCurvePolylines> m_curvePolylines; // by curve resolution
     unsigned m_netsGeneration = 0;
     int m_treeIndex = 0;
     // The patches of the previous search, handed out again by the next one
