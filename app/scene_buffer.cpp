@@ -196,6 +196,7 @@ void CSceneBuffer::MoveIntoDocument() {
             m_doc.m_underlayFiles[i] = m_underlayFiles[i];
             m_doc.m_underlays[i].m_offset = m_underlays[i].m_offset;
             m_doc.m_underlays[i].m_scale = m_underlays[i].m_scale;
+            LoadUnderlayPicture(m_doc.m_underlays[i], m_underlayFiles[i]);
         }
     if (Takes(takeBackgroundColor) && m_backgroundColorRead)
         m_doc.m_renderBgColor = m_backgroundColor;

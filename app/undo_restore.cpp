@@ -477,9 +477,7 @@ void RestoreSceneSettings(CQuelDoc& doc, const CUndoSceneState& scene) {
         if (doc.m_underlayFiles[i] == scene.m_underlayFiles[i])
             continue;
         doc.m_underlayFiles[i] = scene.m_underlayFiles[i];
-        // The picture of another file is no longer the one shown.
-        underlay.m_loaded = 0;
-        underlay.m_textureReady = 0;
+        LoadUnderlayPicture(underlay, doc.m_underlayFiles[i]);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "viewport/underlay_draw.h"
 
 #include <GL/gl.h>
 
@@ -18,6 +19,13 @@ void CPaneScene::Paint() {
                  GetBValue(background) / 255.0f, 1.0f);
     glClearDepth(1.0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (m_doc.m_settings.m_panes[static_cast<size_t>(m_pane)].m_showUnderlay) {
+        const CCamera& camera = m_doc.m_cameras[static_cast<size_t>(m_pane)];
+        const int which = UnderlayForCamera(camera);
+        DrawUnderlay(m_doc.m_underlays[static_cast<size_t>(which)], which, camera,
+                     m_view.GetViewportSize(camera), m_doc.m_openGLSetting.near_plane,
+                     m_doc.m_openGLSetting.far_plane);
+    }
     DrawScene();
 }
 

@@ -25,7 +25,8 @@ public:
         : m_doc(doc), m_pane(pane), m_view(view), m_handles(handles) {}
 
     // Clears colour and depth (the background colour, or the render
-    // background colour when that one is in use) and draws the scene.
+    // background colour when that one is in use), draws the underlay when
+    // the pane shows it, and draws the scene.
     void Paint();
     // Depth test, the pane camera, the grids, the objects, the manipulator
     // and last the corner axis indicator.
