@@ -27,8 +27,11 @@ CVector3 Negated(const CVector3& p, int axis) {
 }
 
 // How a source node is carried into the target: as it is, mirrored, mirrored
-// and run the other way along its curve, or on the plane itself.
-enum class NodeForm { copy, image, reversedImage, onPlane };
+// and run the other way along its curve, or on the plane itself; or as the
+// one node where the copy and the image of a curve meet at a first (last)
+// point on the plane, which keeps the source's handle on the copy's side and
+// takes its mirror image on the other.
+enum class NodeForm { copy, image, reversedImage, onPlane, sharedFirst, sharedLast };
 
 // The copy and the mirror image of one source control point in the target;
 // one shared point for a point on the plane.
@@ -98,7 +101,8 @@ private:
         if (!pair)
             return;
         const int axis = m_setup.axis;
-        CPatchVertex* vertex = form == NodeForm::copy || form == NodeForm::onPlane ? pair->copy : pair->image;
+        CPatchVertex* vertex =
+            form == NodeForm::image || form == NodeForm::reversedImage ? pair->image : pair->copy;
         CCurvePoint* node = m_target.AddCurvePoint(curve);
         node->m_vertex = vertex;
         node->m_sharp = source.m_sharp;
@@ -124,6 +128,16 @@ private:
         case NodeForm::onPlane:
             node->m_offsetIn = WithAxis(source.m_offsetIn, axis, 0.0f);
             node->m_offsetOut = WithAxis(source.m_offsetOut, axis, 0.0f);
+            break;
+        case NodeForm::sharedFirst:
+            node->m_manualIn = source.m_manualOut;
+            node->m_offsetIn = Negated(source.m_offsetOut, axis);
+            node->m_offsetOut = source.m_offsetOut;
+            break;
+        case NodeForm::sharedLast:
+            node->m_manualOut = source.m_manualIn;
+            node->m_offsetIn = source.m_offsetIn;
+            node->m_offsetOut = Negated(source.m_offsetIn, axis);
             break;
         }
         CVertexLink* link = m_target.AddVertexLink(vertex);
@@ -154,19 +168,29 @@ private:
     }
 
     // The copies from the first node to the last, without the last when it
-    // lies on the plane (its image stands for it).
-    void AddCopies(CCurve* curve, const std::vector<const CCurvePoint*>& nodes, bool dropLastOnPlane) {
-        for (size_t i = 0; i < nodes.size(); ++i)
-            if (!(dropLastOnPlane && i + 1 == nodes.size() && NodeOnPlane(*nodes[i])))
-                AddNode(curve, *nodes[i], NodeForm::copy);
+    // lies on the plane (its image stands for it). sharedFirst: the first
+    // node's image was left out and this copy stands for both.
+    void AddCopies(CCurve* curve, const std::vector<const CCurvePoint*>& nodes, bool dropLastOnPlane,
+                   bool sharedFirst) {
+        for (size_t i = 0; i < nodes.size(); ++i) {
+            if (dropLastOnPlane && i + 1 == nodes.size() && NodeOnPlane(*nodes[i]))
+                continue;
+            const bool shared = sharedFirst && i == 0 && NodeOnPlane(*nodes[i]);
+            AddNode(curve, *nodes[i], shared ? NodeForm::sharedFirst : NodeForm::copy);
+        }
     }
 
     // The images from the last node back to the first, without the first
-    // when it lies on the plane (its copy stands for it).
-    void AddImagesBack(CCurve* curve, const std::vector<const CCurvePoint*>& nodes, bool dropFirstOnPlane) {
-        for (size_t i = nodes.size(); i-- > 0;)
-            if (!(dropFirstOnPlane && i == 0 && NodeOnPlane(*nodes[i])))
-                AddNode(curve, *nodes[i], NodeForm::reversedImage);
+    // when it lies on the plane (its copy stands for it). sharedLast: the
+    // last node's copy was left out and this image stands for both.
+    void AddImagesBack(CCurve* curve, const std::vector<const CCurvePoint*>& nodes, bool dropFirstOnPlane,
+                       bool sharedLast) {
+        for (size_t i = nodes.size(); i-- > 0;) {
+            if (dropFirstOnPlane && i == 0 && NodeOnPlane(*nodes[i]))
+                continue;
+            const bool shared = sharedLast && i + 1 == nodes.size() && NodeOnPlane(*nodes[i]);
+            AddNode(curve, *nodes[i], shared ? NodeForm::sharedLast : NodeForm::reversedImage);
+        }
     }
 
     void AddConnected(const CCurve& source) {
@@ -192,16 +216,16 @@ private:
         const bool lastJoins = EndJoins(*nodes.back());
         if (firstJoins && lastJoins) {
             CCurve* curve = NewCurve(1);
-            AddCopies(curve, nodes, true);
-            AddImagesBack(curve, nodes, true);
+            AddCopies(curve, nodes, true, true);
+            AddImagesBack(curve, nodes, true, true);
         } else if (firstJoins) {
             CCurve* curve = NewCurve(0);
-            AddImagesBack(curve, nodes, true);
-            AddCopies(curve, nodes, false);
+            AddImagesBack(curve, nodes, true, false);
+            AddCopies(curve, nodes, false, true);
         } else if (lastJoins) {
             CCurve* curve = NewCurve(0);
-            AddCopies(curve, nodes, true);
-            AddImagesBack(curve, nodes, false);
+            AddCopies(curve, nodes, true, false);
+            AddImagesBack(curve, nodes, false, true);
         } else {
             AddCopyAndImage(source);
         }

@@ -494,6 +494,10 @@ void CSpatchObj::UnifyOrientation() {
     OrientationWalk walk(m_patches, m_fivePatches);
     for (CPatch* patch : m_patches)
         walk.Visit(PatchRef{patch, nullptr});
+    // Five-sided patches that touch no three- or four-sided one agree among
+    // themselves too, or a closed shape of them alone would face both ways.
+    for (CFivePointPatch* five : m_fivePatches)
+        walk.Visit(PatchRef{nullptr, five});
 }
 
 void CSpatchObj::RebuildVertexLinks() {

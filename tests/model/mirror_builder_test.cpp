@@ -185,6 +185,53 @@ TEST(MirrorBuilderTest, MirroredHandlesTraceTheMirroredShape) {
     }
 }
 
+// An end on the plane is one node shared by the two halves: on each side it
+// keeps the handle the source curve uses there, mirrored for the image side.
+TEST(MirrorBuilderTest, SharedEndsKeepTheHandleTheSourceUses) {
+    const CVector3 offsets[3][2] = {{{0.1f, -0.3f, 0}, {-0.4f, 0.1f, 0}},
+                                    {{0.4f, -0.2f, 0}, {-0.3f, 0.3f, 0}},
+                                    {{0.5f, -0.2f, 0}, {-0.2f, 0.6f, 0}}};
+    auto mirrorX = [](CVector3 p) { return CVector3(-p.GetX(), p.GetY(), p.GetZ()); };
+    const struct {
+        const char* name;
+        std::vector<CVector3> points;
+        int limit;
+        int firstSegment; // where the source's first segment lies in the joined curve
+    } cases[] = {
+        {"last end on the plane, first beyond the limit", {{2, 0, 0}, {1, 1, 0}, {0, 2, 0}}, 1, 0},
+        {"first end on the plane, last beyond the limit", {{0, 2, 0}, {1, 1, 0}, {2, 0, 0}}, 1, 2},
+        {"both ends on the plane", {{0, 0, 0}, {1, 1, 0}, {0, 2, 0}}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto obj = CurveObject(c.points);
+        int i = 0;
+        for (CCurvePoint* node : obj->GetCurves().GetHead()->m_nodes) {
+            node->m_manualIn = node->m_manualOut = 1;
+            node->m_offsetIn = offsets[i][0];
+            node->m_offsetOut = offsets[i][1];
+            ++i;
+        }
+        obj->UpdateCurveHandles();
+        SetMirror(*obj, 2, {1, 0, 0}, c.limit, 0.5f);
+        const CSpatchObj* copy = Mirrored(*obj);
+        ASSERT_NE(copy, nullptr);
+        ASSERT_EQ(copy->GetCurves().GetCount(), 1);
+        const CCurve* joined = copy->GetCurves().GetHead();
+        ASSERT_EQ(joined->m_nodes.GetCount(), 5 - (c.limit ? 0 : 1));
+        const CCurve* source = obj->GetCurves().GetHead();
+        for (float t : {0.25f, 0.5f, 0.75f})
+            for (int segment = 0; segment < 2; ++segment) {
+                const CVector3 expected = source->EvaluateSegment(segment, t);
+                const CVector3 shown = joined->EvaluateSegment(c.firstSegment + segment, t);
+                const CVector3 image =
+                    joined->EvaluateSegment(c.firstSegment == 0 ? 3 - segment : 1 - segment, 1 - t);
+                ExpectVectorNear(shown, expected, "the modelled half", 1e-5f);
+                ExpectVectorNear(image, mirrorX(expected), "its image", 1e-5f);
+            }
+    }
+}
+
 TEST(MirrorBuilderTest, NothingToMirror) {
     auto obj = CurveObject({{1, 0, 0}, {1, 1, 0}});
     SetMirror(*obj, 2, {0, 0, 0});

@@ -1,6 +1,7 @@
 #include "model/spatch_obj.h"
 #include "support/model_builders.h"
 
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -32,6 +33,35 @@ Builder With(Builder make, std::function<void(CSpatchObj&)> change) {
 
 void AllowHidden(CSpatchObj& obj) {
     obj.SetAllowHiddenCorners(1);
+}
+
+// A closed dodecahedron: twelve five-sided faces, one straight curve per
+// edge, every point flagged. No face touches a three- or four-sided patch.
+std::unique_ptr<CSpatchObj> MakeDodecahedron() {
+    auto obj = std::make_unique<CSpatchObj>();
+    const float phi = (1.0f + std::sqrt(5.0f)) / 2.0f;
+    std::vector<CVector3> corners;
+    for (float x : {-1.0f, 1.0f})
+        for (float y : {-1.0f, 1.0f})
+            for (float z : {-1.0f, 1.0f})
+                corners.emplace_back(x, y, z);
+    for (float a : {-1.0f / phi, 1.0f / phi})
+        for (float b : {-phi, phi}) {
+            corners.emplace_back(0.0f, a, b);
+            corners.emplace_back(a, b, 0.0f);
+            corners.emplace_back(b, 0.0f, a);
+        }
+    std::vector<CPatchVertex*> points;
+    for (const CVector3& c : corners) {
+        points.push_back(obj->AddVertex(c.GetX(), c.GetY(), c.GetZ()));
+        points.back()->m_fivePoint = 1;
+    }
+    for (size_t i = 0; i < points.size(); ++i)
+        for (size_t j = i + 1; j < points.size(); ++j)
+            if (std::fabs((*points[i] - *points[j]).Length() - 2.0f / phi) < 1e-3f)
+                AddCurveThrough(*obj, {points[i], points[j]});
+    obj->SetFivePointOn(1);
+    return obj;
 }
 
 struct DetectCase {
@@ -94,6 +124,7 @@ TEST(PatchSearchTest, FindsEveryCycleOnceAndOrientsAlike) {
               }),
          1, 0, 0},
         {"pentagon with a quad and a triangle beside it", MakePentagonWithNeighbours, 1, 1, 1},
+        {"closed dodecahedron of five-sided patches alone", MakeDodecahedron, 0, 0, 12},
     };
     for (const DetectCase& c : cases) {
         SCOPED_TRACE(c.name);
