@@ -269,9 +269,9 @@ void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const
     for (CPatch* p : object.GetPatches()) {
         if (!IsTriangle(*p) && !IsQuad(*p))
             continue;
-        CVector3 centre = GetNetPoint(p->m_nets[0], 15);
-        if (p->m_sides == 4)
-            object.EvaluateQuadPatch(centre, p, 0.5f, 0.5f);
+        // Every kind from its (smoothed) net, so that smoothing shows alike.
+        const CVector3 centre = p->m_sides == 4 ? CSpatchObj::EvaluateQuadNet(p->m_nets[0], 0.5f, 0.5f)
+                                                : GetNetPoint(p->m_nets[0], 15);
         p->m_number = next;
         Put(mesh.m_vertices[next++], centre);
     }
@@ -313,12 +313,11 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     vertices.Resize(total);
     int next = AddControlPoints(object, vertices);
     const float step = 1.0f / static_cast<float>(r);
-    PatchNet net{};
     for (CPatch* p : object.GetPatches()) {
         if (IsQuad(*p)) {
+            // The net smoothing has shaped, as for the other kinds.
+            const PatchNet& net = p->m_nets[0];
             p->m_number = next;
-            net.fill(0.0f);
-            p->BuildNet(net);
             for (int i = 1; i < r; ++i)
                 for (int j = 1; j < r; ++j)
                     Put(vertices[next++], CSpatchObj::EvaluateQuadNet(net, i * step, j * step));

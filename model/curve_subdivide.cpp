@@ -147,6 +147,28 @@ int CSpatchObj::ConnectVertices(CPatchVertex* target, CPatchVertex* merged) {
         }
     }
 
+    // Two neighbouring nodes on the two points would leave a segment of no
+    // length: the merged point's node goes.
+    for (CCurve* curve : m_curves) {
+        CObjList<CCurvePoint>& nodes = curve->m_nodes;
+        for (POSITION pos = nodes.GetHeadPosition(); pos;) {
+            const POSITION at = pos;
+            CCurvePoint* node = nodes.GetNext(pos);
+            if (node->m_vertex != merged)
+                continue;
+            POSITION before = at;
+            nodes.GetPrev(before);
+            const CCurvePoint* previous = before            ? nodes.GetAt(before)
+                                          : curve->m_closed ? nodes.GetTail()
+                                                            : nullptr;
+            const CCurvePoint* next = pos ? nodes.GetAt(pos) : curve->m_closed ? nodes.GetHead() : nullptr;
+            if ((previous && previous->m_vertex == target) || (next && next->m_vertex == target)) {
+                UnlinkNode(node);
+                nodes.RemoveAt(at);
+            }
+        }
+    }
+
     for (CCurve* curve : m_curves)
         for (CCurvePoint* node : curve->m_nodes)
             if (node->m_vertex == merged)

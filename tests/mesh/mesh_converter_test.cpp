@@ -3,6 +3,7 @@
 #include "support/mesh_builders.h"
 #include "support/model_builders.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <set>
 #include <tuple>
@@ -101,6 +102,36 @@ TEST(MeshConverterTest, GridPointsLieOnThePatchAndSeamsAreShared) {
         EXPECT_EQ(second->m_number, first->m_number + 3);
         EXPECT_EQ(curve->m_nodes.GetTail()->m_number, 2)
             << "the last node starts no segment and keeps its place";
+    }
+}
+
+// With smoothing on, quads are sampled on their smoothed nets as the other
+// kinds are, so the polygonized surface keeps the smoothed shape.
+TEST(MeshConverterTest, QuadsFollowTheSmoothedNets) {
+    auto obj = MakeFlatQuadGrid(2);
+    obj->GetVertices().GetAtIndex(4)->SetY(1.0f);
+    // A corner in the middle row: its handles no longer share one plane
+    // with the column's, which smoothing evens out.
+    obj->GetCurves().GetAtIndex(1)->m_nodes.GetAtIndex(1)->m_sharp = 1;
+    obj->SetSmoothing(1);
+    obj->UpdateCurveHandles();
+    for (int resolution : {2, 4}) {
+        SCOPED_TRACE(resolution);
+        auto mesh = Built(*obj, resolution);
+        float largestChange = 0.0f;
+        for (const CPatch* p : obj->GetPatches()) {
+            const float s = resolution == 2 ? 0.5f : 0.25f;
+            const float t = resolution == 2 ? 0.5f : 0.75f;
+            const CVector3 expected = CSpatchObj::EvaluateQuadNet(p->m_nets[0], s, t);
+            const CFloat3& got = mesh->m_vertices[p->m_number + (resolution == 2 ? 0 : 2)];
+            EXPECT_NEAR(got.x, expected.GetX(), 1e-6f);
+            EXPECT_NEAR(got.y, expected.GetY(), 1e-6f);
+            EXPECT_NEAR(got.z, expected.GetZ(), 1e-6f);
+            CVector3 unsmoothed;
+            obj->EvaluateQuadPatch(unsmoothed, p, s, t);
+            largestChange = std::max(largestChange, (expected - unsmoothed).Length());
+        }
+        EXPECT_GT(largestChange, 1e-3f) << "smoothing changes this surface";
     }
 }
 

@@ -3,6 +3,7 @@
 #include "support/model_builders.h"
 
 #include <GL/gl.h>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -48,10 +49,25 @@ TEST(CurveSubdivideTest, WholeCurveDividesEverySegment) {
         CCurve* curve = AddCurveThrough(obj, AddRow(obj, 4), c.closed);
         CCurvePoint* second = curve->m_nodes.GetAtIndex(1);
         second->m_manualOut = 1;
+        second->m_offsetOut.Set(0.2f, 0.6f, -0.3f);
         second->m_selected = 1;
         obj.UpdateCurveHandles();
+        // Each segment's new points lie on it as it was, evenly in t.
+        const int pieces = std::max(c.count, 2);
+        const int segments = curve->m_nodes.GetCount() - (c.closed ? 0 : 1);
+        std::vector<CVector3> expected;
+        for (int k = 0; k < segments; ++k)
+            for (int i = 0; i < pieces; ++i)
+                expected.push_back(
+                    curve->EvaluateSegment(k, static_cast<float>(i) / static_cast<float>(pieces)));
+        if (!c.closed)
+            expected.push_back(*curve->m_nodes.GetTail()->m_vertex);
         EXPECT_EQ(obj.SubdivideSelectedCurve(c.count, 0), 1) << c.name;
         EXPECT_EQ(curve->m_nodes.GetCount(), c.nodes) << c.name;
+        ASSERT_EQ(expected.size(), static_cast<size_t>(c.nodes)) << c.name;
+        int i = 0;
+        for (const CCurvePoint* node : curve->m_nodes)
+            ExpectVectorNear(*node->m_vertex, expected[static_cast<size_t>(i++)], c.name, 1e-5f);
         EXPECT_EQ(second->m_manualOut, 0) << c.name << ": every node becomes automatic";
         EXPECT_EQ(second->m_selected, 0) << c.name << ": the selection moves to the last piece";
         EXPECT_EQ(CheckLinkInvariants(obj), "") << c.name;
@@ -139,6 +155,25 @@ TEST(CurveSubdivideTest, MergingPointsKeepsAndJoinsTheirCurves) {
         ASSERT_EQ(obj.ConnectVertices(p[0], p[1]), 1);
         EXPECT_TRUE(obj.GetCurves().IsEmpty()) << "a segment between the two points shrinks away";
         EXPECT_TRUE(p[0]->m_links.IsEmpty());
+    }
+    {
+        // Neighbours on one curve: the segment between them goes with the
+        // merged point's node, leaving no segment of no length.
+        auto grid = qf::test::MakeFlatQuadGrid(3);
+        const std::vector<CPatchVertex*> p = qf::test::PointsOf(*grid);
+        ASSERT_EQ(grid->ConnectVertices(p[5], p[6]), 1); // (1, 1) onto (2, 1)
+        EXPECT_EQ(grid->GetVertices().GetCount(), 15);
+        EXPECT_EQ(PointsAlong(*grid->GetCurves().GetAtIndex(1)),
+                  (std::vector<CPatchVertex*>{p[4], p[5], p[7]}));
+        for (const CCurve* curve : grid->GetCurves()) {
+            const std::vector<CPatchVertex*> along = PointsAlong(*curve);
+            for (size_t i = 0; i + 1 < along.size(); ++i)
+                EXPECT_NE(along[i], along[i + 1]) << "a segment of no length";
+        }
+        EXPECT_EQ(CheckLinkInvariants(*grid), "");
+        grid->Rebuild();
+        EXPECT_EQ(grid->CountQuadPatches(), 7);
+        EXPECT_EQ(grid->CountTriPatches(), 2) << "the two cells beside the weld become triangles";
     }
     {
         // Points inside curves only hand their nodes over.

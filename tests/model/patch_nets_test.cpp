@@ -179,6 +179,39 @@ TEST(PatchNetsTest, SmoothingPutsTheNetsAroundAPointOnOnePlane) {
             EXPECT_TRUE(node->m_patches.IsEmpty());
 }
 
+// Round every inner point of a 3 x 3 grid: the middle cell has all four
+// corners there, so each of its corners is smoothed along the edge that
+// leaves it and the edge that arrives at it.
+TEST(PatchNetsTest, SmoothingReachesEveryCornerOfAQuadBothWays) {
+    auto obj = MakeFlatQuadGrid(3);
+    const std::vector<CPatchVertex*> points = PointsOf(*obj);
+    const std::vector<const CPatchVertex*> inner = {points[5], points[6], points[9], points[10]};
+    for (CPatchVertex* v : obj->GetVertices())
+        v->SetY(0.05f * v->GetX() * v->GetX() - 0.1f * v->GetZ() + 0.04f * v->GetX() * v->GetZ());
+    for (CCurve* c : obj->GetCurves())
+        for (CCurvePoint* node : c->m_nodes)
+            node->m_sharp = 1;
+    obj->UpdateCurveHandles();
+    obj->SetSmoothing(1);
+    obj->Rebuild();
+    obj->UpdatePatchNets();
+    for (const CPatchVertex* centre : inner) {
+        const CVector3 n = centre->m_normal;
+        ASSERT_NEAR(n.Length(), 1.0f, 1e-5f);
+        int onPlane = 0;
+        for (const CPatch* p : obj->GetPatches())
+            for (int i = 0; i < 16; ++i) {
+                const CVector3 q = GetNetPoint(p->m_nets[0], i);
+                if ((q - *centre).Length() < 0.55f && !(q == *centre)) {
+                    EXPECT_NEAR(DotProduct(n, q - *centre), 0.0, 1e-5)
+                        << "point " << centre->m_index << ", patch " << p->m_number << " net point " << i;
+                    ++onPlane;
+                }
+            }
+        EXPECT_EQ(onPlane, 12) << "point " << centre->m_index;
+    }
+}
+
 TEST(PatchNetsTest, FiveSidedCornerPointsMoveOntoThePlaneThroughTheCentre) {
     // Corner k's arriving handle sits on the corner and its leaving handle
     // on the wanted corner point.
