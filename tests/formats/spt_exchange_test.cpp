@@ -221,26 +221,6 @@ TEST_F(SptExchangeTest, AFileCutShortAnywhereIsRefusedWhole) {
     EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc)));
 }
 
-TEST_F(SptExchangeTest, CommandsAskForTheirFilesAndStopWhenCancelled) {
-    AddShapes();
-    CSptExporter exporter;
-    EXPECT_TRUE(exporter.CanExport());
-    exporter.Export(ui);
-    ui.sptSettings.reset();
-    exporter.Import(ui);
-    ASSERT_EQ(ui.filters, std::vector<std::string>{"sPatch(*.spt)|*.spt||"});
-    EXPECT_EQ(doc->m_objects.GetCount(), 3);
-
-    ui.path = dir.File("chosen.spt");
-    exporter.Export(ui);
-    ui.sptSettings = CSptImportSettings();
-    exporter.Import(ui);
-    EXPECT_EQ(doc->m_objects.GetCount(), 6);
-    doc->DeleteAllObjects();
-    EXPECT_FALSE(exporter.CanExport());
-    EXPECT_TRUE(exporter.CanImport());
-}
-
 TEST(SptBodyTest, VersionOneBodyIsReadIntoAnEmptyObjectOnly) {
     const std::string text =
         "sPatches version 1 a b n 2 0 0 1.5 0 1 0 0 1 0 0 0 1 0 1 n 1 2 1 0 0 0.3 1 1 0.3 e";
