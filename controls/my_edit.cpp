@@ -133,19 +133,23 @@ void CMyEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
         CEdit::OnChar(ch, repeat, flags);
 }
 
+bool CMyEdit::CommitText() {
+    CString text;
+    GetWindowText(text);
+    const CNumericValue::Commit commit = m_value.CommitText(text);
+    if (text != commit.text)
+        SetWindowText(commit.text);
+    MoveBuddies(true, true);
+    return commit.changed;
+}
+
+void CMyEdit::CommitTypedText() {
+    if (CommitText())
+        Notify(EN_KILLFOCUS);
+}
+
 void CMyEdit::OnKillFocus(CWnd* newWindow) {
-    bool changed = false;
-    if (!m_setByBuddy) {
-        CString text;
-        GetWindowText(text);
-        const CNumericValue::Commit commit = m_value.CommitText(text);
-        changed = commit.changed;
-        CString shown;
-        GetWindowText(shown);
-        if (shown != commit.text)
-            SetWindowText(commit.text);
-        MoveBuddies(true, true);
-    }
+    const bool changed = !m_setByBuddy && CommitText();
     if (changed || m_setByBuddy)
         CEdit::OnKillFocus(newWindow);
     else

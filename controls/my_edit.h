@@ -70,6 +70,10 @@ public:
     void SetFloatFromSpin(float value, BOOL inProgress);
     void SetFloatFromMeter(float value, BOOL inProgress);
 
+    // Takes the typed text now, as leaving the field does (the owner hears
+    // EN_KILLFOCUS when the value changed): what a dialog's OK runs first.
+    void CommitTypedText();
+
 protected:
     void OnChar(UINT ch, UINT repeat, UINT flags) override;
     void OnKillFocus(CWnd* newWindow) override;
@@ -77,6 +81,8 @@ protected:
     void OnEnable(BOOL enable) override;
 
 private:
+    // Takes the typed text as the value and shows it as taken; true when the value changed.
+    bool CommitText();
     // A buddy step: show the value, commit when due, move the other buddy.
     void TakeBuddyInt(int value, BOOL inProgress, bool fromSpin);
     void TakeBuddyFloat(float value, BOOL inProgress, bool fromSpin);

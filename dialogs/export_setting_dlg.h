@@ -43,6 +43,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    void OnOK() override;
     const CommandMap& GetCommandMap() const override;
 
 private:
