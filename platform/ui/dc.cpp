@@ -367,7 +367,7 @@ int CDC::DrawText(const CString& text, CRect* rect, UINT format) {
         y = rect->bottom - extent.cy;
     if (format & DT_NOCLIP) {
         TextOut(x, y, shown);
-    } else {
+    } else if (!rect->IsRectEmpty()) {
         wxDCClipper clip(*m_dc, wxRect(rect->left, rect->top, rect->Width(), rect->Height()));
         TextOut(x, y, shown);
     }

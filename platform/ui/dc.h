@@ -183,7 +183,8 @@ public:
     // (x, y) is the top-left corner of the text's cell.
     BOOL TextOut(int x, int y, const CString& text);
     // One line in *rect, placed by DT_ flags and clipped to it unless DT_NOCLIP;
-    // "&x" shows as x unless DT_NOPREFIX. Returns the text height.
+    // "&x" shows as x unless DT_NOPREFIX; nothing shows in an empty rectangle.
+    // Returns the text height.
     int DrawText(const CString& text, CRect* rect, UINT format);
     CSize GetTextExtent(const CString& text) const;
 
