@@ -8,6 +8,8 @@
 #include "platform/ui/cursor.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/resource_lookup.h"
+#include "platform/ui/screen_image.h"
+#include "platform/ui/sys_color.h"
 #include "platform_ui_gui/screen_picture.h"
 #include "support/gui_modal.h"
 
@@ -369,6 +371,16 @@ TEST_F(ControlsGuiTest, TheTabStripTellsOnlyAChangeOfTab) {
     mouse.Up();
     EXPECT_EQ(panel.tabs.GetCurSel(), 2) << "pressed on one tab, released over another";
     EXPECT_EQ(panel.Count(idTabs, BN_CLICKED, true), 1);
+
+    // A strip without tabs draws its base line and no current tab.
+    CTabStrip empty;
+    ASSERT_TRUE(
+        empty.Create("", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, CRect(10, 470, 210, 495), &host.frame, 300));
+    empty.RedrawWindow();
+    PumpEvents(50);
+    const CPixelImage picture = CaptureClientImage(empty);
+    EXPECT_EQ(picture.At(40, 10), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(picture.At(40, 25 - 2), RGB(0, 0, 0)) << "the base line, 2 pixels above the bottom";
 }
 
 TEST_F(ControlsGuiTest, TheDropButtonSendsItsCommandOrOpensTheMenuOfTheLanguage) {
