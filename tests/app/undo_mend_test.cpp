@@ -136,3 +136,36 @@ TEST_F(UndoMendTest, AWindowThatRecordsWhileUndoTalksToItCannotDeleteTheStepUnde
     EXPECT_EQ(Buffer().GetRecord(0)->m_kind, undoParentChange) << "the step stays, undone";
     EXPECT_EQ(Buffer().GetPosition(), 0);
 }
+
+// Closing or opening a curve changes which patches exist: undoing either must
+// leave the object to be rebuilt, not showing the patches of the other state.
+TEST_F(UndoMendTest, UndoOfClosingOrOpeningACurveRebuildsThePatches) {
+    CSpatchObj* obj = Doc().AddPatchObject();
+    obj->SetName("square");
+    std::vector<CPatchVertex*> corners;
+    for (auto [x, z] : {std::pair{0, 0}, {1, 0}, {1, 1}, {0, 1}})
+        corners.push_back(obj->AddVertex(static_cast<float>(x), 0.0f, static_cast<float>(z)));
+    CCurve* curve = qf::test::AddCurveThrough(*obj, corners);
+    // One closed curve makes a patch only where corners on a single curve count.
+    obj->SetAllowHiddenCorners(1);
+    obj->UpdateCurveHandles();
+    auto quadsShown = [obj] {
+        if (obj->GetNeedsRebuild())
+            obj->Rebuild();
+        return obj->CountQuadPatches();
+    };
+    ASSERT_EQ(quadsShown(), 0);
+    for (int closed : {1, 0}) {
+        SCOPED_TRACE(closed ? "closing" : "opening");
+        Record(undoPatchCurves, "(パッチ) カーブを閉じる", "(Patch) Close Curve");
+        Buffer().SavePatchCurves(obj);
+        curve->m_closed = closed;
+        obj->SetNeedsRebuild(1);
+        ASSERT_EQ(quadsShown(), closed);
+        Buffer().Undo();
+        EXPECT_EQ(curve->m_closed, 1 - closed);
+        EXPECT_EQ(quadsShown(), 1 - closed);
+        curve->m_closed = closed;
+        obj->SetNeedsRebuild(1);
+    }
+}

@@ -67,6 +67,14 @@ TEST(MeshPassesTest, OneSubdivisionStep) {
     ExpectPoint(out.m_vertices[8], 0.5f, 0.5f, 0, "face point");
     EXPECT_EQ(Corners(out.m_faces.m_quads[0]), (std::vector<int32_t>{0, 4, 8, 7}));
 
+    // Where two border faces meet, a point with three edges and two faces
+    // keeps 0.93 of itself and takes 0.07 of the mean of its neighbours.
+    auto strip = MakeMesh({{F3(0, 0, 0), F3(1, 0, 0), F3(2, 0, 0), F3(0, 1, 0), F3(1, 1, 0), F3(2, 1, 0)},
+                           {{0, 1, 4, 3}, {1, 2, 5, 4}}});
+    CMeshProcessor(&out).Subdivide(*strip);
+    ExpectPoint(out.m_vertices[1], 1.0f, 0.07f / 3.0f, 0, "border point between the two quads");
+    ExpectPoint(out.m_vertices[4], 1.0f, 1.0f - 0.07f / 3.0f, 0, "and its partner on the other border");
+
     auto triangle = MakeMesh({{F3(0, 0, 0), F3(1, 0, 0), F3(0, 1, 0)}, {{0, 1, 2}, {0, 1}}});
     triangle->m_faces.m_triangles[0].material = 5;
     CMeshProcessor(&out).Subdivide(*triangle);
