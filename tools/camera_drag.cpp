@@ -3,6 +3,7 @@
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "tools/mouse_tool_controller.h"
+#include "tools/status_text.h"
 #include "tools/tool_pane.h"
 #include "tools/view_plane.h"
 
@@ -57,10 +58,6 @@ CCameraStep TakeStep(CMouseToolController& c, int x, int y, int CCoreSettings::*
     if (reverse && step.doc->m_settings.*reverse)
         step.d = Negated(step.d);
     return step;
-}
-
-CString FormatVector(const CVector3& v) {
-    return FormatFloat(v.GetX(), 4) + ", " + FormatFloat(v.GetY(), 4) + ", " + FormatFloat(v.GetZ(), 4);
 }
 
 // The end of every step: the camera in the status text, the pane redrawn.

@@ -9,6 +9,7 @@
 #include "tools/view_history.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -53,6 +54,7 @@ void CMouseToolController::StartDrag(int& dragFlag, CPoint& pressPoint, int x, i
     // for the next one to pair with the wrong points.
     m_scratch.DeleteAllCurves();
     m_scratch.DeleteAllVertices();
+    m_stroke.clear();
     m_pane->CaptureMouse();
 }
 
@@ -147,6 +149,8 @@ void CMouseToolController::OnMouseMove(int x, int y, UINT keys) {
                                              : doc->m_settings.m_mouseModeRight);
         else if (m_middleDrag)
             tool = FindCameraTool(doc->m_settings.m_mouseModeMiddle);
+        else if (doc->m_settings.m_mouseModeLeft == mouseModeDebug)
+            m_vertexInfo.OnHover(x, y);
         if (tool)
             Run(tool->drag, *this, x, y);
     }
@@ -216,6 +220,31 @@ int CMouseToolController::ConnectToNearVertex() {
     if (index < 0)
         return 0;
     return obj->ConnectVertices(dragged, obj->GetVertices().GetAtIndex(index));
+}
+
+namespace {
+
+// Degrees clockwise from straight up on the screen (y downwards) of the
+// direction (dx, dy); 0 for no direction.
+double ScreenBearing(int dx, int dy) {
+    if (dx == 0)
+        return dy > 0 ? 180.0 : 0.0;
+    if (dy == 0)
+        return dx > 0 ? 90.0 : 270.0;
+    const double t =
+        std::atan2(std::abs(static_cast<double>(dy)), std::abs(static_cast<double>(dx))) * 180.0 / 3.1415927;
+    if (dx > 0)
+        return dy < 0 ? 90.0 - t : 90.0 + t;
+    return dy > 0 ? 270.0 - t : 270.0 + t;
+}
+
+} // namespace
+
+float CMouseToolController::GetScreenAngle(int x0, int y0, int x1, int y1, int x2, int y2) {
+    const double a = ScreenBearing(x1 - x0, y1 - y0);
+    const double b = ScreenBearing(x2 - x0, y2 - y0);
+    const double d = std::max(a, b) - std::min(a, b);
+    return static_cast<float>(d > 180.0 ? 360.0 - d : d);
 }
 
 void CMouseToolController::RepaintOtherPanes() const {

@@ -8,6 +8,9 @@
 // event, so a mode changed during a drag takes the next event.
 #include "model/spatch_obj.h"
 #include "platform/base/win_types.h"
+#include "tools/vertex_info_tool.h"
+
+#include <vector>
 
 class CCamera;
 class CQuelDoc;
@@ -48,6 +51,10 @@ public:
     // With exactly one point selected, joins it to the unselected point
     // within 10 pixels of it on screen (ConnectVertices): 1 when joined.
     int ConnectToNearVertex();
+    // The angle in degrees (0 to 180) at (x0, y0) between the directions to
+    // (x1, y1) and to (x2, y2), in pixels with y downwards; 0 towards a
+    // point on the origin.
+    static float GetScreenAngle(int x0, int y0, int x1, int y1, int x2, int y2);
 
     // Repaints the other three panes now.
     void RepaintOtherPanes() const;
@@ -68,6 +75,12 @@ public:
     // positions of the dragged points or the start offset of a handle.
     // Emptied at every accepted press.
     CSpatchObj m_scratch;
+    // The lasso's outline from its press to its release, one point per event.
+    std::vector<CPoint> m_stroke;
+    // The selection's centre at a scale press.
+    CVector3 m_scaleCentre;
+    // The control point an add-point press found, -1 for none.
+    int m_pickedVertex = -1;
 
 private:
     int PickNearest(int x, int y, int limit, bool unselectedOnly);
@@ -75,6 +88,8 @@ private:
     void StartDrag(int& dragFlag, CPoint& pressPoint, int x, int y);
 
     CToolPane* m_pane = nullptr;
+    // Shows the point under the cursor while the left button has mode 2000.
+    CVertexInfoTool m_vertexInfo{*this};
     int m_paneIndex = 0;
     int m_leftDrag = 0;
     int m_rightDrag = 0;

@@ -1,9 +1,13 @@
 #include "tools/tool_table.h"
 
 #include "app/mouse_mode.h"
+#include "tools/add_point_tool.h"
 #include "tools/camera_drag.h"
 #include "tools/control_point_tool.h"
+#include "tools/rotate_scale_tool.h"
+#include "tools/select_area_tool.h"
 #include "tools/translate_tool.h"
+#include "tools/weight_noise_tool.h"
 
 #include <algorithm>
 #include <iterator>
@@ -40,7 +44,14 @@ constexpr CToolRow kTools[] = {
     {mouseModeCameraLookAtY, Camera(DragLookAtAxis<1>)},
     {mouseModeCameraLookAtZ, Camera(DragLookAtAxis<2>)},
     {mouseModeCameraDolly, Camera(DragDolly)},
+    {mouseModeSelect, {BeginSelectRect, DragSelectRect, EndSelectRect}},
+    {mouseModeLasso, {BeginLasso, DragLasso, EndLasso}},
     {mouseModeTranslate, {BeginTranslate, DragTranslate, EndTranslate}},
+    {mouseModeScale, {BeginScale, DragScale, EndRotateScale}},
+    {mouseModeRotate, {BeginRotate, DragRotate, EndRotateScale}},
+    {mouseModeAddPoint, {BeginAddPoint, DragAddPoint, nullptr}},
+    {mouseModeCurveWeight, {BeginWeight, DragWeight, EndWeightNoise}},
+    {mouseModeNoise, {BeginNoise, DragNoise, EndWeightNoise}},
     {mouseModeTranslateCP, {BeginControlPointDrag, DragSmoothHandle, EndControlPointDrag}},
     {mouseModeTranslateCP2, {BeginControlPointDrag, DragCornerHandle, EndControlPointDrag}},
 };

@@ -1,7 +1,15 @@
 #pragma once
 // What the edit drags work on: the current object (the first selected patch
-// object) while it is shown and editable. Each drag asks anew at every event.
+// object) while it is shown and editable, and the panes they redraw. Each
+// drag asks anew at every event.
+#include <functional>
+
 class CSpatchObj;
+class CToolPane;
 
 // Null when there is no current object, or it is hidden or not editable.
 CSpatchObj* TakeEditableObject();
+// The same, and null also while none of its points is selected.
+CSpatchObj* TakeObjectWithSelection();
+// Each live OpenGL pane of the current document, in pane order.
+void ForEachToolPane(const std::function<void(CToolPane&)>& fn);

@@ -4,29 +4,13 @@
 #include "app/quel_doc.h"
 #include "tools/drag_offset.h"
 #include "tools/mouse_tool_controller.h"
+#include "tools/status_text.h"
 #include "tools/tool_pane.h"
 #include "tools/tool_target.h"
 
 #include <cmath>
 
 namespace {
-
-// The current object while it has selected points to move.
-CSpatchObj* TakeObjectWithSelection() {
-    CSpatchObj* obj = TakeEditableObject();
-    return obj && obj->CountSelectedVertices() > 0 ? obj : nullptr;
-}
-
-// A picked handle becomes the pane's constraint: Shift on an axis handle
-// frees the other two axes instead.
-void HighlightHandle(CHandleState& handles, int handle, bool shift) {
-    if (shift && handle != CHandleState::handleCentre) {
-        handles.m_highlight = {1, 1, 1, 0};
-        handles.m_highlight[static_cast<size_t>(handle)] = 0;
-    } else {
-        handles.m_highlight[static_cast<size_t>(handle)] = 1;
-    }
-}
 
 // The depth at which the drag turns pixels into world units; false when the
 // press found no point to drag.
@@ -93,10 +77,6 @@ void SnapStart(CPatchVertex& start, const CPaneDisplaySettings& pane) {
         start.SetZ(SnapDown(start.GetZ(), spacing));
 }
 
-CString FormatVector(const CVector3& v) {
-    return FormatFloat(v.GetX(), 4) + ", " + FormatFloat(v.GetY(), 4) + ", " + FormatFloat(v.GetZ(), 4);
-}
-
 } // namespace
 
 CTranslateFlags& GetTranslateFlags() {
@@ -131,7 +111,7 @@ void BeginTranslate(CMouseToolController& c, int x, int y) {
         const int handle = pane.PickTranslateHandle(obj->GetSelectedCenter(), CVector3(), CPoint(x, y));
         handlePicked = handle >= CHandleState::handleX && handle <= CHandleState::handleCentre;
         if (handlePicked)
-            HighlightHandle(pane.GetHandleState(), handle, (c.m_keys & MK_SHIFT) != 0);
+            pane.GetHandleState().Grab(handle, (c.m_keys & MK_SHIFT) != 0);
     }
     if (selected == 1 && !handlePicked)
         obj->SelectAllVertices(0);

@@ -28,6 +28,20 @@ CVector3 PixelDeltaToViewPlane(const CCamera& camera, CSize paneSize, int dx, in
                     2.0f * half.halfHeight * static_cast<float>(dy) / static_cast<float>(size.cy), 0.0f);
 }
 
+CVector3 PixelToViewPlane(const CCamera& camera, CSize paneSize, int x, int y, float depth) {
+    const CSize size = UsableSize(paneSize);
+    const CViewHalfExtent half = GetViewHalfExtent(camera, size, depth);
+    // A pane one pixel wide or high has no half to divide by; take one pixel.
+    const int cx = std::max(size.cx / 2, 1);
+    const int cy = std::max(size.cy / 2, 1);
+    return CVector3(static_cast<float>(x - cx) * half.halfWidth / static_cast<float>(cx),
+                    static_cast<float>(cy - y) * half.halfHeight / static_cast<float>(cy), depth);
+}
+
+CVector3 PixelToWorld(const CCamera& camera, CSize paneSize, int x, int y, float depth) {
+    return TransformPoint(PixelToViewPlane(camera, paneSize, x, y, depth), camera.GetCameraToWorld());
+}
+
 CVector3 ViewToWorldDirection(const CCamera& camera, const CVector3& direction) {
     CMatrix4 rotation;
     rotation.RotateZ(camera.m_roll);

@@ -16,6 +16,12 @@ struct CViewHalfExtent {
 CViewHalfExtent GetViewHalfExtent(const CCamera& camera, CSize paneSize, float depth);
 // A pixel offset (dy up) at the depth as a camera-plane offset (x right, y up, z 0).
 CVector3 PixelDeltaToViewPlane(const CCamera& camera, CSize paneSize, int dx, int dy, float depth);
+// A pane pixel (x right, y down) as the camera-space point at the depth
+// that shows there (x right, y up, z the depth), measured from the pixel
+// at the integer half of the pane's width and height.
+CVector3 PixelToViewPlane(const CCamera& camera, CSize paneSize, int x, int y, float depth);
+// The same point in world space.
+CVector3 PixelToWorld(const CCamera& camera, CSize paneSize, int x, int y, float depth);
 // A camera-space direction in world axes: turned by the roll, the pitch and
 // the yaw, without the eye's translation.
 CVector3 ViewToWorldDirection(const CCamera& camera, const CVector3& direction);

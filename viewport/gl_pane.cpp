@@ -170,6 +170,13 @@ int CGLPane::PickRotateHandle(const CVector3& position, const CVector3& rotation
     return PickHandle(ManipulatorKind::rotate, position, rotation, client);
 }
 
+int CGLPane::PickVertex(CPoint client) {
+    CGLPicker picker(GetSelectedObject());
+    picker.SetPane(this, m_paneIndex);
+    picker.m_point = client;
+    return picker.PickVertex();
+}
+
 LRESULT CGLPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_DOC_NOTIFY)
         return CGlWnd::WindowProc(message, wParam, lParam);

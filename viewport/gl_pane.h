@@ -60,8 +60,10 @@ public:
     void OpenPaneMenu(CPoint client) override;
     int PickTranslateHandle(const CVector3& position, const CVector3& rotation, CPoint client) override;
     // The manipulator handle under a client point (0 X, 1 Y, 2 Z, 3 centre, -1 none).
-    int PickScaleHandle(const CVector3& position, const CVector3& rotation, CPoint client);
-    int PickRotateHandle(const CVector3& position, const CVector3& rotation, CPoint client);
+    int PickScaleHandle(const CVector3& position, const CVector3& rotation, CPoint client) override;
+    int PickRotateHandle(const CVector3& position, const CVector3& rotation, CPoint client) override;
+    int PickVertex(CPoint client) override;
+    void ShowOverlay(const CPixelOverlay& overlay) override { SetPixelOverlay(overlay); }
     CHandleState& GetHandleState() override { return m_handleState; }
 
 protected:

@@ -159,7 +159,10 @@ void CPaneScene::DrawManipulator() {
         if (tool.minSelected ? obj->CountSelectedVertices() < tool.minSelected : !axis)
             return;
         glClear(GL_DEPTH_BUFFER_BIT);
-        const CVector3 position = tool.minSelected ? obj->GetSelectedCenter() : axis->m_translation;
+        CVector3 position = tool.minSelected ? obj->GetSelectedCenter() : axis->m_translation;
+        // A running rotate drag keeps its handles where it turns about.
+        if (tool.mode == mouseModeRotate && m_handles && m_handles->m_rotating)
+            position = m_handles->m_rotationCentre;
         DrawHandles(tool.kind, position, tool.turnedByAxis ? axis->m_rotation : CVector3(), false);
         return;
     }

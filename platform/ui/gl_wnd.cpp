@@ -2,8 +2,88 @@
 
 #include "platform/ui/native_window.h"
 
+#include <GL/gl.h>
+#include <cstdint>
 #include <utility>
 #include <wx/glcanvas.h>
+
+namespace {
+
+// Drawing in client pixels for the life of the scope: no depth test,
+// lighting, texture or blending, the earlier state and matrices back at the end.
+class CPixelSpace {
+public:
+    // y runs down from the top when yDown, else up from the bottom.
+    CPixelSpace(int width, int height, bool yDown) {
+        glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_TRANSFORM_BIT |
+                     GL_VIEWPORT_BIT | GL_PIXEL_MODE_BIT);
+        glViewport(0, 0, width, height);
+        glMatrixMode(GL_PROJECTION);
+        glPushMatrix();
+        glLoadIdentity();
+        if (yDown)
+            glOrtho(0.0, width, height, 0.0, -1.0, 1.0);
+        else
+            glOrtho(0.0, width, 0.0, height, -1.0, 1.0);
+        glMatrixMode(GL_MODELVIEW);
+        glPushMatrix();
+        glLoadIdentity();
+        glDisable(GL_DEPTH_TEST);
+        glDisable(GL_LIGHTING);
+        glDisable(GL_TEXTURE_2D);
+        glDisable(GL_BLEND);
+    }
+    ~CPixelSpace() {
+        glMatrixMode(GL_PROJECTION);
+        glPopMatrix();
+        glMatrixMode(GL_MODELVIEW);
+        glPopMatrix();
+        glPopAttrib();
+    }
+    CPixelSpace(const CPixelSpace&) = delete;
+    CPixelSpace& operator=(const CPixelSpace&) = delete;
+};
+
+// Every line of the overlay in client pixels, over whatever the back buffer holds.
+void DrawPixelOverlay(const CPixelOverlay& overlay, int width, int height) {
+    const CPixelSpace pixels(width, height, true);
+    glDisable(GL_LINE_SMOOTH);
+    glLineWidth(1.0f);
+    for (const CPixelStroke& stroke : overlay) {
+        if (stroke.m_points.empty())
+            continue;
+        if (stroke.m_style == CPixelStroke::inverted) {
+            glEnable(GL_COLOR_LOGIC_OP);
+            glLogicOp(GL_INVERT);
+        } else {
+            glDisable(GL_COLOR_LOGIC_OP);
+            glColor3ub(GetRValue(stroke.m_colour), GetGValue(stroke.m_colour), GetBValue(stroke.m_colour));
+        }
+        if (stroke.m_style == CPixelStroke::dotted) {
+            glEnable(GL_LINE_STIPPLE);
+            glLineStipple(1, 0x3333);
+        } else {
+            glDisable(GL_LINE_STIPPLE);
+        }
+        // Through pixel centres, so a line covers the pixels it names.
+        if (stroke.m_points.size() == 1)
+            glBegin(GL_POINTS);
+        else
+            glBegin(stroke.m_closed ? GL_LINE_LOOP : GL_LINE_STRIP);
+        for (const CPoint& p : stroke.m_points)
+            glVertex2f(static_cast<float>(p.x) + 0.5f, static_cast<float>(p.y) + 0.5f);
+        glEnd();
+    }
+}
+
+// A picture read from the back buffer written back into it.
+void DrawKeptPicture(const std::vector<std::uint8_t>& picture, int width, int height) {
+    const CPixelSpace pixels(width, height, false);
+    glRasterPos2i(0, 0);
+    glDrawPixels(width, height, GL_RGBA, GL_UNSIGNED_BYTE, picture.data());
+}
+
+} // namespace
 
 CGlWnd::CGlWnd() = default;
 
@@ -53,7 +133,43 @@ void CGlWnd::SwapBuffers() {
         return;
     if (m_overlay)
         std::exchange(m_overlay, nullptr)();
+    if (!m_pixelOverlay.empty()) {
+        const int width = GetWidth();
+        const int height = GetHeight();
+        m_keptSize = CSize(width, height);
+        m_keptPicture.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+        glReadBuffer(GL_BACK);
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, m_keptPicture.data());
+        DrawPixelOverlay(m_pixelOverlay, width, height);
+    }
     canvas->SwapBuffers();
+}
+
+bool CGlWnd::ShowKeptPictureWithOverlay() {
+    wxGLCanvas* canvas = Canvas();
+    const int width = GetWidth();
+    const int height = GetHeight();
+    if (!canvas || m_keptPicture.empty() || m_keptSize != CSize(width, height) || !MakeCurrent())
+        return false;
+    DrawKeptPicture(m_keptPicture, width, height);
+    DrawPixelOverlay(m_pixelOverlay, width, height);
+    canvas->SwapBuffers();
+    return true;
+}
+
+// A rubber band moves at every mouse event: it is drawn over the picture of
+// the last paint, kept for it, instead of painting the whole scene again.
+void CGlWnd::SetPixelOverlay(CPixelOverlay overlay) {
+    const bool wasShown = !m_pixelOverlay.empty();
+    m_pixelOverlay = std::move(overlay);
+    if (m_pixelOverlay.empty()) {
+        m_keptPicture.clear();
+        if (wasShown)
+            RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        return;
+    }
+    if (!ShowKeptPictureWithOverlay())
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 int CGlWnd::GetWidth() const {

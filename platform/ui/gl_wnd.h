@@ -4,10 +4,13 @@
 // 24 accepted). Drawing code sees only CGlSurface, which the off-screen
 // surface of the `gl` tests implements as well.
 #include "platform/base/gl_surface.h"
+#include "platform/base/pixel_overlay.h"
 #include "platform/ui/wnd.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class wxGLCanvas;
 class wxGLContext;
@@ -20,7 +23,8 @@ public:
     // Makes this pane's context current on its canvas. The context is made
     // on the first call once the canvas is on screen; false before that.
     bool MakeCurrent() override;
-    // Shows the back buffer; a pending overlay is drawn into it first.
+    // Shows the back buffer; a pending overlay and the pixel overlay are
+    // drawn into it first.
     void SwapBuffers() override;
     int GetWidth() const override;
     int GetHeight() const override;
@@ -31,6 +35,9 @@ public:
     // `overlay`, with the context current, after the paint's own drawing and
     // before the picture is shown. A later paint does not draw it again.
     void DrawOverCurrentPicture(std::function<void()> overlay);
+    // Lines in client pixels over the picture, drawn after every paint until
+    // replaced; an empty overlay removes them. Shown at once.
+    void SetPixelOverlay(CPixelOverlay overlay);
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;
@@ -41,7 +48,16 @@ protected:
 private:
     wxGLCanvas* Canvas() const;
 
+    // Puts the picture kept at the last paint back into the back buffer and
+    // shows it with the pixel overlay; false when there is no such picture.
+    bool ShowKeptPictureWithOverlay();
+
     std::unique_ptr<wxGLContext> m_context;
     std::function<void()> m_overlay;
+    CPixelOverlay m_pixelOverlay;
+    // The last painted picture while a pixel overlay is shown, so that moving
+    // the overlay needs no repaint of the scene.
+    std::vector<std::uint8_t> m_keptPicture;
+    CSize m_keptSize;
     int m_depthBits = 0;
 };

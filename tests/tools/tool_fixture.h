@@ -17,6 +17,11 @@ public:
     CSize GetClientSize() const override { return size; }
     void RepaintNow() override { log.push_back("repaint"); }
     void QuickDrawVertices() override { log.push_back("vertices"); }
+    void QuickDrawCurves() override { log.push_back("curves"); }
+    void ShowOverlay(const CPixelOverlay& shown) override {
+        overlay = shown;
+        log.push_back("overlay " + std::to_string(shown.size()));
+    }
     void RedrawControlPoints() override { log.push_back("handles"); }
     void BuildDisplayList() override { log.push_back("list"); }
     void RedrawAll() override { log.push_back("redraw-all"); }
@@ -25,6 +30,12 @@ public:
         log.push_back("menu " + std::to_string(client.x) + " " + std::to_string(client.y));
     }
     int PickTranslateHandle(const CVector3&, const CVector3&, CPoint) override { return handleUnderCursor; }
+    int PickScaleHandle(const CVector3&, const CVector3&, CPoint) override { return handleUnderCursor; }
+    int PickRotateHandle(const CVector3&, const CVector3&, CPoint) override { return handleUnderCursor; }
+    int PickVertex(CPoint client) override {
+        log.push_back("pick " + std::to_string(client.x) + " " + std::to_string(client.y));
+        return vertexUnderCursor;
+    }
     CHandleState& GetHandleState() override { return handles; }
 
     int Count(const std::string& entry) const {
@@ -37,7 +48,9 @@ public:
     std::vector<std::string> log;
     CSize size{200, 100};
     int handleUnderCursor = -1;
+    int vertexUnderCursor = -1;
     CHandleState handles;
+    CPixelOverlay overlay;
 };
 
 // Pane `pane` of a document whose camera is the preset of that pane, seen
@@ -59,6 +72,10 @@ protected:
         camera.m_angleSpansWidth = 1;
     }
     CCamera& Camera() { return doc->m_cameras[static_cast<size_t>(pane)]; }
+    const CUndoRecord* NewestStep() const {
+        const int count = doc->m_undoBuffer.GetRecordCount();
+        return count ? doc->m_undoBuffer.GetRecord(count - 1) : nullptr;
+    }
 
     // A left drag from `from` over `to` in one move, released there.
     void LeftDrag(CPoint from, CPoint to, UINT keys = 0) {

@@ -40,10 +40,6 @@ protected:
         for (int i : which)
             points[static_cast<size_t>(i)]->SetSelected(1);
     }
-    const CUndoRecord* NewestStep() const {
-        const int count = doc->m_undoBuffer.GetRecordCount();
-        return count ? doc->m_undoBuffer.GetRecord(count - 1) : nullptr;
-    }
 
     CSpatchObj* obj = nullptr;
     std::vector<CPatchVertex*> points;
