@@ -146,6 +146,30 @@ void CFolderList::MoveIntoFolder(CBaseObj* obj, CBaseObj* folder) {
         m_root.AddTail(obj);
 }
 
+namespace {
+
+CRefList<CBaseObj>& SiblingsOf(const CBaseObj* node, CRefList<CBaseObj>& root) {
+    CFolderObj* parent = node->GetParentFolder();
+    return parent ? parent->GetMembers() : root;
+}
+
+} // namespace
+
+int CFolderList::GetPlace(const CBaseObj* node) const {
+    const CFolderObj* parent = node ? node->GetParentFolder() : nullptr;
+    return node ? (parent ? parent->GetMembers() : m_root).IndexOf(node) : -1;
+}
+
+void CFolderList::SetPlace(CBaseObj* node, int place) {
+    CRefList<CBaseObj>& siblings = SiblingsOf(node, m_root);
+    if (place < 0 || !siblings.Remove(node))
+        return;
+    if (POSITION before = siblings.FindIndex(place))
+        siblings.InsertBefore(before, node);
+    else
+        siblings.AddTail(node);
+}
+
 void CFolderList::WriteTree(CArchive& ar, CObjList<CSpatchObj>& objects,
                             CObjList<CFolderObj>& folders) const {
     int i = 0;

@@ -33,6 +33,10 @@ public:
     // top level when folder is null) when CanMoveIntoFolder allows it; else
     // nothing.
     void MoveIntoFolder(CBaseObj* obj, CBaseObj* folder);
+    // The position of node among the members of its folder (or the top level); -1 when it is not there.
+    int GetPlace(const CBaseObj* node) const;
+    // Moves node to that position among its siblings; a position past the end puts it last.
+    void SetPlace(CBaseObj* node, int place);
 
     // Numbers the objects and folders by list position (their tree indices)
     // and writes the tree after the section keyword, which the caller writes.

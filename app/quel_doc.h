@@ -223,6 +223,11 @@ public:
     // What Copy and Cut fill and Paste reads; never part of the scene.
     CSpatchObj m_clipboardObject;
 
+    // Set while a command-bar button asks a side-bar page for its popup menu,
+    // which then opens at the button's screen rectangle.
+    int m_popupAnchorActive = 0;
+    CRect m_popupAnchorRect;
+
     // Every edit of the scene, one step at a time; a new or opened scene starts with none.
     CUndoBuffer m_undoBuffer;
 

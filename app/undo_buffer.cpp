@@ -2,6 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "platform/base/archive.h"
 
 #include <algorithm>
 
@@ -24,6 +25,22 @@ CPatchVertex* AddSavedPoint(CSpatchObj& copy, const CPatchVertex& v) {
     saved->m_fivePoint = v.m_fivePoint;
     return saved;
 }
+
+} // namespace
+
+void CopyPolygonObject(CPolygonObj& to, CPolygonObj& from) {
+    // The file record carries the geometry and the switches it keeps; the
+    // material slots and the rest come with the attributes.
+    CArchive out;
+    from.Write(out);
+    CArchive in(out.GetBytes());
+    to.Load(in);
+    to.CopyAttributes(from);
+    to.SetKey(from.GetKey());
+    to.SetCurrentSlot(from.GetCurrentSlot());
+}
+
+namespace {
 
 template <class T> std::vector<CString> NamesOf(const CObjList<T>& list) {
     std::vector<CString> names;
@@ -170,6 +187,14 @@ void CUndoBuffer::SavePolygonName(CPolygonObj* obj) {
         m_open->m_polygonObjects.Emplace()->SetName(obj->GetName());
 }
 
+void CUndoBuffer::SaveDeletedPolygon(CPolygonObj* obj) {
+    CQuelDoc* doc = GetDoc();
+    if (!m_open || !obj || !doc)
+        return;
+    CopyPolygonObject(*m_open->m_polygonObjects.Emplace(), *obj);
+    m_open->m_listIndex = doc->m_polygonObjects.IndexOf(obj);
+}
+
 void CUndoBuffer::SaveFolder(CFolderObj* folder) {
     if (m_open && folder)
         AddNamedCopy(m_open->m_folders, *folder);
@@ -208,6 +233,8 @@ void CUndoBuffer::SaveParentChange(CBaseObj* obj, CBaseObj* newParent) {
     };
     addFolder(obj->GetParentFolder());
     addFolder(newParent);
+    if (CQuelDoc* doc = GetDoc())
+        m_open->m_listIndex = doc->m_tree.GetPlace(obj);
 }
 
 void CUndoBuffer::SaveLight(CLightData* light) {

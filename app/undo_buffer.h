@@ -60,6 +60,7 @@ enum UndoKind {
     undoCreateMaterial = 200,   // SaveMaterialName of the new material: deletes it
     undoDeleteMaterial = 202,   // SaveMaterial: re-created
     undoMaterialName = 203,     // SaveMaterialName old, new: the old name
+    undoDeletePolygon = 302,    // SaveDeletedPolygon: re-created at its place in the list
     undoPolygonName = 303,      // SavePolygonName old, new: the old name
     undoInsert = 307,           // SaveScene: as undoImport
 };
@@ -72,6 +73,10 @@ template <class To, class From> void CopyManualHandles(To& to, const From& from)
     to.m_offsetIn = from.m_offsetIn;
     to.m_offsetOut = from.m_offsetOut;
 }
+
+// Makes to, a new polygon object, a whole copy of from: geometry, switches,
+// material slots and key.
+void CopyPolygonObject(CPolygonObj& to, CPolygonObj& from);
 
 // Gives to's curves, in order, the words that from's curves keep for the
 // document file; AppendGeometry starts every curve it adds with 0.
@@ -112,7 +117,7 @@ public:
     CObjList<CBaseObj> m_baseObjects;
     // The first is the saved object of the single-object kinds.
     CObjList<CSpatchObj> m_objects;
-    CObjList<CPolygonObj> m_polygonObjects; // names only
+    CObjList<CPolygonObj> m_polygonObjects; // names only, or the whole deleted polygon object
     CObjList<CFolderObj> m_folders;
     CObjList<CLightData> m_lights;
     CObjList<CMaterialData> m_materials; // each with the id of the material it copies
@@ -121,6 +126,9 @@ public:
     CString m_english;
     // The parent folder of the first saved whole object or deleted folder; empty at the top level.
     CString m_parentKey;
+    // The place of a deleted polygon object in the document's polygon list,
+    // or of a moved object among the members of its old folder.
+    int m_listIndex = -1;
     // Only SaveScene fills it.
     std::unique_ptr<CUndoSceneState> m_scene;
     // 0 when restoring the saved settings does not show in the panes.
@@ -156,11 +164,13 @@ public:
     void SaveObjectInfo(CSpatchObj* obj, int redraw);
     void SaveObjectName(CSpatchObj* obj);
     void SavePolygonName(CPolygonObj* obj);
+    // A whole copy of a polygon object about to be deleted, and its place in the document's list.
+    void SaveDeletedPolygon(CPolygonObj* obj);
     void SaveFolder(CFolderObj* folder);
     void SaveFolderInfo(CFolderObj* folder, int redraw);
     // Name, key, attributes, parent folder and copies of everything below it.
     void SaveDeletedFolder(CFolderObj* folder);
-    // obj, its present parent and newParent (null: the top level), by name and key.
+    // obj, its present parent and place there, and newParent (null: the top level), by name and key.
     void SaveParentChange(CBaseObj* obj, CBaseObj* newParent);
     void SaveLight(CLightData* light);
     void SaveLightName(CLightData* light);

@@ -6,6 +6,7 @@
 #include "app/undo_buffer.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -283,6 +284,24 @@ bool RestoreConvertedObject(CQuelDoc& doc, const CUndoRecord& record) {
     return true;
 }
 
+// The deleted polygon object comes back at its place in the list, so the file is as before.
+bool RestoreDeletedPolygon(CQuelDoc& doc, const CUndoRecord& record) {
+    CPolygonObj* saved = record.m_polygonObjects.GetHead();
+    if (!saved)
+        return false;
+    auto polygon = std::make_unique<CPolygonObj>();
+    CopyPolygonObject(*polygon, *saved);
+    CPolygonObj* restored = polygon.get();
+    if (POSITION pos = doc.m_polygonObjects.FindIndex(record.m_listIndex))
+        doc.m_polygonObjects.InsertBefore(pos, std::move(polygon));
+    else
+        doc.m_polygonObjects.AddTail(std::move(polygon));
+    if (auto* page = ObjectPage())
+        page->AddPolygonItem(restored);
+    ShowChangedObjects();
+    return true;
+}
+
 bool DeleteCreatedNode(CQuelDoc& doc, CBaseObj* node) {
     if (!node)
         return false;
@@ -356,6 +375,7 @@ bool RestoreParent(CQuelDoc& doc, const CUndoRecord& record) {
     if (!obj)
         return false;
     doc.m_tree.MoveIntoFolder(obj, FindObjectOrFolderByKey(record.m_baseObjects.GetAtIndex(1)->GetKey()));
+    doc.m_tree.SetPlace(obj, record.m_listIndex);
     // Sent, not posted: the object could be gone before a posted message arrives.
     SendToRegisteredWindows(notifyUpdateTreeItem, HWND{}, reinterpret_cast<WPARAM>(obj));
     return true;
@@ -573,6 +593,8 @@ bool Restore(CQuelDoc& doc, CUndoRecord& record) {
         return RestoreMaterialName(record);
     case undoPolygonName:
         return RestorePolygonName(doc, record);
+    case undoDeletePolygon:
+        return RestoreDeletedPolygon(doc, record);
     default:
         return true;
     }

@@ -93,6 +93,11 @@ public:
     virtual void AddPolygonItem(CBaseObj* polygon) = 0;
     // Deletes the object's item and selects the current selection again.
     virtual void RemoveObjectItem(CBaseObj* obj) = 0;
+    // Selects the object's item (Root for null), which selects the object in
+    // the scene and shows its panel as the user's choice would.
+    virtual void SelectObjectItem(CBaseObj* obj) = 0;
+    // Inserts the object's item again under its present parent and selects it.
+    virtual void RefreshObjectItem(CBaseObj* obj) = 0;
 };
 
 class CLightPageServices {

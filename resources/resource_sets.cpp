@@ -1,6 +1,7 @@
 #include "resources/resource_parts.h"
 #include "resources/resource_tables.h"
 
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -8,6 +9,14 @@ namespace {
 template <class T> std::vector<T> Join(std::span<const T> first, std::span<const T> second) {
     std::vector<T> joined(first.begin(), first.end());
     joined.insert(joined.end(), second.begin(), second.end());
+    return joined;
+}
+
+// The parts in order, one table.
+template <class T> std::vector<T> JoinAll(std::initializer_list<std::span<const T>> parts) {
+    std::vector<T> joined;
+    for (const std::span<const T> part : parts)
+        joined.insert(joined.end(), part.begin(), part.end());
     return joined;
 }
 
@@ -34,19 +43,28 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         Join<StringEntry>(Join(JapaneseStrings(), AppStrings()), MenuPrompts(ResourceLanguage::Japanese));
     static const std::vector<StringEntry> englishStrings =
         Join<StringEntry>(Join(EnglishStrings(), AppStrings()), MenuPrompts(ResourceLanguage::English));
-    static const std::vector<DialogTemplate> sharedDialogs =
-        Join(SharedAppDialogTemplates(), ValueDialogTemplates());
-    static const std::vector<DialogTemplate> japaneseDialogs = Join<DialogTemplate>(
-        Join<DialogTemplate>(Join<DialogTemplate>(JapaneseDialogTemplates(), sharedDialogs),
-                             AboutDialogTemplates(ResourceLanguage::Japanese)),
-        ExchangeDialogTemplates(ResourceLanguage::Japanese));
-    static const std::vector<DialogTemplate> englishDialogs = Join<DialogTemplate>(
-        Join<DialogTemplate>(Join<DialogTemplate>(EnglishDialogTemplates(), sharedDialogs),
-                             AboutDialogTemplates(ResourceLanguage::English)),
-        ExchangeDialogTemplates(ResourceLanguage::English));
-    static const ResourceSet japanese{japaneseMenus,    japaneseKeys,  japaneseStrings, japaneseDialogs,
-                                      SharedToolBars(), SharedIcons(), SharedCursors()};
-    static const ResourceSet english{englishMenus,     englishKeys,   englishStrings, englishDialogs,
-                                     SharedToolBars(), SharedIcons(), SharedCursors()};
+    static const std::vector<DialogTemplate> japaneseDialogs = JoinAll<DialogTemplate>({
+        JapaneseDialogTemplates(),
+        SharedAppDialogTemplates(),
+        ValueDialogTemplates(),
+        AboutDialogTemplates(ResourceLanguage::Japanese),
+        ExchangeDialogTemplates(ResourceLanguage::Japanese),
+        SideBarDialogTemplates(),
+    });
+    static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
+        EnglishDialogTemplates(),
+        SharedAppDialogTemplates(),
+        ValueDialogTemplates(),
+        AboutDialogTemplates(ResourceLanguage::English),
+        ExchangeDialogTemplates(ResourceLanguage::English),
+        SideBarDialogTemplates(),
+    });
+    static const std::vector<IconResource> icons = JoinAll<IconResource>({SharedIcons(), SideBarIcons()});
+    static const std::vector<CursorResource> cursors =
+        JoinAll<CursorResource>({SharedCursors(), SideBarCursors()});
+    static const ResourceSet japanese{japaneseMenus,    japaneseKeys, japaneseStrings, japaneseDialogs,
+                                      SharedToolBars(), icons,        cursors};
+    static const ResourceSet english{englishMenus,     englishKeys, englishStrings, englishDialogs,
+                                     SharedToolBars(), icons,       cursors};
     return language == ResourceLanguage::English ? english : japanese;
 }

@@ -40,6 +40,15 @@ constexpr UINT IDS_BUTTON_CANCEL = 61841;
 constexpr UINT IDS_BUTTON_YES = 61842;
 constexpr UINT IDS_BUTTON_NO = 61843;
 
+// Pictures of the object trees' items.
+constexpr UINT IDI_PATCH_OBJECT = 137;
+constexpr UINT IDI_POLYGON_OBJECT = 138;
+constexpr UINT IDI_FOLDER = 224;
+
+// The cursors of a drag in the object tree: the drop is refused, or accepted.
+constexpr UINT IDC_DROP_REFUSED = 228;
+constexpr UINT IDC_DROP_ACCEPTED = 229;
+
 // Status-bar indicators.
 constexpr UINT ID_INDICATOR_CAPS = 59137;
 constexpr UINT ID_INDICATOR_NUM = 59138;

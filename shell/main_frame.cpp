@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "dialogs/select_multi_objects_dlg.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/resource_lookup.h"
 #include "platform/ui/shell_services.h"
@@ -48,9 +49,14 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
         return -1;
     if (!m_wndToolBar.Create(this) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME_JA))
         return -1;
+    if (m_sideBar.Create(this)) {
+        m_sideBar.InitPanelHost();
+        m_sideBar.SetBarStyle(m_sideBar.GetBarStyle() | CBRS_BORDER_LEFT);
+    }
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
     m_document.RegisterWindow(m_wndToolBar.GetSafeHwnd(), wndToolBar);
     m_document.RegisterWindow(m_wndStatusBar.GetSafeHwnd(), wndStatusBar);
+    m_document.RegisterWindow(m_sideBar.GetSafeHwnd(), wndSideBar);
 
     m_view.SetDocumentTarget(&m_commands);
     if (!m_view.Create("", WS_CHILD | WS_VISIBLE, CRect(), this, AFX_IDW_PANE_FIRST))
@@ -139,5 +145,8 @@ std::unique_ptr<CKnifeDialogServices> CMainFrame::CreateKnifeDialog() {
 }
 
 std::unique_ptr<CMultiObjectDialogServices> CMainFrame::CreateMultiObjectDialog() {
-    return nullptr;
+    auto dialog = std::make_unique<CSelectMultiObjectsDlg>();
+    if (!dialog->Create(CSelectMultiObjectsDlg::IDD, nullptr))
+        return nullptr;
+    return dialog;
 }

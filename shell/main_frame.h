@@ -8,6 +8,7 @@
 // while it exists.
 #include "app/window_services.h"
 #include "platform/ui/frame_wnd.h"
+#include "shell/side_bar.h"
 #include "viewport/quel_view.h"
 #include "viewport/serviced_window.h"
 
@@ -27,6 +28,7 @@ public:
 
     CQuelView& GetView() { return m_view; }
     CToolBar& GetToolBar() { return m_wndToolBar; }
+    CSideBar& GetSideBar() { return m_sideBar; }
     CStatusBar& GetStatusBarWindow() { return m_wndStatusBar; }
     BOOL IsFullScreen() const { return m_fullScreen; }
 
@@ -56,6 +58,18 @@ private:
     void OnMenuBar();
     void OnUpdateMenuBar(CCmdUI* ui);
     void OnFullScreen();
+    void OnDialogWindow();
+    void OnUpdateDialogWindow(CCmdUI* ui);
+    void OnLayoutDialogLeft();
+    void OnUpdateLayoutDialogLeft(CCmdUI* ui);
+    void OnLayoutDialogRight();
+    void OnUpdateLayoutDialogRight(CCmdUI* ui);
+    // Puts the side bar on the left or right edge with the borders that face the view.
+    void PlaceSideBar(bool right);
+
+    // main_frame_objects.cpp: the object commands of the object page's etc. menu.
+    void OnChangeParent();
+    void OnUpdateChangeParent(CCmdUI* ui);
     // Caption, sizing border, the main menu and every bar come back.
     void LeaveFullScreen();
     void ShowMainMenu(UINT menuId);
@@ -77,5 +91,6 @@ private:
     int m_toolWindowShown = 1;
     CStatusBar m_wndStatusBar;
     CServicedWindow<CToolBar> m_wndToolBar;
+    CSideBar m_sideBar;
     CQuelView m_view;
 };

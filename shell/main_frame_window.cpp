@@ -1,4 +1,4 @@
-// The main frame's window commands: tool window, status bar, menu bar and full screen.
+// The main frame's window commands: tool window, side bar, status bar, menu bar and full screen.
 #include "app/doc_helpers.h"
 #include "resources/command_ids.h"
 #include "resources/resource_tables.h"
@@ -15,7 +15,15 @@ const CommandMap& CMainFrame::GetCommandMap() const {
             .OnUpdateCommandUI(ID_WINDOW_MENU, &CMainFrame::OnUpdateMenuBar)
             .OnCommand(ID_WINDOW_FULL_SCREEN, &CMainFrame::OnFullScreen)
             .OnCommand(ID_MODEL_FREEZE, &CMainFrame::OnModelFreeze)
-            .OnUpdateCommandUI(ID_MODEL_FREEZE, &CMainFrame::OnUpdateModelFreeze);
+            .OnUpdateCommandUI(ID_MODEL_FREEZE, &CMainFrame::OnUpdateModelFreeze)
+            .OnCommand(ID_WINDOW_DIALOG, &CMainFrame::OnDialogWindow)
+            .OnUpdateCommandUI(ID_WINDOW_DIALOG, &CMainFrame::OnUpdateDialogWindow)
+            .OnCommand(ID_LAYOUT_DIALOG_LEFT, &CMainFrame::OnLayoutDialogLeft)
+            .OnUpdateCommandUI(ID_LAYOUT_DIALOG_LEFT, &CMainFrame::OnUpdateLayoutDialogLeft)
+            .OnCommand(ID_LAYOUT_DIALOG_RIGHT, &CMainFrame::OnLayoutDialogRight)
+            .OnUpdateCommandUI(ID_LAYOUT_DIALOG_RIGHT, &CMainFrame::OnUpdateLayoutDialogRight)
+            .OnCommand(ID_OBJECT_CHANGE_PARENT, &CMainFrame::OnChangeParent)
+            .OnUpdateCommandUI(ID_OBJECT_CHANGE_PARENT, &CMainFrame::OnUpdateChangeParent);
     return map;
 }
 
@@ -26,6 +34,38 @@ void CMainFrame::OnToolWindow() {
 
 void CMainFrame::OnUpdateToolWindow(CCmdUI* ui) {
     ui->SetCheck(m_wndToolBar.IsWindowVisible() ? 1 : 0);
+}
+
+void CMainFrame::OnDialogWindow() {
+    ShowControlBar(&m_sideBar, !m_sideBar.m_shown, FALSE);
+    m_sideBar.m_shown = !m_sideBar.m_shown;
+}
+
+void CMainFrame::OnUpdateDialogWindow(CCmdUI* ui) {
+    ui->SetCheck(m_sideBar.IsWindowVisible() ? 1 : 0);
+}
+
+void CMainFrame::PlaceSideBar(bool right) {
+    m_sideBar.SetBarStyle(right ? CBRS_ALIGN_RIGHT | CBRS_BORDER_TOP | CBRS_BORDER_LEFT | CBRS_BORDER_BOTTOM
+                                : CBRS_ALIGN_LEFT | CBRS_BORDER_TOP | CBRS_BORDER_RIGHT | CBRS_BORDER_BOTTOM);
+    ShowControlBar(&m_sideBar, m_sideBar.m_shown, FALSE);
+    m_sideBar.m_onRight = right ? 1 : 0;
+}
+
+void CMainFrame::OnLayoutDialogLeft() {
+    PlaceSideBar(false);
+}
+
+void CMainFrame::OnUpdateLayoutDialogLeft(CCmdUI* ui) {
+    ui->SetCheck(m_sideBar.m_onRight == 0 ? 1 : 0);
+}
+
+void CMainFrame::OnLayoutDialogRight() {
+    PlaceSideBar(true);
+}
+
+void CMainFrame::OnUpdateLayoutDialogRight(CCmdUI* ui) {
+    ui->SetCheck(m_sideBar.m_onRight == 1 ? 1 : 0);
 }
 
 void CMainFrame::OnViewStatusBar() {
@@ -65,6 +105,7 @@ void CMainFrame::LeaveFullScreen() {
     ModifyStyle(0, WS_CAPTION | WS_THICKFRAME);
     ShowMainMenu(IsEnglish() ? IDR_MAINFRAME_EN : IDR_MAINFRAME_JA);
     ShowControlBar(&m_wndStatusBar, TRUE, FALSE);
+    ShowControlBar(&m_sideBar, TRUE, FALSE);
     ShowControlBar(&m_wndToolBar, TRUE, FALSE);
 }
 
@@ -77,6 +118,7 @@ void CMainFrame::OnFullScreen() {
         SetMenu(nullptr);
         ShowWindow(SW_MAXIMIZE);
         ShowControlBar(&m_wndStatusBar, FALSE, FALSE);
+        ShowControlBar(&m_sideBar, FALSE, FALSE);
         ShowControlBar(&m_wndToolBar, FALSE, FALSE);
     }
     m_fullScreen = !m_fullScreen;

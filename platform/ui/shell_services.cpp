@@ -100,6 +100,8 @@ wxWindow* FocusWithoutWindowManager() {
 } // namespace
 
 CWnd* GetActiveWindow() {
+    // wx answers with the focused window itself, which may be one of the
+    // toolkit's own (a notebook's page): the top-level window above it is the active one.
     wxWindow* active = wxGetActiveWindow();
-    return CWnd::FromNative(active ? active : FocusWithoutWindowManager());
+    return CWnd::FromNative(active ? wxGetTopLevelParent(active) : FocusWithoutWindowManager());
 }

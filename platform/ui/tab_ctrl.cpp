@@ -77,8 +77,17 @@ BOOL CTabCtrl::GetItemRect(int index, CRect* rect) const {
     // wx does not tell where a tab lies: the row of tabs ends where the
     // pages begin, and along the row hit-testing finds the tab's label,
     // which the theme pads on either side.
-    const int height = notebook->GetPage(0)->GetScreenPosition().y - notebook->GetScreenPosition().y;
     const int width = notebook->GetClientSize().x;
+    if (!notebook->IsShownOnScreen()) {
+        // Nothing is placed before the control is on screen: the row is as
+        // high as the theme asks (the notebook's frame adds one pixel below
+        // the page), and the tabs share it equally.
+        const int count = GetItemCount();
+        const int row = notebook->CalcSizeFromPage(wxSize(0, 0)).y - 1;
+        *rect = CRect(width * index / count, 0, width * (index + 1) / count, std::max(0, row));
+        return row > 0;
+    }
+    const int height = notebook->GetPage(0)->GetScreenPosition().y - notebook->GetScreenPosition().y;
     int left = -1;
     int right = -1;
     for (int x = 0; x < width; ++x)

@@ -17,6 +17,7 @@ public:
     int SetCurSel(int index);
     // The tab's rectangle in the control's client area: as high as the row
     // of tabs, around the tab's label; FALSE for a tab scrolled out of sight.
+    // Before the control is on screen the tabs share the row equally.
     BOOL GetItemRect(int index, CRect* rect) const;
 
 protected:

@@ -45,7 +45,7 @@ checkbutton, radiobutton { min-height: 0; padding: 0; }
 checkbutton check, radiobutton radio { min-width: 13px; min-height: 13px; margin: 0 4px 0 0; padding: 0; }
 entry { min-height: 0; padding: 0 4px; }
 combobox button.combo, combobox entry { min-height: 0; padding-top: 0; padding-bottom: 0; }
-notebook > header > tabs > tab { min-height: 0; padding: 2px 8px; }
+notebook > header > tabs > tab { min-height: 0; min-width: 0; padding: 2px 5px; }
 toolbar { padding: 1px; }
 toolbar button { padding: 2px; }
 )css";

@@ -475,6 +475,18 @@ BOOL CWnd::IsWindowEnabled() const {
     return m_native && m_native->IsThisEnabled();
 }
 
+BOOL CWnd::GetScrollInfo(int bar, SCROLLINFO* info) const {
+    const int orientation = bar == SB_VERT ? wxVERTICAL : wxHORIZONTAL;
+    if (!m_native || !info || !m_native->HasScrollbar(orientation))
+        return FALSE;
+    const int range = m_native->GetScrollRange(orientation);
+    info->nMin = 0;
+    info->nMax = range > 0 ? range - 1 : 0;
+    info->nPage = static_cast<UINT>(std::max(0, m_native->GetScrollThumb(orientation)));
+    info->nPos = m_native->GetScrollPos(orientation);
+    return TRUE;
+}
+
 BOOL CWnd::ModifyStyle(DWORD remove, DWORD add) {
     const DWORD old = m_style;
     m_style = (m_style & ~remove) | add;

@@ -50,6 +50,16 @@ constexpr UINT RDW_ERASE = 0x0004;
 constexpr UINT RDW_NOERASE = 0x0020;
 constexpr UINT RDW_UPDATENOW = 0x0100;
 
+constexpr int SB_HORZ = 0;
+constexpr int SB_VERT = 1;
+// A scroll bar's range, page and position, in the window's scroll units.
+struct SCROLLINFO {
+    int nMin = 0;
+    int nMax = 0;
+    UINT nPage = 0;
+    int nPos = 0;
+};
+
 constexpr UINT GW_HWNDNEXT = 2;
 constexpr UINT GW_CHILD = 5;
 
@@ -122,6 +132,8 @@ public:
     // Sends WM_ENABLE when the state changes; returns whether it was disabled.
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
+    // The window's own horizontal or vertical scroll bar; FALSE when it has none.
+    BOOL GetScrollInfo(int bar, SCROLLINFO* info) const;
 
     // The style bits the window was made with, as ModifyStyle changed them
     // (ShowWindow and EnableWindow leave them alone).

@@ -5,6 +5,7 @@
 
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/shell_services.h"
 #include "platform/ui/tab_ctrl.h"
 #include "platform/ui/tree_ctrl.h"
 #include "support/gui_modal.h"
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <wx/dialog.h>
+#include <wx/notebook.h>
 #include <wx/radiobut.h>
 
 using qf::test::PumpEvents;
@@ -410,6 +412,12 @@ TEST_F(ControlsGuiTest, TabsTellOnlyOfTheUsersChoice) {
     Click(tabs, CPoint((second.left + second.right) / 2, second.Height() / 2));
     EXPECT_EQ(tabs.GetCurSel(), 1);
     EXPECT_EQ(dialog.heard, std::vector<std::string>{"tab 1"});
+
+    // The toolkit's own page window under the tabs may hold the focus: the
+    // dialog is still the active window.
+    static_cast<wxNotebook*>(tabs.GetNativeWindow())->GetPage(1)->SetFocus();
+    PumpEvents(50);
+    EXPECT_EQ(GetActiveWindow(), &dialog);
 }
 
 TEST_F(ControlsGuiTest, AMemberTakesOverItsTemplateItem) {

@@ -113,8 +113,25 @@ TEST(ResourceTablesTest, SlotCommandsFollowTheLayoutTable) {
     }
 }
 
+namespace {
+
+// A group box or an etched frame marks the area of the items it holds.
+bool IsFrame(const DialogItemTemplate& item) {
+    if (item.control == DialogControl::Button)
+        return (item.style & BS_TYPEMASK) == BS_GROUPBOX;
+    return item.control == DialogControl::Static && (item.style & SS_TYPEMASK) == SS_ETCHEDFRAME;
+}
+
+bool Encloses(const DialogItemTemplate& frame, const DialogItemTemplate& item) {
+    return IsFrame(frame) && item.x >= frame.x && item.y >= frame.y &&
+           item.x + item.cx <= frame.x + frame.cx && item.y + item.cy <= frame.y + frame.cy;
+}
+
+} // namespace
+
 // Layout rules every dialog template of both sets keeps: items inside the
-// dialog, never on top of one another, ids unique.
+// dialog, never on top of one another (but inside the frames that hold
+// them), ids unique.
 TEST(ResourceTablesTest, DialogItemsLieInsideTheirDialogWithoutOverlapping) {
     for (const ResourceLanguage language : kLanguages)
         for (const DialogTemplate& dialog : GetResourceSet(language).dialogs) {
@@ -128,8 +145,8 @@ TEST(ResourceTablesTest, DialogItemsLieInsideTheirDialogWithoutOverlapping) {
                 EXPECT_LE(a.y + a.cy, dialog.cy) << dialog.id << ": item " << a.id;
                 for (size_t j = i + 1; j < dialog.items.size(); ++j) {
                     const DialogItemTemplate& b = dialog.items[j];
-                    const bool apart =
-                        a.x + a.cx <= b.x || b.x + b.cx <= a.x || a.y + a.cy <= b.y || b.y + b.cy <= a.y;
+                    const bool apart = a.x + a.cx <= b.x || b.x + b.cx <= a.x || a.y + a.cy <= b.y ||
+                                       b.y + b.cy <= a.y || Encloses(a, b) || Encloses(b, a);
                     EXPECT_TRUE(apart) << dialog.id << ": items " << a.id << " and " << b.id << " overlap";
                 }
             }

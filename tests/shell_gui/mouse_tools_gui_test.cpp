@@ -2,6 +2,7 @@
 // right drag orbits the perspective pane, a left drag on a selected point
 // moves it in the top pane, and Edit > Undo puts it back.
 #include "app/app_state.h"
+#include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "platform/ui/resource_lookup.h"
 #include "platform_ui_gui/screen_picture.h"
@@ -73,9 +74,9 @@ private:
 
 TEST_F(MouseToolsGuiTest, DragsOrbitThePerspectivePaneAndMoveAPointThatUndoPutsBack) {
     CQuelDoc& doc = *app->GetDocument();
-    CSpatchObj* obj = doc.AddPatchObject();
-    obj->SetName("grid");
-    obj->SetSelected(1);
+    // The new document's object, which the object page selected.
+    CSpatchObj* obj = GetSelectedObject();
+    ASSERT_TRUE(obj);
     obj->AppendGeometry(qf::test::MakeFlatQuadGrid(2).get(), 0);
     CPatchVertex* point = qf::test::PointsOf(*obj)[4]; // (1, 0, 1), the middle
     point->SetSelected(1);

@@ -62,6 +62,12 @@ public:
     void AddObjectTreeItem(CBaseObj* obj) override { Log("AddObjectTreeItem " + obj->GetName().str()); }
     void AddPolygonItem(CBaseObj* polygon) override { Log("AddPolygonItem " + polygon->GetName().str()); }
     void RemoveObjectItem(CBaseObj* obj) override { Log("RemoveObjectItem " + obj->GetName().str()); }
+    void SelectObjectItem(CBaseObj* obj) override {
+        Log("SelectObjectItem " + (obj ? obj->GetName().str() : std::string("Root")));
+        if (onSelectObjectItem)
+            onSelectObjectItem(obj);
+    }
+    void RefreshObjectItem(CBaseObj* obj) override { Log("RefreshObjectItem " + obj->GetName().str()); }
     void RemoveLightItem(CLightData*) override { Log("RemoveLightItem"); }
     ObjTreeItem AddMaterialItem(CMaterialData*) override {
         Log("AddMaterialItem");
@@ -85,6 +91,7 @@ public:
     BOOL shown = TRUE;
     CRect screenRect;
     std::function<void()> onCreatePatchObject;
+    std::function<void(CBaseObj*)> onSelectObjectItem;
 
 private:
     void Log(const std::string& call) { calls.push_back(call); }
