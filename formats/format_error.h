@@ -29,7 +29,9 @@ private:
 namespace formatProblem {
 inline constexpr CFormatProblem endsEarly{"the file ends too early", "ファイルが途中で終わっています"};
 inline constexpr CFormatProblem notANumber{"a number was expected", "数値がありません"};
-inline constexpr CFormatProblem badCount{"a count does not fit the file", "個数がファイルの内容と合いません"};
+inline constexpr CFormatProblem badCount{"a count is negative or larger than the rest of the file",
+                                         "個数が負か、ファイルの残りに対して大きすぎます"};
+inline constexpr CFormatProblem tooLarge{"a lathe would sweep too many points", "回転体の点が多すぎます"};
 inline constexpr CFormatProblem badIndex{"an index refers to nothing", "番号が存在しない要素を指しています"};
 inline constexpr CFormatProblem badLink{"a curve link does not match the curve",
                                         "カーブのリンクがカーブと合いません"};

@@ -117,7 +117,7 @@ private:
         } else if (key == "lathe_seg") {
             const int segments = m_in.Int();
             if (segments > kMaxLatheSegments)
-                m_in.Fail(formatProblem::badCount);
+                m_in.Fail(formatProblem::tooLarge);
             mesh.m_revolveSegments = std::max(segments, 3);
         } else if (key == "vertexattr") {
             m_in.Expect("{");
@@ -242,7 +242,7 @@ private:
         mesh.m_faces.SortByKind();
         if (mesh.m_revolve && mesh.m_faces.LineCount() > 0 &&
             static_cast<long long>(mesh.m_vertices.GetCount()) * mesh.m_revolveSegments > kMaxSweptVertices)
-            m_in.Fail(formatProblem::badCount);
+            m_in.Fail(formatProblem::tooLarge);
         return object;
     }
 

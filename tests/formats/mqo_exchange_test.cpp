@@ -244,7 +244,7 @@ TEST_F(MqoExchangeTest, RefusedFilesChangeNothing) {
         {"binary data cut short", head + "\tBVertex 2 {\n\t\tVector 2 [24]\n123456789012", "count"},
         {"a word for a coordinate", head + "\tvertex 1 {\n\t\t0 zero 0\n\t}\n}\n", "number"},
         {"an object that never closes", head + "\tvertex 1 {\n\t\t0 0 0\n\t}\n", "ends"},
-        {"an endless lathe", head + "\tlathe 1\n\tlathe_seg 100000\n\tvertex 0 {\n\t}\n}\n", "count"},
+        {"an endless lathe", head + "\tlathe 1\n\tlathe_seg 100000\n\tvertex 0 {\n\t}\n}\n", "lathe"},
     };
     Add(qf::test::MakeClosedBox(), "box");
     const std::string before = DocumentBytes(*doc);
