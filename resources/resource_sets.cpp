@@ -50,6 +50,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         AboutDialogTemplates(ResourceLanguage::Japanese),
         ExchangeDialogTemplates(ResourceLanguage::Japanese),
         SideBarDialogTemplates(),
+        RenderDialogTemplates(),
     });
     static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
         EnglishDialogTemplates(),
@@ -58,6 +59,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         AboutDialogTemplates(ResourceLanguage::English),
         ExchangeDialogTemplates(ResourceLanguage::English),
         SideBarDialogTemplates(),
+        RenderDialogTemplates(),
     });
     static const std::vector<IconResource> icons = JoinAll<IconResource>({SharedIcons(), SideBarIcons()});
     static const std::vector<CursorResource> cursors =

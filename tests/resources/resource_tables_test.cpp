@@ -131,14 +131,16 @@ bool Encloses(const DialogItemTemplate& frame, const DialogItemTemplate& item) {
 
 // Layout rules every dialog template of both sets keeps: items inside the
 // dialog, never on top of one another (but inside the frames that hold
-// them), ids unique.
+// them), ids unique but for the labels that need none.
 TEST(ResourceTablesTest, DialogItemsLieInsideTheirDialogWithoutOverlapping) {
+    constexpr UINT kNoId = 0xFFFF;
     for (const ResourceLanguage language : kLanguages)
         for (const DialogTemplate& dialog : GetResourceSet(language).dialogs) {
             std::set<UINT> ids;
             for (size_t i = 0; i < dialog.items.size(); ++i) {
                 const DialogItemTemplate& a = dialog.items[i];
-                EXPECT_TRUE(ids.insert(a.id).second) << dialog.id << ": id " << a.id << " twice";
+                EXPECT_TRUE(a.id == kNoId || ids.insert(a.id).second)
+                    << dialog.id << ": id " << a.id << " twice";
                 EXPECT_GE(a.x, 0);
                 EXPECT_GE(a.y, 0);
                 EXPECT_LE(a.x + a.cx, dialog.cx) << dialog.id << ": item " << a.id;
