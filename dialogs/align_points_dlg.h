@@ -15,4 +15,16 @@ public:
     std::array<float, 3> m_min{};
     std::array<int, 3> m_apply{1, 0, 0};
     std::array<float, 3> m_position{};
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    // A maximum or minimum button puts its value into the position of its axis.
+    void OnBoundClicked(UINT id);
+    void OnApplyClicked();
+    // OK only while an axis applies; each position field only while its axis applies.
+    void UpdateEnabling();
 };

@@ -12,4 +12,11 @@ public:
     int GetAction() const { return m_action; }
 
     int m_action = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    void OnActionClicked(UINT id);
 };

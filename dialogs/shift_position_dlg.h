@@ -18,4 +18,13 @@ public:
     std::array<float, 3> m_max{};
     std::array<float, 3> m_min{};
     int m_action = centreToZero;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    // OK only while an axis is checked.
+    void OnAxisClicked();
 };

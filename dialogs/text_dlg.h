@@ -14,4 +14,13 @@ public:
     CString m_fontName;
     LOGFONT m_font;
     int m_pointSize = 10;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    const CommandMap& GetCommandMap() const override;
+
+private:
+    // Chooses the font in the font dialog; OK is enabled once there is one.
+    void OnFont();
 };

@@ -110,6 +110,12 @@ struct IconResource {
     PixelArt image;
 };
 
+// A picture that a window shows, such as a picture button's.
+struct BitmapResource {
+    UINT id;
+    PixelArt image;
+};
+
 // A mouse cursor drawn in text: 'X' black, '.' white, anything else
 // transparent; the hot spot is the pixel that points.
 struct CursorResource {
@@ -126,4 +132,5 @@ struct ResourceSet {
     std::span<const ToolBarResource> toolBars;
     std::span<const IconResource> icons;
     std::span<const CursorResource> cursors;
+    std::span<const BitmapResource> bitmaps;
 };

@@ -23,3 +23,5 @@ std::span<const IconResource> SharedIcons();
 std::span<const CursorResource> SharedCursors();
 std::span<const IconResource> SideBarIcons();
 std::span<const CursorResource> SideBarCursors();
+std::span<const BitmapResource> SharedBitmaps();
+std::span<const DialogTemplate> ModelDialogTemplates(ResourceLanguage language);

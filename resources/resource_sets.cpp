@@ -51,6 +51,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         ExchangeDialogTemplates(ResourceLanguage::Japanese),
         SideBarDialogTemplates(),
         RenderDialogTemplates(),
+        ModelDialogTemplates(ResourceLanguage::Japanese),
     });
     static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
         EnglishDialogTemplates(),
@@ -60,13 +61,14 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         ExchangeDialogTemplates(ResourceLanguage::English),
         SideBarDialogTemplates(),
         RenderDialogTemplates(),
+        ModelDialogTemplates(ResourceLanguage::English),
     });
     static const std::vector<IconResource> icons = JoinAll<IconResource>({SharedIcons(), SideBarIcons()});
     static const std::vector<CursorResource> cursors =
         JoinAll<CursorResource>({SharedCursors(), SideBarCursors()});
     static const ResourceSet japanese{japaneseMenus,    japaneseKeys, japaneseStrings, japaneseDialogs,
-                                      SharedToolBars(), icons,        cursors};
+                                      SharedToolBars(), icons,        cursors,         SharedBitmaps()};
     static const ResourceSet english{englishMenus,     englishKeys, englishStrings, englishDialogs,
-                                     SharedToolBars(), icons,       cursors};
+                                     SharedToolBars(), icons,       cursors,        SharedBitmaps()};
     return language == ResourceLanguage::English ? english : japanese;
 }

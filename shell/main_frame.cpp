@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "dialogs/knife_dlg.h"
 #include "dialogs/select_multi_objects_dlg.h"
 #include "platform/ui/cursor.h"
 #include "platform/ui/resource_lookup.h"
@@ -141,7 +142,10 @@ void CMainFrame::ReturnFocusToMainWnd() {
 }
 
 std::unique_ptr<CKnifeDialogServices> CMainFrame::CreateKnifeDialog() {
-    return nullptr;
+    auto knife = std::make_unique<CKnifeDlg>();
+    if (!knife->Create(CKnifeDlg::IDD, this))
+        return nullptr;
+    return knife;
 }
 
 std::unique_ptr<CMultiObjectDialogServices> CMainFrame::CreateMultiObjectDialog() {

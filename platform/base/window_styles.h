@@ -27,6 +27,7 @@ constexpr DWORD BS_GROUPBOX = 0x0007;
 constexpr DWORD BS_AUTORADIOBUTTON = 0x0009; // a click checks it and unchecks the rest of its group
 constexpr DWORD BS_OWNERDRAW = 0x000B;       // drawn by its class
 constexpr DWORD BS_TYPEMASK = 0x000F;
+constexpr DWORD BS_BITMAP = 0x0080;   // shows the picture its owner gives it instead of its text
 constexpr DWORD BS_PUSHLIKE = 0x1000; // a check or radio button drawn as a push button
 
 // Static texts and frames.

@@ -5,6 +5,7 @@
 #include "platform/ui/sys_color.h"
 
 #include <algorithm>
+#include <wx/anybutton.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -189,6 +190,12 @@ void CButton::SetWindowText(const CString& text) {
         native->SetLabel(ToWx(text));
     else
         Invalidate();
+}
+
+void CButton::SetBitmap(const CBitmap& bitmap) {
+    auto* button = dynamic_cast<wxAnyButton*>(GetNativeWindow());
+    if (button && bitmap.m_bitmap && (GetStyle() & BS_BITMAP))
+        button->SetBitmap(*bitmap.m_bitmap);
 }
 
 void CButton::DrawItem(LPDRAWITEMSTRUCT) {}

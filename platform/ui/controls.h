@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <vector>
 
+class CBitmap;
 class CDC;
 using DWORD_PTR = std::uintptr_t;
 
@@ -56,6 +57,9 @@ public:
     UINT GetButtonStyle() const { return GetStyle() & BS_TYPEMASK; }
 
     void SetWindowText(const CString& text) override;
+    // A push button or push-like check or radio button with BS_BITMAP shows
+    // the picture in place of its text; other buttons ignore it.
+    void SetBitmap(const CBitmap& bitmap);
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;

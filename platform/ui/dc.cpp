@@ -1,7 +1,9 @@
 #include "platform/ui/dc.h"
 
 #include "platform/ui/native_window.h"
+#include "platform/ui/resource_lookup.h"
 #include "platform/ui/sys_color.h"
+#include "platform/ui/ui_style.h"
 #include "platform/ui/wnd.h"
 
 #include <algorithm>
@@ -123,6 +125,14 @@ CBitmap::~CBitmap() = default;
 
 BOOL CBitmap::CreateCompatibleBitmap(CDC*, int width, int height) {
     m_bitmap = std::make_unique<wxBitmap>(std::max(1, width), std::max(1, height), 24);
+    return m_bitmap->IsOk();
+}
+
+BOOL CBitmap::LoadBitmap(UINT resourceId) {
+    const BitmapResource* resource = FindBitmapResource(resourceId);
+    if (!resource)
+        return FALSE;
+    m_bitmap = std::make_unique<wxBitmap>(PixelArtBitmap(resource->image));
     return m_bitmap->IsOk();
 }
 

@@ -131,10 +131,13 @@ public:
     CBitmap(const CBitmap&) = delete;
     CBitmap& operator=(const CBitmap&) = delete;
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
+    // The picture of the resources' bitmap; FALSE when there is none.
+    BOOL LoadBitmap(UINT resourceId);
     CSize GetSize() const;
 
 private:
     friend class CDC;
+    friend class CButton;
     std::unique_ptr<wxBitmap> m_bitmap;
 };
 

@@ -17,6 +17,13 @@
 
 namespace {
 
+// A modal dialog asks for the keyboard focus once it is on screen: without a
+// window manager nobody gives it, and its fields would then never hear that
+// they lost the focus, so a number typed into the first one would be lost.
+void TakeKeyboardFocusWhenShown(wxDialog& dialog) {
+    dialog.CallAfter([&dialog] { dialog.Raise(); });
+}
+
 // The templates are laid out for a font with base units of 6 x 12 pixels: a
 // dialog unit is a quarter of the width and an eighth of the height, 1.5
 // pixels either way.
@@ -217,6 +224,7 @@ int CDialog::RunModalLoop() {
     if (!m_ended) {
         auto* native = static_cast<wxDialog*>(GetNativeWindow());
         native->CentreOnParent();
+        TakeKeyboardFocusWhenShown(*native);
         result = native->ShowModal();
     }
     DestroyWindow();

@@ -51,6 +51,10 @@ const CursorResource* FindCursorResource(UINT id) {
     return FindInSets(&ResourceSet::cursors, id);
 }
 
+const BitmapResource* FindBitmapResource(UINT id) {
+    return FindInSets(&ResourceSet::bitmaps, id);
+}
+
 CString LoadResourceString(UINT id) {
     const StringEntry* entry = FindInSets(&ResourceSet::strings, id);
     return entry ? CString(entry->text) : CString();

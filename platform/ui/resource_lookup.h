@@ -15,6 +15,7 @@ const DialogTemplate* FindDialogTemplate(UINT id);
 const ToolBarResource* FindToolBarResource(UINT id);
 const IconResource* FindIconResource(UINT id);
 const CursorResource* FindCursorResource(UINT id);
+const BitmapResource* FindBitmapResource(UINT id);
 // The string, or empty when no set has it.
 CString LoadResourceString(UINT id);
 // The part of a command's string before the line feed, and the part after it.
