@@ -1,5 +1,6 @@
 #include "mesh/mesh_converter.h"
 #include "mesh/mesh_processor.h"
+#include "model/quad_net_eval.h"
 #include "model/spatch_obj.h"
 
 #include <algorithm>
@@ -205,6 +206,62 @@ void AddSplitPatchQuads(std::vector<CMeshFace>& quads, const Patch& patch, int s
     }
 }
 
+// The r x r quads of a four-sided patch whose interior points start at its
+// number: grid point (i, j) is corner 0 at (0, 0), runs along side 0 with i
+// and along side 3 (backwards) with j. grid is scratch space.
+void AddGridQuads(CMeshFace* quads, const CPatch& p, int r, std::vector<int32_t>& grid) {
+    const int side = r + 1;
+    grid.resize(static_cast<size_t>(side) * side);
+    auto at = [&](int i, int j) -> int32_t& { return grid[static_cast<size_t>(i) * side + j]; };
+    const PatchSide sides[4] = {{p, 0, 4, r}, {p, 1, 4, r}, {p, 2, 4, r}, {p, 3, 4, r}};
+    for (int d = 0; d <= r; ++d) {
+        at(d, 0) = sides[0].At(d);
+        at(r, d) = sides[1].At(d);
+        at(r - d, r) = sides[2].At(d);
+        at(0, r - d) = sides[3].At(d);
+    }
+    int32_t interior = p.m_number;
+    for (int i = 1; i < r; ++i)
+        for (int j = 1; j < r; ++j)
+            at(i, j) = interior++;
+    for (int i = 0; i < r; ++i)
+        for (int j = 0; j < r; ++j)
+            *quads++ = QuadFace(at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1));
+}
+
+// The interior points of a four-sided patch's net at resolution r, (i / r,
+// j / r) for i, j = 1 .. r-1 with i outer, with the weights of each
+// parameter and the column sums of each j worked out once: the points
+// CSpatchObj::EvaluateQuadNet gives.
+class CNetSampler {
+public:
+    explicit CNetSampler(int r) : m_r(r), m_weights(static_cast<size_t>(r + 1) * 4) {
+        const float step = 1.0f / static_cast<float>(r);
+        for (int i = 0; i <= r; ++i)
+            QuadNetWeights(i * step, &m_weights[static_cast<size_t>(i) * 4]);
+    }
+
+    void Interior(const PatchNet& net, CFloat3* out) {
+        std::vector<float>& columns = m_columns;
+        columns.resize(static_cast<size_t>(m_r + 1) * 12);
+        for (int j = 1; j < m_r; ++j)
+            QuadNetColumns(net, &m_weights[static_cast<size_t>(j) * 4],
+                           &columns[static_cast<size_t>(j) * 12]);
+        for (int i = 1; i < m_r; ++i)
+            for (int j = 1; j < m_r; ++j, ++out) {
+                float p[3];
+                QuadNetPoint(&columns[static_cast<size_t>(j) * 12], &m_weights[static_cast<size_t>(i) * 4],
+                             p);
+                out->Set(p[0], p[1], p[2]);
+            }
+    }
+
+private:
+    int m_r;
+    std::vector<float> m_weights;
+    std::vector<float> m_columns;
+};
+
 } // namespace
 
 void CMeshConverter::BuildMesh(CPatchMesh* mesh, CSpatchObj* object, int resolution) const {
@@ -302,46 +359,74 @@ void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const
 
 void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) const {
     const int h = r / 2;
-    const PatchCounts counts = CountPatches(object);
+    // The complete patches, sorted once; the rest contribute nothing.
+    std::vector<CPatch*> patches;
+    std::vector<CFivePointPatch*> fives;
+    PatchCounts counts;
+    for (CPatch* p : object.GetPatches()) {
+        if (IsQuad(*p)) {
+            ++counts.quads;
+            patches.push_back(p);
+        } else if (IsTriangle(*p)) {
+            ++counts.triangles;
+            patches.push_back(p);
+        }
+    }
+    for (CFivePointPatch* p : object.GetFivePatches())
+        if (IsFive(*p))
+            fives.push_back(p);
+    counts.fives = static_cast<int>(fives.size());
     const int segments = CountSegments(object);
-    const int total = object.GetVertices().GetCount() + counts.quads * (r - 1) * (r - 1) +
-                      (3 * counts.triangles + 5 * counts.fives) * ((h - 1) * (h - 1) + (h - 1)) +
-                      counts.triangles + counts.fives + (r - 1) * segments;
+    const int interior = counts.quads * (r - 1) * (r - 1) +
+                         (3 * counts.triangles + 5 * counts.fives) * ((h - 1) * (h - 1) + (h - 1)) +
+                         counts.triangles + counts.fives;
+    const int total = object.GetVertices().GetCount() + interior + (r - 1) * segments;
     if (total == 0)
         return;
     CMeshVertexArray& vertices = mesh.m_vertices;
     vertices.Resize(total);
     int next = AddControlPoints(object, vertices);
-    const float step = 1.0f / static_cast<float>(r);
-    for (CPatch* p : object.GetPatches()) {
-        if (IsQuad(*p)) {
-            // The net smoothing has shaped, as for the other kinds.
-            const PatchNet& net = p->m_nets[0];
-            p->m_number = next;
-            for (int i = 1; i < r; ++i)
-                for (int j = 1; j < r; ++j)
-                    Put(vertices[next++], CSpatchObj::EvaluateQuadNet(net, i * step, j * step));
-        } else if (IsTriangle(*p)) {
-            p->m_number = next;
+    // The segments' points come after every patch's own; their numbers are
+    // known now, so each patch gives its points and its quads in one visit.
+    const int firstSegmentPoint = next + interior;
+    int segment = 0;
+    ForEachSegment(
+        object, [&](CCurvePoint& a, CCurvePoint&) { a.m_number = firstSegmentPoint + (r - 1) * segment++; });
+
+    std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
+    mesh.m_faces.FreeQuads();
+    quads.reserve(r * r * counts.quads + h * h * (3 * counts.triangles + 5 * counts.fives));
+    CNetSampler sampler(r);
+    std::vector<int32_t> grid;
+    for (CPatch* p : patches) {
+        p->m_number = next;
+        if (p->m_sides == 3) {
             AddSplitPatchPoints(
                 vertices, next, 3, h, GetNetPoint(p->m_nets[0], 15),
                 [&](CVector3& out, float s, float t, int k) { object.EvaluateTriPatchNet(out, s, t, k, p); });
-        }
-    }
-    for (CFivePointPatch* p : object.GetFivePatches()) {
-        if (!IsFive(*p))
+            AddSplitPatchQuads(quads, *p, 3, r, SplitPatchLayout{p->m_number, 3, h});
             continue;
+        }
+        // The net smoothing has shaped, as for the other kinds.
+        sampler.Interior(p->m_nets[0], &vertices[next]);
+        next += (r - 1) * (r - 1);
+        const size_t first = quads.size();
+        quads.resize(first + static_cast<size_t>(r) * r);
+        AddGridQuads(&quads[first], *p, r, grid);
+    }
+    for (CFivePointPatch* p : fives) {
         p->m_number = next;
         AddSplitPatchPoints(
             vertices, next, 5, h, GetNetPoint(p->m_nets[0], 15),
             [&](CVector3& out, float s, float t, int k) { object.EvaluateFivePatchNet(out, s, t, k, p); });
+        AddSplitPatchQuads(quads, *p, 5, r, SplitPatchLayout{p->m_number, 5, h});
     }
 
+    const float step = 1.0f / static_cast<float>(r);
     std::vector<CMeshEdge>& edges = mesh.m_edges.m_edges;
     edges.clear();
     edges.reserve(static_cast<size_t>(r) * segments);
     ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) {
-        a.m_number = next;
         int32_t previous = IndexOf(a.m_vertex);
         for (int d = 1; d < r; ++d) {
             Put(vertices[next], SegmentPoint(a, b, d * step));
@@ -351,37 +436,6 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
         edges.push_back(CMeshEdge{previous, IndexOf(b.m_vertex)});
     });
     mesh.m_edgesBuilt = 0;
-
-    std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
-    mesh.m_faces.FreeQuads();
-    quads.reserve(r * r * counts.quads + h * h * (3 * counts.triangles + 5 * counts.fives));
-    for (const CPatch* p : object.GetPatches()) {
-        if (IsTriangle(*p)) {
-            AddSplitPatchQuads(quads, *p, 3, r, SplitPatchLayout{p->m_number, 3, h});
-            continue;
-        }
-        if (!IsQuad(*p))
-            continue;
-        const PatchSide sides[4] = {{*p, 0, 4, r}, {*p, 1, 4, r}, {*p, 2, 4, r}, {*p, 3, 4, r}};
-        const int32_t interior = p->m_number;
-        auto grid = [&](int i, int j) -> int32_t {
-            if (j == 0)
-                return sides[0].At(i);
-            if (i == r)
-                return sides[1].At(j);
-            if (j == r)
-                return sides[2].At(r - i);
-            if (i == 0)
-                return sides[3].At(r - j);
-            return interior + (i - 1) * (r - 1) + (j - 1);
-        };
-        for (int i = 0; i < r; ++i)
-            for (int j = 0; j < r; ++j)
-                quads.push_back(QuadFace(grid(i, j), grid(i + 1, j), grid(i + 1, j + 1), grid(i, j + 1)));
-    }
-    for (const CFivePointPatch* p : object.GetFivePatches())
-        if (IsFive(*p))
-            AddSplitPatchQuads(quads, *p, 5, r, SplitPatchLayout{p->m_number, 5, h});
 }
 
 void CMeshConverter::MeshToCurves(const CPatchMesh* mesh, CSpatchObj* object) const {

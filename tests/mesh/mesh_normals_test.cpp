@@ -1,9 +1,12 @@
 #include "mesh/mesh_converter.h"
 #include "mesh/mesh_processor.h"
+#include "mesh/polygon_obj.h"
 #include "support/mesh_builders.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using namespace qf::test;
 
@@ -22,7 +25,7 @@ float Length(const CFloat3& n) {
 // Two unit quads along the Y axis: one in the XY plane (normal +Z), one
 // folded into the YZ plane (normal +X), meeting at 90 degrees.
 const MeshShape kFold{{F3(1, 0, 0), F3(0, 0, 0), F3(0, 1, 0), F3(1, 1, 0), F3(0, 0, 1), F3(0, 1, 1)},
-                     {{0, 3, 2, 1}, {1, 2, 5, 4}}};
+                      {{0, 3, 2, 1}, {1, 2, 5, 4}}};
 
 } // namespace
 
@@ -111,5 +114,114 @@ TEST(MeshNormalsTest, FlatGridAndBoxCorners) {
                 << "at 91 every corner on an edge of the box is averaged";
             EXPECT_EQ(sharp, 96 * 4 - averaged);
         }
+    }
+}
+
+namespace {
+
+// The corner normal rule written out corner by corner, as a reference for
+// the vertex-by-vertex computation: own normal first, then every other face
+// at the vertex within the crease angle (angle from AngleBetween, 0 for a
+// zero normal), triangles before quads, each in list order.
+CFloat3 ReferenceCorner(const CPatchMesh& mesh, bool quad, size_t face, int32_t v) {
+    const auto& f = mesh.m_faces;
+    const CFloat3 own = quad ? f.m_quadNormals[face] : f.m_triangleNormals[face];
+    if (v < 0 || v >= mesh.m_vertices.GetCount())
+        return own;
+    float x = own.x, y = own.y, z = own.z;
+    int count = 1;
+    auto gather = [&](const CMeshIncidence& links, const std::vector<CFloat3>& normals, bool ofQuads) {
+        for (int32_t g : links.Of(v)) {
+            if (ofQuads == quad && static_cast<size_t>(g) == face)
+                continue;
+            const double degrees = AngleBetween(ToVector(own), ToVector(normals[g])) / 3.1415927 * 180.0;
+            if (degrees <= mesh.m_creaseAngle) {
+                x += normals[g].x;
+                y += normals[g].y;
+                z += normals[g].z;
+                ++count;
+            }
+        }
+    };
+    gather(mesh.m_vertices.m_triangleLinks, f.m_triangleNormals, false);
+    gather(mesh.m_vertices.m_quadLinks, f.m_quadNormals, true);
+    if (x == 0.0f && y == 0.0f && z == 0.0f)
+        return own;
+    const auto c = static_cast<float>(count);
+    return CFloat3{x / c, y / c, z / c};
+}
+
+void ExpectReferenceCorners(const CPatchMesh& mesh, const std::string& what) {
+    const auto& f = mesh.m_faces;
+    for (size_t t = 0; t < f.m_triangles.size(); ++t)
+        for (int k = 0; k < 3; ++k) {
+            const CFloat3 expected = ReferenceCorner(mesh, false, t, f.m_triangles[t].vertex[k]);
+            const CFloat3& actual = f.m_triangleCornerNormals[3 * t + k];
+            ASSERT_TRUE(actual.x == expected.x && actual.y == expected.y && actual.z == expected.z)
+                << what << ": triangle " << t << " corner " << k;
+        }
+    for (size_t q = 0; q < f.m_quads.size(); ++q)
+        for (int k = 0; k < 4; ++k) {
+            const CFloat3 expected = ReferenceCorner(mesh, true, q, f.m_quads[q].vertex[k]);
+            const CFloat3& actual = f.m_quadCornerNormals[4 * q + k];
+            ASSERT_TRUE(actual.x == expected.x && actual.y == expected.y && actual.z == expected.z)
+                << what << ": quad " << q << " corner " << k;
+        }
+}
+
+} // namespace
+
+// Every corner normal to the last bit, on meshes made to sit on the crease
+// limit: folds of exactly 90 degrees, faces a hair off parallel, a zero
+// normal, a face naming a vertex twice and a fan of more faces than usual.
+TEST(MeshNormalsTest, CornerNormalsMatchTheRuleToTheBit) {
+    MeshShape shape;
+    auto add = [&](float x, float y, float z) {
+        shape.positions.push_back(F3(x, y, z));
+        return static_cast<int32_t>(shape.positions.size() - 1);
+    };
+    // A box's six sides: 90-degree folds everywhere.
+    std::vector<int32_t> box;
+    for (int i = 0; i < 8; ++i)
+        box.push_back(add(i & 1 ? 1.0f : -1.0f, i & 2 ? 1.0f : -1.0f, i & 4 ? 1.0f : -1.0f));
+    for (const auto& q : std::vector<std::vector<int>>{
+             {0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}})
+        shape.faces.push_back({box[q[0]], box[q[1]], box[q[2]], box[q[3]]});
+    // A fan of twelve triangles round a raised centre, one of them nearly
+    // flat against its neighbour, and a strip of quads a hair off parallel.
+    const int32_t centre = add(5, 0.3f, 0);
+    std::vector<int32_t> rim;
+    for (int i = 0; i < 12; ++i)
+        rim.push_back(add(5 + std::cos(i * 0.5236f), 0.0f, std::sin(i * 0.5236f)));
+    for (int i = 0; i < 12; ++i)
+        shape.faces.push_back({centre, rim[(i + 1) % 12], rim[i]});
+    int32_t a = add(10, 0, 0), b = add(10, 0, 1);
+    for (int i = 1; i <= 4; ++i) {
+        const int32_t c = add(10 + i, 1e-7f * i, 1), d = add(10 + i, 0, 0);
+        shape.faces.push_back({a, b, c, d});
+        a = d;
+        b = c;
+    }
+    // Quads folded against a flat one by a hair less, exactly and a hair more
+    // than 30 degrees, tested against creases a hair either side.
+    for (int i = 0; i < 5; ++i) {
+        const double fold = (30.0 + (i - 2) * 2e-6) * 3.14159265358979 / 180.0;
+        const float x0 = 20.0f + 3.0f * i;
+        const int32_t p = add(x0 - 1, 0, 0), q = add(x0, 0, 0), r = add(x0, 1, 0), s = add(x0 - 1, 1, 0);
+        const auto c = static_cast<float>(std::cos(fold)), sn = static_cast<float>(std::sin(fold));
+        const int32_t t = add(x0 + c, 0, sn), u = add(x0 + c, 1, sn);
+        shape.faces.push_back({p, q, r, s});
+        shape.faces.push_back({q, t, u, r});
+    }
+    // A zero-area triangle and a quad that names one vertex twice.
+    shape.faces.push_back({rim[0], rim[0], rim[1]});
+    shape.faces.push_back({rim[3], rim[4], rim[4], centre});
+
+    for (float crease :
+         {89.5f, 90.0f, 90.00001f, 0.0f, 30.0f, 29.999998f, 30.000002f, 180.0f, 200.0f, -1.0f}) {
+        auto mesh = MakeMesh(shape);
+        mesh->m_creaseAngle = crease;
+        CMeshProcessor(mesh.get()).ComputeCornerNormals();
+        ExpectReferenceCorners(*mesh, "crease " + std::to_string(crease));
     }
 }
