@@ -4,5 +4,6 @@
 #include "platform/base/win_types.h"
 
 // Opens page with xdg-open. A missing page, or no xdg-open to open it with,
-// is told to the user in his language, naming the page; FALSE then.
+// is told to the user in his language, naming the page; FALSE then. An
+// xdg-open that finds no browser is told the same way once it has ended.
 BOOL ShowHelpPage(const CString& page);

@@ -127,7 +127,10 @@ void CMainFrame::OnFullScreen() {
 
 void CMainFrame::OnSize(UINT type, int cx, int cy) {
     CFrameWnd::OnSize(type, cx, cy);
-    if (m_fullScreen && !m_restyling) {
+    // GTK delivers the resizes of our own request after the command has
+    // returned: only a frame that is no longer full screen (its window
+    // manager restored it) ends full-screen mode.
+    if (m_fullScreen && !m_restyling && !IsShownFullScreen()) {
         m_fullScreen = 0;
         m_restyling = 1;
         LeaveFullScreen();

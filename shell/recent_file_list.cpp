@@ -3,12 +3,17 @@
 #include "platform/base/text_file.h"
 
 #include <algorithm>
+#include <filesystem>
 
 void CRecentFileList::Add(const CString& path) {
     if (path.IsEmpty() || path.Find('\n') >= 0 || path.Find('\r') >= 0)
         return;
-    std::erase(m_paths, path);
-    m_paths.insert(m_paths.begin(), path);
+    // A path relative to where this run started means nothing to the next.
+    std::error_code error;
+    const std::filesystem::path whole = std::filesystem::absolute(path.str(), error);
+    const CString kept = error ? path : CString(whole.lexically_normal().string());
+    std::erase(m_paths, kept);
+    m_paths.insert(m_paths.begin(), kept);
     if (static_cast<int>(m_paths.size()) > m_size)
         m_paths.resize(static_cast<size_t>(m_size));
 }

@@ -11,8 +11,9 @@ class CRecentFileList {
 public:
     explicit CRecentFileList(int size) : m_size(size) {}
 
-    // Puts the path first; an entry for the same path moves up, the oldest
-    // beyond the size drops out. A path with a line break is not kept.
+    // Puts the path first, made absolute against the current folder; an
+    // entry for the same path moves up, the oldest beyond the size drops
+    // out. A path with a line break is not kept.
     void Add(const CString& path);
     void Remove(int index);
     int GetCount() const { return static_cast<int>(m_paths.size()); }

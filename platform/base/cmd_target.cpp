@@ -10,6 +10,15 @@ BOOL CCmdUI::DoUpdate(CCmdTarget* target) {
     return target->OnCmdMsg(message);
 }
 
+BOOL CCmdUI::HasCommandHandler(CCmdTarget* target) const {
+    if (!target)
+        return FALSE;
+    CommandMessage message;
+    message.kind = CommandKind::HandlerQuery;
+    message.id = m_nID;
+    return target->OnCmdMsg(message);
+}
+
 const CommandMap::Entry* CommandMap::Find(const CommandMessage& message) const {
     for (const CommandMap* map = this; map; map = map->m_base)
         for (const Entry& entry : map->m_entries)
@@ -29,6 +38,11 @@ BOOL CCmdTarget::OnCmdMsg(const CommandMessage& message) {
 }
 
 BOOL CCmdTarget::DispatchOwnCommand(const CommandMessage& message) {
+    if (message.kind == CommandKind::HandlerQuery) {
+        CommandMessage command = message;
+        command.kind = CommandKind::Command;
+        return GetCommandMap().Find(command) ? TRUE : FALSE;
+    }
     const CommandMap::Entry* entry = GetCommandMap().Find(message);
     if (!entry)
         return FALSE;

@@ -57,6 +57,8 @@ public:
 
     // Routes the update through `target`; TRUE when a handler ran.
     BOOL DoUpdate(CCmdTarget* target);
+    // Whether a menu command with this id has a handler along target's route.
+    BOOL HasCommandHandler(CCmdTarget* target) const;
 };
 
 enum class CommandKind {
@@ -65,6 +67,7 @@ enum class CommandKind {
     Notify,           // WM_NOTIFY from a control
     ReflectedCommand, // a control's own WM_COMMAND, offered to the control first
     ReflectedNotify,
+    HandlerQuery, // asks whether a menu command has a handler; none runs
 };
 
 // One command as the targets of a route see it.
@@ -120,7 +123,8 @@ public:
     virtual BOOL OnCmdMsg(const CommandMessage& message);
 
 protected:
-    // This target's own table: a handler that fits runs, TRUE then.
+    // This target's own table: a handler that fits runs, TRUE then. A
+    // handler query only finds it.
     BOOL DispatchOwnCommand(const CommandMessage& message);
     virtual const CommandMap& GetCommandMap() const;
 };

@@ -28,17 +28,20 @@ private:
 
 // Collects the program's exit status whenever it ends, without holding up
 // anyone who started it.
-void ReapLater(pid_t pid) {
-    std::thread([pid] {
+void ReapLater(pid_t pid, std::function<void(int)> ended) {
+    std::thread([pid, ended = std::move(ended)] {
         int status = 0;
-        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        pid_t reaped = 0;
+        while ((reaped = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
         }
+        if (ended)
+            ended(reaped == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1);
     }).detach();
 }
 
 } // namespace
 
-bool StartProcess(const std::vector<std::string>& argv, std::string* error) {
+bool StartProcess(const std::vector<std::string>& argv, std::string* error, std::function<void(int)> ended) {
     if (argv.empty() || argv.front().empty()) {
         if (error)
             *error = "no program was named";
@@ -60,7 +63,7 @@ bool StartProcess(const std::vector<std::string>& argv, std::string* error) {
             *error = argv.front() + ": " + std::strerror(result);
         return false;
     }
-    ReapLater(pid);
+    ReapLater(pid, std::move(ended));
     return true;
 }
 

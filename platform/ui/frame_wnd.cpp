@@ -61,7 +61,8 @@ UINT CAcceleratorTable::Translate(int virtualKey, bool control, bool shift) cons
 
 struct CFrameWnd::MenuState {
     std::unique_ptr<CMenuDisplay> display;
-    int open = 0; // menus of the bar open now
+    int open = 0;             // menus of the bar open now
+    void* prepared = nullptr; // the menu brought up to date before GTK shows it
 };
 
 CFrameWnd::CFrameWnd() : m_menuState(std::make_unique<MenuState>()) {}
@@ -71,6 +72,20 @@ CFrameWnd::~CFrameWnd() {
 }
 
 BOOL CFrameWnd::OnCmdMsg(const CommandMessage& message) {
+    if (RouteCmdMsg(message))
+        return TRUE;
+    // The fallback update handler: an item or button whose command nothing
+    // along the route handles is greyed, since choosing it would do nothing.
+    // It never enables, so items kept grey stay grey.
+    if (message.kind == CommandKind::UpdateUI && message.ui && !TakesUnhandledCommand(message.id) &&
+        !message.ui->HasCommandHandler(this)) {
+        message.ui->Enable(FALSE);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CFrameWnd::RouteCmdMsg(const CommandMessage& message) {
     if (m_activeView && m_activeView->OnCmdMsg(message))
         return TRUE;
     if (CWnd::OnCmdMsg(message))
@@ -144,13 +159,30 @@ void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, BOOL) {
         UpdateMenuItems(*popup, *this);
 }
 
+void CFrameWnd::PrepareMenu(void* opening) {
+    if (m_menuState->prepared == opening)
+        return;
+    RunMenuUpdate(opening);
+    m_menuState->prepared = opening;
+}
+
 void CFrameWnd::OnMenuOpen(void* opened) {
-    auto* menu = static_cast<wxMenu*>(opened);
+    if (m_menuState->prepared == opened) {
+        m_menuState->prepared = nullptr;
+        ++m_menuState->open;
+        return;
+    }
+    RunMenuUpdate(opened);
+    ++m_menuState->open;
+}
+
+void CFrameWnd::RunMenuUpdate(void* opening) {
+    auto* menu = static_cast<wxMenu*>(opening);
     CMenuDisplay* display = m_menuState->display.get();
     if (!display || !display->Find(menu))
         return;
     const HWND h = GetSafeHwnd();
-    if (m_menuState->open++ == 0) {
+    if (m_menuState->open == 0) {
         SendMessage(WM_INITMENU, reinterpret_cast<WPARAM>(&m_menu), 0);
         if (!IsWindow(h) || m_menuState->display.get() != display)
             return;
@@ -178,11 +210,18 @@ BOOL CFrameWnd::SetMenu(CMenu* menu) {
     }
     m_menuState->display.reset();
     m_menuState->open = 0;
+    m_menuState->prepared = nullptr;
     m_menu.DestroyMenu();
     if (menu && menu->IsLoaded()) {
         m_menu.Attach(*menu);
         if (frame) {
-            m_menuState->display = std::make_unique<CMenuDisplay>(m_menu.Share(), *m_menu.GetNode(), true);
+            const HWND h = GetSafeHwnd();
+            m_menuState->display =
+                std::make_unique<CMenuDisplay>(m_menu.Share(), *m_menu.GetNode(), true, [h](wxMenu* opening) {
+                    if (auto* frame = dynamic_cast<CFrameWnd*>(CWnd::FromHandle(h));
+                        frame && !PopupMenuRunning())
+                        frame->PrepareMenu(opening);
+                });
             frame->SetMenuBar(m_menuState->display->GetBar());
         }
     }
@@ -343,6 +382,11 @@ BOOL CFrameWnd::ModifyStyle(DWORD remove, DWORD add) {
     if (frame && windowed == frame->IsFullScreen())
         ShowFrameFullScreen(*frame, !windowed, m_windowedRect);
     return changed;
+}
+
+BOOL CFrameWnd::IsShownFullScreen() const {
+    const auto* frame = dynamic_cast<const wxFrame*>(GetNativeWindow());
+    return frame && frame->IsFullScreen();
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs) {

@@ -6,11 +6,13 @@
 // after its own table, then to the frame's own table, then to the
 // application. OnCommand returns FALSE when nobody handled it, so a frame
 // class can take over what is left (its override calls the base first).
+// An item or button whose command has no handler anywhere on that route is
+// greyed when its state is asked; one whose command gets a handler is
+// enabled again without further ado.
 //
 // Menus: SetMenu shows a menu bar (null: none). When the user opens it the
 // frame gets WM_INITMENU, then WM_INITMENUPOPUP for each popup, whose
-// default processing runs the items' update handlers; no item is greyed
-// for lacking a handler. Pointing at an item shows its prompt in the
+// default processing runs the items' update handlers. Pointing at an item shows its prompt in the
 // status bar, and "Ready" again when the menu closes.
 //
 // Accelerators: LoadAccelTable sets the table whose keys the frame turns
@@ -70,7 +72,8 @@ public:
     ~CFrameWnd() override;
     const char* GetRuntimeClassName() const override { return "CFrameWnd"; }
 
-    // Routing: active view (then its document), own table, application.
+    // Routing: active view (then its document), own table, application;
+    // then the fallback update handler.
     BOOL OnCmdMsg(const CommandMessage& message) override;
     void SetActiveView(CView* view) { m_activeView = view; }
     CView* GetActiveView() const { return m_activeView; }
@@ -102,6 +105,10 @@ public:
     void AddToolBar(CToolBar* bar);
     void RemoveToolBar(CToolBar* bar);
 
+    // A frame class whose OnCommand takes over menu commands nothing else
+    // handles says here which ids it takes, so that their items stay enabled.
+    virtual BOOL TakesUnhandledCommand(UINT) const { return FALSE; }
+
     // Tool-bar buttons and status indicators follow their update handlers;
     // called whenever the program turns idle.
     void OnIdleUpdateCmdUI();
@@ -109,6 +116,10 @@ public:
     // Removing WS_CAPTION and WS_THICKFRAME shows the frame full screen;
     // adding them back returns it to its window.
     BOOL ModifyStyle(DWORD remove, DWORD add) override;
+    // Whether the frame is full screen now. A window manager may take it out
+    // of full screen itself; resizes that arrive late from our own request
+    // leave it full screen.
+    BOOL IsShownFullScreen() const;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -122,8 +133,16 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // The route alone, without the fallback.
+    BOOL RouteCmdMsg(const CommandMessage& message);
     struct MenuState;
+    // A menu of the bar about to open: its update handlers run, and it takes
+    // its items, before GTK measures it; its opening then finds it ready.
+    void PrepareMenu(void* wxMenuOpening);
     void OnMenuOpen(void* wxMenuOpened);
+    // WM_INITMENU when the bar opens, then WM_INITMENUPOPUP, and the menu
+    // shown as its node now is.
+    void RunMenuUpdate(void* wxMenuOpening);
     void OnMenuClose();
 
     CView* m_activeView = nullptr;

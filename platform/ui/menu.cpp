@@ -1,6 +1,7 @@
 #include "platform/ui/menu.h"
 
 #include "platform/base/cmd_target.h"
+#include "platform/ui/menu_layout.h"
 #include "platform/ui/menu_node.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/resource_lookup.h"
@@ -370,8 +371,9 @@ int CPopupMenuRun::RunModalLoop() {
 
 // ---------------------------------------------------------------------------
 
-CMenuDisplay::CMenuDisplay(std::shared_ptr<MenuNode> hold, MenuNode& root, bool bar)
-    : m_hold(std::move(hold)), m_root(root) {
+CMenuDisplay::CMenuDisplay(std::shared_ptr<MenuNode> hold, MenuNode& root, bool bar,
+                           std::function<void(wxMenu*)> opening)
+    : m_opening(std::move(opening)), m_hold(std::move(hold)), m_root(root) {
     if (bar) {
         m_bar = MakeOwnedByWx<wxMenuBar>();
         SyncBar();
@@ -483,6 +485,8 @@ void CMenuDisplay::SyncBar() {
             m_links[menu] = Link{&m_root, item, index, item->popup.get()};
             Fill(*menu, *item->popup);
             m_bar->Append(menu, MenuLabelForWx(item->text));
+            if (m_opening)
+                CallBeforeShowing(*menu, [opening = m_opening, menu] { opening(menu); });
         }
     }
     for (size_t i = 0; i < popups.size(); ++i) {

@@ -3,6 +3,7 @@
 // files of the window layer, nothing outside platform/ui includes this.
 #include "platform/ui/menu.h"
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -58,7 +59,9 @@ public:
 
     // `hold` keeps the menu alive while it is shown (empty for a sub-menu,
     // which its menu keeps).
-    CMenuDisplay(std::shared_ptr<MenuNode> hold, MenuNode& root, bool bar);
+    // opening, for a bar: called with a menu of the bar just before GTK shows it.
+    CMenuDisplay(std::shared_ptr<MenuNode> hold, MenuNode& root, bool bar,
+                 std::function<void(wxMenu*)> opening = {});
     ~CMenuDisplay();
     CMenuDisplay(const CMenuDisplay&) = delete;
     CMenuDisplay& operator=(const CMenuDisplay&) = delete;
@@ -78,6 +81,7 @@ private:
     void Fill(wxMenu& menu, MenuNode& node);
     void Forget(wxMenu& menu);
 
+    std::function<void(wxMenu*)> m_opening;
     std::shared_ptr<MenuNode> m_hold;
     MenuNode& m_root;
     wxMenuBar* m_bar = nullptr;

@@ -1,9 +1,11 @@
 #include "platform/ui/shell_services.h"
 
+#include "platform/base/process.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/resource_lookup.h"
 #include "platform/ui/ui_style.h"
 
+#include <wx/app.h>
 #include <wx/dnd.h>
 #include <wx/icon.h>
 #include <wx/toplevel.h>
@@ -51,8 +53,13 @@ BOOL SetWindowIcon(CWnd& frame, UINT iconId) {
     return TRUE;
 }
 
-BOOL ShellOpenFile(const CString& path) {
-    return wxLaunchDefaultApplication(wxString::FromUTF8(path.GetString())) ? TRUE : FALSE;
+BOOL ShellOpenFile(const CString& path, std::function<void()> failed) {
+    // The status arrives on the thread that collects it; failed() runs on ours.
+    auto ended = [failed = std::move(failed)](int status) {
+        if (status != 0 && failed && wxTheApp)
+            wxTheApp->CallAfter(failed);
+    };
+    return qf::StartProcess({"xdg-open", path.str()}, nullptr, ended) ? TRUE : FALSE;
 }
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include <functional>
+
 // Sent to a window that accepts dropped files: wParam points to the
 // std::vector<CString> of their paths, in the order they were dropped.
 constexpr UINT WM_DROPFILES = 0x0233;
@@ -17,9 +19,11 @@ void DragAcceptFiles(CWnd& window, BOOL accept = TRUE);
 // The frame shows the icon resource; FALSE when there is none.
 BOOL SetWindowIcon(CWnd& frame, UINT iconId);
 
-// Opens the file with the desktop's application for its type; FALSE when
-// none could be started.
-BOOL ShellOpenFile(const CString& path);
+// Opens the file with the desktop's application for its type, through
+// xdg-open; FALSE when xdg-open could not be started. xdg-open finds the
+// application after it started: when it ends in failure (no application for
+// the type, or none that starts), failed() runs later on this thread.
+BOOL ShellOpenFile(const CString& path, std::function<void()> failed = {});
 
 // The program's top-level window that has the keyboard focus (where focus
 // follows the pointer, the one under it), or null when another application

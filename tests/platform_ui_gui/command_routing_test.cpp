@@ -98,12 +98,13 @@ protected:
         codes.push_back(HIWORD(wParam));
         if (CFrameWnd::OnCommand(wParam, lParam))
             return TRUE;
-        if (HIWORD(wParam) == 0 && LOWORD(wParam) >= 200) {
+        if (HIWORD(wParam) == 0 && TakesUnhandledCommand(LOWORD(wParam))) {
             plugInIds.push_back(LOWORD(wParam));
             return TRUE;
         }
         return FALSE;
     }
+    BOOL TakesUnhandledCommand(UINT id) const override { return id >= 200; }
     const CommandMap& GetCommandMap() const override {
         static const CommandMap map = CommandMapFor<TestFrame>(CFrameWnd::GetCommandMap())
                                           .OnCommand(100, &TestFrame::OnFrame100)
@@ -183,14 +184,16 @@ TEST_F(Routing, MenuCommandsGoViewDocumentFrameApplication) {
     EXPECT_EQ(log, Log{"frame 101"}) << "without a document the frame's handler runs";
 }
 
-TEST_F(Routing, UpdateHandlersSetOnlyTheirOwnItems) {
+TEST_F(Routing, UpdateHandlersSetTheirItemsAndTheFallbackGreysUnhandledOnes) {
     CMenu popup;
     ASSERT_TRUE(popup.CreatePopupMenu());
     popup.AppendMenu(MF_STRING, 110, "greyed by its handler");
     popup.AppendMenu(MF_STRING, 111, "checked by its handler");
     popup.AppendMenu(MF_STRING | MF_GRAYED, 112, "enabled by its handler");
     popup.AppendMenu(MF_STRING | MF_GRAYED, 120, "grey without a handler");
-    popup.AppendMenu(MF_STRING, 121, "enabled without a handler");
+    popup.AppendMenu(MF_STRING, 121, "greyed: nothing would handle it");
+    popup.AppendMenu(MF_STRING, 103, "enabled: the application handles it");
+    popup.AppendMenu(MF_STRING | MF_GRAYED, 102, "kept grey though the frame handles it");
     popup.AppendMenu(MF_SEPARATOR);
     popup.AppendMenu(MF_STRING, 101, "renamed by the document");
     frame.SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(&popup), 0);
@@ -198,8 +201,10 @@ TEST_F(Routing, UpdateHandlersSetOnlyTheirOwnItems) {
     EXPECT_EQ(popup.GetMenuState(110, MF_BYCOMMAND), MF_GRAYED);
     EXPECT_EQ(popup.GetMenuState(111, MF_BYCOMMAND), MF_CHECKED);
     EXPECT_EQ(popup.GetMenuState(112, MF_BYCOMMAND), 0u);
-    EXPECT_EQ(popup.GetMenuState(120, MF_BYCOMMAND), MF_GRAYED) << "a handler-less item keeps its state";
-    EXPECT_EQ(popup.GetMenuState(121, MF_BYCOMMAND), 0u) << "no item is greyed for lacking a handler";
+    EXPECT_EQ(popup.GetMenuState(120, MF_BYCOMMAND), MF_GRAYED);
+    EXPECT_EQ(popup.GetMenuState(121, MF_BYCOMMAND), MF_GRAYED) << "the fallback greys what nobody handles";
+    EXPECT_EQ(popup.GetMenuState(103, MF_BYCOMMAND), 0u) << "a command handler anywhere on the route will do";
+    EXPECT_EQ(popup.GetMenuState(102, MF_BYCOMMAND), MF_GRAYED) << "the fallback never enables";
     CString text;
     popup.GetMenuString(101, text, MF_BYCOMMAND);
     EXPECT_EQ(text, "from the document") << "update handlers are routed like the commands";

@@ -343,7 +343,7 @@ TEST_F(FrameGuiTest, PopupChoiceWithTheKeyboardGoesToItsOwner) {
     EXPECT_EQ(log, Log{"new"}) << "the grey first item is skipped";
 }
 
-TEST_F(FrameGuiTest, FullScreenComesAndGoesWithTheFrameStyle) {
+TEST_F(FrameGuiTest, FullScreenComesAndGoesWithTheFrameStyleAndKeepsTheKeys) {
     CRect windowed;
     frame.GetWindowRect(&windowed);
     frame.ModifyStyle(WS_CAPTION | WS_THICKFRAME, 0);
@@ -353,6 +353,15 @@ TEST_F(FrameGuiTest, FullScreenComesAndGoesWithTheFrameStyle) {
         frame.GetWindowRect(&r);
         return r == CRect(screen.x, screen.y, screen.GetRight() + 1, screen.GetBottom() + 1);
     })) << "the frame covers the screen";
+    // Without caption or menu bar the keys still reach the frame's commands.
+    frame.SetMenu(nullptr);
+    SimulatedMouse keys;
+    keys.MoveTo(view, CPoint(20, 20));
+    view.SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == &view; }));
+    keys.Sim().Char(WXK_F5);
+    PumpEvents(100);
+    EXPECT_EQ(log, (Log{"slot 30301"}));
     frame.ModifyStyle(0, WS_CAPTION | WS_THICKFRAME);
     EXPECT_TRUE(PumpUntil([&] {
         CRect r;

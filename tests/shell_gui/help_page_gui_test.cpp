@@ -34,10 +34,19 @@ TEST(HelpPageGuiTest, ThePageOpensWithXdgOpenAndWhatFailsIsTold) {
     EXPECT_FALSE(ShowHelpPage(dir.File("data folder/gone.html").c_str()));
     setenv("PATH", dir.path().c_str(), 1);
     EXPECT_FALSE(ShowHelpPage(page.c_str()));
+    // An xdg-open that finds no browser ends with status 3.
+    const std::string noBrowser = dir.File("no browser");
+    std::filesystem::create_directories(noBrowser);
+    std::ofstream(noBrowser + "/xdg-open") << "#!/bin/sh\nexit 3\n";
+    std::filesystem::permissions(noBrowser + "/xdg-open", std::filesystem::perms::owner_all);
+    setenv("PATH", noBrowser.c_str(), 1);
+    EXPECT_TRUE(ShowHelpPage(page.c_str())) << "it started";
+    EXPECT_TRUE(qf::test::PumpUntil([&] { return boxes.GetRequests().size() == 3; }));
     setenv("PATH", oldPath.c_str(), 1);
 
-    ASSERT_EQ(boxes.GetRequests().size(), 2u);
+    ASSERT_EQ(boxes.GetRequests().size(), 3u);
     EXPECT_EQ(boxes.GetRequests()[0].text, "Can't Find Help File\n" + dir.File("data folder/gone.html"));
     EXPECT_NE(boxes.GetRequests()[1].text.Find("xdg-open"), -1);
     EXPECT_NE(boxes.GetRequests()[1].text.Find(page.c_str()), -1);
+    EXPECT_EQ(boxes.GetRequests()[2].text, boxes.GetRequests()[1].text) << "told as a missing xdg-open";
 }

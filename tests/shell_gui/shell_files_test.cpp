@@ -60,6 +60,15 @@ TEST(RecentFileListTest, KeepsFourNewestFirstAcrossRuns) {
     EXPECT_EQ(loaded.GetCount(), 0);
 }
 
+TEST(RecentFileListTest, KeepsPathsThatWorkFromAnyFolder) {
+    CRecentFileList list(4);
+    const std::filesystem::path here = std::filesystem::current_path();
+    list.Add("models/../scene.qfm");
+    list.Add((here / "scene.qfm").string().c_str());
+    ASSERT_EQ(list.GetCount(), 1) << "the same file, named two ways";
+    EXPECT_EQ(list[0], (here / "scene.qfm").string().c_str());
+}
+
 TEST(ShellRegistrationTest, DesktopEntryMimeTypeAndIconsWrittenOnce) {
     TempDir data;
     constexpr const char* kRows[] = {"RR", ".B"};
