@@ -128,6 +128,14 @@ const CommandMap& CQuelDocCommands::GetCommandMap() const {
             .OnUpdateCommandUI(ID_FILE_EXPORT_LIGHTWAVE5, &CQuelDocCommands::OnUpdateUnsupportedFormat)
             .OnUpdateCommandUI(ID_FILE_EXPORT_LIGHTWAVE6, &CQuelDocCommands::OnUpdateUnsupportedFormat)
             .OnUpdateCommandUI(ID_FILE_IMPORT_PYGMALION, &CQuelDocCommands::OnUpdateUnsupportedFormat)
-            .OnCommand(ID_HELP_INDEX, &CQuelDocCommands::OnHelp);
+            .OnCommand(ID_HELP_INDEX, &CQuelDocCommands::OnHelp)
+            .OnCommand(ID_FILE_EXPORT_POVRAY, &CQuelDocCommands::OnFileExportPov)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_POVRAY, &CQuelDocCommands::OnUpdateFileExportPov)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_MEGAPOV, &CQuelDocCommands::OnUpdateFileExportMegaPov)
+            .OnCommand(ID_FILE_EXPORT_RIB, &CQuelDocCommands::OnFileExportRib)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_RIB, &CQuelDocCommands::OnUpdateFileExportRib)
+            .OnCommand(ID_FILE_EXPORT_LIGHTFLOW, &CQuelDocCommands::OnFileExportLightflow)
+            .OnUpdateCommandUI(ID_FILE_EXPORT_LIGHTFLOW, &CQuelDocCommands::OnUpdateFileExportLightflow)
+            .OnCommand(ID_HELP_DEBUG, &CQuelDocCommands::OnHelpDebug);
     return map;
 }

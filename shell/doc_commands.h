@@ -69,6 +69,15 @@ private:
     void OnUpdateFileExportDxf(CCmdUI* ui);
     void OnFileExportX();
     void OnUpdateFileExportX(CCmdUI* ui);
+    // The renderers' exports and Help > Debug (doc_render_commands.cpp).
+    void OnFileExportPov();
+    void OnUpdateFileExportPov(CCmdUI* ui);
+    void OnUpdateFileExportMegaPov(CCmdUI* ui);
+    void OnFileExportRib();
+    void OnUpdateFileExportRib(CCmdUI* ui);
+    void OnFileExportLightflow();
+    void OnUpdateFileExportLightflow(CCmdUI* ui);
+    void OnHelpDebug();
     // Formats the program names in its menus but does not read or write.
     void OnUpdateUnsupportedFormat(CCmdUI* ui);
     void OnHelp();

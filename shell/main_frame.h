@@ -77,6 +77,32 @@ private:
     void OnModelFreeze();
     void OnUpdateModelFreeze(CCmdUI* ui);
 
+    // main_frame_render.cpp: the render commands and the material preview.
+    void OnRenderSetting();
+    void OnNormalRendererPovRay();
+    void OnUpdateNormalRendererPovRay(CCmdUI* ui);
+    void OnNormalRendererMegaPov();
+    void OnUpdateNormalRendererMegaPov(CCmdUI* ui);
+    void OnRenderBmrt();
+    void OnUpdateRenderBmrt(CCmdUI* ui);
+    void OnBmrtSetting();
+    void OnUpdateBmrtSetting(CCmdUI* ui);
+    void OnRenderLightflow();
+    void OnUpdateRenderLightflow(CCmdUI* ui);
+    void OnLightflowSetting();
+    void OnUpdateLightflowSetting(CCmdUI* ui);
+    void OnMaterialRender();
+    void OnUpdateMaterialRender(CCmdUI* ui);
+    // The preview settings dialog; the preview render opens it as well.
+    void OnMaterialRenderSetting();
+    // main_frame_panes.cpp: the pane picture, the underlays, the document's
+    // counts and the object switches.
+    void OnSaveClipboard();
+    void OnUnderlayImages();
+    void OnWindowDocument();
+    void OnObjectFlag(UINT command);
+    void OnUpdateObjectFlag(CCmdUI* ui);
+
     // The File menu lists the recent files where its recent-file item stands.
     void UpdateRecentFileMenu(CMenu& menu);
 

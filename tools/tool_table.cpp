@@ -4,6 +4,7 @@
 #include "tools/add_point_tool.h"
 #include "tools/camera_drag.h"
 #include "tools/control_point_tool.h"
+#include "tools/render_tools.h"
 #include "tools/rotate_scale_tool.h"
 #include "tools/select_area_tool.h"
 #include "tools/translate_tool.h"
@@ -54,6 +55,10 @@ constexpr CToolRow kTools[] = {
     {mouseModeNoise, {BeginNoise, DragNoise, EndWeightNoise}},
     {mouseModeTranslateCP, {BeginControlPointDrag, DragSmoothHandle, EndControlPointDrag}},
     {mouseModeTranslateCP2, {BeginControlPointDrag, DragCornerHandle, EndControlPointDrag}},
+    {mouseModePolygonFirst, {BeginPolygonPoint, nullptr, nullptr}},
+    {mouseModePolygonLast, {BeginPolygonPoint, nullptr, nullptr}},
+    {mouseModeRenderWindow, {nullptr, nullptr, EndRenderWindow}},
+    {mouseModeRenderParts, {BeginRenderRegion, DragRenderRegion, EndRenderRegion}},
 };
 constexpr int kCameraRows = 12;
 

@@ -7,6 +7,7 @@
 // redraws that draw over the current picture and a display list for camera
 // drags. Pane i is registered under wndGLPane0 + i.
 #include "platform/ui/gl_wnd.h"
+#include "platform/ui/screen_image.h"
 #include "tools/mouse_tool_controller.h"
 #include "tools/tool_pane.h"
 #include "viewport/model_command.h"
@@ -40,6 +41,11 @@ public:
     // The handles of the current object's selected curve, while a
     // control-point tool is on the left button.
     void RedrawControlPoints() override;
+    // The pane's own picture as it paints it, read from its back buffer
+    // (gl_pane_picture.cpp): a window lying over the pane is not in it.
+    // Empty before the pane can draw.
+    CPixelImage ReadPicture();
+
     // The document shows the manipulator and the left button has an object
     // or material-axis transform tool.
     BOOL IsManipulatorShown() const;

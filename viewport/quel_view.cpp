@@ -124,6 +124,7 @@ const CommandMap& CQuelView::GetCommandMap() const {
         MapEditCommands(builder);
         MapShapeCommands(builder);
         MapNumericCommands(builder);
+        MapRenderCommands(builder);
         return CommandMap(builder);
     }();
     return map;

@@ -88,6 +88,9 @@ private:
     static void MapEditCommands(Map& map);
     static void MapShapeCommands(Map& map);
     static void MapNumericCommands(Map& map);
+    // quel_view_render.cpp: the render of the preview pane.
+    static void MapRenderCommands(Map& map);
+    void OnRenderPovRay();
 
     void OnUpdateLeftTool(CCmdUI* ui);
     void OnUpdateAxisCheck(CCmdUI* ui);
