@@ -105,6 +105,12 @@ void CUndoBuffer::DropOldest() {
     m_position = std::max(m_position - 1, 0);
 }
 
+void CUndoBuffer::BeginRecord(const CString& japanese, const CString& english, int kind) {
+    BeginRecord();
+    SetDescription(japanese, english);
+    SetKind(kind);
+}
+
 void CUndoBuffer::SetDescription(const CString& japanese, const CString& english) {
     if (!m_open)
         return;
@@ -174,6 +180,8 @@ void CUndoBuffer::SaveObjectInfo(CSpatchObj* obj, int redraw) {
     CSpatchObj* copy = m_open->m_objects.Emplace();
     copy->CopySettings(obj);
     copy->SetKey(obj->GetKey());
+    // The object panel's export-UV switch, which the settings leave out.
+    copy->SetReservedWord(obj->GetReservedWord());
     m_open->m_redraw = redraw;
 }
 

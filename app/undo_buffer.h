@@ -146,6 +146,8 @@ public:
     // maximum of 0 nothing is kept, and everything up to the next BeginRecord
     // (descriptions, kind, saves) does nothing.
     void BeginRecord();
+    // BeginRecord with the step's two descriptions and its kind, as most commands open their step.
+    void BeginRecord(const CString& japanese, const CString& english, int kind);
     void SetDescription(const CString& japanese, const CString& english);
     void SetKind(int kind);
 

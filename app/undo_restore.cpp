@@ -346,6 +346,7 @@ bool RestoreObjectInfo(const CUndoRecord& record, bool rebuild) {
     if (!obj)
         return false;
     obj->CopySettings(record.m_objects.GetHead());
+    obj->SetReservedWord(record.m_objects.GetHead()->GetReservedWord());
     // Smoothing and the mirror settings are among them: the derived copies are stale.
     obj->SetNetsDirty(1);
     obj->SetMirrorDirty(1);

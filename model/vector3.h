@@ -28,6 +28,9 @@ public:
     float GetX() const { return m_x; }
     float GetY() const { return m_y; }
     float GetZ() const { return m_z; }
+    // Component 0 (x), 1 (y) or 2 (z); any other index is z.
+    float Get(int axis) const { return axis == 0 ? m_x : axis == 1 ? m_y : m_z; }
+    void Set(int axis, float value) { (axis == 0 ? m_x : axis == 1 ? m_y : m_z) = value; }
 
     void Add(const CVector3& v);
     void Scale(float f);

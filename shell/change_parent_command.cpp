@@ -27,9 +27,7 @@ int CChangeParentCommand::MoveToFolder(CBaseObj* obj, CBaseObj* folder) {
     CQuelDoc* doc = GetDoc();
     if (!doc || !CanChangeParent(obj, folder))
         return 0;
-    doc->m_undoBuffer.BeginRecord();
-    doc->m_undoBuffer.SetDescription("親オブジェクト変更", "Change Parent Object");
-    doc->m_undoBuffer.SetKind(undoParentChange);
+    doc->m_undoBuffer.BeginRecord("親オブジェクト変更", "Change Parent Object", undoParentChange);
     doc->m_undoBuffer.SaveParentChange(obj, folder);
     doc->m_tree.MoveIntoFolder(obj, folder);
     if (auto* page = FindWindowService<CObjectPageServices>(wndObjectPage))

@@ -40,6 +40,34 @@ void CObjectPage::DoDataExchange(CDataExchange* dx) {
 
 BOOL CObjectPage::OnInitDialog() {
     CDialog::OnInitDialog();
+    // A strip three pixels wide inside the right edge of the panel frame.
+    CRect frame;
+    m_panelFrame.GetWindowRect(&frame);
+    ScreenToClient(&frame);
+    m_levelBar.Create("", WS_CHILD | WS_VISIBLE,
+                      CRect(frame.right - 6, frame.top + 3, frame.right - 3, frame.bottom - 3), this,
+                      kLevelBarId);
+    m_levelBar.ShowWindow(SW_HIDE);
+
+    CQuelDoc* doc = GetDoc();
+    const struct {
+        CQuelScroll& panel;
+        BOOL made;
+        const char* name;
+        int registryId;
+    } panels[] = {
+        {m_objectPanel, m_objectPanel.Make(this), "Patch", wndObjectPanel1},
+        {m_polygonPanel, m_polygonPanel.Make(this), "Polygon", wndObjectPanel2},
+        {m_folderPanel, m_folderPanel.Make(this), "Group", wndObjectPanel3},
+    };
+    for (const auto& entry : panels) {
+        if (!entry.made)
+            continue;
+        entry.panel.ShowWindow(SW_HIDE);
+        m_pageList.Emplace(&entry.panel, entry.name, m_pageList.GetCount());
+        if (doc)
+            doc->RegisterWindow(entry.panel.GetSafeHwnd(), entry.registryId);
+    }
     if (CreateObjectTreeImages(m_images))
         m_tree.SetImageList(&m_images, TVSIL_NORMAL);
     return TRUE;
@@ -69,8 +97,38 @@ void CObjectPage::OnSize(UINT type, int cx, int cy) {
     for (int i = 0; i < 4; ++i)
         buttons[i]->MoveWindow(w * i / 4, t - 20, w / 4, 20);
     m_panelFrame.MoveWindow(5, t + 5, w - 10, h - t - 10);
+    m_levelBar.MoveWindow(w - 8, t + 6, 2, h - t - 12);
     for (const CPageEntry* entry : m_pageList)
         entry->m_window->MoveWindow(6, t + 6, w - 14, h - t - 13);
+    UpdateLevelBar();
+}
+
+void CObjectPage::OnVScroll(UINT code, UINT position, CWnd* scrollBar) {
+    UpdateLevelBar();
+    CDialog::OnVScroll(code, position, scrollBar);
+}
+
+CQuelScroll* CObjectPage::CurrentPanel() const {
+    const CPageEntry* entry = m_currentPanel > 0 ? m_pageList.GetAtIndex(m_currentPanel - 1) : nullptr;
+    return entry ? dynamic_cast<CQuelScroll*>(entry->m_window) : nullptr;
+}
+
+void CObjectPage::UpdateLevelBar() {
+    CQuelScroll* panel = CurrentPanel();
+    if (!panel || !m_levelBar.GetNativeWindow())
+        return;
+    m_levelBar.SetTotal(panel->GetContentHeight());
+    m_levelBar.SetPage(panel->UpdateScrollLimit());
+    m_levelBar.SetPos(panel->GetScrollOffset());
+}
+
+void CObjectPage::ShowPanel(int position) {
+    CQuelScroll* panel = dynamic_cast<CQuelScroll*>(m_pageList.GetAtIndex(position - 1)->m_window);
+    m_currentPanel = position;
+    panel->Refresh();
+    panel->ShowWindow(SW_SHOW);
+    m_levelBar.ShowWindow(SW_SHOW);
+    UpdateLevelBar();
 }
 
 // --- tree items --------------------------------------------------------------
@@ -159,6 +217,7 @@ void CObjectPage::ResetTree() {
     m_reinserting = true;
     m_tree.DeleteAllItems();
     m_reinserting = false;
+    m_levelBar.ShowWindow(SW_HIDE);
     for (const CPageEntry* entry : m_pageList)
         entry->m_window->ShowWindow(SW_HIDE);
     m_currentPanel = 0;
@@ -199,10 +258,23 @@ void CObjectPage::UpdateSelection() {
     CQuelDoc* doc = GetDoc();
     if (!doc)
         return;
+    m_levelBar.ShowWindow(SW_HIDE);
     m_currentPanel = 0;
     const HTREEITEM item = m_tree.GetSelectedItem();
     const auto* selection = item ? reinterpret_cast<const CBaseObj*>(m_tree.GetItemData(item)) : nullptr;
     ApplyTreeSelection(*doc, selection);
+    // Each entry's panel shows while its kind of item is selected.
+    int position = 0;
+    for (const CPageEntry* entry : m_pageList) {
+        ++position;
+        const bool selected = (entry->m_name == "Patch" && GetSelectedObject()) ||
+                              (entry->m_name == "Polygon" && GetSelectedPolygonObject()) ||
+                              (entry->m_name == "Group" && GetSelectedFolder());
+        if (selected)
+            ShowPanel(position);
+        else
+            entry->m_window->ShowWindow(SW_HIDE);
+    }
     if (m_treeNotify)
         PostToRegisteredWindows(notifyRepaintPanes);
 }
@@ -218,6 +290,9 @@ LRESULT CObjectPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CObjectPage::OnDocNotify(WPARAM wParam, LPARAM code) {
+    m_objectPanel.OnDocNotify(wParam, code);
+    m_folderPanel.OnDocNotify(wParam, code);
+    m_polygonPanel.OnDocNotify(wParam, code);
     if (code == notifyRenameTreeItems)
         RenameItems();
     else if (code == notifyUpdateTreeItem)

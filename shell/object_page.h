@@ -6,12 +6,16 @@
 // item onto a folder (or Root) moves it there. The rest of the program keeps
 // the tree in step through the page's item operations (registered window 27).
 #include "app/window_services.h"
+#include "controls/level_bar.h"
 #include "platform/base/obj_list.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/tree_ctrl.h"
+#include "shell/folder_info_panel.h"
+#include "shell/object_info_panel.h"
 #include "shell/object_tree_commands.h"
 #include "shell/page_entry.h"
+#include "shell/polygon_panel.h"
 
 #include <array>
 #include <memory>
@@ -48,6 +52,8 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnSize(UINT type, int cx, int cy) override;
+    // A panel scrolled: the level bar follows.
+    void OnVScroll(UINT code, UINT position, CWnd* scrollBar) override;
     void OnDestroy() override;
     void OnMouseMove(UINT flags, CPoint point) override;
     void OnLButtonUp(UINT flags, CPoint point) override;
@@ -66,6 +72,11 @@ private:
     // Deletes the object's item with everything below it; the objects forget their items.
     void DeleteObjectItem(CBaseObj* obj);
     HTREEITEM InsertItem(CBaseObj* obj, HTREEITEM parent, HTREEITEM after);
+    // Shows the panel of the page list's entry at position (1-based) with the level bar beside it.
+    void ShowPanel(int position);
+    // The level bar mirrors the current panel's scroll state.
+    void UpdateLevelBar();
+    CQuelScroll* CurrentPanel() const;
     // The item "Root", made first when the tree has none.
     HTREEITEM RootItem();
 
@@ -93,7 +104,11 @@ private:
     // The panels of the page, in the order "Patch", "Polygon", "Group"; the
     // entries, owned here, point at the panels below.
     CObjList<CPageEntry> m_pageList;
+    CLevelBar m_levelBar;
     CImageList m_images;
+    CObjectInfoPanel m_objectPanel;
+    CPolygonPanel m_polygonPanel;
+    CFolderInfoPanel m_folderPanel;
 
     int m_dragging = 0;
     std::unique_ptr<CImageList> m_dragImages;

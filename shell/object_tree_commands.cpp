@@ -27,12 +27,6 @@ void RemoveItem(CBaseObj* obj) {
         page->RemoveObjectItem(obj);
 }
 
-void BeginStep(CQuelDoc& doc, const char* japanese, const char* english, int kind) {
-    doc.m_undoBuffer.BeginRecord();
-    doc.m_undoBuffer.SetDescription(japanese, english);
-    doc.m_undoBuffer.SetKind(kind);
-}
-
 CSpatchObj* AddNamedObject(CQuelDoc& doc, const CString& name) {
     CSpatchObj* obj = doc.AddPatchObject();
     obj->SetName(name);
@@ -80,7 +74,7 @@ CSpatchObj* CObjectTreeCommands::CreatePatchObject(CQuelDoc& doc) {
     obj->SetName(MakeSeriesName("patch_obj_"));
     obj->SetColor(RandomColor());
     AddAndSelectItem(obj);
-    BeginStep(doc, "(パッチ) オブジェクトを作成", "(Patch) Create Object", undoCreateObject);
+    doc.m_undoBuffer.BeginRecord("(パッチ) オブジェクトを作成", "(Patch) Create Object", undoCreateObject);
     doc.m_undoBuffer.SaveObjectName(obj);
     RefreshMultiObjectList();
     return obj;
@@ -91,7 +85,7 @@ CFolderObj* CObjectTreeCommands::CreateFolder(CQuelDoc& doc) {
     folder->SetName(MakeSeriesName("group_"));
     folder->SetColor(RandomColor());
     AddAndSelectItem(folder);
-    BeginStep(doc, "フォルダを作成", "Create Folder", undoCreateFolder);
+    doc.m_undoBuffer.BeginRecord("フォルダを作成", "Create Folder", undoCreateFolder);
     doc.m_undoBuffer.SaveFolder(folder);
     RefreshMultiObjectList();
     return folder;
@@ -117,13 +111,13 @@ void CObjectTreeCommands::CopyPatchObject(CQuelDoc& doc, CSpatchObj& source) {
     if (auto* page = ObjectPage())
         page->SelectObjectItem(copy);
     doc.RedrawPanes();
-    BeginStep(doc, "(パッチ) オブジェクトをコピー", "(Patch) Copy Object", undoCreateObject);
+    doc.m_undoBuffer.BeginRecord("(パッチ) オブジェクトをコピー", "(Patch) Copy Object", undoCreateObject);
     doc.m_undoBuffer.SaveObjectName(copy);
     RefreshMultiObjectList();
 }
 
 void CObjectTreeCommands::CopyFolderTree(CQuelDoc& doc, CFolderObj& source) {
-    BeginStep(doc, "(フォルダ) オブジェクトをコピー", "(Folder) Copy Object", undoCopyFolder);
+    doc.m_undoBuffer.BeginRecord("(フォルダ) オブジェクトをコピー", "(Folder) Copy Object", undoCopyFolder);
     CopyFolder(doc, source, nullptr);
     doc.RedrawPanes();
     RefreshMultiObjectList();
@@ -167,7 +161,8 @@ void CObjectTreeCommands::DeleteSelected(CQuelDoc& doc) {
     switch (item->GetObjType()) {
     case objTypePatch: {
         auto* obj = static_cast<CSpatchObj*>(item);
-        BeginStep(doc, "(パッチ) オブジェクトを削除", "(Patch) Delete Object", undoDeleteObject);
+        doc.m_undoBuffer.BeginRecord("(パッチ) オブジェクトを削除", "(Patch) Delete Object",
+                                     undoDeleteObject);
         doc.m_undoBuffer.SaveWholePatchObject(obj);
         repaint = !obj->GetVertices().IsEmpty();
         RemoveItem(obj);
@@ -175,14 +170,15 @@ void CObjectTreeCommands::DeleteSelected(CQuelDoc& doc) {
         break;
     }
     case objTypeFolder:
-        BeginStep(doc, "(フォルダ）オブジェクトを削除", "(Folder) Delete", undoDeleteFolder);
+        doc.m_undoBuffer.BeginRecord("(フォルダ）オブジェクトを削除", "(Folder) Delete", undoDeleteFolder);
         doc.m_undoBuffer.SaveDeletedFolder(static_cast<CFolderObj*>(item));
         RemoveItem(item);
         doc.DeleteObject(item);
         break;
     case objTypePolygon: {
         auto* polygon = static_cast<CPolygonObj*>(item);
-        BeginStep(doc, "(ポリゴン) オブジェクトを削除", "(Polygon) Delete Object", undoDeletePolygon);
+        doc.m_undoBuffer.BeginRecord("(ポリゴン) オブジェクトを削除", "(Polygon) Delete Object",
+                                     undoDeletePolygon);
         doc.m_undoBuffer.SaveDeletedPolygon(polygon);
         RemoveItem(polygon);
         doc.m_polygonObjects.Remove(polygon);

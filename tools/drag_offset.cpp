@@ -8,22 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
-
-float Component(const CVector3& v, int axis) {
-    return axis == 0 ? v.GetX() : axis == 1 ? v.GetY() : v.GetZ();
-}
-
-void SetComponent(CVector3& v, int axis, float value) {
-    if (axis == 0)
-        v.SetX(value);
-    else if (axis == 1)
-        v.SetY(value);
-    else
-        v.SetZ(value);
-}
-
-} // namespace
+namespace {} // namespace
 
 float SnapToGrid(float value, float spacing) {
     if (!(spacing > 0.0f))
@@ -57,10 +42,10 @@ CVector3 ViewPlaneDragOffset(CMouseToolController& c, int x, int y, float depth,
         ViewToWorldDirection(*camera, PixelDeltaToViewPlane(*camera, c.GetPaneSize(), dx, dy, depth));
     const CPaneDisplaySettings& pane = doc->m_settings.m_panes[static_cast<size_t>(c.GetPaneIndex())];
     for (int axis = 0; axis < 3; ++axis) {
-        float value = Component(w, axis) * static_cast<float>(constraint.m_axes[static_cast<size_t>(axis)]);
+        float value = w.Get(axis) * static_cast<float>(constraint.m_axes[static_cast<size_t>(axis)]);
         if (pane.m_gridLock[static_cast<size_t>(axis)])
             value = SnapToGrid(value, pane.m_gridSpacing);
-        SetComponent(w, axis, value);
+        w.Set(axis, value);
     }
     KeepInFixedViewPlane(*camera, w);
     ShowTransformFeedback(w, 1);
