@@ -64,6 +64,12 @@ std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj) {
     return copy;
 }
 
+void SelectAppendedVertices(CSpatchObj& obj, int first) {
+    int index = 0;
+    for (CPatchVertex* v : obj.GetVertices())
+        v->SetSelected(index++ >= first ? 1 : 0);
+}
+
 void CLeftButtonModes::SetLeftMouseMode(int mode) {
     SetMouseMode(mode, 1);
 }

@@ -49,6 +49,10 @@ void RecordUndoStep(CSpatchObj* obj, const CommandTexts& texts, UndoKind kind);
 // to do take it first and record it only when they changed the object.
 std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj);
 
+// Selects exactly the points from list index first on, which a command just
+// appended, so that they can be moved at once.
+void SelectAppendedVertices(CSpatchObj& obj, int first);
+
 // Hands a tool to the left mouse button through the document.
 class CLeftButtonModes : public CMouseModeSetter {
 public:

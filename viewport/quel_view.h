@@ -11,6 +11,7 @@
 #include "viewport/view_splitter.h"
 
 class CQuelDoc;
+struct CommandTexts;
 
 class CQuelView : public CView {
 public:
@@ -57,8 +58,14 @@ public:
     void OnCreatePoint();
     void OnText();
 
-    // The Insert submenu.
+    // The Insert submenu: a shape file of the Clip Shapes folder, by id, or the star.
+    void OnClipShape(UINT id);
     void OnStar();
+    // Reads the whole shape file and, when it holds together, merges it into
+    // the current object as its only selection, as one undo step with the
+    // command's texts; a missing or damaged file is reported and changes
+    // nothing. TRUE when the shape was inserted.
+    BOOL InsertClipShape(const CString& path, const CommandTexts& texts);
 
     // Typed transforms of the selected points, the array of clipboard copies
     // and the transforms of several objects.

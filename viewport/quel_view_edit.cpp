@@ -108,13 +108,6 @@ const PatternCommand* FindPatternCommand(UINT id) {
     return c != std::end(kPatternCommands) ? c : nullptr;
 }
 
-// Selects exactly the points from index first on, which the command just appended.
-void SelectFrom(CSpatchObj& obj, int first) {
-    int index = 0;
-    for (CPatchVertex* v : obj.GetVertices())
-        v->SetSelected(index++ >= first ? 1 : 0);
-}
-
 // Extrude and Lathe: the operation runs on the object; only when it changed
 // the object is the copy from before recorded and the panes repainted.
 template <class Operation>
@@ -172,7 +165,7 @@ void CQuelView::OnClone() {
     obj->SelectAllVertices(0);
     const int first = obj->GetVertices().GetCount();
     obj->AppendGeometry(&copy, 0);
-    SelectFrom(*obj, first);
+    SelectAppendedVertices(*obj, first);
     RepaintPanes(repaintAll);
     // The copy lies on its original: the user drags it off at once.
     SetMouseMode(mouseModeTranslate, 1);
