@@ -27,7 +27,7 @@ int LoadTableIndex(CArchive& ar, int tableSize, const char* what) {
 
 int CPatternData::Store(CArchive& ar) const {
     ar << kRecordVersion;
-    ar << int32_t{m_pattern} << m_option << m_agateTurb << int32_t{m_mandelIterations}
+    ar << int32_t{m_pattern} << m_bumpDepth << m_agateTurb << int32_t{m_mandelIterations}
        << int32_t{m_spiralArms} << m_control0 << m_control1 << int32_t{m_gradient[0]}
        << int32_t{m_gradient[1]} << int32_t{m_gradient[2]};
     return 1;
@@ -35,7 +35,7 @@ int CPatternData::Store(CArchive& ar) const {
 
 int CPatternData::Load(CArchive& ar) {
     SkipVersion(ar);
-    ar >> m_pattern >> m_option >> m_agateTurb >> m_mandelIterations >> m_spiralArms >> m_control0 >>
+    ar >> m_pattern >> m_bumpDepth >> m_agateTurb >> m_mandelIterations >> m_spiralArms >> m_control0 >>
         m_control1 >> m_gradient[0] >> m_gradient[1] >> m_gradient[2];
     return 1;
 }
@@ -57,7 +57,7 @@ int CTurbulenceData::Load(CArchive& ar) {
 int CImageMapData::Store(CArchive& ar) const {
     ar << kRecordVersion;
     ar << m_fileName << int32_t{m_mapType} << int32_t{m_fileType} << int32_t{m_interpolate} << int32_t{m_once}
-       << int32_t{m_option1} << int32_t{m_option2};
+       << int32_t{m_useIndex} << int32_t{m_option2};
     return 1;
 }
 
@@ -66,7 +66,7 @@ int CImageMapData::Load(CArchive& ar) {
     ar >> m_fileName;
     m_mapType = LoadTableIndex(ar, mapTypeCount, "image map type");
     m_fileType = LoadTableIndex(ar, fileTypeCount, "image file type");
-    ar >> m_interpolate >> m_once >> m_option1 >> m_option2;
+    ar >> m_interpolate >> m_once >> m_useIndex >> m_option2;
     return 1;
 }
 
@@ -82,7 +82,7 @@ int CPigmentData::Store(CArchive& ar) const {
         ar << m_colors[i].m_color << m_colors[i].m_filter << m_colors[i].m_transmit
            << int32_t{m_positions[i]};
     ar << int32_t{m_count} << m_declaredName << m_brickSize[0] << m_brickSize[1] << m_brickSize[2] << m_mortar
-       << int32_t{m_useTurbulence} << int32_t{m_kind} << int32_t{m_option};
+       << int32_t{m_useTurbulence} << int32_t{m_kind} << int32_t{m_megaPov};
     m_pattern.Store(ar);
     m_turbulence.Store(ar);
     m_imageMap.Store(ar);
@@ -95,7 +95,7 @@ int CPigmentData::Load(CArchive& ar) {
         ar >> m_colors[i].m_color >> m_colors[i].m_filter >> m_colors[i].m_transmit >> m_positions[i];
     m_count = LoadTableIndex(ar, colorCount + 1, "colour count");
     ar >> m_declaredName >> m_brickSize[0] >> m_brickSize[1] >> m_brickSize[2] >> m_mortar >>
-        m_useTurbulence >> m_kind >> m_option;
+        m_useTurbulence >> m_kind >> m_megaPov;
     m_pattern.Load(ar);
     m_turbulence.Load(ar);
     m_imageMap.Load(ar);
@@ -104,7 +104,7 @@ int CPigmentData::Load(CArchive& ar) {
 
 int CNormalData::Store(CArchive& ar) const {
     ar << kRecordVersion;
-    ar << m_bumpSize << m_declaredName << int32_t{m_kind} << int32_t{m_option} << int32_t{m_useTurbulence}
+    ar << m_bumpSize << m_declaredName << int32_t{m_kind} << int32_t{m_megaPov} << int32_t{m_useTurbulence}
        << int32_t{m_useBumpSize};
     m_pattern.Store(ar);
     m_turbulence.Store(ar);
@@ -114,7 +114,7 @@ int CNormalData::Store(CArchive& ar) const {
 
 int CNormalData::Load(CArchive& ar) {
     SkipVersion(ar);
-    ar >> m_bumpSize >> m_declaredName >> m_kind >> m_option >> m_useTurbulence >> m_useBumpSize;
+    ar >> m_bumpSize >> m_declaredName >> m_kind >> m_megaPov >> m_useTurbulence >> m_useBumpSize;
     m_pattern.Load(ar);
     m_turbulence.Load(ar);
     m_bumpMap.Load(ar);

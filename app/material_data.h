@@ -60,7 +60,7 @@ public:
     void Write(qf::CTextFileWriter& file, int megaPov) const;
 
     int m_pattern = patternAgate;
-    float m_option = 0.5f; // kept for the editor
+    float m_bumpDepth = 0.5f;
     float m_agateTurb = 1.0f;
     int m_mandelIterations = 25;
     int m_spiralArms = 5;
@@ -110,8 +110,8 @@ public:
     int m_fileType = fileTga;
     int m_interpolate = 0; // 0 none, 1 interpolate 2, 2 interpolate 4
     int m_once = 0;
-    int m_option1 = 0; // kept for the editor
-    int m_option2;     // kept for the editor
+    int m_useIndex = 0;
+    int m_option2; // stored and copied only
 
 private:
     void WriteMap(qf::CTextFileWriter& file, const char* keyword) const;
@@ -151,7 +151,7 @@ public:
     float m_mortar = 0.5f;
     int m_useTurbulence = 0;
     int m_kind = pigmentSolid;
-    int m_option = 0; // kept for the editor
+    int m_megaPov = 0;
 };
 
 enum NormalKind { normalPattern = 0, normalBumpMap, normalDeclared };
@@ -169,7 +169,7 @@ public:
     float m_bumpSize = 1.0f;
     CString m_declaredName;
     int m_kind = normalPattern;
-    int m_option = 0; // kept for the editor
+    int m_megaPov = 0;
     int m_useTurbulence = 0;
     int m_useBumpSize = 0;
 };

@@ -52,6 +52,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         SideBarDialogTemplates(),
         RenderDialogTemplates(),
         ModelDialogTemplates(ResourceLanguage::Japanese),
+        MaterialDialogTemplates(),
     });
     static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
         EnglishDialogTemplates(),
@@ -62,6 +63,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         SideBarDialogTemplates(),
         RenderDialogTemplates(),
         ModelDialogTemplates(ResourceLanguage::English),
+        MaterialDialogTemplates(),
     });
     static const std::vector<IconResource> icons = JoinAll<IconResource>({SharedIcons(), SideBarIcons()});
     static const std::vector<CursorResource> cursors =

@@ -65,6 +65,9 @@ struct CTreeCtrl::Native : public wxTreeCtrl {
         AddRoot(wxEmptyString);
     }
     int OnCompareItems(const wxTreeItemId& a, const wxTreeItemId& b) override {
+        if (sortBy)
+            return sortBy->lpfnCompare(static_cast<LPARAM>(Data(a)), static_cast<LPARAM>(Data(b)),
+                                       sortBy->lParam);
         return CompareTexts(GetItemText(a), GetItemText(b));
     }
     // wx would select the parent of a deleted selected item later, on its
@@ -72,6 +75,9 @@ struct CTreeCtrl::Native : public wxTreeCtrl {
     void ForgetPendingSelection() { m_select_me = nullptr; }
 
     wxTreeItemId Parent(HTREEITEM item) const { return !item || item == TVI_ROOT ? GetRootItem() : Id(item); }
+    // Set while SortChildrenCB sorts.
+    const TVSORTCB* sortBy = nullptr;
+
     DWORD_PTR Data(const wxTreeItemId& id) const {
         const auto* data = id.IsOk() ? static_cast<const CItemData*>(GetItemData(id)) : nullptr;
         return data ? data->value : 0;
@@ -421,6 +427,17 @@ BOOL CTreeCtrl::SortChildren(HTREEITEM item) {
     if (!tree || (item && item != TVI_ROOT && IsSpecial(item)))
         return FALSE;
     tree->SortChildren(tree->Parent(item));
+    return TRUE;
+}
+
+BOOL CTreeCtrl::SortChildrenCB(const TVSORTCB* sort) {
+    Native* tree = Tree();
+    if (!tree || !sort || !sort->lpfnCompare ||
+        (sort->hParent && sort->hParent != TVI_ROOT && IsSpecial(sort->hParent)))
+        return FALSE;
+    tree->sortBy = sort;
+    tree->SortChildren(tree->Parent(sort->hParent));
+    tree->sortBy = nullptr;
     return TRUE;
 }
 

@@ -69,6 +69,15 @@ struct NMTREEVIEW {
 };
 using LPNMTREEVIEW = NMTREEVIEW*;
 
+// SortChildrenCB: compare gets the two items' data and lParam, and returns
+// a negative number when the first comes first, 0 when they are equal.
+using PFNTVCOMPARE = int (*)(LPARAM data1, LPARAM data2, LPARAM sortData);
+struct TVSORTCB {
+    HTREEITEM hParent = nullptr;
+    PFNTVCOMPARE lpfnCompare = nullptr;
+    LPARAM lParam = 0;
+};
+
 constexpr UINT ILC_MASK = 0x0001;
 
 // Equal-sized pictures, drawn by index. The drag functions show one picture
@@ -148,6 +157,9 @@ public:
     // Orders the children of the item (TVI_ROOT: the top level) by their
     // texts, ignoring case; grandchildren keep their order.
     BOOL SortChildren(HTREEITEM item);
+    // Orders the children of sort->hParent by the compare function of
+    // their data.
+    BOOL SortChildrenCB(const TVSORTCB* sort);
 
     // The item at a client point and where on it the point lies.
     HTREEITEM HitTest(CPoint point, UINT* flags = nullptr) const;

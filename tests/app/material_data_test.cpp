@@ -29,13 +29,13 @@ CMaterialData FullMaterial() {
         p.m_positions[k] = k * 40;
     }
     p.m_count = 5; p.m_declaredName = "P_Decl"; p.m_mortar = 0.75f; p.m_useTurbulence = 1;
-    p.m_brickSize[0] = 1.5f; p.m_brickSize[1] = 2.5f; p.m_brickSize[2] = 3.5f; p.m_kind = 4; p.m_option = 9;
+    p.m_brickSize[0] = 1.5f; p.m_brickSize[1] = 2.5f; p.m_brickSize[2] = 3.5f; p.m_kind = 4; p.m_megaPov = 9;
     p.m_pattern = {19, 0.25f, 1.75f, 33, 7, 0.125f, 0.875f, {1, -1, 0}};
     p.m_turbulence = {{0.5f, 0.25f, 0.75f}, 4, 0.375f, 2.5f, 3.0f, 0.625f, 2};
     CImageMapData& pm = p.m_imageMap;
     pm.m_fileName = "maps/wood.png"; pm.m_mapType = 2; pm.m_fileType = 5; pm.m_interpolate = 2; pm.m_once = 1;
-    pm.m_option1 = 3;
-    n.m_bumpSize = 0.5f; n.m_declaredName = "N_Decl"; n.m_kind = 1; n.m_option = 4; n.m_useTurbulence = 1;
+    pm.m_useIndex = 3;
+    n.m_bumpSize = 0.5f; n.m_declaredName = "N_Decl"; n.m_kind = 1; n.m_megaPov = 4; n.m_useTurbulence = 1;
     n.m_useBumpSize = 1;
     n.m_pattern = {3, 0.75f, 2.0f, 12, 3, 0.25f, 0.5f, {0, 1, 0}};
     n.m_turbulence = {{1.0f, 0.0f, 0.5f}, 8, 0.25f, 3.0f, 0.5f, 1.25f, 3};
