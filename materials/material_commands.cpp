@@ -3,6 +3,7 @@
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "app/undo_buffer.h"
+#include "platform/base/modal_runner.h"
 
 namespace {
 

@@ -12,34 +12,35 @@
 // CMaterialTreeHost, about the tree's selected item: the item of the
 // element whose panel is shown.
 #include "app/material_data.h"
+#include "controls/quel_group.h"
 #include "controls/quel_scroll.h"
 #include "materials/material_tree.h"
 
+#include <memory>
 #include <span>
+#include <vector>
 
 class CMaterialTreeHost {
 public:
     virtual ~CMaterialTreeHost() = default;
-    // The kind of the selected item; -1 without a selection.
-    virtual int GetSelectedKind() const = 0;
     // The kind of the selected item's parent; -1 when it has none.
     virtual int GetSelectedParentKind() const = 0;
     // Does the change on the selected item's children.
     virtual void ChangeSelectedChildren(const MaterialTreeChange& change, const CMaterialData& mat) = 0;
 };
 
-// A group header's English caption.
-struct GroupCaption {
-    int id;
-    const char* english;
-};
-
 class CMaterialElementPanel : public CQuelScroll {
 public:
+    // The group headers of the panel's template, which fold what lies below them.
+    explicit CMaterialElementPanel(std::span<const int> groupIds);
     // The dialog template the page makes the panel from.
     virtual UINT GetDialogId() const = 0;
 
 protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    // The scroll base's, then the group headers reaching down to the next one.
+    BOOL OnInitDialog() override;
+
     // The selected material; null when there is none.
     static CMaterialData* CurrentMaterial();
     // The page that shows the panel; null outside one.
@@ -49,7 +50,9 @@ protected:
     int ParentKind() const;
     // The tree follows a change of the material's element.
     void ChangeTree(const MaterialTreeChange& change, const CMaterialData& mat);
-    // In the English interface the group headers take their English captions.
-    void SetEnglishCaptions(std::span<const GroupCaption> captions);
     void EnableItem(int id, BOOL enable);
+
+private:
+    std::span<const int> m_groupIds;
+    std::vector<std::unique_ptr<CQuelGroup>> m_groups;
 };

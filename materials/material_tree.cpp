@@ -242,12 +242,6 @@ void AddElementChildren(CMaterialTreeAccess& tree, ObjTreeItem item, int element
     tree.SortChildItems(item);
 }
 
-ObjTreeItem AddMaterialTree(CMaterialTreeAccess& tree, const CMaterialData& mat) {
-    const ObjTreeItem item = tree.InsertItem(nullptr, MaterialItemText(mat.m_name), itemMaterial);
-    AddElementChildren(tree, item, itemMaterial, mat);
-    return item;
-}
-
 void ApplyTreeChange(CMaterialTreeAccess& tree, ObjTreeItem item, int elementKind,
                      const MaterialTreeChange& change, const CMaterialData& mat) {
     switch (change.action) {

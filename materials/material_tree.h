@@ -92,8 +92,6 @@ public:
 // Adds under item (of elementKind) what ElementChildren gives, sorted.
 void AddElementChildren(CMaterialTreeAccess& tree, ObjTreeItem item, int elementKind,
                         const CMaterialData& mat);
-// Inserts the material's item at the top level with its children and returns it.
-ObjTreeItem AddMaterialTree(CMaterialTreeAccess& tree, const CMaterialData& mat);
 
 // What a change of an element's type or option asks of the children of the
 // element's item.

@@ -14,7 +14,7 @@ constexpr DWORD kShownPath = kField | ES_READONLY;
 constexpr DWORD kCheck = kTab | BS_AUTOCHECKBOX;
 constexpr DWORD kFirstRadio = kTab | WS_GROUP | BS_AUTORADIOBUTTON;
 constexpr DWORD kRadio = WS_VISIBLE | BS_AUTORADIOBUTTON;
-constexpr DWORD kList = kTab | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr DWORD kList = kTab | CBS_DROPDOWNLIST;
 constexpr DWORD kTree =
     kTab | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
 constexpr short kWidth = 140;

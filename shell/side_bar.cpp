@@ -41,14 +41,20 @@ BOOL CPanelTabDlg::OnInitDialog() {
         m_tab.InsertItem(tab, kTabTexts[tab]);
     if (m_objectPage.Create(CObjectPage::IDD, this))
         m_objectPage.ShowWindow(SW_SHOW);
-    if (CQuelDoc* doc = GetDoc())
+    if (m_materialPage.Create(CMaterialPage::IDD, this))
+        m_materialPage.ShowWindow(SW_HIDE);
+    if (CQuelDoc* doc = GetDoc()) {
         doc->RegisterWindow(m_objectPage.GetSafeHwnd(), wndObjectPage);
+        doc->RegisterWindow(m_materialPage.GetSafeHwnd(), wndMaterialPage);
+    }
     return TRUE;
 }
 
 CWnd* CPanelTabDlg::GetPage(int tab) const {
     if (tab == tabObject && m_objectPage.GetNativeWindow())
         return const_cast<CObjectPage*>(&m_objectPage);
+    if (tab == tabMaterial && m_materialPage.GetNativeWindow())
+        return const_cast<CMaterialPage*>(&m_materialPage);
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 // "Material" and "etc." whose pages show one at a time.
 #include "platform/ui/control_bars.h"
 #include "platform/ui/tab_ctrl.h"
+#include "shell/material_page.h"
 #include "shell/object_page.h"
 #include "viewport/serviced_window.h"
 
@@ -26,6 +27,7 @@ public:
     // The page of a tab; null for a tab whose page does not exist.
     CWnd* GetPage(int tab) const;
     CObjectPage& GetObjectPage() { return m_objectPage; }
+    CMaterialPage& GetMaterialPage() { return m_materialPage; }
     CTabCtrl& GetTabCtrl() { return m_tab; }
 
 protected:
@@ -41,6 +43,7 @@ private:
     void OnTabChange(NMHDR* header, LRESULT* result);
 
     CObjectPage m_objectPage;
+    CMaterialPage m_materialPage;
     CTabCtrl m_tab;
 };
 

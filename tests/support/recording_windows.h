@@ -85,13 +85,18 @@ public:
         Log("RenameMaterialItem " + name.str() + " " + newName.str());
     }
     void SelectRootItem() override { Log("SelectRootItem"); }
-    void Refresh() override { Log("Refresh"); }
+    void Refresh() override {
+        Log("Refresh");
+        if (onRefresh)
+            onRefresh();
+    }
 
     CallLog calls;
     BOOL shown = TRUE;
     CRect screenRect;
     std::function<void()> onCreatePatchObject;
     std::function<void(CBaseObj*)> onSelectObjectItem;
+    std::function<void()> onRefresh;
 
 private:
     void Log(const std::string& call) { calls.push_back(call); }

@@ -1,5 +1,8 @@
 #pragma once
-// The number fields of a panel, given by a table. Each row is a CMyEdit
+// Panels that edit the numbers and switches of one record of the selected
+// material (a finish, an interior, a turbulence, a pattern, a normal).
+//
+// The number fields of a panel are given by a table. Each row is a CMyEdit
 // with its spin and, where the row names one, its slider; float or integer
 // by the value it edits; with the range it clamps to and the value it shows
 // before the panel is first loaded. The row also names the value of the
@@ -8,6 +11,8 @@
 #include "controls/my_edit.h"
 #include "controls/quel_meter.h"
 #include "controls/quel_spin.h"
+#include "app/doc_helpers.h"
+#include "materials/material_element_panel.h"
 #include "platform/ui/dialog.h"
 
 #include <memory>
@@ -126,4 +131,91 @@ private:
 
     std::span<const NumberField<Record>> m_fields;
     std::vector<std::unique_ptr<Controls>> m_controls;
+};
+
+// A check box that switches a flag (0 or 1) of the record.
+template <class Record> struct FlagCheck {
+    int id;
+    int& (*flag)(Record&);
+};
+
+// A panel of one record: Refresh shows the numbers and switches of the
+// record the panel serves; a left number field or a clicked switch stores
+// its value at once and marks the document modified.
+template <class Record> class CRecordPanel : public CMaterialElementPanel {
+public:
+    CRecordPanel(std::span<const int> groups, std::span<const NumberField<Record>> fields,
+                 std::span<const FlagCheck<Record>> flags)
+        : CMaterialElementPanel(groups), m_numbers(fields), m_flags(flags) {}
+
+    void Refresh() override {
+        CMaterialData* mat = CurrentMaterial();
+        if (!mat)
+            return;
+        Record& record = RecordOf(*mat);
+        m_numbers.Show(record);
+        for (const FlagCheck<Record>& check : m_flags)
+            CheckDlgButton(check.id, check.flag(record) ? BST_CHECKED : BST_UNCHECKED);
+        ShowMore(record);
+        UpdateEnables(record);
+    }
+
+protected:
+    // The record the panel edits in the material.
+    virtual Record& RecordOf(CMaterialData& mat) = 0;
+    // What the panel shows beside its numbers and switches.
+    virtual void ShowMore(Record&) {}
+    virtual void UpdateEnables(const Record&) {}
+    // After a number field stored its value in the record.
+    virtual void AfterCommit(UINT, Record&) {}
+
+    void DoDataExchange(CDataExchange* dx) override {
+        CMaterialElementPanel::DoDataExchange(dx);
+        m_numbers.Bind(dx);
+    }
+    BOOL OnInitDialog() override {
+        CMaterialElementPanel::OnInitDialog();
+        m_numbers.Init();
+        return TRUE;
+    }
+    BOOL OnCmdMsg(const CommandMessage& message) override {
+        // Controls only: spins, sliders and group headers also send code 0, without a sender.
+        if (message.kind == CommandKind::Command && message.sender) {
+            if (message.code == EN_KILLFOCUS && m_numbers.FindEdit(message.id)) {
+                OnNumber(message.id);
+                return TRUE;
+            }
+            if (message.code == BN_CLICKED)
+                for (const FlagCheck<Record>& check : m_flags)
+                    if (check.id == static_cast<int>(message.id)) {
+                        OnFlag(check);
+                        return TRUE;
+                    }
+        }
+        return CMaterialElementPanel::OnCmdMsg(message);
+    }
+
+    CNumberFieldSet<Record> m_numbers;
+
+private:
+    void OnNumber(UINT editId) {
+        CMaterialData* mat = CurrentMaterial();
+        if (!mat)
+            return;
+        Record& record = RecordOf(*mat);
+        m_numbers.Commit(editId, record);
+        AfterCommit(editId, record);
+        SetModifiedForPanels();
+    }
+    void OnFlag(const FlagCheck<Record>& check) {
+        CMaterialData* mat = CurrentMaterial();
+        if (!mat)
+            return;
+        Record& record = RecordOf(*mat);
+        check.flag(record) = IsDlgButtonChecked(check.id) == BST_CHECKED ? 1 : 0;
+        UpdateEnables(record);
+        SetModifiedForPanels();
+    }
+
+    std::span<const FlagCheck<Record>> m_flags;
 };
