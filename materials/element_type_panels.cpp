@@ -15,7 +15,7 @@ constexpr ControlText kTypeOnlyEnglish[] = {{1475, "Type"}, {1478, "MegaPOV Opti
 
 constexpr int kPigmentTypes[] = {1122, 1127, 1133, 1137, 1141, 1143, 1147};
 constexpr OptionCheck kPigmentOptions[] = {{1151, optionPigmentNoise}, {kMegaPovCheck, optionPigmentMegaPov}};
-constexpr ElementTypePanelSpec kPigment{CPigmentPanel::IDD, itemPigment,       kPigmentTypes,
+constexpr ElementTypePanelSpec kPigment{CPigmentPanel::IDD, itemPigment,        kPigmentTypes,
                                         kPigmentOptions,    kTypeWithEtcGroups, kTypeWithEtcEnglish};
 
 constexpr int kNormalTypes[] = {1577, 1578, 1579};

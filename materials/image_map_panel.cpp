@@ -17,10 +17,12 @@ constexpr int kOnceCheck = 1247;
 constexpr int kUseIndexCheck = 1251;
 
 constexpr int kGroups[] = {1475, 1478, 1481, 1152};
-constexpr ControlText kEnglish[] = {{1475, "Image"}, {1478, "Map Type"}, {1481, "Interpolate"}, {1152, "Option"}};
+constexpr ControlText kEnglish[] = {
+    {1475, "Image"}, {1478, "Map Type"}, {1481, "Interpolate"}, {1152, "Option"}};
 
-constexpr const char* kFilter = "Common Graphic Files|*.gif; *.tga; *.iff; *.ppm; *.pgm; *.png; *.bmp|PNG|*.png|"
-                                "BMP|*.bmp|GIF|*.gif|TGA|*.tga|IFF|*.iff|PPM|*.ppm|PGM|*.pgm||";
+constexpr const char* kFilter =
+    "Common Graphic Files|*.gif; *.tga; *.iff; *.ppm; *.pgm; *.png; *.bmp|PNG|*.png|"
+    "BMP|*.bmp|GIF|*.gif|TGA|*.tga|IFF|*.iff|PPM|*.ppm|PGM|*.pgm||";
 
 void FillList(CComboBox& list, std::span<const char* const> names) {
     list.ResetContent();
@@ -34,11 +36,12 @@ void TellUnreadableType(const CWnd& owner, const CString& path) {
     const CString types = ImageFileExtensionList();
     CString text;
     if (IsEnglish())
-        text = "POV-Ray cannot read \"" + name + "\" as an image map.\nChoose a file of one of these types: " +
-               types + ".";
+        text = "POV-Ray cannot read \"" + name +
+               "\" as an image map.\nChoose a file of one of these types: " + types + ".";
     else
-        text = "「" + name + "」はPOV-Rayでイメージマップとして読めません。\n次の形式のファイルを選んでください: " +
-               types + "。";
+        text = "「" + name +
+               "」はPOV-Rayでイメージマップとして読めません。\n次の形式のファイルを選んでください: " + types +
+               "。";
     MessageBox(owner.GetSafeHwnd(), text, IsEnglish() ? "Error" : "エラー", MB_OK | MB_ICONWARNING);
 }
 

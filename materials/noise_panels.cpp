@@ -118,13 +118,15 @@ void CNoisePatternPanel::ShowMore(CPatternData& pattern) {
         if (static_cast<int>(m_pattern.GetItemData(i)) == pattern.m_pattern)
             m_pattern.SetCurSel(i);
     for (int axis = 0; axis < 3; ++axis)
-        CheckDlgButton(static_cast<int>(kGradientBoxes[axis]), pattern.m_gradient[axis] ? BST_CHECKED : BST_UNCHECKED);
+        CheckDlgButton(static_cast<int>(kGradientBoxes[axis]),
+                       pattern.m_gradient[axis] ? BST_CHECKED : BST_UNCHECKED);
 }
 
 // The fields follow the pattern chosen in the list.
 void CNoisePatternPanel::UpdateEnables(const CPatternData&) {
     const int index = m_pattern.GetCurSel();
-    const PatternFields fields = FieldsForPattern(index < 0 ? -1 : static_cast<int>(m_pattern.GetItemData(index)));
+    const PatternFields fields =
+        FieldsForPattern(index < 0 ? -1 : static_cast<int>(m_pattern.GetItemData(index)));
     m_numbers.Enable(kAgateEdit, fields.agateTurbulence);
     m_numbers.Enable(kMandelEdit, fields.mandelIterations);
     m_numbers.Enable(kArmsEdit, fields.numberOfArms);

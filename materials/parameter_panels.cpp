@@ -127,8 +127,9 @@ void CFinishSetPanel::AfterCommit(UINT editId, CFinishData& finish) {
         int allBox;
         CColorButton& swatch;
     };
-    for (const Colour& colour : {Colour{kAmbientEdits, finish.m_ambient, kAmbientAll, m_ambientSwatch},
-                                 Colour{kReflectionEdits, finish.m_reflection, kReflectionAll, m_reflectionSwatch}}) {
+    for (const Colour& colour :
+         {Colour{kAmbientEdits, finish.m_ambient, kAmbientAll, m_ambientSwatch},
+          Colour{kReflectionEdits, finish.m_reflection, kReflectionAll, m_reflectionSwatch}}) {
         const int index = IndexIn(colour.edits, editId);
         if (index < 0)
             continue;

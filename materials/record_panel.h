@@ -8,10 +8,10 @@
 // before the panel is first loaded. The row also names the value of the
 // record (a finish, a turbulence, ...) it edits, so the panel shows a
 // record with Show and stores a left field with Commit.
+#include "app/doc_helpers.h"
 #include "controls/my_edit.h"
 #include "controls/quel_meter.h"
 #include "controls/quel_spin.h"
-#include "app/doc_helpers.h"
 #include "materials/material_element_panel.h"
 #include "platform/ui/dialog.h"
 

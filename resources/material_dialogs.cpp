@@ -23,14 +23,16 @@ constexpr DialogItemTemplate Header(UINT id, const char* caption, short y) {
     return {DialogControl::Button, id, caption, 0, y, kWidth, 13, kDrawn};
 }
 // Labels take ids from 1900 on, each once in its dialog.
-constexpr DialogItemTemplate Label(UINT id, const char* text, short x, short y, short cx = 60) {
-    return {DialogControl::Static, id, text, x, y, cx, 10, WS_VISIBLE};
+constexpr DialogItemTemplate Label(UINT id, const char* text, short x, short y, short cx = 60,
+                                   short cy = 10) {
+    return {DialogControl::Static, id, text, x, y, cx, cy, WS_VISIBLE};
 }
 constexpr DialogItemTemplate Check(UINT id, const char* text, short x, short y, short cx = 120) {
     return {DialogControl::Button, id, text, x, y, cx, 12, kCheck};
 }
-constexpr DialogItemTemplate Radio(UINT id, const char* text, short x, short y, bool first = false) {
-    return {DialogControl::Button, id, text, x, y, 62, 12, first ? kFirstRadio : kRadio};
+constexpr DialogItemTemplate Radio(UINT id, const char* text, short x, short y, bool first = false,
+                                   short cx = 62) {
+    return {DialogControl::Button, id, text, x, y, cx, 12, first ? kFirstRadio : kRadio};
 }
 // A number field at x with its spin right of it.
 constexpr DialogItemTemplate Number(UINT id, short x, short y) {
@@ -60,7 +62,7 @@ constexpr DialogItemTemplate ShownText(UINT id, short y) {
     return {DialogControl::Edit, id, "", 8, y, 102, 13, kShownPath};
 }
 constexpr DialogItemTemplate Choice(UINT id, short x, short y, short cx) {
-    return {DialogControl::ComboBox, id, "", x, y, cx, 13, kList};
+    return {DialogControl::ComboBox, id, "", x, y, cx, 16, kList};
 }
 
 // clang-format off
@@ -104,25 +106,25 @@ constexpr DialogItemTemplate kTexture[] = {
 // Pigment (172).
 constexpr DialogItemTemplate kPigment[] = {
     Header(1475, "タイプ", 2),
-    Radio(1122, "Solid Color", 8, 20, true),
-    Radio(1127, "Checker", 8, 34),
-    Radio(1133, "Hexagon", 8, 48),
-    Radio(1137, "Brick", 8, 62),
-    Radio(1141, "Color Map", 72, 20),
-    Radio(1143, "Image Map", 72, 34),
-    Radio(1147, "Include", 72, 48),
-    Header(1478, "その他", 80),
-    Check(1151, "Use Noise", 8, 98),
-    Header(1481, "MegaPOVオプション", 116),
-    Check(1079, "Use MegaPOV Option", 8, 134),
+    Radio(1122, "Solid Color", 8, 20, true, 120),
+    Radio(1127, "Checker", 8, 34, false, 120),
+    Radio(1133, "Hexagon", 8, 48, false, 120),
+    Radio(1137, "Brick", 8, 62, false, 120),
+    Radio(1141, "Color Map", 8, 76, false, 120),
+    Radio(1143, "Image Map", 8, 90, false, 120),
+    Radio(1147, "Include", 8, 104, false, 120),
+    Header(1478, "その他", 122),
+    Check(1151, "Use Noise", 8, 140),
+    Header(1481, "MegaPOVオプション", 158),
+    Check(1079, "Use MegaPOV Option", 8, 176),
 };
 
 // Normal (173).
 constexpr DialogItemTemplate kNormal[] = {
     Header(1475, "タイプ", 2),
-    Radio(1577, "Noise Pattern", 8, 20, true),
-    Radio(1578, "Bump Map", 8, 34),
-    Radio(1579, "Include", 8, 48),
+    Radio(1577, "Noise Pattern", 8, 20, true, 120),
+    Radio(1578, "Bump Map", 8, 34, false, 120),
+    Radio(1579, "Include", 8, 48, false, 120),
     Header(1478, "その他", 66),
     Check(1153, "Bump Size", 8, 84),
     Check(1155, "Noise", 8, 98),
@@ -167,45 +169,46 @@ constexpr DialogItemTemplate kFinishSet[] = {
     Header(1457, "Brilliance", 252),
     Number(1196, 8, 269), Spin(1197, 8, 269), Meter(1198, 8, 269),
     Header(1480, "Reflection", 286),
-    Check(1211, "Use Reflection", 8, 303, 66), Check(1209, "All", 76, 303, 30), Swatch(1210, 108, 303),
-    Label(1903, "R", 8, 321, 10), Number(1199, 20, 319), Spin(1200, 20, 319), Meter(1201, 20, 319),
-    Label(1904, "G", 8, 336, 10), Number(1202, 20, 334), Spin(1204, 20, 334), Meter(1205, 20, 334),
-    Label(1905, "B", 8, 351, 10), Number(1206, 20, 349), Spin(1207, 20, 349), Meter(1208, 20, 349),
-    Header(1484, "Crand", 366),
-    Number(1212, 8, 383), Spin(1213, 8, 383), Meter(1215, 8, 383),
-    Header(1485, "Metallic", 400),
-    Check(1219, "Use Metallic", 8, 417),
-    Number(1216, 8, 431), Spin(1217, 8, 431), Meter(1218, 8, 431),
-    Header(1486, "Iridescence", 448),
-    Check(1225, "Use Irid", 8, 465),
-    Label(1906, "Amount", 8, 480), Number(1221, 8, 490), Spin(1222, 8, 490), Meter(1224, 8, 490),
-    Label(1907, "Thickness", 8, 506), Number(1227, 8, 516), Spin(1236, 8, 516), Meter(1245, 8, 516),
-    Label(1908, "Turbulence X", 8, 532), Number(1420, 8, 542), Spin(1256, 8, 542), Meter(1258, 8, 542),
-    Label(1909, "Turbulence Y", 8, 558), Number(1421, 8, 568), Spin(1262, 8, 568), Meter(1267, 8, 568),
-    Label(1910, "Turbulence Z", 8, 584), Number(1424, 8, 594), Spin(1269, 8, 594), Meter(1270, 8, 594),
+    Check(1211, "Use Reflection", 8, 303),
+    Check(1209, "All", 8, 317, 40), Swatch(1210, 60, 317),
+    Label(1903, "R", 8, 335, 10), Number(1199, 20, 333), Spin(1200, 20, 333), Meter(1201, 20, 333),
+    Label(1904, "G", 8, 350, 10), Number(1202, 20, 348), Spin(1204, 20, 348), Meter(1205, 20, 348),
+    Label(1905, "B", 8, 365, 10), Number(1206, 20, 363), Spin(1207, 20, 363), Meter(1208, 20, 363),
+    Header(1484, "Crand", 380),
+    Number(1212, 8, 397), Spin(1213, 8, 397), Meter(1215, 8, 397),
+    Header(1485, "Metallic", 414),
+    Check(1219, "Use Metallic", 8, 431),
+    Number(1216, 8, 445), Spin(1217, 8, 445), Meter(1218, 8, 445),
+    Header(1486, "Iridescence", 462),
+    Check(1225, "Use Irid", 8, 479),
+    Label(1906, "Amount", 8, 494), Number(1221, 8, 504), Spin(1222, 8, 504), Meter(1224, 8, 504),
+    Label(1907, "Thickness", 8, 520), Number(1227, 8, 530), Spin(1236, 8, 530), Meter(1245, 8, 530),
+    Label(1908, "Turbulence X", 8, 546), Number(1420, 8, 556), Spin(1256, 8, 556), Meter(1258, 8, 556),
+    Label(1909, "Turbulence Y", 8, 572), Number(1421, 8, 582), Spin(1262, 8, 582), Meter(1267, 8, 582),
+    Label(1910, "Turbulence Z", 8, 598), Number(1424, 8, 608), Spin(1269, 8, 608), Meter(1270, 8, 608),
 };
 
 // The MegaPOV finish extras (182): numbers with spins, labels left of them.
 constexpr DialogItemTemplate kFinishMegaPov[] = {
     Header(1475, "blinn", 2),
     Check(1081, "use blinn", 8, 19),
-    Number(1084, 72, 33), Spin(1085, 72, 33),
-    Label(1900, "facets", 8, 50), Number(1082, 72, 48), Spin(1083, 72, 48),
+    Number(1084, 80, 33), Spin(1085, 80, 33),
+    Label(1900, "facets", 8, 49, 70, 12), Number(1082, 80, 48), Spin(1083, 80, 48),
     Header(1478, "reflection_blur", 66),
     Check(1086, "use reflection_blur", 8, 83),
-    Number(1087, 72, 97), Spin(1088, 72, 97),
-    Label(1901, "samples", 8, 114), Number(1104, 72, 112), Spin(1106, 72, 112),
+    Number(1087, 80, 97), Spin(1088, 80, 97),
+    Label(1901, "samples", 8, 113, 70, 12), Number(1104, 80, 112), Spin(1106, 80, 112),
     Header(1481, "conserve_energy", 130),
     Check(1089, "use conserve_energy", 8, 147),
     Header(1152, "reflection_metallic", 164),
     Check(1090, "use reflection_metallic", 8, 181),
-    Number(1091, 72, 195), Spin(1092, 72, 195),
+    Number(1091, 80, 195), Spin(1092, 80, 195),
     Header(1467, "reflection", 212),
     Check(1211, "use reflection", 8, 229),
-    Label(1902, "reflection_type", 8, 245), Number(1093, 72, 243), Spin(1094, 72, 243),
-    Label(1903, "reflection_min", 8, 260), Number(1095, 72, 258), Spin(1096, 72, 258),
-    Label(1904, "reflection_max", 8, 275), Number(1097, 72, 273), Spin(1098, 72, 273),
-    Label(1905, "reflection_falloff", 8, 290), Number(1100, 72, 288), Spin(1102, 72, 288),
+    Label(1902, "reflection_type", 8, 244, 70, 12), Number(1093, 80, 243), Spin(1094, 80, 243),
+    Label(1903, "reflection_min", 8, 259, 70, 12), Number(1095, 80, 258), Spin(1096, 80, 258),
+    Label(1904, "reflection_max", 8, 274, 70, 12), Number(1097, 80, 273), Spin(1098, 80, 273),
+    Label(1905, "reflection_falloff", 8, 289, 70, 12), Number(1100, 80, 288), Spin(1102, 80, 288),
 };
 
 // The interior values (167).
@@ -273,10 +276,10 @@ constexpr DialogItemTemplate kImageMap[] = {
 
 constexpr DialogTemplate kTemplates[] = {
     {148, "", 134, 290, WS_CHILD, kMaterialPage},       {171, "", kWidth, 124, WS_CHILD, kMaterial},
-    {176, "", kWidth, 100, WS_CHILD, kTexture},         {172, "", kWidth, 150, WS_CHILD, kPigment},
+    {176, "", kWidth, 100, WS_CHILD, kTexture},         {172, "", kWidth, 192, WS_CHILD, kPigment},
     {173, "", kWidth, 150, WS_CHILD, kNormal},          {174, "", kWidth, 72, WS_CHILD, kFinishOrInterior},
     {166, "", kWidth, 72, WS_CHILD, kFinishOrInterior}, {181, "", kWidth, 40, WS_CHILD, kDeclaredName},
-    {178, "", kWidth, 614, WS_CHILD, kFinishSet},       {182, "", kWidth, 308, WS_CHILD, kFinishMegaPov},
+    {178, "", kWidth, 628, WS_CHILD, kFinishSet},       {182, "", kWidth, 308, WS_CHILD, kFinishMegaPov},
     {167, "", kWidth, 184, WS_CHILD, kInteriorSet},     {165, "", kWidth, 180, WS_CHILD, kNoise},
     {161, "", kWidth, 198, WS_CHILD, kNoisePattern},    {180, "", kWidth, 38, WS_CHILD, kBumpSize},
     {179, "", kWidth, 162, WS_CHILD, kImageMap},

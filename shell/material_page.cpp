@@ -65,7 +65,8 @@ BOOL CMaterialPage::OnInitDialog() {
     CRect frame;
     m_panelFrame.GetRectInParent(&frame);
     m_levelBar.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                      CRect(frame.right - 6, frame.top + 3, frame.right - 3, frame.bottom - 3), this, kLevelBarId);
+                      CRect(frame.right - 6, frame.top + 3, frame.right - 3, frame.bottom - 3), this,
+                      kLevelBarId);
     m_levelBar.ShowWindow(SW_HIDE);
     MakePanels();
     return TRUE;

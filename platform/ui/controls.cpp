@@ -511,9 +511,11 @@ wxWindow* CComboBox::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs
     wxWindow* native;
     if ((cs.style & CBS_DROPDOWNLIST) == CBS_DROPDOWNLIST) {
         native = MakeOwnedByWx<wxChoice>(parent, wxID_ANY, pos, size);
-        BindToControl<CComboBox, wxCommandEvent>(
-            native, wxEVT_CHOICE, GetSafeHwnd(),
-            [](CComboBox& c, wxCommandEvent&) { c.Notify(CBN_SELCHANGE); });
+        BindToControl<CComboBox, wxCommandEvent>(native, wxEVT_CHOICE, GetSafeHwnd(),
+                                                 [](CComboBox& c, wxCommandEvent&) {
+                                                     c.FitHeightToShownEntry();
+                                                     c.Notify(CBN_SELCHANGE);
+                                                 });
     } else {
         native = MakeOwnedByWx<wxComboBox>(parent, wxID_ANY, ToWx(cs.name), pos, size);
         BindToControl<CComboBox, wxCommandEvent>(
@@ -535,7 +537,18 @@ int CComboBox::SetCurSel(int index) {
     if (!items || index >= GetCount())
         return CB_ERR;
     items->SetSelection(index < 0 ? wxNOT_FOUND : index);
+    FitHeightToShownEntry();
     return index < 0 ? CB_ERR : index;
+}
+
+void CComboBox::FitHeightToShownEntry() {
+    wxWindow* native = GetNativeWindow();
+    if (!native)
+        return;
+    native->InvalidateBestSize();
+    const int natural = native->GetBestSize().y;
+    if (natural > native->GetSize().y)
+        native->SetSize(native->GetSize().x, natural);
 }
 
 void CComboBox::SetWindowText(const CString& text) {

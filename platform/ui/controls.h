@@ -172,6 +172,11 @@ public:
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;
+
+private:
+    // GTK measures a list field by the entry it shows: one showing no entry
+    // is made too low for text. The field grows once it shows one.
+    void FitHeightToShownEntry();
 };
 
 // The position at which a sorted list puts a new text: after every entry

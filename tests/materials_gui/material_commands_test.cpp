@@ -32,8 +32,9 @@ TEST_F(MaterialCommandsTest, NewMaterialsTakeTheFirstFreeNameOfTheSeries) {
     EXPECT_EQ(CreateMaterial(*doc)->m_name, "material_00");
     EXPECT_EQ(CreateMaterial(*doc)->m_name, "material_01");
     EXPECT_EQ(CreateMaterial(*doc)->m_name, "material_02") << "with material_00 and material_01 present";
-    EXPECT_EQ(materialPage->calls, (qf::test::CallLog{"AddMaterialItem", "SelectMaterialItem", "AddMaterialItem",
-                                                      "SelectMaterialItem", "AddMaterialItem", "SelectMaterialItem"}));
+    EXPECT_EQ(materialPage->calls,
+              (qf::test::CallLog{"AddMaterialItem", "SelectMaterialItem", "AddMaterialItem",
+                                 "SelectMaterialItem", "AddMaterialItem", "SelectMaterialItem"}));
     EXPECT_EQ(NewestStep().m_kind, undoCreateMaterial);
     EXPECT_EQ(NewestStep().m_english, "(Material) Create Material");
 

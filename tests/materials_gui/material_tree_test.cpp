@@ -110,7 +110,8 @@ CMaterialData FullMaterial() {
 void Choose(PlainTree& tree, ObjTreeItem element, int kind, CMaterialData& mat, int type) {
     ApplyTreeChange(tree, element, kind, ChooseElementType(mat, kind, type), mat);
 }
-void Switch(PlainTree& tree, ObjTreeItem element, int kind, CMaterialData& mat, MaterialOption option, int on) {
+void Switch(PlainTree& tree, ObjTreeItem element, int kind, CMaterialData& mat, MaterialOption option,
+            int on) {
     ApplyTreeChange(tree, element, kind, SetOption(mat, option, on), mat);
 }
 
@@ -127,7 +128,8 @@ TEST(MaterialTreeTest, ElementsHoldTheirPartsInCodeOrder) {
 
     CMaterialData plain;
     plain.m_name = "material_00";
-    EXPECT_EQ(tree.Dump(AddMaterial(tree, plain)), "material_00[Material]{[Texture]{[Pigment]{[Solid Color]}}}")
+    EXPECT_EQ(tree.Dump(AddMaterial(tree, plain)),
+              "material_00[Material]{[Texture]{[Pigment]{[Solid Color]}}}")
         << "a new material";
 
     // Sections switched on in the reverse order still stand in code order.
@@ -152,7 +154,8 @@ TEST(MaterialTreeTest, EveryTypeOfAnElementShowsItsOwnPart) {
         {"colour map", itemPigment, pigmentColorMap, "[Pigment]{[Color Map],[Noise],[MegaPov]}"},
         {"image map", itemPigment, pigmentImageMap, "[Pigment]{[Image Map],[Noise],[MegaPov]}"},
         {"declared pigment", itemPigment, pigmentDeclared, "[Pigment]{[Include]}"},
-        {"noise pattern", itemNormal, normalPattern, "[Normal]{[Noise Pattern],[Noise],[Bump Size],[MegaPov]}"},
+        {"noise pattern", itemNormal, normalPattern,
+         "[Normal]{[Noise Pattern],[Noise],[Bump Size],[MegaPov]}"},
         {"declared normal", itemNormal, normalDeclared, "[Normal]{[Include]}"},
         {"declared finish", itemFinish, 1, "[Finish]{[Include]}"},
         {"declared interior", itemInterior, 1, "[Interior]{[Include]}"},
@@ -163,7 +166,7 @@ TEST(MaterialTreeTest, EveryTypeOfAnElementShowsItsOwnPart) {
         PlainTree tree;
         const ObjTreeItem root = AddMaterial(tree, mat);
         const ObjTreeItem texture = tree.Child(root, itemTexture);
-        const ObjTreeItem element = c.element == itemInterior ? tree.Child(root, itemInterior)
+        const ObjTreeItem element = c.element == itemInterior  ? tree.Child(root, itemInterior)
                                     : c.element == itemTexture ? texture
                                                                : tree.Child(texture, c.element);
         Choose(tree, element, c.element, mat, c.type);
@@ -176,15 +179,18 @@ TEST(MaterialTreeTest, SwitchingTypesKeepsTheOptionsForTheTypeThatComesBack) {
         CMaterialData mat = FullMaterial();
         PlainTree tree;
         const ObjTreeItem root = AddMaterial(tree, mat);
-        const ObjTreeItem item =
-            element == itemInterior ? tree.Child(root, itemInterior) : tree.Child(tree.Child(root, itemTexture), element);
+        const ObjTreeItem item = element == itemInterior ? tree.Child(root, itemInterior)
+                                                         : tree.Child(tree.Child(root, itemTexture), element);
         const std::string before = tree.Dump(item);
         const int ownType = GetElementType(mat, element);
-        const int declared = element == itemPigment ? pigmentDeclared : element == itemNormal ? normalDeclared : 1;
+        const int declared = element == itemPigment  ? pigmentDeclared
+                             : element == itemNormal ? normalDeclared
+                                                     : 1;
 
         Choose(tree, item, element, mat, declared);
         EXPECT_EQ(tree.Dump(tree.GetChildItem(item)), "[Include]") << element;
-        EXPECT_EQ(tree.GetNextSiblingItem(tree.GetChildItem(item)), nullptr) << element << ": [Include] alone";
+        EXPECT_EQ(tree.GetNextSiblingItem(tree.GetChildItem(item)), nullptr)
+            << element << ": [Include] alone";
         // An option switched while declared changes the record, not the tree.
         const MaterialOption megaPov = element == itemPigment  ? optionPigmentMegaPov
                                        : element == itemNormal ? optionNormalMegaPov
@@ -208,17 +214,20 @@ TEST(MaterialTreeTest, SwitchingTypesKeepsTheOptionsForTheTypeThatComesBack) {
     Switch(tree, root, itemMaterial, mat, optionUseTexture, 1);
     EXPECT_EQ(tree.Dump(root), "steel[Material]{[Include]}") << "a declared material takes no section";
     Choose(tree, root, itemMaterial, mat, 0);
-    EXPECT_EQ(tree.Dump(tree.GetChildItem(tree.GetChildItem(root))), "[Pigment]{[Checker],[Noise],[MegaPov]}");
+    EXPECT_EQ(tree.Dump(tree.GetChildItem(tree.GetChildItem(root))),
+              "[Pigment]{[Checker],[Noise],[MegaPov]}");
     EXPECT_NE(tree.Child(root, itemInterior), nullptr);
 }
 
 TEST(MaterialTreeTest, ChoosingTheTypeAnElementHasBuildsOnlyATextureOrAFinishAgain) {
     CMaterialData mat = FullMaterial();
     for (const int element : {itemMaterial, itemPigment, itemNormal, itemInterior})
-        EXPECT_EQ(ChooseElementType(mat, element, GetElementType(mat, element)).action, MaterialTreeChange::none)
+        EXPECT_EQ(ChooseElementType(mat, element, GetElementType(mat, element)).action,
+                  MaterialTreeChange::none)
             << element;
     for (const int element : {itemTexture, itemFinish})
-        EXPECT_EQ(ChooseElementType(mat, element, GetElementType(mat, element)).action, MaterialTreeChange::rebuild)
+        EXPECT_EQ(ChooseElementType(mat, element, GetElementType(mat, element)).action,
+                  MaterialTreeChange::rebuild)
             << element;
 }
 

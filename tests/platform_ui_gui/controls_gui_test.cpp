@@ -298,7 +298,10 @@ TEST_F(ControlsGuiTest, ComboBoxesSortAndKeepData) {
         const int at = combo.AddString(name);
         combo.SetItemData(at, static_cast<DWORD_PTR>(combo.GetCount()));
     }
+    const int emptyHeight = combo.GetNativeWindow()->GetSize().y;
     EXPECT_EQ(combo.SetCurSel(1), 1);
+    EXPECT_GE(combo.GetNativeWindow()->GetSize().y, combo.GetNativeWindow()->GetBestSize().y)
+        << "a list showing an entry is high enough for its text (it came " << emptyHeight << " high)";
     CString text;
     combo.GetWindowText(text);
     EXPECT_EQ(text, "marble");
@@ -362,6 +365,12 @@ TEST_F(ControlsGuiTest, TreeInsertsSortedWalksAndMovesTheSelectionOnDelete) {
     tree.SetItemText(b, "c");
     tree.SortChildren(TVI_ROOT);
     EXPECT_EQ(tree.GetRootItem(), a);
+    tree.SetItemData(a, 20);
+    tree.SetItemData(b, 3);
+    const TVSORTCB byData{TVI_ROOT, [](LPARAM x, LPARAM y, LPARAM) { return static_cast<int>(x - y); }, 0};
+    EXPECT_TRUE(tree.SortChildrenCB(&byData));
+    EXPECT_EQ(tree.GetRootItem(), b) << "by the data, whatever the texts";
+    tree.SortChildren(TVI_ROOT);
     PumpEvents(50);
     CRect rect;
     ASSERT_TRUE(tree.GetItemRect(b, &rect, TRUE));
