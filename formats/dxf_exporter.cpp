@@ -47,8 +47,7 @@ std::string DxfLayerName(const CString& name) {
 }
 
 BOOL CDxfExporter::CanExport() const {
-    const CQuelDoc* doc = GetDoc();
-    return doc && !doc->m_objects.IsEmpty();
+    return DocumentHasPatchObjects();
 }
 
 void CDxfExporter::Export(CExchangeUi& ui) {

@@ -38,6 +38,27 @@ struct CSptImportSettings {
     BOOL shiftCenter = FALSE;
 };
 
+// The AnimationMaster export settings: the magnitudes of the written
+// control points come from each node's weight, or from two fixed values.
+enum MdlMagnitudeMode {
+    mdlMagnitudeOriginal = 0,
+    mdlMagnitudeCustom = 1,
+};
+
+struct CMdlSettings {
+    float roundMagnitude = 1.67f; // smooth nodes, Custom mode
+    float peakMagnitude = 0.0f;   // sharp nodes, Custom mode
+    int magnitudeMode = mdlMagnitudeOriginal;
+};
+
+// The options of an export plug-in run: at most eight objects, and the
+// resolution (0 Low, 1 Medium, 2 High) when the plug-in offers the choice.
+struct CPluginOptions {
+    BOOL resolutionOffered = FALSE;
+    BOOL atMostEight = TRUE;
+    int resolution = 0;
+};
+
 // A file dialog of one format: its default extension (no dot), the
 // initial name ("*.<ext>") and the filter ("Description|*.ext||").
 struct CFileChoice {
@@ -57,4 +78,7 @@ public:
     virtual bool AskSavePath(const CFileChoice& choice, CString& path) = 0;
     virtual bool AskOpenPath(const CFileChoice& choice, CString& path) = 0;
     virtual bool AskSptImportSettings(CSptImportSettings& settings) = 0;
+    virtual bool AskMdlSettings(CMdlSettings& settings) = 0;
+    // The plug-in's options; false when the dialog was closed without OK.
+    virtual bool AskPluginOptions(CPluginOptions& options) = 0;
 };

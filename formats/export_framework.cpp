@@ -58,3 +58,15 @@ void ReportNothingToExport() {
         MessageBox(MessageOwner(), "エクスポートするものがありません。オブジェクトにパッチがありません。",
                    "エラー", MB_OK | MB_ICONWARNING);
 }
+
+void ShowFormatError(const char* english, const char* japanese) {
+    if (IsEnglish())
+        MessageBox(MessageOwner(), english, "error", MB_OK);
+    else
+        MessageBox(MessageOwner(), japanese, "エラー", MB_OK);
+}
+
+BOOL DocumentHasPatchObjects() {
+    const CQuelDoc* doc = GetDoc();
+    return doc && !doc->m_objects.IsEmpty();
+}

@@ -5,6 +5,7 @@
 // failure told.
 #include "formats/export_text.h"
 #include "mesh/patch_mesh.h"
+#include "platform/base/win_types.h"
 
 #include <cstdint>
 #include <memory>
@@ -45,3 +46,7 @@ bool SaveExportFile(const CExportText& text, const CString& path);
 
 // Tells the user, in his language, that there is nothing to export.
 void ReportNothingToExport();
+// A message box with the text of his language and the caption "error" / "エラー".
+void ShowFormatError(const char* english, const char* japanese);
+// TRUE while the current document has a patch object: the enabler of most exports.
+BOOL DocumentHasPatchObjects();

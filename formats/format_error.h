@@ -41,4 +41,7 @@ inline constexpr CFormatProblem mixedLayers{"a curve runs through points of diff
 inline constexpr CFormatProblem badSyntax{"the text is not in the expected form", "書式が正しくありません"};
 inline constexpr CFormatProblem badBinary{"the binary vertex data does not match its size",
                                           "バイナリ頂点データの大きさが合いません"};
+inline constexpr CFormatProblem badAttachment{
+    "a control point is attached to one that does not exist, or the attachments run in a loop",
+    "コントロールポイントの接続先が存在しないか、接続が循環しています"};
 } // namespace formatProblem

@@ -5,11 +5,13 @@
 #include "app/quel_doc.h"
 #include "formats/export_text.h"
 #include "formats/format_error.h"
+#include "mesh/polygon_obj.h"
 #include "platform/base/codepage.h"
 #include "platform/base/file_util.h"
 #include "platform/base/modal_runner.h"
 
-CImportSession::CImportSession(CQuelDoc& doc) : m_doc(doc), m_firstNew(doc.m_objects.GetCount()) {
+CImportSession::CImportSession(CQuelDoc& doc)
+    : m_doc(doc), m_firstNew(doc.m_objects.GetCount()), m_firstNewPolygon(doc.m_polygonObjects.GetCount()) {
     m_doc.m_undoBuffer.BeginRecord();
     m_doc.m_undoBuffer.SetDescription("(ファイル) インポート", "(File) Import");
     m_doc.m_undoBuffer.SetKind(undoImport);
@@ -23,10 +25,19 @@ CSpatchObj* CImportSession::Add(std::unique_ptr<CSpatchObj> obj) {
     return added;
 }
 
+CPolygonObj* CImportSession::Add(std::unique_ptr<CPolygonObj> obj) {
+    CPolygonObj* added = obj.get();
+    m_doc.m_polygonObjects.AddTail(std::move(obj));
+    return added;
+}
+
 void CImportSession::Finish() {
-    if (auto* page = m_doc.FindWindowService<CObjectPageServices>(wndObjectPage))
+    if (auto* page = m_doc.FindWindowService<CObjectPageServices>(wndObjectPage)) {
         for (POSITION p = m_doc.m_objects.FindIndex(m_firstNew); p;)
             page->AddObjectTreeItem(m_doc.m_objects.GetNext(p));
+        for (POSITION p = m_doc.m_polygonObjects.FindIndex(m_firstNewPolygon); p;)
+            page->AddPolygonItem(m_doc.m_polygonObjects.GetNext(p));
+    }
     RefreshMultiObjectList();
     SendToRegisteredWindows(notifySceneMerged);
     m_doc.RedrawPanes();

@@ -9,6 +9,7 @@
 #include <string>
 
 class CFormatError;
+class CPolygonObj;
 class CQuelDoc;
 class CSpatchObj;
 
@@ -20,6 +21,8 @@ public:
     // Takes a read object into the document at the top level with the next
     // identifier key and finds its patches. The caller has named it.
     CSpatchObj* Add(std::unique_ptr<CSpatchObj> obj);
+    // Takes a read polygon object, its topology built, at the end of the list.
+    CPolygonObj* Add(std::unique_ptr<CPolygonObj> obj);
     // Shows the new objects: object-tree items, the panes repainted, the
     // multi-object list and every registered window told.
     void Finish();
@@ -27,6 +30,7 @@ public:
 private:
     CQuelDoc& m_doc;
     int m_firstNew;
+    int m_firstNewPolygon;
 };
 
 // base when no object, light, material, polygon object or folder has that

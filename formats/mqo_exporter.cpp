@@ -12,13 +12,6 @@ namespace {
 constexpr CFileChoice kMqoFile{"mqo", "*.mqo", "Metasequoia(*.mqo)|*.mqo||"};
 constexpr const char* kDefaultName = "metaseq_obj_01";
 
-void ReportNotMqo() {
-    if (IsEnglish())
-        MessageBox(MessageOwner(), "This file isn't mqo file", "error", MB_OK);
-    else
-        MessageBox(MessageOwner(), "これはメタセコイアのファイルではありません", "エラー", MB_OK);
-}
-
 } // namespace
 
 BOOL CMqoExporter::CanExport() const {
@@ -68,7 +61,7 @@ BOOL CMqoExporter::ImportFrom(CQuelDoc& doc, const CString& path) {
         return FALSE;
     CTokenScanner scanner(bytes);
     if (!ReadMqoHeader(scanner)) {
-        ReportNotMqo();
+        ShowFormatError("This file isn't mqo file", "これはメタセコイアのファイルではありません");
         return FALSE;
     }
     std::vector<std::unique_ptr<CMqoObject>> objects;

@@ -17,13 +17,6 @@ constexpr COLORREF kVersion1Color = 0x00FA9600;
 // Names listed in the message about objects left out of an export.
 constexpr int kListedNames = 10;
 
-void ReportNotSpatch() {
-    if (IsEnglish())
-        MessageBox(MessageOwner(), "Not sPatch File", "error", MB_OK);
-    else
-        MessageBox(MessageOwner(), "sPatchのファイルではありません", "エラー", MB_OK);
-}
-
 // The format has eight layers; the objects after the eighth were not written.
 void ReportLeftOut(const CQuelDoc& doc) {
     const int english = IsEnglish();
@@ -81,8 +74,7 @@ void ShiftToCenter(const std::array<std::unique_ptr<CSpatchObj>, kSptLayerCount>
 } // namespace
 
 BOOL CSptExporter::CanExport() const {
-    const CQuelDoc* doc = GetDoc();
-    return doc && !doc->m_objects.IsEmpty();
+    return DocumentHasPatchObjects();
 }
 
 void CSptExporter::Export(CExchangeUi& ui) {
@@ -124,7 +116,7 @@ void CSptExporter::Import(CExchangeUi& ui) {
 BOOL CSptExporter::ImportFrom(CQuelDoc& doc, const CString& path, const CSptImportSettings& settings) {
     const std::filesystem::path file(path.str());
     if (file.extension() != ".spt") {
-        ReportNotSpatch();
+        ShowFormatError("Not sPatch File", "sPatchのファイルではありません");
         return FALSE;
     }
     CBusyCursor busy;
@@ -134,7 +126,7 @@ BOOL CSptExporter::ImportFrom(CQuelDoc& doc, const CString& path, const CSptImpo
     CTokenScanner scanner(bytes);
     const int version = ReadSptHeader(scanner);
     if (version == 0) {
-        ReportNotSpatch();
+        ShowFormatError("Not sPatch File", "sPatchのファイルではありません");
         return FALSE;
     }
     const CString base(file.stem().string());

@@ -126,8 +126,7 @@ void WriteMaterial(CExportText& text, const CSpatchObj& obj, const char* end) {
 } // namespace
 
 BOOL CXFileExporter::CanExport() const {
-    const CQuelDoc* doc = GetDoc();
-    return doc && !doc->m_objects.IsEmpty();
+    return DocumentHasPatchObjects();
 }
 
 void CXFileExporter::Export(CExchangeUi& ui) {

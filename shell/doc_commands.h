@@ -69,6 +69,22 @@ private:
     void OnUpdateFileExportDxf(CCmdUI* ui);
     void OnFileExportX();
     void OnUpdateFileExportX(CCmdUI* ui);
+    void OnFileExportMdl();
+    void OnUpdateFileExportMdl(CCmdUI* ui);
+    void OnFileImportMdl();
+    void OnUpdateFileImportMdl(CCmdUI* ui);
+    void OnFileExportObj();
+    void OnUpdateFileExportObj(CCmdUI* ui);
+    void OnFileImportObj();
+    void OnUpdateFileImportObj(CCmdUI* ui);
+    void OnFileExportPygmalion();
+    void OnUpdateFileExportPygmalion(CCmdUI* ui);
+    void OnFileExportVrml();
+    void OnUpdateFileExportVrml(CCmdUI* ui);
+    void OnFileExportRrt();
+    void OnUpdateFileExportRrt(CCmdUI* ui);
+    void OnFileImportLwo();
+    void OnUpdateFileImportLwo(CCmdUI* ui);
     // The renderers' exports and Help > Debug (doc_render_commands.cpp).
     void OnFileExportPov();
     void OnUpdateFileExportPov(CCmdUI* ui);

@@ -2,6 +2,8 @@
 
 #include "dialogs/export_setting_dlg.h"
 #include "dialogs/import_settings_dlg.h"
+#include "dialogs/mdl_setting_dlg.h"
+#include "dialogs/plugin_option_dlg.h"
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/frame_wnd.h"
 
@@ -54,5 +56,30 @@ bool CExchangeDialogs::AskSptImportSettings(CSptImportSettings& settings) {
         return false;
     settings.layerColors = dialog.m_layerColors;
     settings.shiftCenter = dialog.m_shiftCenter;
+    return true;
+}
+
+bool CExchangeDialogs::AskMdlSettings(CMdlSettings& settings) {
+    CMdlSettingDlg dialog(AfxGetMainWnd());
+    dialog.m_roundMagnitude = settings.roundMagnitude;
+    dialog.m_peakMagnitude = settings.peakMagnitude;
+    dialog.m_magnitudeMode = settings.magnitudeMode;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    settings.roundMagnitude = dialog.m_roundMagnitude;
+    settings.peakMagnitude = dialog.m_peakMagnitude;
+    settings.magnitudeMode = dialog.m_magnitudeMode;
+    return true;
+}
+
+bool CExchangeDialogs::AskPluginOptions(CPluginOptions& options) {
+    CPluginOptionDlg dialog(AfxGetMainWnd());
+    dialog.m_resolutionOffered = options.resolutionOffered;
+    dialog.m_atMostEight = options.atMostEight;
+    dialog.m_resolution = options.resolution;
+    if (dialog.DoModal() != IDOK)
+        return false;
+    options.atMostEight = dialog.m_atMostEight;
+    options.resolution = dialog.m_resolution;
     return true;
 }

@@ -84,6 +84,7 @@ void CMainFrame::OnInitMenu(CMenu* menu) {
     menu->ModifyMenu(ID_EDIT_UNDO, MF_BYCOMMAND | MF_STRING, ID_EDIT_UNDO,
                      m_document.m_undoBuffer.GetUndoMenuText());
     UpdateRecentFileMenu(*menu);
+    UpdatePluginMenu(*menu);
 }
 
 void CMainFrame::UpdateRecentFileMenu(CMenu& menu) {

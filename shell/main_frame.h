@@ -47,6 +47,8 @@ protected:
     // The Undo item's text and the recent files, each time the menu bar opens.
     void OnInitMenu(CMenu* menu) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // A menu command nothing else handled may be an export plug-in's.
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     const CommandMap& GetCommandMap() const override;
 
 private:
@@ -105,6 +107,9 @@ private:
 
     // The File menu lists the recent files where its recent-file item stands.
     void UpdateRecentFileMenu(CMenu& menu);
+    // main_frame_plugins.cpp: the "sPatch Plug-in" submenu lists the export
+    // plug-ins, greyed while the scene has no patch object.
+    void UpdatePluginMenu(CMenu& menu);
 
     CQuelDoc& m_document;
     CQuelDocCommands& m_commands;

@@ -34,14 +34,31 @@ public:
         chosen = *sptSettings;
         return true;
     }
+    bool AskMdlSettings(CMdlSettings& chosen) override {
+        if (!mdlSettings)
+            return false;
+        chosen = *mdlSettings;
+        return true;
+    }
+    bool AskPluginOptions(CPluginOptions& offered) override {
+        pluginOffers.push_back(offered);
+        if (!pluginOptions)
+            return false;
+        offered.atMostEight = pluginOptions->atMostEight;
+        offered.resolution = pluginOptions->resolution;
+        return true;
+    }
 
     // Nothing: the user cancels that dialog.
     std::optional<CExportSettings> settings = CExportSettings();
     std::optional<CSptImportSettings> sptSettings = CSptImportSettings();
+    std::optional<CMdlSettings> mdlSettings = CMdlSettings();
+    std::optional<CPluginOptions> pluginOptions = CPluginOptions();
     std::optional<std::string> path;
     // What was asked.
     std::vector<ExportSettingMode> modes;
     std::vector<std::string> filters;
+    std::vector<CPluginOptions> pluginOffers;
 
 private:
     bool Answer(const CFileChoice& choice, CString& chosen) {
