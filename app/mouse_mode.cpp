@@ -10,50 +10,51 @@ namespace {
 
 struct ModeName {
     int mode;
-    const char* name;
+    const char* english;
+    const char* japanese;
 };
 
 constexpr ModeName kModeNames[] = {
-    {mouseModePopupMenu, "Show Popup Menu"},
-    {mouseModeCameraRotate1, "(Camera) Rotate1"},
-    {mouseModeCameraRotate2, "(Camera) Rotate2"},
-    {mouseModeCameraPan, "(Camera) Pan"},
-    {mouseModeCameraZoom, "(Camera) Zoom"},
-    {mouseModeCameraAngle, "(Camera) Set angle"},
-    {mouseModeCameraLocationX, "(Camera) Set location.x"},
-    {mouseModeCameraLocationY, "(Camera) Set location.y"},
-    {mouseModeCameraLocationZ, "(Camera) Set location.z"},
-    {mouseModeCameraLookAtX, "(Camera) Set look_at.x"},
-    {mouseModeCameraLookAtY, "(Camera) Set look_at.y"},
-    {mouseModeCameraLookAtZ, "(Camera) Set look_at.z"},
-    {mouseModeCameraDolly, "(Camera) Dolly"},
-    {mouseModeSelect, "(Patch) Select"},
-    {mouseModeLasso, "(Patch) Select with Rope"},
-    {mouseModeSelectCurve, "(Patch) Select Curve"},
-    {mouseModeTranslate, "(Patch) Translate"},
-    {mouseModeScale, "(Patch) Scale"},
-    {mouseModeRotate, "(Patch) Rotate"},
-    {mouseModeAddPoint, "(Patch) Add Point"},
-    {mouseModeCurveWeight, "(Patch) Set Weit"},
-    {mouseModeNoise, "(Patch) Noise"},
-    {mouseModeExtrude, "(Patch) Extrude"},
-    {mouseModeTranslateMulti, "(Patch) Translate Multi Objects"},
-    {mouseModeScaleMulti, "(Patch) Scale Multi Objects"},
-    {mouseModeRotateMulti, "(Patch) Rotate Multi Objects"},
-    {mouseModeFreeHand, "(Patch) Free Hand"},
-    {mouseModeTranslateCP, "(Patch) Translate CP"},
-    {mouseModeTranslateCP2, "(Patch) Translate CP 2"},
-    {mouseModeKnife, "(Patch) Knife"},
-    {mouseModeAxisTranslate, "(Material Axis) Translate"},
-    {mouseModeAxisScale, "(Material Axis) Scale"},
-    {mouseModeAxisRotate, "(Material Axis) Rotate"},
-    {mouseModeLightTranslate, "(Light) Translate"},
-    {mouseModeLightRotate, "(Light) Rotate"},
-    {mouseModeLightScale, "(Light) Scale"},
-    {mouseModeLightSelect, "(Light) Select"},
-    {mouseModeRenderWindow, "(POV-Ray) Rendering Select Window"},
-    {mouseModeRenderParts, "(POV-Ray) Rendering Select Parts"},
-    {mouseModeDebug, "(Debug) "},
+    {mouseModePopupMenu, "Show Popup Menu", "ポップアップメニューを表示"},
+    {mouseModeCameraRotate1, "(Camera) Rotate1", "(カメラ) 回転"},
+    {mouseModeCameraRotate2, "(Camera) Rotate2", "(カメラ) 回転2"},
+    {mouseModeCameraPan, "(Camera) Pan", "(カメラ) 移動"},
+    {mouseModeCameraZoom, "(Camera) Zoom", "(カメラ) ズーム"},
+    {mouseModeCameraAngle, "(Camera) Set angle", "(カメラ) angleを変更"},
+    {mouseModeCameraLocationX, "(Camera) Set location.x", "(カメラ) location.xを変更"},
+    {mouseModeCameraLocationY, "(Camera) Set location.y", "(カメラ) location.yを変更"},
+    {mouseModeCameraLocationZ, "(Camera) Set location.z", "(カメラ) location.zを変更"},
+    {mouseModeCameraLookAtX, "(Camera) Set look_at.x", "(カメラ) look_at.xを変更"},
+    {mouseModeCameraLookAtY, "(Camera) Set look_at.y", "(カメラ) look_at.yを変更"},
+    {mouseModeCameraLookAtZ, "(Camera) Set look_at.z", "(カメラ) look_at.zを変更"},
+    {mouseModeCameraDolly, "(Camera) Dolly", "(カメラ) ドリー"},
+    {mouseModeSelect, "(Patch) Select", "(パッチ) 頂点を選択"},
+    {mouseModeLasso, "(Patch) Select with Rope", "(パッチ) 頂点を投げ縄選択"},
+    {mouseModeSelectCurve, "(Patch) Select Curve", "(パッチ) カーブを選択"},
+    {mouseModeTranslate, "(Patch) Translate", "(パッチ) 頂点を移動"},
+    {mouseModeScale, "(Patch) Scale", "(パッチ) 頂点を拡大/縮小"},
+    {mouseModeRotate, "(Patch) Rotate", "(パッチ) 頂点を回転"},
+    {mouseModeAddPoint, "(Patch) Add Point", "(パッチ) 頂点を追加"},
+    {mouseModeCurveWeight, "(Patch) Set Weit", "(パッチ) カーブの曲がり方を調整"},
+    {mouseModeNoise, "(Patch) Noise", "(パッチ) 頂点をランダムに移動"},
+    {mouseModeExtrude, "(Patch) Extrude", "(パッチ) 押し出し"},
+    {mouseModeTranslateMulti, "(Patch) Translate Multi Objects", "(パッチ) 複数オブジェクトを移動"},
+    {mouseModeScaleMulti, "(Patch) Scale Multi Objects", "(パッチ) 複数オブジェクトを拡大/縮小"},
+    {mouseModeRotateMulti, "(Patch) Rotate Multi Objects", "(パッチ) 複数オブジェクトを回転"},
+    {mouseModeFreeHand, "(Patch) Free Hand", "(パッチ) フリーハンド"},
+    {mouseModeTranslateCP, "(Patch) Translate CP", "(パッチ) コントロールポイントを移動"},
+    {mouseModeTranslateCP2, "(Patch) Translate CP 2", "(パッチ) コントロールポイントを移動 2"},
+    {mouseModeKnife, "(Patch) Knife", "(パッチ) ナイフ"},
+    {mouseModeAxisTranslate, "(Material Axis) Translate", "(マテリアル座標) 移動"},
+    {mouseModeAxisScale, "(Material Axis) Scale", "(マテリアル座標) 拡大/縮小"},
+    {mouseModeAxisRotate, "(Material Axis) Rotate", "(マテリアル座標) 回転"},
+    {mouseModeLightTranslate, "(Light) Translate", "(ライト) 移動"},
+    {mouseModeLightRotate, "(Light) Rotate", "(ライト) 回転"},
+    {mouseModeLightScale, "(Light) Scale", "(ライト) 拡大/縮小"},
+    {mouseModeLightSelect, "(Light) Select", "(ライト) 選択"},
+    {mouseModeRenderWindow, "(POV-Ray) Rendering Select Window", "(POV-Ray)\t選択したウィンドウをレンダリング"},
+    {mouseModeRenderParts, "(POV-Ray) Rendering Select Parts", "(POV-Ray)\t選択した部分をレンダリング"},
+    {mouseModeDebug, "(Debug) ", "(Debug)"},
 };
 
 template <class Fn> void ForEachGLPane(const CQuelDoc& doc, Fn fn) {
@@ -143,10 +144,12 @@ void ShowButtonChoice(const CQuelDoc& doc, CMouseButtonPageServices::Button butt
 
 } // namespace
 
-const char* MouseModeName(int mode) {
+const char* MouseModeName(int mode, int english) {
     const auto found = std::find_if(std::begin(kModeNames), std::end(kModeNames),
                                     [mode](const ModeName& m) { return m.mode == mode; });
-    return found == std::end(kModeNames) ? nullptr : found->name;
+    if (found == std::end(kModeNames))
+        return nullptr;
+    return english ? found->english : found->japanese;
 }
 
 void SetMouseMode(int mode, int isLeft) {

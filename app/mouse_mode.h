@@ -7,9 +7,9 @@
 // tool-specific drawing in the panes.
 #include "model/mouse_modes.h"
 
-// The English name the mouse-assignment strip shows for a mode; null for a
-// mode it does not name (316, the polygon tools).
-const char* MouseModeName(int mode);
+// The name the mouse-assignment strip shows for a mode, in English or in
+// Japanese; null for a mode it does not name (316, the polygon tools).
+const char* MouseModeName(int mode, int english = 1);
 
 // isLeft non-zero sets the left button's tool, zero the right button's.
 void SetMouseMode(int mode, int isLeft);

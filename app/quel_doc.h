@@ -211,6 +211,8 @@ public:
     // Per pane: the lights of the shaded preview, 0 the default lights, 1 the
     // scene's lights, 2 the selected light.
     std::array<int, kPaneCount> m_lightSource{};
+    // Per pane: patch objects shown as polygons (the menu item stays grey).
+    std::array<int, kPaneCount> m_showAsPolygon{};
     int m_disableRotate = 1; // camera rotation is refused in top, front and side views
     int m_polygonEditMode = 0;
     CMaterialPreviewSetting m_preview;

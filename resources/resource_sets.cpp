@@ -54,6 +54,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         RenderDialogTemplates(),
         ModelDialogTemplates(ResourceLanguage::Japanese),
         MaterialDialogTemplates(),
+        ViewportDialogTemplates(),
     });
     static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
         EnglishDialogTemplates(),
@@ -66,6 +67,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         RenderDialogTemplates(),
         ModelDialogTemplates(ResourceLanguage::English),
         MaterialDialogTemplates(),
+        ViewportDialogTemplates(),
     });
     static const std::vector<IconResource> icons = JoinAll<IconResource>({SharedIcons(), SideBarIcons()});
     static const std::vector<CursorResource> cursors =

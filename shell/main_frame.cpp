@@ -54,6 +54,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
         m_sideBar.InitPanelHost();
         m_sideBar.SetBarStyle(m_sideBar.GetBarStyle() | CBRS_BORDER_LEFT);
     }
+    CreateMouseStatusBar();
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
     m_document.RegisterWindow(m_wndToolBar.GetSafeHwnd(), wndToolBar);
     m_document.RegisterWindow(m_wndStatusBar.GetSafeHwnd(), wndStatusBar);

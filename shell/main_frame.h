@@ -9,6 +9,8 @@
 #include "app/window_services.h"
 #include "platform/ui/frame_wnd.h"
 #include "shell/side_bar.h"
+#include "shell/pane_commands.h"
+#include "viewport/mouse_status_bar.h"
 #include "viewport/quel_view.h"
 #include "viewport/serviced_window.h"
 
@@ -30,6 +32,9 @@ public:
     CToolBar& GetToolBar() { return m_wndToolBar; }
     CSideBar& GetSideBar() { return m_sideBar; }
     CStatusBar& GetStatusBarWindow() { return m_wndStatusBar; }
+    CMouseStatusBar& GetMouseStatusBar() { return m_mouseStatusBar; }
+    // The pane menus' mouse-mode, display and camera commands.
+    CPaneCommands& GetPaneCommands() { return m_paneCommands; }
     BOOL IsFullScreen() const { return m_fullScreen; }
 
     // The main-window link.
@@ -50,6 +55,8 @@ protected:
     // A menu command nothing else handled may be an export plug-in's.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     const CommandMap& GetCommandMap() const override;
+    // The pane commands, then the frame's own route.
+    BOOL OnCmdMsg(const CommandMessage& message) override;
 
 private:
     // main_frame_window.cpp: the bar, menu-bar and full-screen commands.
@@ -75,6 +82,10 @@ private:
     // Caption, sizing border, the main menu and every bar come back.
     void LeaveFullScreen();
     void ShowMainMenu(UINT menuId);
+    // main_frame_status.cpp: the mouse-status bar.
+    BOOL CreateMouseStatusBar();
+    void OnStatusWindow();
+    void OnUpdateStatusWindow(CCmdUI* ui);
     // main_frame_model.cpp: Model > Freeze.
     void OnModelFreeze();
     void OnUpdateModelFreeze(CCmdUI* ui);
@@ -123,5 +134,8 @@ private:
     CStatusBar m_wndStatusBar;
     CServicedWindow<CToolBar> m_wndToolBar;
     CSideBar m_sideBar;
+    CMouseStatusBar m_mouseStatusBar;
+    int m_mouseStatusShown = 1;
+    CPaneCommands m_paneCommands;
     CQuelView m_view;
 };

@@ -14,6 +14,8 @@ const CommandMap& CMainFrame::GetCommandMap() const {
             .OnCommand(ID_WINDOW_MENU, &CMainFrame::OnMenuBar)
             .OnUpdateCommandUI(ID_WINDOW_MENU, &CMainFrame::OnUpdateMenuBar)
             .OnCommand(ID_WINDOW_FULL_SCREEN, &CMainFrame::OnFullScreen)
+            .OnCommand(ID_WINDOW_STATUS, &CMainFrame::OnStatusWindow)
+            .OnUpdateCommandUI(ID_WINDOW_STATUS, &CMainFrame::OnUpdateStatusWindow)
             .OnCommand(ID_MODEL_FREEZE, &CMainFrame::OnModelFreeze)
             .OnUpdateCommandUI(ID_MODEL_FREEZE, &CMainFrame::OnUpdateModelFreeze)
             .OnCommand(ID_WINDOW_DIALOG, &CMainFrame::OnDialogWindow)
@@ -138,6 +140,7 @@ void CMainFrame::LeaveFullScreen() {
     ShowControlBar(&m_wndStatusBar, TRUE, FALSE);
     ShowControlBar(&m_sideBar, TRUE, FALSE);
     ShowControlBar(&m_wndToolBar, TRUE, FALSE);
+    ShowControlBar(&m_mouseStatusBar, TRUE, FALSE);
 }
 
 void CMainFrame::OnFullScreen() {

@@ -33,9 +33,9 @@ public:
     void QuickDrawVertices() override;
     // Their curves, when the pane shows curves.
     void QuickDrawCurves() override;
-    void RedrawGrid();
+    void RedrawGrid() override;
     // The world axes, when the pane shows them.
-    void RedrawCoordinateAxes();
+    void RedrawCoordinateAxes() override;
     // The lights' handles, while a light tool is on the left button.
     void RedrawLights();
     // The handles of the current object's selected curve, while a

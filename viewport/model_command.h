@@ -18,6 +18,9 @@ class CSpatchObj;
 class CPaneQuickDraws : public CGLPaneServices {
 public:
     virtual void QuickDrawVertices() = 0;
+    // The grids the pane shows, and the world axes when it shows them.
+    virtual void RedrawGrid() = 0;
+    virtual void RedrawCoordinateAxes() = 0;
 };
 
 // Tests on the current object (the first selected patch object), combined

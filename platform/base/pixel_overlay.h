@@ -27,3 +27,6 @@ using CPixelOverlay = std::vector<CPixelStroke>;
 // The outline of a rectangle as an inverted closed stroke; nothing for an
 // empty rectangle.
 CPixelOverlay MakeDragFrame(const CRect& rect);
+// The pixels a stroke covers, in order along it, each once (where it meets
+// or crosses itself too); of a dotted stroke two of every four.
+std::vector<CPoint> StrokePixels(const CPixelStroke& stroke);

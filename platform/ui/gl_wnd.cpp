@@ -15,7 +15,7 @@ class CPixelSpace {
 public:
     // y runs down from the top when yDown, else up from the bottom.
     CPixelSpace(int width, int height, bool yDown) {
-        glPushAttrib(GL_ENABLE_BIT | GL_LINE_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_TRANSFORM_BIT |
+        glPushAttrib(GL_ENABLE_BIT | GL_POINT_BIT | GL_CURRENT_BIT | GL_COLOR_BUFFER_BIT | GL_TRANSFORM_BIT |
                      GL_VIEWPORT_BIT | GL_PIXEL_MODE_BIT);
         glViewport(0, 0, width, height);
         glMatrixMode(GL_PROJECTION);
@@ -44,14 +44,14 @@ public:
     CPixelSpace& operator=(const CPixelSpace&) = delete;
 };
 
-// Every line of the overlay in client pixels, over whatever the back buffer holds.
+// Every line of the overlay in client pixels, over whatever the back buffer
+// holds. The pixels are worked out here and drawn as points at their
+// centres, the same on every GL, each exactly once.
 void DrawPixelOverlay(const CPixelOverlay& overlay, int width, int height) {
     const CPixelSpace pixels(width, height, true);
-    glDisable(GL_LINE_SMOOTH);
-    glLineWidth(1.0f);
+    glDisable(GL_POINT_SMOOTH);
+    glPointSize(1.0f);
     for (const CPixelStroke& stroke : overlay) {
-        if (stroke.m_points.empty())
-            continue;
         if (stroke.m_style == CPixelStroke::inverted) {
             glEnable(GL_COLOR_LOGIC_OP);
             glLogicOp(GL_INVERT);
@@ -59,18 +59,8 @@ void DrawPixelOverlay(const CPixelOverlay& overlay, int width, int height) {
             glDisable(GL_COLOR_LOGIC_OP);
             glColor3ub(GetRValue(stroke.m_colour), GetGValue(stroke.m_colour), GetBValue(stroke.m_colour));
         }
-        if (stroke.m_style == CPixelStroke::dotted) {
-            glEnable(GL_LINE_STIPPLE);
-            glLineStipple(1, 0x3333);
-        } else {
-            glDisable(GL_LINE_STIPPLE);
-        }
-        // Through pixel centres, so a line covers the pixels it names.
-        if (stroke.m_points.size() == 1)
-            glBegin(GL_POINTS);
-        else
-            glBegin(stroke.m_closed ? GL_LINE_LOOP : GL_LINE_STRIP);
-        for (const CPoint& p : stroke.m_points)
+        glBegin(GL_POINTS);
+        for (const CPoint& p : StrokePixels(stroke))
             glVertex2f(static_cast<float>(p.x) + 0.5f, static_cast<float>(p.y) + 0.5f);
         glEnd();
     }

@@ -5,7 +5,7 @@
 
 #include <string>
 
-// A pane that writes what it was asked to draw: "full", "curves", "vertices".
+// A pane that writes what it was asked to draw: "full", "curves", "vertices", "grid", "axes".
 class RecordingPane : public qf::test::RecordingWindow, public CWindowServices, public CPaneQuickDraws {
 public:
     void RedrawNow() override { log += "full "; }
@@ -14,5 +14,7 @@ public:
     void QuickDrawCurves() override { log += "curves "; }
     void QuickDrawVertices() override { log += "vertices "; }
     void RedrawControlPoints() override {}
+    void RedrawGrid() override { log += "grid "; }
+    void RedrawCoordinateAxes() override { log += "axes "; }
     std::string log;
 };
