@@ -119,7 +119,8 @@ public:
     // Inserts the material's item, sorted, with its child items; returns the item.
     virtual ObjTreeItem AddMaterialItem(CMaterialData* mat) = 0;
     virtual void RemoveMaterialItem(CMaterialData* mat) = 0;
-    // Selects the item without acting on the scene.
+    // Selects the item as the user's choice would: its material becomes the
+    // one the panels edit, so the tree never shows another than they change.
     virtual void SelectMaterialItem(ObjTreeItem item) = 0;
     // The first visible item of the material named name shows newName; the top level is sorted again.
     virtual void RenameMaterialItem(const CString& name, const CString& newName) = 0;

@@ -11,6 +11,7 @@
 #include <wx/filedlg.h>
 #include <wx/fontdlg.h>
 #include <wx/msgdlg.h>
+#include <wx/tokenzr.h>
 
 namespace {
 
@@ -33,6 +34,20 @@ wxWindow* OwnerWindow(const CWnd* owner) {
 } // namespace
 
 // ---------------------------------------------------------------------------
+
+CString GtkFilterPatterns(const CString& patterns) {
+    wxString joined;
+    wxStringTokenizer parts(ToWx(patterns), ";");
+    while (parts.HasMoreTokens()) {
+        const wxString pattern = parts.GetNextToken().Trim(true).Trim(false);
+        if (pattern.empty())
+            continue;
+        joined += (joined.empty() ? "" : ";") + pattern;
+        if (pattern.Upper() != pattern)
+            joined += ";" + pattern.Upper();
+    }
+    return FromWx(joined);
+}
 
 CFileDialog::CFileDialog(BOOL openFileDialog, const char* defaultExt, const char* fileName, DWORD flags,
                          const char* filter, CWnd* parent)
@@ -82,7 +97,8 @@ BOOL CFileDialog::AcceptPath(const CString& chosen) {
 int CFileDialog::RunModalLoop() {
     wxString wildcard;
     for (const auto& [description, pattern] : m_filters)
-        wildcard += (wildcard.empty() ? "" : "|") + ToWx(description) + "|" + ToWx(pattern);
+        wildcard +=
+            (wildcard.empty() ? "" : "|") + ToWx(description) + "|" + ToWx(GtkFilterPatterns(pattern));
     if (wildcard.empty())
         wildcard = wxFileSelectorDefaultWildcardStr;
     // A name that is a pattern ("*.exe") only says what to list.

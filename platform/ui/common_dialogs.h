@@ -19,6 +19,12 @@ constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 // Windows, "Description|*.ext|...||", so the resource strings serve as they are. A chosen name without an
 // extension gets the default extension; saving over an existing file asks first when OFN_OVERWRITEPROMPT is
 // set (No opens the dialog again).
+// The patterns of one filter ("*.gif; *.tga") as GTK's chooser needs them:
+// GTK takes blanks after the semicolons as part of a pattern and tells case
+// apart, so each pattern goes trimmed and with its upper-case twin
+// ("*.gif;*.GIF;*.tga;*.TGA"), and "MAP.PNG" is listed as on Windows.
+CString GtkFilterPatterns(const CString& patterns);
+
 class CFileDialog : public qf::CModalWindow {
 public:
     CFileDialog(BOOL openFileDialog, const char* defaultExt = nullptr, const char* fileName = nullptr,

@@ -50,3 +50,9 @@ TEST(CommonDialogsGuiTest, TheColourDialogStartsFromTheColourItIsGiven) {
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.GetColor(), RGB(10, 120, 230)) << "Cancel keeps the colour";
 }
+
+TEST(CommonDialogsTest, FilterPatternsAreTrimmedAndTakeTheirUpperCaseTwin) {
+    EXPECT_EQ(GtkFilterPatterns("*.gif; *.tga;*.png "), "*.gif;*.GIF;*.tga;*.TGA;*.png;*.PNG");
+    EXPECT_EQ(GtkFilterPatterns("*.*"), "*.*");
+    EXPECT_EQ(GtkFilterPatterns(" ; "), "");
+}
