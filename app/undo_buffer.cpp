@@ -170,8 +170,27 @@ void CUndoBuffer::SaveWholePatchObject(CSpatchObj* obj) {
     copy->AppendGeometry(obj, 1);
     CopyCurveWords(*copy, *obj);
     copy->SetKey(obj->GetKey());
-    if (m_open->m_objects.GetCount() == 1)
+    if (m_open->m_objects.GetCount() == 1) {
         m_open->m_parentKey = obj->GetParentKey();
+        SavePlaces(*obj);
+    }
+}
+
+void CUndoBuffer::SavePlaces(const CBaseObj& node) {
+    CQuelDoc* doc = GetDoc();
+    if (!doc)
+        return;
+    if (m_open->m_treePlace < 0)
+        m_open->m_treePlace = doc->m_tree.GetPlace(&node);
+    if (node.GetObjType() == objTypePatch) {
+        m_open->m_objectPlaces.emplace_back(node.GetKey(),
+                                            doc->m_objects.IndexOf(static_cast<const CSpatchObj*>(&node)));
+    } else if (node.GetObjType() == objTypeFolder) {
+        const auto& folder = static_cast<const CFolderObj&>(node);
+        m_open->m_folderPlaces.emplace_back(folder.GetKey(), doc->m_folders.IndexOf(&folder));
+        for (const CBaseObj* member : folder.GetMembers())
+            SavePlaces(*member);
+    }
 }
 
 void CUndoBuffer::SaveObjectInfo(CSpatchObj* obj, int redraw) {
@@ -223,8 +242,10 @@ void CUndoBuffer::SaveDeletedFolder(CFolderObj* folder) {
     copy->CopyAttributes(*folder);
     copy->CopyMembersDeep(*folder);
     CopyCurveWordsDeep(*copy, *folder);
-    if (m_open->m_folders.GetCount() == 1)
+    if (m_open->m_folders.GetCount() == 1) {
         m_open->m_parentKey = folder->GetParentKey();
+        SavePlaces(*folder);
+    }
 }
 
 void CUndoBuffer::SaveParentChange(CBaseObj* obj, CBaseObj* newParent) {

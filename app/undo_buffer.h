@@ -28,6 +28,7 @@
 
 #include <array>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class CQuelDoc;
@@ -129,6 +130,12 @@ public:
     // The place of a deleted polygon object in the document's polygon list,
     // or of a moved object among the members of its old folder.
     int m_listIndex = -1;
+    // Where the first saved whole object or deleted folder, and everything
+    // below it, stood: positions in the document's lists by key, and the
+    // place among its siblings.
+    std::vector<std::pair<CString, int>> m_objectPlaces;
+    std::vector<std::pair<CString, int>> m_folderPlaces;
+    int m_treePlace = -1;
     // Only SaveScene fills it.
     std::unique_ptr<CUndoSceneState> m_scene;
     // 0 when restoring the saved settings does not show in the panes.
@@ -210,6 +217,8 @@ public:
 
 private:
     void DropOldest();
+    // Where node and everything below it stand, for the undo of a deletion.
+    void SavePlaces(const CBaseObj& node);
 
     // Oldest first; owned here until an edit replaces the undone ones, the
     // maximum drops the oldest, or Clear.

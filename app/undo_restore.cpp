@@ -236,6 +236,32 @@ void RecreateMembers(CQuelDoc& doc, const CFolderObj& saved, CFolderObj* folder)
     }
 }
 
+// Moves the elements a record names by key back to their positions in list,
+// lowest first, so that each lands where it stood.
+template <class T> void RestoreListPlaces(CObjList<T>& list, std::vector<std::pair<CString, int>> places) {
+    std::sort(places.begin(), places.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
+    for (const auto& [key, index] : places) {
+        T* item = nullptr;
+        for (T* candidate : list)
+            if (candidate->GetKey() == key)
+                item = candidate;
+        if (!item || index < 0)
+            continue;
+        std::unique_ptr<T> owned = list.Detach(item);
+        if (POSITION pos = list.FindIndex(index))
+            list.InsertBefore(pos, std::move(owned));
+        else
+            list.AddTail(std::move(owned));
+    }
+}
+
+// A re-created object or folder goes back where it stood in the lists and among its siblings.
+void RestorePlaces(CQuelDoc& doc, CBaseObj* node, const CUndoRecord& record) {
+    RestoreListPlaces(doc.m_objects, record.m_objectPlaces);
+    RestoreListPlaces(doc.m_folders, record.m_folderPlaces);
+    doc.m_tree.SetPlace(node, record.m_treePlace);
+}
+
 void AddTreeItem(CBaseObj* node) {
     if (auto* page = ObjectPage())
         page->AddObjectTreeItem(node);
@@ -247,6 +273,7 @@ bool RestoreDeletedObject(CQuelDoc& doc, const CUndoRecord& record) {
         return false;
     CSpatchObj* obj = RecreateObject(doc, *saved);
     MoveIntoFolderByKey(doc, obj, record.m_parentKey);
+    RestorePlaces(doc, obj, record);
     AddTreeItem(obj);
     ShowChangedObjects();
     return true;
@@ -259,6 +286,7 @@ bool RestoreDeletedFolder(CQuelDoc& doc, const CUndoRecord& record) {
     CFolderObj* folder = RecreateFolder(doc, *saved);
     MoveIntoFolderByKey(doc, folder, record.m_parentKey);
     RecreateMembers(doc, *saved, folder);
+    RestorePlaces(doc, folder, record);
     AddTreeItem(folder);
     ShowChangedObjects();
     return true;

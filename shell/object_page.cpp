@@ -16,15 +16,18 @@ CObjectPage::~CObjectPage() {
 }
 
 const CommandMap& CObjectPage::GetCommandMap() const {
-    static const CommandMap map = CommandMapFor<CObjectPage>(CDialog::GetCommandMap())
-                                      .OnNotify(TVN_SELCHANGED, kTreeId, &CObjectPage::OnSelChanged)
-                                      .OnNotify(TVN_BEGINDRAG, kTreeId, &CObjectPage::OnBeginDrag)
-                                      .OnBnClicked(kNewButtonId, &CObjectPage::ShowCreateMenu)
-                                      .OnBnClicked(kCopyButtonId, &CObjectPage::OnCopy)
-                                      .OnBnClicked(kDeleteButtonId, &CObjectPage::OnDelete)
-                                      .OnBnClicked(kEtcButtonId, &CObjectPage::OnEtcMenu)
-                                      .OnCommand(ID_OBJECT_CREATE_PATCH, &CObjectPage::OnCreatePatchObject)
-                                      .OnCommand(ID_OBJECT_CREATE_FOLDER, &CObjectPage::CreateFolder);
+    static const CommandMap map =
+        CommandMapFor<CObjectPage>(CDialog::GetCommandMap())
+            .OnNotify(TVN_SELCHANGED, kTreeId, &CObjectPage::OnSelChanged)
+            .OnNotify(TVN_BEGINDRAG, kTreeId, &CObjectPage::OnBeginDrag)
+            .OnBnClicked(kNewButtonId, &CObjectPage::ShowCreateMenu)
+            .OnBnClicked(kCopyButtonId, &CObjectPage::OnCopy)
+            .OnBnClicked(kDeleteButtonId, &CObjectPage::OnDelete)
+            .OnBnClicked(kEtcButtonId, &CObjectPage::OnEtcMenu)
+            .OnCommand(ID_OBJECT_CREATE_PATCH, &CObjectPage::OnCreatePatchObject)
+            .OnCommand(ID_OBJECT_CREATE_FOLDER, &CObjectPage::CreateFolder)
+            .OnUpdateCommandUI(ID_OBJECT_CREATE_PATCH, &CObjectPage::OnUpdateCreate)
+            .OnUpdateCommandUI(ID_OBJECT_CREATE_FOLDER, &CObjectPage::OnUpdateCreate);
     return map;
 }
 

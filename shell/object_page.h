@@ -82,6 +82,7 @@ private:
 
     // object_page_buttons.cpp
     void ShowCreateMenu();
+    void OnUpdateCreate(CCmdUI* ui);
     void OnCreatePatchObject();
     void CreateFolder();
     void OnCopy();

@@ -36,6 +36,11 @@ void CObjectPage::ShowCreateMenu() {
     popup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, button.left, button.bottom, this);
 }
 
+void CObjectPage::OnUpdateCreate(CCmdUI* ui) {
+    // The page's own commands: always there to choose.
+    ui->Enable(TRUE);
+}
+
 void CObjectPage::OnCreatePatchObject() {
     CreatePatchObject();
 }

@@ -30,16 +30,16 @@ HTREEITEM CObjectPage::ItemAt(CPoint pagePoint) const {
     return flags & TVHT_ONITEM ? item : nullptr;
 }
 
-void CObjectPage::OnBeginDrag(NMHDR*, LRESULT* result) {
+void CObjectPage::OnBeginDrag(NMHDR* header, LRESULT* result) {
     *result = 0;
-    HTREEITEM item = m_tree.GetSelectedItem();
+    // The item the drag started on is the dragged one, and becomes the selected one.
+    HTREEITEM item = reinterpret_cast<NMTREEVIEW*>(header)->itemNew.hItem;
+    if (!item)
+        item = m_tree.GetSelectedItem();
     if (!item)
         return;
-    const CPoint cursor = CursorIn(*this);
-    if (const HTREEITEM under = ItemAt(cursor); under && under != item) {
-        item = under;
+    if (item != m_tree.GetSelectedItem())
         m_tree.SelectItem(item);
-    }
     auto* obj = reinterpret_cast<CBaseObj*>(m_tree.GetItemData(item));
     if (!obj)
         return;
@@ -50,7 +50,7 @@ void CObjectPage::OnBeginDrag(NMHDR*, LRESULT* result) {
     SetStatusText("drag start [" + obj->GetName() + "]");
     if (m_dragImages) {
         m_dragImages->BeginDrag(0, CPoint(8, 8));
-        CImageList::DragEnter(this, cursor);
+        CImageList::DragEnter(this, CursorIn(*this));
     }
     m_dragging = 1;
     SetCapture();

@@ -93,6 +93,20 @@ TEST_F(ObjectTreeCommandsTest, EveryCommandIsOneUndoStepThatGivesBackTheSameFile
     EXPECT_EQ(boxes.GetUnscriptedCount(), 0);
 }
 
+TEST_F(ObjectTreeCommandsTest, UndoingADeletionPutsEverythingBackWhereItStood) {
+    BuildMidSizeScene();
+    // The first of everything: the lists and the hierarchy go on after it.
+    for (const char* name : {"patch_obj_00", "patch_obj_02"}) {
+        SCOPED_TRACE(name);
+        boxes.Answer(IDYES);
+        ApplyTreeSelection(*doc, FindObjectByName(name));
+        ExpectOneStepUndoneToSameBytes([&] { commands.DeleteSelected(*doc); }, name);
+    }
+    boxes.Answer(IDYES);
+    ApplyTreeSelection(*doc, FindFolderByName("group_00"));
+    ExpectOneStepUndoneToSameBytes([&] { commands.DeleteSelected(*doc); }, "a folder with folders below it");
+}
+
 TEST_F(ObjectTreeCommandsTest, ACopiedObjectLandsAtTheTopLevelWithANewColourAndTheSameShape) {
     BuildMidSizeScene();
     CSpatchObj* source = FindObjectByName("patch_obj_03");
