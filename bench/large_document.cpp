@@ -20,11 +20,15 @@ namespace {
 constexpr int kObjects = 1000;
 constexpr int kGridCells = 24;
 
-// Runs the child with these arguments and returns the seconds it reports,
-// or a negative number when it failed.
-double RunChild(const std::string& mode, const std::string& argument) {
+// Runs the child program with these arguments and returns the seconds it
+// reports, or a negative number when it failed. A child that needs windows
+// runs under xvfb-run when there is no display.
+double RunChild(const std::string& mode, const std::string& argument,
+                const char* program = "quelaform_bench_child", bool needsDisplay = false) {
     const std::string child =
-        (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "quelaform_bench_child").string();
+        (std::filesystem::read_symlink("/proc/self/exe").parent_path() / program).string();
+    const char* display = std::getenv("DISPLAY");
+    const bool virtualDisplay = needsDisplay && (!display || !*display);
     int out[2];
     if (pipe(out) != 0)
         return -1;
@@ -34,8 +38,10 @@ double RunChild(const std::string& mode, const std::string& argument) {
     posix_spawn_file_actions_addclose(&actions, out[0]);
     std::vector<char*> argv{const_cast<char*>(child.c_str()), const_cast<char*>(mode.c_str()),
                             const_cast<char*>(argument.c_str()), nullptr};
+    if (virtualDisplay)
+        argv.insert(argv.begin(), {const_cast<char*>("xvfb-run"), const_cast<char*>("-a")});
     pid_t pid = 0;
-    const int started = posix_spawn(&pid, child.c_str(), &actions, nullptr, argv.data(), environ);
+    const int started = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     std::string text;
@@ -92,6 +98,47 @@ void TimeInChild(benchmark::State& state, const char* mode) {
         }
         state.SetIterationTime(seconds);
     }
+}
+
+bool SaveObjectTreeDocument() {
+    static const bool saved = [] {
+        setenv("QUELAFORM_HOME", qf::TempPath("settings").c_str(), 1);
+        CQuelDoc doc;
+        const auto grid = qf::test::MakeFlatQuadGrid(4);
+        for (int f = 0; f < kTreeFolders; ++f) {
+            CFolderObj* folder = doc.AddFolder();
+            folder->SetName("folder" + std::to_string(f));
+            for (int i = 0; i < kObjectsPerFolder; ++i) {
+                CSpatchObj* obj = doc.AddPatchObject();
+                obj->SetName("object" + std::to_string(f) + "_" + std::to_string(i));
+                obj->AppendGeometry(grid.get(), 0);
+                doc.m_tree.MoveIntoFolder(obj, folder);
+            }
+        }
+        return doc.OnSaveDocument(ObjectTreeDocumentPath().c_str()) != FALSE;
+    }();
+    return saved;
+}
+
+const std::string& ObjectTreeDocumentPath() {
+    static const std::string path = qf::TempPath("bench_object_tree.qfm");
+    return path;
+}
+
+void TimeInGuiChild(benchmark::State& state, const char* mode) {
+    if (!SaveObjectTreeDocument()) {
+        state.SkipWithError("save failed");
+        return;
+    }
+    for (auto _ : state) {
+        const double seconds = RunChild(mode, ObjectTreeDocumentPath(), "quelaform_bench_gui", true);
+        if (seconds < 0) {
+            state.SkipWithError("the window child failed (no display and no xvfb-run?)");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * kTreeFolders * kObjectsPerFolder);
 }
 
 } // namespace qf::bench

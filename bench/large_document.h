@@ -23,4 +23,12 @@ bool SaveLargeDocument();
 // child process (quelaform_bench_child).
 void TimeInChild(benchmark::State& state, const char* mode);
 
+// 10,000 patch objects of 4 x 4 cells in 100 folders of 100, saved once per run.
+constexpr int kTreeFolders = 100;
+constexpr int kObjectsPerFolder = 100;
+bool SaveObjectTreeDocument();
+const std::string& ObjectTreeDocumentPath();
+// The same with the window child (quelaform_bench_gui) on the object-tree document.
+void TimeInGuiChild(benchmark::State& state, const char* mode);
+
 } // namespace qf::bench

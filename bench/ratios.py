@@ -33,6 +33,8 @@ PAIRS = [
      "BM_TranslatePressOnePoint:record_bytes", "BM_TranslatePressWholeCopy:record_bytes", 0.1, True),
     ("first frame, 576,000 patches: surfaces on / surfaces off",
      "BM_FirstFrameSurfacesOn", "BM_FirstFrameSurfacesOff", 2.0, True),
+    ("10,000 objects in folders: object page fill / document open",
+     "BM_ObjectPageFill", "BM_ObjectTreeDocumentOpen", 0.5, True),
 ]
 
 UNIT = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
