@@ -56,7 +56,7 @@ void BM_BareNetEvaluation(benchmark::State& state) {
     auto obj = ReadyGrid();
     std::vector<PatchNet> nets;
     for (const CPatch* p : obj->GetPatches())
-        nets.push_back(p->m_nets[0]);
+        nets.push_back(p->Net(0));
     std::vector<float> out(nets.size() * (r + 1) * (r + 1) * 3);
     const float step = 1.0f / static_cast<float>(r);
     for (auto _ : state) {
@@ -82,7 +82,7 @@ void BM_BareNetEvaluationPrecomputed(benchmark::State& state) {
     auto obj = ReadyGrid();
     std::vector<PatchNet> nets;
     for (const CPatch* p : obj->GetPatches())
-        nets.push_back(p->m_nets[0]);
+        nets.push_back(p->Net(0));
     const int samples = (r + 1) * (r + 1);
     std::vector<float> weights(static_cast<size_t>(samples) * 16);
     auto bernstein = [](int k, float u) {

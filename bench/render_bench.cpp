@@ -90,7 +90,7 @@ void BM_PovBareFprintf(benchmark::State& state) {
             std::fprintf(file, "\tbicubic_patch {\n");
             std::fprintf(file, "\t\ttype %d\n", 0);
             std::fprintf(file, "\t\tflatness 0\n\t\tu_steps 4\n\t\tv_steps 4\n");
-            const float* p = patch->m_nets[0].data();
+            const float* p = patch->Net(0).data();
             for (int row = 0; row < 4; ++row, p += 12)
                 std::fprintf(
                     file,

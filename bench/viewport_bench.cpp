@@ -114,7 +114,7 @@ void BM_FourPaneBareEvalMesh(benchmark::State& state) {
     const CViewCamera view(&scene.surface);
     std::vector<PatchNet> nets;
     for (const CPatch* patch : scene.object->GetPatches())
-        nets.push_back(patch->m_nets[0]);
+        nets.push_back(patch->Net(0));
     const int grid = scene.doc->m_settings.m_panes[0].m_surfaceResolution;
     for (auto _ : state) {
         for (int p = 0; p < kPaneCount; ++p) {

@@ -327,8 +327,8 @@ void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const
         if (!IsTriangle(*p) && !IsQuad(*p))
             continue;
         // Every kind from its (smoothed) net, so that smoothing shows alike.
-        const CVector3 centre = p->m_sides == 4 ? CSpatchObj::EvaluateQuadNet(p->m_nets[0], 0.5f, 0.5f)
-                                                : GetNetPoint(p->m_nets[0], 15);
+        const CVector3 centre =
+            p->m_sides == 4 ? CSpatchObj::EvaluateQuadNet(p->Net(0), 0.5f, 0.5f) : GetNetPoint(p->Net(0), 15);
         p->m_number = next;
         Put(mesh.m_vertices[next++], centre);
     }
@@ -336,7 +336,7 @@ void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const
         if (!IsFive(*p))
             continue;
         p->m_number = next;
-        Put(mesh.m_vertices[next++], GetNetPoint(p->m_nets[0], 15));
+        Put(mesh.m_vertices[next++], GetNetPoint(p->Net(0), 15));
     }
     ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) {
         a.m_number = next;
@@ -402,13 +402,13 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
         p->m_number = next;
         if (p->m_sides == 3) {
             AddSplitPatchPoints(
-                vertices, next, 3, h, GetNetPoint(p->m_nets[0], 15),
+                vertices, next, 3, h, GetNetPoint(p->Net(0), 15),
                 [&](CVector3& out, float s, float t, int k) { object.EvaluateTriPatchNet(out, s, t, k, p); });
             AddSplitPatchQuads(quads, *p, 3, r, SplitPatchLayout{p->m_number, 3, h});
             continue;
         }
         // The net smoothing has shaped, as for the other kinds.
-        sampler.Interior(p->m_nets[0], &vertices[next]);
+        sampler.Interior(p->Net(0), &vertices[next]);
         next += (r - 1) * (r - 1);
         const size_t first = quads.size();
         quads.resize(first + static_cast<size_t>(r) * r);
@@ -417,7 +417,7 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     for (CFivePointPatch* p : fives) {
         p->m_number = next;
         AddSplitPatchPoints(
-            vertices, next, 5, h, GetNetPoint(p->m_nets[0], 15),
+            vertices, next, 5, h, GetNetPoint(p->Net(0), 15),
             [&](CVector3& out, float s, float t, int k) { object.EvaluateFivePatchNet(out, s, t, k, p); });
         AddSplitPatchQuads(quads, *p, 5, r, SplitPatchLayout{p->m_number, 5, h});
     }

@@ -141,16 +141,16 @@ void CSurfaceGrid::Build(const CSpatchObj& object, int grid) {
     int index = 0;
     for (const CPatch* patch : object.GetPatches()) {
         if (patch->m_sides == 4 && grid >= 1)
-            AddNet(patch->m_nets[0], grid, full, index);
+            AddNet(patch->Net(0), grid, full, index);
         else if (patch->m_sides == 3 && half >= 1)
-            for (const PatchNet& net : patch->m_nets)
-                AddNet(net, half, halves, index);
+            for (int k = 0; k < patch->NetCount(); ++k)
+                AddNet(patch->Net(k), half, halves, index);
         ++index;
     }
     if (half >= 1)
         for (const CFivePointPatch* patch : object.GetFivePatches())
-            for (const PatchNet& net : patch->m_nets)
-                AddNet(net, half, halves, -1);
+            for (int k = 0; k < patch->NetCount(); ++k)
+                AddNet(patch->Net(k), half, halves, -1);
     UpdateRuns(object);
 }
 
@@ -194,10 +194,10 @@ void CSurfaceGrid::ComputeNormals(const CSpatchObj& object) {
     };
     for (const CPatch* patch : object.GetPatches()) {
         if (patch->m_sides == 4 && m_grid >= 1)
-            add(patch->m_nets[0]);
+            add(patch->Net(0));
         else if (patch->m_sides == 3 && half >= 1)
-            for (const PatchNet& source : patch->m_nets)
-                add(source);
+            for (int k = 0; k < patch->NetCount(); ++k)
+                add(patch->Net(k));
     }
     if (half >= 1)
         for (const CFivePointPatch* patch : object.GetFivePatches())

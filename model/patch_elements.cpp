@@ -166,6 +166,33 @@ void CPatch::BuildNet(PatchNet& net) const {
         SetNetPoint(net, i, p[i]);
 }
 
+CPatch::CPatch(const CPatch& other)
+    : m_sides(other.m_sides), m_number(other.m_number), m_edges(other.m_edges), m_curves(other.m_curves),
+      m_direction(other.m_direction), m_net(other.m_net),
+      m_triangleNets(other.m_triangleNets ? std::make_unique<std::array<PatchNet, 2>>(*other.m_triangleNets)
+                                          : nullptr) {}
+
+CPatch& CPatch::operator=(const CPatch& other) {
+    if (this != &other)
+        *this = CPatch(other);
+    return *this;
+}
+
+PatchNet& CPatch::Net(int k) {
+    if (k <= 0)
+        return m_net;
+    if (!m_triangleNets)
+        m_triangleNets = std::make_unique<std::array<PatchNet, 2>>();
+    return (*m_triangleNets)[k > 2 ? 1 : k - 1];
+}
+
+const PatchNet& CPatch::Net(int k) const {
+    static const PatchNet none{};
+    if (k <= 0)
+        return m_net;
+    return m_triangleNets ? (*m_triangleNets)[k > 2 ? 1 : k - 1] : none;
+}
+
 void CPatch::Reverse() {
     if (m_sides == 3 || m_sides == 4)
         ReverseEdges(m_edges, m_curves, m_direction, m_sides);

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class CCurve;
 class CCurvePoint;
@@ -154,10 +155,25 @@ struct CNodePair {
 const CVector3& EdgeStartHandle(const CNodePair& edge, int direction);
 const CVector3& EdgeEndHandle(const CNodePair& edge, int direction);
 
-// A three- or four-sided patch. A quad uses its first net; a triangle is
-// drawn from three nets, one per corner.
+// A three- or four-sided patch. A quad is drawn from one net; a triangle
+// from three, one per corner. Only a triangle carries the two extra nets, so
+// the many quads of a large model stay small.
 class CPatch {
 public:
+    CPatch() = default;
+    CPatch(const CPatch& other);
+    CPatch& operator=(const CPatch& other);
+    CPatch(CPatch&&) noexcept = default;
+    CPatch& operator=(CPatch&&) noexcept = default;
+
+    // The nets the patch is drawn from: one for a quad, three for a triangle.
+    int NetCount() const { return m_sides == 3 ? 3 : 1; }
+    // Net k (0 .. 2); a triangle's second and third nets are made when first
+    // asked for.
+    PatchNet& Net(int k);
+    // The same to read; a net never made reads as all zero.
+    const PatchNet& Net(int k) const;
+
     // The control point of edge i's start node; null for an edge the patch
     // does not have.
     CPatchVertex* GetCorner(int i) const;
@@ -169,16 +185,23 @@ public:
     void Reverse();
 
     int m_sides = 0;
+    int m_number = 0;
     std::array<CNodePair, 4> m_edges{};
     std::array<CCurve*, 4> m_curves{};
-    int m_number = 0;
     std::array<int, 4> m_direction{};
-    std::array<PatchNet, 3> m_nets{};
+
+private:
+    PatchNet m_net{};
+    std::unique_ptr<std::array<PatchNet, 2>> m_triangleNets; // nets 1 and 2
 };
 
 // A five-sided patch, drawn from five nets, one per corner.
 class CFivePointPatch {
 public:
+    // Its five nets, as CPatch gives its own.
+    int NetCount() const { return 5; }
+    PatchNet& Net(int k) { return m_nets[static_cast<size_t>(k)]; }
+    const PatchNet& Net(int k) const { return m_nets[static_cast<size_t>(k)]; }
     CPatchVertex* GetCorner(int i) const;
     // Zeroes every field.
     void Clear() { *this = CFivePointPatch(); }

@@ -90,9 +90,9 @@ void CSpatchObj::UpdatePatchNets() {
     ++m_netsGeneration;
     for (CPatch* patch : m_patches) {
         if (patch->m_sides != 3)
-            patch->BuildNet(patch->m_nets[0]);
+            patch->BuildNet(patch->Net(0));
         else
-            BuildTriPatchFirstNet(*patch, patch->m_nets[0]);
+            BuildTriPatchFirstNet(*patch, patch->Net(0));
     }
     for (CFivePointPatch* patch : m_fivePatches)
         patch->BuildNets(this);
@@ -100,7 +100,7 @@ void CSpatchObj::UpdatePatchNets() {
         SmoothPatchNets();
     for (CPatch* patch : m_patches)
         if (patch->m_sides == 3)
-            SplitTriPatchNet(patch->m_nets[0], patch->m_nets[0], patch->m_nets[1], patch->m_nets[2]);
+            SplitTriPatchNet(patch->Net(0), patch->Net(0), patch->Net(1), patch->Net(2));
 }
 
 // Makes the surface smooth across the edges two patches share: at every point
@@ -164,8 +164,8 @@ void CSpatchObj::SmoothPatchNets() {
                 for (int x = 0; x < 2; ++x) {
                     const SegmentSide& side = sides[x];
                     const NetSlot slot = InteriorSlot(side.patch->m_sides, side.corner[m]);
-                    q[x] = plane.Project(Get(side.patch->m_nets[0], slot));
-                    Put(side.patch->m_nets[0], slot, q[x]);
+                    q[x] = plane.Project(Get(side.patch->Net(0), slot));
+                    Put(side.patch->Net(0), slot, q[x]);
                 }
                 const float la = (q[0] - *handles[m]).Length();
                 const float lb = (q[1] - *handles[m]).Length();
@@ -175,8 +175,7 @@ void CSpatchObj::SmoothPatchNets() {
                     // Seen from this end's corner the segment leaves it when
                     // the patch runs from V0 to V1 at V0, or against it at V1.
                     const bool leaving = side.sameWay == (m == 0);
-                    Put(side.patch->m_nets[0], EdgeSlot(side.patch->m_sides, side.corner[m], leaving),
-                        common);
+                    Put(side.patch->Net(0), EdgeSlot(side.patch->m_sides, side.corner[m], leaving), common);
                 }
             }
         }
@@ -189,9 +188,9 @@ void CSpatchObj::SmoothPatchNets() {
 }
 
 void CSpatchObj::EvaluateTriPatchNet(CVector3& out, float s, float t, int k, const CPatch* patch) const {
-    if (!patch || k < 0 || k >= (patch->m_sides == 3 ? 3 : 1))
+    if (!patch || k < 0 || k >= patch->NetCount())
         return;
-    out = EvaluateNet(patch->m_nets[k], s, t);
+    out = EvaluateNet(patch->Net(k), s, t);
 }
 
 void CSpatchObj::EvaluateFivePatchNet(CVector3& out, float s, float t, int k,

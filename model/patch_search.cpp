@@ -222,13 +222,78 @@ bool AllVisible(const CornerList& corners, int n) {
     return true;
 }
 
+// The patches found so far with their corners, and the patches at each
+// control point by point index, three- or four-sided and five-sided apart,
+// each in the order they were attached: the back-lists the duplicate tests
+// and the orientation walk read, kept in arrays instead of in the points.
+class PatchIndex {
+public:
+    // One patch: the object's patch, its corners and their point indices.
+    struct Entry {
+        CPatch* patch;
+        CFivePointPatch* five;
+        CornerList corners;
+        std::array<int, 5> points;
+        int sides;
+        bool visited;
+    };
+
+    explicit PatchIndex(size_t points)
+        : m_first{std::vector<int>(points, -1), std::vector<int>(points, -1)},
+          m_last{std::vector<int>(points, -1), std::vector<int>(points, -1)} {}
+
+    // Attaches a patch to each of its corners; corners must be numbered
+    // points of the object.
+    void Add(CPatch* patch, CFivePointPatch* five, const CornerList& corners, int sides) {
+        const bool isFive = five != nullptr;
+        std::vector<Entry>& entries = m_entries[isFive];
+        const auto number = static_cast<int>(entries.size());
+        Entry& entry = entries.emplace_back(Entry{patch, five, corners, {}, sides, false});
+        for (int k = 0; k < sides; ++k) {
+            const int point = corners[k] ? corners[k]->m_index : -1;
+            entry.points[k] = point;
+            if (point < 0 || static_cast<size_t>(point) >= m_first[isFive].size())
+                continue;
+            const auto link = static_cast<int>(m_links.size());
+            m_links.push_back(Link{number, -1});
+            int& last = m_last[isFive][static_cast<size_t>(point)];
+            (last < 0 ? m_first[isFive][static_cast<size_t>(point)]
+                      : m_links[static_cast<size_t>(last)].next) = link;
+            last = link;
+        }
+    }
+
+    std::vector<Entry>& Patches(bool fives) { return m_entries[fives]; }
+    // fn(patch number) for each patch of the kind at point, in attachment
+    // order, until fn returns true; whether it did.
+    template <class Fn> bool AnyAt(int point, bool fives, Fn fn) const {
+        if (point < 0 || static_cast<size_t>(point) >= m_first[fives].size())
+            return false;
+        for (int link = m_first[fives][static_cast<size_t>(point)]; link >= 0;
+             link = m_links[static_cast<size_t>(link)].next)
+            if (fn(m_links[static_cast<size_t>(link)].patch))
+                return true;
+        return false;
+    }
+
+private:
+    struct Link {
+        int patch;
+        int next;
+    };
+    std::array<std::vector<Entry>, 2> m_entries; // three- or four-sided, five-sided
+    std::array<std::vector<int>, 2> m_first;
+    std::array<std::vector<int>, 2> m_last;
+    std::vector<Link> m_links;
+};
+
 // Registers the three- or four-sided cycles: a cycle on one curve or with an
 // invisible corner is no patch unless the object allows hidden corners, and a
 // cycle is dropped when a patch at its first corner already covers it.
 class PolygonRules {
 public:
-    PolygonRules(CSpatchObj& obj, int sides, CObjList<CPatch>& spare)
-        : m_obj(obj), m_sides(sides), m_spare(spare) {}
+    PolygonRules(CSpatchObj& obj, int sides, CObjList<CPatch>& spare, PatchIndex& index)
+        : m_obj(obj), m_sides(sides), m_spare(spare), m_index(index) {}
 
     bool MayPass(const CPatchVertex&) const { return true; }
 
@@ -243,9 +308,10 @@ public:
         const CornerList corners = CornersOf(record, m_sides);
         if (!m_obj.GetAllowHiddenCorners() && (OnOneCurve(record, m_sides) || !AllVisible(corners, m_sides)))
             return;
-        for (const CPatch* other : corners[0]->m_patches)
-            if (Covers(*other, corners))
-                return;
+        const std::vector<PatchIndex::Entry>& found = m_index.Patches(false);
+        if (m_index.AnyAt(corners[0]->m_index, false,
+                          [&](int other) { return Covers(found[other], corners); }))
+            return;
         CPatch* patch = NewPatch();
         patch->m_sides = m_sides;
         for (int k = 0; k < m_sides; ++k) {
@@ -253,8 +319,7 @@ public:
             patch->m_curves[k] = record.m_curves[k];
             patch->m_direction[k] = record.m_direction[k];
         }
-        for (int k = 0; k < m_sides; ++k)
-            corners[k]->m_patches.AddTail(patch);
+        m_index.Add(patch, nullptr, corners, m_sides);
     }
 
 private:
@@ -276,18 +341,18 @@ private:
     // A triangle covers a triangle through the same points in either order; a
     // quad is covered by a triangle on three of its corners or by a quad
     // through the same points in either order.
-    bool Covers(const CPatch& other, const CornerList& corners) const {
-        const CornerList theirs = CornersOf(other, other.m_sides);
+    bool Covers(const PatchIndex::Entry& other, const CornerList& corners) const {
         if (m_sides == 3)
-            return other.m_sides == 3 && SameCycle(corners, theirs, 3);
-        if (other.m_sides == 3)
-            return AllAmong(theirs, 3, corners, 4);
-        return other.m_sides == 4 && SameCycle(corners, theirs, 4);
+            return other.sides == 3 && SameCycle(corners, other.corners, 3);
+        if (other.sides == 3)
+            return AllAmong(other.corners, 3, corners, 4);
+        return other.sides == 4 && SameCycle(corners, other.corners, 4);
     }
 
     CSpatchObj& m_obj;
     const int m_sides;
     CObjList<CPatch>& m_spare;
+    PatchIndex& m_index;
 };
 
 // Registers the five-cycles through flagged points: never on one curve or
@@ -295,7 +360,7 @@ private:
 // not where a patch at the first corner has all its corners among the five.
 class FivePointRules {
 public:
-    explicit FivePointRules(CSpatchObj& obj) : m_obj(obj) {}
+    FivePointRules(CSpatchObj& obj, PatchIndex& index) : m_obj(obj), m_index(index) {}
 
     bool MayPass(const CPatchVertex& v) const { return v.m_fivePoint != 0; }
     bool SkipBackward(int, const CFivePointPatch&, bool) const { return false; }
@@ -310,29 +375,22 @@ public:
                     return;
         if (!m_obj.GetAllowHiddenCorners() && !AllVisible(corners, 5))
             return;
-        CPatchVertex* first = corners[0];
-        for (const CPatch* other : first->m_patches)
-            if (AllAmong(CornersOf(*other, other->m_sides), other->m_sides, corners, 5))
+        const int first = corners[0]->m_index;
+        for (bool fives : {false, true}) {
+            const std::vector<PatchIndex::Entry>& found = m_index.Patches(fives);
+            if (m_index.AnyAt(first, fives, [&](int other) {
+                    return AllAmong(found[other].corners, found[other].sides, corners, 5);
+                }))
                 return;
-        for (const CFivePointPatch* other : first->m_fivePatches)
-            if (AllAmong(CornersOf(*other, 5), 5, corners, 5))
-                return;
+        }
         CFivePointPatch* patch = m_obj.GetFivePatches().Emplace();
         patch->CopyFrom(record);
-        for (int k = 0; k < 5; ++k)
-            corners[k]->m_fivePatches.AddTail(patch);
+        m_index.Add(nullptr, patch, corners, 5);
     }
 
 private:
     CSpatchObj& m_obj;
-};
-
-// Either kind of patch, for the orientation walk.
-struct PatchRef {
-    CPatch* patch = nullptr;
-    CFivePointPatch* five = nullptr;
-
-    void Reverse() const { patch ? patch->Reverse() : five->Reverse(); }
+    PatchIndex& m_index;
 };
 
 // The orientation walk: depth-first from each unvisited three- or four-sided
@@ -341,28 +399,21 @@ struct PatchRef {
 // surfaces cannot exhaust the call stack.
 class OrientationWalk {
 public:
-    // Patches are numbered in list order, each kind from 0.
-    OrientationWalk(const CObjList<CPatch>& patches, const CObjList<CFivePointPatch>& fivePatches) {
-        m_patches.reserve(patches.GetCount());
-        for (const CPatch* p : patches)
-            m_patches.push_back(State{CornersOf(*p, p->m_sides), p->m_sides});
-        m_fivePatches.reserve(fivePatches.GetCount());
-        for (const CFivePointPatch* p : fivePatches)
-            m_fivePatches.push_back(State{CornersOf(*p, 5), 5});
-    }
+    explicit OrientationWalk(PatchIndex& index) : m_index(index) {}
 
-    void Visit(PatchRef start) {
-        if (StateOf(start).visited)
+    // patch: its number among its kind (the five-sided ones when five).
+    void Visit(int patch, bool five) {
+        if (StateOf(Ref{patch, five}).visited)
             return;
-        StateOf(start).visited = true;
-        m_stack.push_back(Frame{start});
+        StateOf(Ref{patch, five}).visited = true;
+        m_stack.push_back(Frame{Ref{patch, five}});
         while (!m_stack.empty()) {
             Frame& frame = m_stack.back();
             if (frame.corner >= StateOf(frame.ref).sides) {
                 m_stack.pop_back();
                 continue;
             }
-            if (PatchRef next; NextNeighbour(frame, next)) {
+            if (Ref next; NextNeighbour(frame, next)) {
                 StateOf(next).visited = true;
                 m_stack.push_back(Frame{next});
             }
@@ -370,32 +421,38 @@ public:
     }
 
 private:
-    // A patch's corners as the walk last left them, kept together so that
-    // comparing neighbours does not chase each patch's nodes.
-    struct State {
-        CornerList corners;
-        int sides;
-        bool visited = false;
+    struct Ref {
+        int patch = 0;
+        bool five = false;
     };
 
-    // Where the visit of a patch stands: the corner whose back-lists are read,
-    // which of its two lists, and the place in it.
+    // Where the visit of a patch stands: the corner whose lists are read,
+    // which of its two lists, and how many of its patches were looked at.
     struct Frame {
-        PatchRef ref;
+        Ref ref;
         int corner = 0;
         bool fiveList = false;
-        bool started = false;
-        POSITION pos = nullptr;
+        int seen = 0;
     };
 
-    State& StateOf(const PatchRef& r) {
-        return r.patch ? m_patches[r.patch->m_number] : m_fivePatches[r.five->m_number];
+    PatchIndex::Entry& StateOf(const Ref& r) { return m_index.Patches(r.five)[static_cast<size_t>(r.patch)]; }
+
+    // Turns a patch round: its edges, and its corners as the walk keeps them
+    // (corner k of the turned patch is corner -k of the patch as it was).
+    void Reverse(PatchIndex::Entry& e) {
+        e.patch ? e.patch->Reverse() : e.five->Reverse();
+        const CornerList corners = e.corners;
+        const std::array<int, 5> points = e.points;
+        for (int k = 0; k < e.sides; ++k) {
+            e.corners[k] = corners[(e.sides - k) % e.sides];
+            e.points[k] = points[(e.sides - k) % e.sides];
+        }
     }
 
     // Advances the frame to the next unvisited patch at its corner that shares
     // an edge there, turned to agree; false when the frame moved on without one.
-    bool NextNeighbour(Frame& frame, PatchRef& found) {
-        const State& self = StateOf(frame.ref);
+    bool NextNeighbour(Frame& frame, Ref& found) {
+        const PatchIndex::Entry& self = StateOf(frame.ref);
         const int i = frame.corner;
         CPatchVertex* here = self.corners[i];
         if (!here) {
@@ -404,37 +461,37 @@ private:
         }
         const CPatchVertex* nextCorner = self.corners[(i + 1) % self.sides];
         const CPatchVertex* previousCorner = self.corners[(i + self.sides - 1) % self.sides];
-        if (!frame.started) {
-            frame.pos =
-                frame.fiveList ? here->m_fivePatches.GetHeadPosition() : here->m_patches.GetHeadPosition();
-            frame.started = true;
-        }
-        while (frame.pos) {
-            const PatchRef q = frame.fiveList ? PatchRef{nullptr, here->m_fivePatches.GetNext(frame.pos)}
-                                              : PatchRef{here->m_patches.GetNext(frame.pos), nullptr};
-            State& other = StateOf(q);
+        int skip = frame.seen;
+        const bool any = m_index.AnyAt(self.points[i], frame.fiveList, [&](int patch) {
+            if (skip > 0) {
+                --skip;
+                return false;
+            }
+            ++frame.seen;
+            const Ref q{patch, frame.fiveList};
+            PatchIndex::Entry& other = StateOf(q);
             if (other.visited)
-                continue;
+                return false;
             int j = 0;
             while (j < other.sides && other.corners[j] != here)
                 ++j;
             if (j == other.sides)
-                continue;
+                return false;
             const CPatchVertex* after = other.corners[(j + 1) % other.sides];
-            if (after == nextCorner) {
-                q.Reverse();
-                other.corners = q.patch ? CornersOf(*q.patch, other.sides) : CornersOf(*q.five, 5);
-            } else if (after != previousCorner) {
-                continue;
-            }
+            if (after == nextCorner)
+                Reverse(other);
+            else if (after != previousCorner)
+                return false;
             found = q;
             return true;
-        }
+        });
+        if (any)
+            return true;
         if (frame.fiveList)
             NextCorner(frame);
         else {
             frame.fiveList = true;
-            frame.started = false;
+            frame.seen = 0;
         }
         return false;
     }
@@ -442,62 +499,67 @@ private:
     static void NextCorner(Frame& frame) {
         ++frame.corner;
         frame.fiveList = false;
-        frame.started = false;
+        frame.seen = 0;
     }
 
-    std::vector<State> m_patches;
-    std::vector<State> m_fivePatches;
+    PatchIndex& m_index;
     std::vector<Frame> m_stack;
 };
 
 } // namespace
 
-void CSpatchObj::FindTriPatches() {
-    PolygonRules rules(*this, 3, m_sparePatches);
+void CSpatchObj::SearchPatches() {
     const SearchGraph graph(m_vertices, m_curves);
-    CycleSearch<CPatch, PolygonRules>(graph, 3, rules).Run(m_curves);
-}
-
-void CSpatchObj::FindQuadPatches() {
-    PolygonRules rules(*this, 4, m_sparePatches);
-    const SearchGraph graph(m_vertices, m_curves);
-    CycleSearch<CPatch, PolygonRules>(graph, 4, rules).Run(m_curves);
-}
-
-void CSpatchObj::FindFivePointPatches() {
+    PatchIndex index(static_cast<size_t>(m_vertices.GetCount()));
+    for (int sides : {3, 4}) {
+        PolygonRules rules(*this, sides, m_sparePatches, index);
+        CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run(m_curves);
+    }
     DeleteFivePointPatches();
-    if (!m_fivePointOn)
-        return;
-    FivePointRules rules(*this);
-    const SearchGraph graph(m_vertices, m_curves);
-    CycleSearch<CFivePointPatch, FivePointRules>(graph, 5, rules).Run(m_curves);
-}
-
-void CSpatchObj::FindTriPatchesCall() {
-    NumberCurves();
-    NumberVertices();
-    FindTriPatches();
-    ++m_netsGeneration;
-}
-
-void CSpatchObj::FindQuadPatchesCall() {
-    NumberCurves();
-    NumberVertices();
-    FindQuadPatches();
-    ++m_netsGeneration;
-}
-
-void CSpatchObj::UnifyOrientation() {
+    if (m_fivePointOn) {
+        FivePointRules rules(*this, index);
+        CycleSearch<CFivePointPatch, FivePointRules>(graph, 5, rules).Run(m_curves);
+    }
+    // Orientation: depth-first from each patch in list order; five-sided
+    // patches that touch no three- or four-sided one agree among themselves
+    // too, or a closed shape of them alone would face both ways.
     if (m_patches.IsEmpty() && m_fivePatches.IsEmpty())
         return;
     NumberPatches();
-    OrientationWalk walk(m_patches, m_fivePatches);
-    for (CPatch* patch : m_patches)
-        walk.Visit(PatchRef{patch, nullptr});
-    // Five-sided patches that touch no three- or four-sided one agree among
-    // themselves too, or a closed shape of them alone would face both ways.
-    for (CFivePointPatch* five : m_fivePatches)
-        walk.Visit(PatchRef{nullptr, five});
+    OrientationWalk walk(index);
+    for (bool fives : {false, true})
+        for (size_t i = 0; i < index.Patches(fives).size(); ++i)
+            walk.Visit(static_cast<int>(i), fives);
+}
+
+void CSpatchObj::SearchPatchesOfSides(int sides) {
+    NumberCurves();
+    NumberVertices();
+    // The patches earlier searches left in the points' back-lists take part
+    // in the duplicate tests, in the order they were found.
+    PatchIndex index(static_cast<size_t>(m_vertices.GetCount()));
+    for (CPatch* patch : m_patches) {
+        const CornerList corners = CornersOf(*patch, patch->m_sides);
+        if (corners[0] && corners[0]->m_patches.Find(patch))
+            index.Add(patch, nullptr, corners, patch->m_sides);
+    }
+    const size_t before = index.Patches(false).size();
+    const SearchGraph graph(m_vertices, m_curves);
+    PolygonRules rules(*this, sides, m_sparePatches, index);
+    CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run(m_curves);
+    const std::vector<PatchIndex::Entry>& found = index.Patches(false);
+    for (size_t i = before; i < found.size(); ++i)
+        for (int k = 0; k < found[i].sides; ++k)
+            found[i].corners[k]->m_patches.AddTail(found[i].patch);
+    ++m_netsGeneration;
+}
+
+void CSpatchObj::FindTriPatchesCall() {
+    SearchPatchesOfSides(3);
+}
+
+void CSpatchObj::FindQuadPatchesCall() {
+    SearchPatchesOfSides(4);
 }
 
 void CSpatchObj::RebuildVertexLinks() {

@@ -201,18 +201,15 @@ CVector3 CSpatchObj::GetCenter() const {
 }
 
 void CSpatchObj::Rebuild() {
+    // The search keeps its back-lists apart; the points' ones stay empty.
     RemoveAllPatches();
     m_sparePatches = std::move(m_patches);
     DeleteAllPatches();
     // The search finds a node's neighbours by its number.
     NumberCurves();
     NumberVertices();
-    FindTriPatches();
-    FindQuadPatches();
-    FindFivePointPatches();
-    UnifyOrientation();
+    SearchPatches();
     m_sparePatches.RemoveAll();
-    RemoveAllPatches();
     m_needsRebuild = 0;
     m_netsDirty = 1;
     InvalidateCaches();

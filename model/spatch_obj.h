@@ -318,10 +318,12 @@ private:
     template <class Fn> void ForEachChosenNode(Fn fn);
     // The kept polylines of the curves at a pane's curve resolution.
     CCurvePolylines& CurvePolylines(int steps) const;
-    void FindTriPatches();
-    void FindQuadPatches();
-    void FindFivePointPatches();
-    void UnifyOrientation();
+    // The three-, four- and five-sided searches and the orientation pass of
+    // Rebuild; the points and curves are numbered.
+    void SearchPatches();
+    // One search alone, as the exporters run them, with the points' back-lists
+    // carried from one to the next.
+    void SearchPatchesOfSides(int sides);
     void SmoothPatchNets();
 
     int m_needsRebuild = 1;

@@ -79,10 +79,10 @@ void CLightflowExporter::WriteObject(CSpatchObj& object, qf::CTextFileWriter& fi
     };
     for (const CPatch* patch : object.GetPatches()) {
         if (patch->m_sides == 4)
-            writeNet(patch->m_nets[0]);
+            writeNet(patch->Net(0));
         else if (patch->m_sides == 3)
-            for (const PatchNet& net : patch->m_nets)
-                writeNet(net);
+            for (int k = 0; k < patch->NetCount(); ++k)
+                writeNet(patch->Net(k));
     }
     file.Write("del p\ns.materialEnd()\n\n");
 }

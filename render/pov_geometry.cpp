@@ -219,10 +219,10 @@ void CPovSceneWriter::WritePatches(qf::CTextFileWriter& stream, CSpatchObj& writ
     stream.Write("union{\n");
     for (const CPatch* patch : written.GetPatches()) {
         if (patch->m_sides == 4)
-            writeBlock(patch->m_nets[0]);
+            writeBlock(patch->Net(0));
         else if (patch->m_sides == 3)
-            for (const PatchNet& net : patch->m_nets)
-                writeBlock(net);
+            for (int k = 0; k < patch->NetCount(); ++k)
+                writeBlock(patch->Net(k));
     }
     if (written.GetFivePointOn())
         for (const CFivePointPatch* patch : written.GetFivePatches())

@@ -90,10 +90,10 @@ void CRibWriter::WriteObject(CSpatchObj* object, qf::CTextFileWriter& file) {
     };
     for (const CPatch* patch : object->GetPatches()) {
         if (patch->m_sides == 4)
-            writeNet(patch->m_nets[0]);
+            writeNet(patch->Net(0));
         else if (patch->m_sides == 3)
-            for (const PatchNet& net : patch->m_nets)
-                writeNet(net);
+            for (int k = 0; k < patch->NetCount(); ++k)
+                writeNet(patch->Net(k));
     }
     file.Write("TransformEnd\nAttributeEnd\n\n");
 }

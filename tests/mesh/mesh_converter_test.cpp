@@ -122,7 +122,7 @@ TEST(MeshConverterTest, QuadsFollowTheSmoothedNets) {
         for (const CPatch* p : obj->GetPatches()) {
             const float s = resolution == 2 ? 0.5f : 0.25f;
             const float t = resolution == 2 ? 0.5f : 0.75f;
-            const CVector3 expected = CSpatchObj::EvaluateQuadNet(p->m_nets[0], s, t);
+            const CVector3 expected = CSpatchObj::EvaluateQuadNet(p->Net(0), s, t);
             const CFloat3& got = mesh->m_vertices[p->m_number + (resolution == 2 ? 0 : 2)];
             EXPECT_NEAR(got.x, expected.GetX(), 1e-6f);
             EXPECT_NEAR(got.y, expected.GetY(), 1e-6f);

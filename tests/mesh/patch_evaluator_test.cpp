@@ -56,12 +56,15 @@ TEST_F(TriPatchNetTest, SplitReadsOnlyTheBoundaryOfTheFirstNet) {
     EXPECT_EQ(inPlace, plain) << "the first net given as sub-net 0";
 
     std::array<PatchNet, 3> oneCall{};
-    const std::array<PatchNet, 3> slots = m_patch->m_nets;
+    auto netsOf = [](const CPatch& patch) {
+        return std::array<PatchNet, 3>{patch.Net(0), patch.Net(1), patch.Net(2)};
+    };
+    const std::array<PatchNet, 3> slots = netsOf(*m_patch);
     m_evaluator.GetTriPatchNets(m_obj.get(), m_patch, oneCall[0], oneCall[1], oneCall[2]);
     EXPECT_EQ(oneCall, plain) << "both passes in one";
-    EXPECT_EQ(m_patch->m_nets, slots) << "the patch's own nets are untouched";
+    EXPECT_EQ(netsOf(*m_patch), slots) << "the patch's own nets are untouched";
     m_obj->UpdatePatchNets();
-    EXPECT_EQ(m_patch->m_nets, plain) << "the object's net update gives the same";
+    EXPECT_EQ(netsOf(*m_patch), plain) << "the object's net update gives the same";
 }
 
 TEST_F(TriPatchNetTest, CentreAndCornerPointsInClosedForm) {

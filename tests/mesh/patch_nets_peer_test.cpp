@@ -31,8 +31,8 @@ std::string SceneOf(const CSpatchObj& obj) {
            "camera { location <0.4, 4.5, -1> look_at <0.4, 0, 0> }\n"
            "light_source { <3, 10, -4> color rgb 1 }\n";
     for (const CPatch* p : obj.GetPatches())
-        for (int k = 0; k < (p->m_sides == 3 ? 3 : 1); ++k)
-            WriteNet(out, p->m_nets[k]);
+        for (int k = 0; k < p->NetCount(); ++k)
+            WriteNet(out, p->Net(k));
     for (const CFivePointPatch* p : obj.GetFivePatches())
         for (const PatchNet& net : p->m_nets)
             WriteNet(out, net);

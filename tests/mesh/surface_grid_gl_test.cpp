@@ -49,10 +49,10 @@ void DrawWithEvaluators(CSpatchObj& obj, int grid) {
         if (hidden)
             continue;
         if (patch->m_sides == 4 && grid >= 1)
-            eval(patch->m_nets[0], grid);
+            eval(patch->Net(0), grid);
         else if (patch->m_sides == 3 && half >= 1)
-            for (const PatchNet& net : patch->m_nets)
-                eval(net, half);
+            for (int k = 0; k < patch->NetCount(); ++k)
+                eval(patch->Net(k), half);
     }
     if (half >= 1)
         for (const CFivePointPatch* patch : obj.GetFivePatches())

@@ -85,10 +85,11 @@ int ExpectEdgesMeet(const CSpatchObj& obj, bool followCurves) {
 }
 
 // Column 3 of net k is row 3 of net k+1, point for point.
-template <size_t N> void ExpectSeamsClosed(const std::array<PatchNet, N>& nets, int count) {
+template <class Patch> void ExpectSeamsClosed(const Patch& patch) {
+    const int count = patch.NetCount();
     for (int k = 0; k < count; ++k)
         for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(GetNetPoint(nets[k], i * 4 + 3), GetNetPoint(nets[(k + 1) % count], 12 + i))
+            EXPECT_EQ(GetNetPoint(patch.Net(k), i * 4 + 3), GetNetPoint(patch.Net((k + 1) % count), 12 + i))
                 << "net " << k << " row " << i;
 }
 
@@ -119,9 +120,9 @@ TEST(PatchNetsTest, NeighbouringNetsMeetWithoutGaps) {
             EXPECT_EQ(ExpectEdgesMeet(*c.obj, smoothing == 0), c.shared);
             for (const CPatch* p : c.obj->GetPatches())
                 if (p->m_sides == 3)
-                    ExpectSeamsClosed(p->m_nets, 3);
+                    ExpectSeamsClosed(*p);
             for (const CFivePointPatch* p : c.obj->GetFivePatches())
-                ExpectSeamsClosed(p->m_nets, 5);
+                ExpectSeamsClosed(*p);
         }
     }
 }
@@ -132,14 +133,14 @@ TEST(PatchNetsTest, NetsAreBuiltOnlyWhenDirty) {
     obj->UpdatePatchNets();
     EXPECT_EQ(obj->GetNetsDirty(), 0);
     CPatch* patch = obj->GetPatches().GetHead();
-    const PatchNet built = patch->m_nets[1];
+    const PatchNet built = patch->Net(1);
     // A net overwritten by hand survives a second update: it did no work.
-    patch->m_nets[1].fill(7.0f);
+    patch->Net(1).fill(7.0f);
     obj->UpdatePatchNets();
-    EXPECT_EQ(patch->m_nets[1][0], 7.0f);
+    EXPECT_EQ(patch->Net(1)[0], 7.0f);
     obj->UpdateCurveHandles();
     obj->UpdatePatchNets();
-    EXPECT_EQ(patch->m_nets[1], built) << "a geometry edit marks the nets for rebuilding";
+    EXPECT_EQ(patch->Net(1), built) << "a geometry edit marks the nets for rebuilding";
 }
 
 TEST(PatchNetsTest, SmoothingPutsTheNetsAroundAPointOnOnePlane) {
@@ -163,7 +164,7 @@ TEST(PatchNetsTest, SmoothingPutsTheNetsAroundAPointOnOnePlane) {
     int onPlane = 0;
     for (const CPatch* p : obj->GetPatches()) {
         for (int i = 0; i < 16; ++i) {
-            const CVector3 q = GetNetPoint(p->m_nets[0], i);
+            const CVector3 q = GetNetPoint(p->Net(0), i);
             if ((q - *centre).Length() < 0.55f && !(q == *centre)) {
                 EXPECT_NEAR(DotProduct(n, q - *centre), 0.0, 1e-5)
                     << "patch " << p->m_number << " point " << i;
@@ -201,7 +202,7 @@ TEST(PatchNetsTest, SmoothingReachesEveryCornerOfAQuadBothWays) {
         int onPlane = 0;
         for (const CPatch* p : obj->GetPatches())
             for (int i = 0; i < 16; ++i) {
-                const CVector3 q = GetNetPoint(p->m_nets[0], i);
+                const CVector3 q = GetNetPoint(p->Net(0), i);
                 if ((q - *centre).Length() < 0.55f && !(q == *centre)) {
                     EXPECT_NEAR(DotProduct(n, q - *centre), 0.0, 1e-5)
                         << "point " << centre->m_index << ", patch " << p->m_number << " net point " << i;
@@ -256,10 +257,10 @@ TEST(PatchNetsTest, FlatSquareNetEvaluationAndMirrorCache) {
     obj->UpdatePatchNets();
     const CPatch* quad = obj->GetPatches().GetHead();
     for (int i = 0; i < 16; ++i)
-        EXPECT_EQ(GetNetPoint(quad->m_nets[0], i).GetY(), 0.0f) << "point " << i << " on the plane";
+        EXPECT_EQ(GetNetPoint(quad->Net(0), i).GetY(), 0.0f) << "point " << i << " on the plane";
     const int corners[4] = {0, 3, 15, 12};
     for (int k = 0; k < 4; ++k)
-        EXPECT_EQ(GetNetPoint(quad->m_nets[0], corners[k]), *quad->GetCorner(k));
+        EXPECT_EQ(GetNetPoint(quad->Net(0), corners[k]), *quad->GetCorner(k));
     CVector3 p(5, 5, 5);
     obj->EvaluateTriPatchNet(p, 0, 0, 1, quad);
     EXPECT_EQ(p, CVector3(5, 5, 5)) << "a quad has no second net";
