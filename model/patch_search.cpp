@@ -2,183 +2,238 @@
 // the pass that orients the patches found alike.
 #include "model/spatch_obj.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
 namespace {
 
-// The nodes of every curve by curve and node number, so that a step along a
-// curve reaches the neighbouring node at once.
-class CurveNodeTable {
-public:
-    explicit CurveNodeTable(const CObjList<CCurve>& curves) {
-        m_curves.reserve(curves.GetCount());
-        m_nodes.reserve(curves.GetCount());
-        for (CCurve* curve : curves) {
-            m_curves.push_back(curve);
-            std::vector<CCurvePoint*>& nodes = m_nodes.emplace_back();
-            nodes.reserve(curve->m_nodes.GetCount());
-            for (CCurvePoint* node : curve->m_nodes)
-                nodes.push_back(node);
-        }
-    }
-
-    // The node one step from node along curve, forward to the next or
-    // backward to the previous; a closed curve wraps round. Null where an open
-    // curve ends, for a node whose point is unset, and for a node or curve
-    // whose number does not match its place.
-    CCurvePoint* Step(const CCurve* curve, const CCurvePoint* node, bool forward) const {
-        if (!curve || !node)
-            return nullptr;
-        const int c = curve->m_number;
-        if (c < 0 || c >= static_cast<int>(m_curves.size()) || m_curves[c] != curve)
-            return nullptr;
-        const std::vector<CCurvePoint*>& nodes = m_nodes[c];
-        const int count = static_cast<int>(nodes.size());
-        const int i = node->m_number;
-        if (i < 0 || i >= count || nodes[i] != node)
-            return nullptr;
-        int j = forward ? i + 1 : i - 1;
-        if (j < 0 || j >= count) {
-            if (!curve->m_closed)
-                return nullptr;
-            j = (j + count) % count;
-        }
-        return nodes[j]->m_vertex ? nodes[j] : nullptr;
-    }
-
-private:
-    std::vector<CCurve*> m_curves;
-    std::vector<std::vector<CCurvePoint*>> m_nodes;
-};
-
-// The curve network in the shape the search walks: for every control point,
-// by index, its links in order, each with the nodes one step forward and one
-// step backward along the link's curve and the points they sit on.
+// The curve network in the shape the search walks, in arrays, so that the
+// walks read no point, curve or node: every node with the point it sits on,
+// and for every point its links in order, each with the nodes one step
+// forward and backward along the link's curve and the points they sit on.
+// Building it numbers the curves and their nodes (the search finds a node's
+// neighbours by its number), then the points and their links, and can
+// empty the points' patch back-lists on the same walk.
 class SearchGraph {
 public:
-    struct LinkStep {
+    // A step along a link's curve, backward or forward, as a patch edge
+    // takes it; read only for a cycle found.
+    struct StepLink {
         CCurve* curve;
         CCurvePoint* node;
         CCurvePoint* ends[2]; // backward, forward; null where there is no step
-        int endPoints[2];     // their points' indices, -1 where there is no step
+    };
+    struct Curve {
+        CCurve* curve;
+        int firstNode;
+        int nodeCount;
     };
 
-    SearchGraph(const CObjList<CPatchVertex>& vertices, const CObjList<CCurve>& curves) : m_nodes(curves) {
-        size_t links = 0;
-        m_points.reserve(vertices.GetCount());
-        for (CPatchVertex* v : vertices) {
-            m_points.push_back(v);
-            links += v->m_links.GetCount();
+    SearchGraph(CObjList<CPatchVertex>& vertices, CObjList<CCurve>& curves, bool emptyBackLists) {
+        m_curves.reserve(curves.GetCount());
+        int number = 0;
+        for (CCurve* curve : curves) {
+            curve->m_number = number++;
+            const auto first = static_cast<int>(m_nodes.size());
+            int i = 0;
+            for (CCurvePoint* node : curve->m_nodes) {
+                node->m_number = i++;
+                m_nodes.push_back(node);
+            }
+            m_curves.push_back(Curve{curve, first, i});
         }
-        m_first.reserve(m_points.size() + 1);
-        m_steps.reserve(links);
+        // Each link tells the point of its node, so the nodes need not be read
+        // for it; a node no link of its point names is looked up below.
+        m_nodePoints.assign(m_nodes.size(), -1);
+        std::vector<int> stepNodes;
+        stepNodes.reserve(m_nodes.size());
+        m_links.reserve(m_nodes.size());
+        m_ends.reserve(m_nodes.size());
+        m_points.reserve(vertices.GetCount());
+        m_flags.reserve(vertices.GetCount());
+        m_first.reserve(static_cast<size_t>(vertices.GetCount()) + 1);
         for (CPatchVertex* v : vertices) {
-            m_first.push_back(static_cast<int>(m_steps.size()));
+            if (emptyBackLists)
+                v->RemoveAllPatches();
+            const auto index = static_cast<int>(m_points.size());
+            v->m_index = index;
+            m_points.push_back(v);
+            m_flags.push_back(
+                static_cast<char>((v->m_visible ? kVisible : 0) | (v->m_fivePoint ? kFivePoint : 0)));
+            m_first.push_back(static_cast<int>(m_links.size()));
+            int k = 0;
             for (CVertexLink* link : v->m_links) {
-                LinkStep& step = m_steps.emplace_back(LinkStep{link->m_curve, link->m_node, {}, {-1, -1}});
-                for (int forward = 0; forward < 2; ++forward) {
-                    CCurvePoint* end = m_nodes.Step(link->m_curve, link->m_node, forward);
-                    step.endPoints[forward] = PointOf(end);
-                    step.ends[forward] = step.endPoints[forward] < 0 ? nullptr : end;
-                }
+                link->m_index = k++;
+                m_links.push_back(StepLink{link->m_curve, link->m_node, {}});
+                m_ends.push_back({-1, -1});
+                const Curve* curve = CurveOf(link->m_curve);
+                const int at = curve ? NodeIndex(*curve, link->m_node) : -1;
+                stepNodes.push_back(at);
+                if (at >= 0 && link->m_node->m_vertex == v)
+                    m_nodePoints[static_cast<size_t>(at)] = index;
             }
         }
-        m_first.push_back(static_cast<int>(m_steps.size()));
+        m_first.push_back(static_cast<int>(m_links.size()));
+        for (size_t n = 0; n < m_nodes.size(); ++n)
+            if (m_nodePoints[n] < 0)
+                m_nodePoints[n] = PointOf(m_nodes[n]);
+        for (size_t i = 0; i < m_links.size(); ++i) {
+            const int at = stepNodes[i];
+            if (at < 0)
+                continue;
+            const Curve& curve = m_curves[static_cast<size_t>(m_links[i].curve->m_number)];
+            for (int forward = 0; forward < 2; ++forward) {
+                const int end = Step(curve, at, forward != 0);
+                m_ends[i][forward] = end < 0 ? -1 : m_nodePoints[static_cast<size_t>(end)];
+                m_links[i].ends[forward] =
+                    m_ends[i][forward] < 0 ? nullptr : m_nodes[static_cast<size_t>(end)];
+            }
+        }
     }
 
-    const CurveNodeTable& Nodes() const { return m_nodes; }
-    CPatchVertex* Point(int index) const { return m_points[index]; }
-    // The index of the point node sits on; -1 for none or a point whose
-    // number does not match its place.
-    int PointOf(const CCurvePoint* node) const {
-        if (!node || !node->m_vertex)
-            return -1;
-        const int i = node->m_vertex->m_index;
-        return i >= 0 && i < static_cast<int>(m_points.size()) && m_points[i] == node->m_vertex ? i : -1;
+    const std::vector<Curve>& Curves() const { return m_curves; }
+    CCurvePoint* Node(int n) const { return m_nodes[static_cast<size_t>(n)]; }
+    // The index of the point node n sits on; -1 for none.
+    int NodePoint(int n) const { return m_nodePoints[static_cast<size_t>(n)]; }
+    // The node one step from node n of curve c, forward to the next or
+    // backward to the previous; a closed curve wraps round. -1 where an open
+    // curve ends.
+    static int Step(const Curve& c, int n, bool forward) {
+        int j = n - c.firstNode + (forward ? 1 : -1);
+        if (j < 0 || j >= c.nodeCount) {
+            if (!c.curve->m_closed)
+                return -1;
+            j = (j + c.nodeCount) % c.nodeCount;
+        }
+        return c.firstNode + j;
     }
-    const LinkStep* StepsBegin(int point) const { return m_steps.data() + m_first[point]; }
-    const LinkStep* StepsEnd(int point) const { return m_steps.data() + m_first[point + 1]; }
+    CPatchVertex* Point(int index) const { return m_points[static_cast<size_t>(index)]; }
+    // The index of one of the object's points; -1 for none or another's.
+    int IndexOf(const CPatchVertex* v) const {
+        const int i = v ? v->m_index : -1;
+        return i >= 0 && i < static_cast<int>(m_points.size()) && m_points[static_cast<size_t>(i)] == v ? i
+                                                                                                        : -1;
+    }
+    bool Visible(int point) const { return (m_flags[static_cast<size_t>(point)] & kVisible) != 0; }
+    bool FivePoint(int point) const { return (m_flags[static_cast<size_t>(point)] & kFivePoint) != 0; }
+    // The steps from a point are numbered FirstStep(point) up to
+    // FirstStep(point + 1); each leads to the points StepEnds gives,
+    // backward and forward (-1 where there is none).
+    int FirstStep(int point) const { return m_first[static_cast<size_t>(point)]; }
+    const std::array<int, 2>& StepEnds(int step) const { return m_ends[static_cast<size_t>(step)]; }
+    const StepLink& Link(int step) const { return m_links[static_cast<size_t>(step)]; }
 
 private:
-    CurveNodeTable m_nodes;
+    static constexpr char kVisible = 1;
+    static constexpr char kFivePoint = 2;
+
+    // The index of the point node sits on; -1 for none or a point that is
+    // not one of this object's.
+    int PointOf(const CCurvePoint* node) const { return node ? IndexOf(node->m_vertex) : -1; }
+    // The curve's entry; null for a curve that is not where its number says.
+    const Curve* CurveOf(const CCurve* curve) const {
+        const int c = curve ? curve->m_number : -1;
+        if (c < 0 || c >= static_cast<int>(m_curves.size()) ||
+            m_curves[static_cast<size_t>(c)].curve != curve)
+            return nullptr;
+        return &m_curves[static_cast<size_t>(c)];
+    }
+    // The index of node on curve c, -1 when it is not where its number says.
+    int NodeIndex(const Curve& c, const CCurvePoint* node) const {
+        const int i = node ? node->m_number : -1;
+        if (i < 0 || i >= c.nodeCount || m_nodes[static_cast<size_t>(c.firstNode + i)] != node)
+            return -1;
+        return c.firstNode + i;
+    }
+
     std::vector<CPatchVertex*> m_points;
+    std::vector<char> m_flags;
+    std::vector<Curve> m_curves;
+    std::vector<CCurvePoint*> m_nodes;
+    std::vector<int> m_nodePoints;
     std::vector<int> m_first;
-    std::vector<LinkStep> m_steps;
+    // The ends of the steps, which the search reads at every turn, apart from
+    // their nodes, which only a found cycle reads.
+    std::vector<std::array<int, 2>> m_ends;
+    std::vector<StepLink> m_links;
 };
 
 // A depth-first walk that starts with every curve segment taken forward and
 // extends the path along the curves through each point reached; a path that
-// returns to its start after `sides` edges is offered to the rules. Record is
-// the patch type whose edge slots hold the path. Rules decide which points a
-// path may pass, which backward steps are pruned and what a found cycle gives.
+// returns to its start after `sides` edges is offered to the rules with the
+// points it passed. Record is the patch type whose edge slots hold the path,
+// filled in for a found cycle only. Rules decide which points a path may
+// pass, which backward steps are pruned and what a found cycle gives.
 template <class Record, class Rules> class CycleSearch {
 public:
     CycleSearch(const SearchGraph& graph, int sides, Rules& rules)
         : m_graph(graph), m_sides(sides), m_rules(rules) {}
 
-    void Run(const CObjList<CCurve>& curves) {
-        for (CCurve* curve : curves)
-            for (CCurvePoint* node : curve->m_nodes) {
-                const int start = m_graph.PointOf(node);
-                CCurvePoint* next = m_graph.Nodes().Step(curve, node, true);
-                const int end = m_graph.PointOf(next);
-                if (start < 0 || end < 0 || !m_rules.MayPass(*m_graph.Point(start)))
+    void Run() {
+        for (const SearchGraph::Curve& c : m_graph.Curves())
+            for (int n = c.firstNode; n < c.firstNode + c.nodeCount; ++n) {
+                const int start = m_graph.NodePoint(n);
+                const int next = start < 0 ? -1 : SearchGraph::Step(c, n, true);
+                const int end = next < 0 ? -1 : m_graph.NodePoint(next);
+                if (end < 0 || !m_rules.MayPass(start))
                     continue;
-                m_startPoints[0] = start;
-                SetEdge(0, curve, node, next, 1);
+                m_points[0] = start;
+                m_start = SearchGraph::StepLink{c.curve, m_graph.Node(n), {nullptr, m_graph.Node(next)}};
+                m_directions[0] = 1;
                 Extend(1, end);
             }
     }
 
 private:
-    void SetEdge(int i, CCurve* curve, CCurvePoint* start, CCurvePoint* end, int direction) {
-        m_record.m_edges[i] = CNodePair{start, end};
-        m_record.m_curves[i] = curve;
-        m_record.m_direction[i] = direction;
-    }
-
     // Takes edge i from point at, the end of edge i-1.
     void Extend(int i, int at) {
-        if (!m_rules.MayPass(*m_graph.Point(at)))
+        if (!m_rules.MayPass(at))
             return;
-        m_startPoints[i] = at;
-        for (const auto* step = m_graph.StepsBegin(at); step != m_graph.StepsEnd(at); ++step) {
-            const bool forwardTaken = TryStep(i, *step, 1);
-            if (!m_rules.SkipBackward(i, m_record, forwardTaken))
-                TryStep(i, *step, 0);
+        m_points[i] = at;
+        for (int step = m_graph.FirstStep(at); step < m_graph.FirstStep(at + 1); ++step) {
+            const bool forwardTaken = TryStep(i, step, 1);
+            if (!m_rules.SkipBackward(i, m_directions[1], forwardTaken))
+                TryStep(i, step, 0);
         }
     }
 
     // Whether the step existed and was not an immediate return.
-    bool TryStep(int i, const SearchGraph::LinkStep& step, int forward) {
-        const int end = step.endPoints[forward];
-        if (end < 0 || end == m_startPoints[i - 1])
+    bool TryStep(int i, int step, int forward) {
+        const int end = m_graph.StepEnds(step)[forward];
+        if (end < 0 || end == m_points[i - 1])
             return false;
-        SetEdge(i, step.curve, step.node, step.ends[forward], forward);
-        if (i < m_sides - 1)
+        m_steps[i] = step;
+        m_directions[i] = forward;
+        if (i < m_sides - 1) {
             Extend(i + 1, end);
-        else if (end == m_startPoints[0])
-            m_rules.Register(m_record);
+        } else if (end == m_points[0]) {
+            SetEdge(0, m_start, 1);
+            for (int k = 1; k < m_sides; ++k)
+                SetEdge(k, m_graph.Link(m_steps[k]), m_directions[k]);
+            m_rules.Register(m_record, m_points);
+        }
         return true;
+    }
+
+    void SetEdge(int i, const SearchGraph::StepLink& link, int direction) {
+        m_record.m_edges[i] = CNodePair{link.node, link.ends[direction]};
+        m_record.m_curves[i] = link.curve;
+        m_record.m_direction[i] = direction;
     }
 
     const SearchGraph& m_graph;
     const int m_sides;
     Rules& m_rules;
     Record m_record{};
-    std::array<int, 5> m_startPoints{};
+    SearchGraph::StepLink m_start{};   // the first edge, forward along its curve
+    std::array<int, 5> m_points{};     // the start point of each edge
+    std::array<int, 5> m_steps{};      // the step each later edge took
+    std::array<int, 5> m_directions{}; // and which way
 };
 
-// The corners of a patch or cycle, in order.
-using CornerList = std::array<CPatchVertex*, 5>;
-
-template <class P> CornerList CornersOf(const P& patch, int sides) {
-    CornerList corners{};
-    for (int k = 0; k < sides; ++k)
-        corners[k] = patch.m_edges[k].m_start ? patch.m_edges[k].m_start->m_vertex : nullptr;
-    return corners;
-}
+// The corners of a patch or cycle, in order, by point index.
+using CornerList = std::array<int, 5>;
 
 // Whether b runs through the same points as a in the same or the reverse
 // cyclic order, from any start.
@@ -215,9 +270,9 @@ template <class P> bool OnOneCurve(const P& record, int sides) {
     return true;
 }
 
-bool AllVisible(const CornerList& corners, int n) {
+bool AllVisible(const SearchGraph& graph, const CornerList& corners, int n) {
     for (int k = 0; k < n; ++k)
-        if (!corners[k]->m_visible)
+        if (!graph.Visible(corners[k]))
             return false;
     return true;
 }
@@ -228,12 +283,11 @@ bool AllVisible(const CornerList& corners, int n) {
 // and the orientation walk read, kept in arrays instead of in the points.
 class PatchIndex {
 public:
-    // One patch: the object's patch, its corners and their point indices.
+    // One patch: the object's patch and its corners.
     struct Entry {
         CPatch* patch;
         CFivePointPatch* five;
         CornerList corners;
-        std::array<int, 5> points;
         int sides;
         bool visited;
     };
@@ -242,16 +296,14 @@ public:
         : m_first{std::vector<int>(points, -1), std::vector<int>(points, -1)},
           m_last{std::vector<int>(points, -1), std::vector<int>(points, -1)} {}
 
-    // Attaches a patch to each of its corners; corners must be numbered
-    // points of the object.
+    // Attaches a patch to each of its corners (-1 for none).
     void Add(CPatch* patch, CFivePointPatch* five, const CornerList& corners, int sides) {
         const bool isFive = five != nullptr;
         std::vector<Entry>& entries = m_entries[isFive];
         const auto number = static_cast<int>(entries.size());
-        Entry& entry = entries.emplace_back(Entry{patch, five, corners, {}, sides, false});
+        entries.push_back(Entry{patch, five, corners, sides, false});
         for (int k = 0; k < sides; ++k) {
-            const int point = corners[k] ? corners[k]->m_index : -1;
-            entry.points[k] = point;
+            const int point = corners[k];
             if (point < 0 || static_cast<size_t>(point) >= m_first[isFive].size())
                 continue;
             const auto link = static_cast<int>(m_links.size());
@@ -292,25 +344,25 @@ private:
 // cycle is dropped when a patch at its first corner already covers it.
 class PolygonRules {
 public:
-    PolygonRules(CSpatchObj& obj, int sides, CObjList<CPatch>& spare, PatchIndex& index)
-        : m_obj(obj), m_sides(sides), m_spare(spare), m_index(index) {}
+    PolygonRules(CSpatchObj& obj, const SearchGraph& graph, int sides, CObjList<CPatch>& spare,
+                 PatchIndex& index)
+        : m_obj(obj), m_graph(graph), m_sides(sides), m_spare(spare), m_index(index) {}
 
-    bool MayPass(const CPatchVertex&) const { return true; }
+    bool MayPass(int) const { return true; }
 
     // A quad path whose second edge ran forward and whose third could run
     // forward along a curve is not tried backward along the same curve; every
     // four-cycle is still met from one of its edges.
-    bool SkipBackward(int depth, const CPatch& record, bool forwardTaken) const {
-        return m_sides == 4 && depth == 2 && record.m_direction[1] == 1 && forwardTaken;
+    bool SkipBackward(int depth, int secondEdgeDirection, bool forwardTaken) const {
+        return m_sides == 4 && depth == 2 && secondEdgeDirection == 1 && forwardTaken;
     }
 
-    void Register(const CPatch& record) {
-        const CornerList corners = CornersOf(record, m_sides);
-        if (!m_obj.GetAllowHiddenCorners() && (OnOneCurve(record, m_sides) || !AllVisible(corners, m_sides)))
+    void Register(const CPatch& record, const CornerList& corners) {
+        if (!m_obj.GetAllowHiddenCorners() &&
+            (OnOneCurve(record, m_sides) || !AllVisible(m_graph, corners, m_sides)))
             return;
         const std::vector<PatchIndex::Entry>& found = m_index.Patches(false);
-        if (m_index.AnyAt(corners[0]->m_index, false,
-                          [&](int other) { return Covers(found[other], corners); }))
+        if (m_index.AnyAt(corners[0], false, [&](int other) { return Covers(found[other], corners); }))
             return;
         CPatch* patch = NewPatch();
         patch->m_sides = m_sides;
@@ -350,6 +402,7 @@ private:
     }
 
     CSpatchObj& m_obj;
+    const SearchGraph& m_graph;
     const int m_sides;
     CObjList<CPatch>& m_spare;
     PatchIndex& m_index;
@@ -360,25 +413,24 @@ private:
 // not where a patch at the first corner has all its corners among the five.
 class FivePointRules {
 public:
-    FivePointRules(CSpatchObj& obj, PatchIndex& index) : m_obj(obj), m_index(index) {}
+    FivePointRules(CSpatchObj& obj, const SearchGraph& graph, PatchIndex& index)
+        : m_obj(obj), m_graph(graph), m_index(index) {}
 
-    bool MayPass(const CPatchVertex& v) const { return v.m_fivePoint != 0; }
-    bool SkipBackward(int, const CFivePointPatch&, bool) const { return false; }
+    bool MayPass(int point) const { return m_graph.FivePoint(point); }
+    bool SkipBackward(int, int, bool) const { return false; }
 
-    void Register(const CFivePointPatch& record) {
-        const CornerList corners = CornersOf(record, 5);
+    void Register(const CFivePointPatch& record, const CornerList& corners) {
         if (OnOneCurve(record, 5))
             return;
         for (int i = 0; i < 5; ++i)
             for (int j = i + 1; j < 5; ++j)
                 if (corners[i] == corners[j])
                     return;
-        if (!m_obj.GetAllowHiddenCorners() && !AllVisible(corners, 5))
+        if (!m_obj.GetAllowHiddenCorners() && !AllVisible(m_graph, corners, 5))
             return;
-        const int first = corners[0]->m_index;
         for (bool fives : {false, true}) {
             const std::vector<PatchIndex::Entry>& found = m_index.Patches(fives);
-            if (m_index.AnyAt(first, fives, [&](int other) {
+            if (m_index.AnyAt(corners[0], fives, [&](int other) {
                     return AllAmong(found[other].corners, found[other].sides, corners, 5);
                 }))
                 return;
@@ -390,6 +442,7 @@ public:
 
 private:
     CSpatchObj& m_obj;
+    const SearchGraph& m_graph;
     PatchIndex& m_index;
 };
 
@@ -442,11 +495,8 @@ private:
     void Reverse(PatchIndex::Entry& e) {
         e.patch ? e.patch->Reverse() : e.five->Reverse();
         const CornerList corners = e.corners;
-        const std::array<int, 5> points = e.points;
-        for (int k = 0; k < e.sides; ++k) {
+        for (int k = 0; k < e.sides; ++k)
             e.corners[k] = corners[(e.sides - k) % e.sides];
-            e.points[k] = points[(e.sides - k) % e.sides];
-        }
     }
 
     // Advances the frame to the next unvisited patch at its corner that shares
@@ -454,15 +504,15 @@ private:
     bool NextNeighbour(Frame& frame, Ref& found) {
         const PatchIndex::Entry& self = StateOf(frame.ref);
         const int i = frame.corner;
-        CPatchVertex* here = self.corners[i];
-        if (!here) {
+        const int here = self.corners[i];
+        if (here < 0) {
             NextCorner(frame);
             return false;
         }
-        const CPatchVertex* nextCorner = self.corners[(i + 1) % self.sides];
-        const CPatchVertex* previousCorner = self.corners[(i + self.sides - 1) % self.sides];
+        const int nextCorner = self.corners[(i + 1) % self.sides];
+        const int previousCorner = self.corners[(i + self.sides - 1) % self.sides];
         int skip = frame.seen;
-        const bool any = m_index.AnyAt(self.points[i], frame.fiveList, [&](int patch) {
+        const bool any = m_index.AnyAt(here, frame.fiveList, [&](int patch) {
             if (skip > 0) {
                 --skip;
                 return false;
@@ -477,7 +527,7 @@ private:
                 ++j;
             if (j == other.sides)
                 return false;
-            const CPatchVertex* after = other.corners[(j + 1) % other.sides];
+            const int after = other.corners[(j + 1) % other.sides];
             if (after == nextCorner)
                 Reverse(other);
             else if (after != previousCorner)
@@ -509,16 +559,16 @@ private:
 } // namespace
 
 void CSpatchObj::SearchPatches() {
-    const SearchGraph graph(m_vertices, m_curves);
+    const SearchGraph graph(m_vertices, m_curves, true);
     PatchIndex index(static_cast<size_t>(m_vertices.GetCount()));
     for (int sides : {3, 4}) {
-        PolygonRules rules(*this, sides, m_sparePatches, index);
-        CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run(m_curves);
+        PolygonRules rules(*this, graph, sides, m_sparePatches, index);
+        CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run();
     }
     DeleteFivePointPatches();
     if (m_fivePointOn) {
-        FivePointRules rules(*this, index);
-        CycleSearch<CFivePointPatch, FivePointRules>(graph, 5, rules).Run(m_curves);
+        FivePointRules rules(*this, graph, index);
+        CycleSearch<CFivePointPatch, FivePointRules>(graph, 5, rules).Run();
     }
     // Orientation: depth-first from each patch in list order; five-sided
     // patches that touch no three- or four-sided one agree among themselves
@@ -533,24 +583,26 @@ void CSpatchObj::SearchPatches() {
 }
 
 void CSpatchObj::SearchPatchesOfSides(int sides) {
-    NumberCurves();
-    NumberVertices();
+    const SearchGraph graph(m_vertices, m_curves, false);
     // The patches earlier searches left in the points' back-lists take part
     // in the duplicate tests, in the order they were found.
     PatchIndex index(static_cast<size_t>(m_vertices.GetCount()));
     for (CPatch* patch : m_patches) {
-        const CornerList corners = CornersOf(*patch, patch->m_sides);
-        if (corners[0] && corners[0]->m_patches.Find(patch))
-            index.Add(patch, nullptr, corners, patch->m_sides);
+        const CPatchVertex* first = patch->GetCorner(0);
+        if (!first || !first->m_patches.Find(patch))
+            continue;
+        CornerList corners{};
+        for (int k = 0; k < patch->m_sides; ++k)
+            corners[k] = graph.IndexOf(patch->GetCorner(k));
+        index.Add(patch, nullptr, corners, patch->m_sides);
     }
     const size_t before = index.Patches(false).size();
-    const SearchGraph graph(m_vertices, m_curves);
-    PolygonRules rules(*this, sides, m_sparePatches, index);
-    CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run(m_curves);
+    PolygonRules rules(*this, graph, sides, m_sparePatches, index);
+    CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run();
     const std::vector<PatchIndex::Entry>& found = index.Patches(false);
     for (size_t i = before; i < found.size(); ++i)
         for (int k = 0; k < found[i].sides; ++k)
-            found[i].corners[k]->m_patches.AddTail(found[i].patch);
+            graph.Point(found[i].corners[k])->m_patches.AddTail(found[i].patch);
     ++m_netsGeneration;
 }
 

@@ -201,13 +201,10 @@ CVector3 CSpatchObj::GetCenter() const {
 }
 
 void CSpatchObj::Rebuild() {
-    // The search keeps its back-lists apart; the points' ones stay empty.
-    RemoveAllPatches();
     m_sparePatches = std::move(m_patches);
     DeleteAllPatches();
-    // The search finds a node's neighbours by its number.
-    NumberCurves();
-    NumberVertices();
+    // Numbers the points, curves and nodes, and empties the points' patch
+    // back-lists: the search keeps its own.
     SearchPatches();
     m_sparePatches.RemoveAll();
     m_needsRebuild = 0;

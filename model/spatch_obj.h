@@ -319,7 +319,8 @@ private:
     // The kept polylines of the curves at a pane's curve resolution.
     CCurvePolylines& CurvePolylines(int steps) const;
     // The three-, four- and five-sided searches and the orientation pass of
-    // Rebuild; the points and curves are numbered.
+    // Rebuild, after numbering the points and curves and emptying the
+    // points' patch back-lists.
     void SearchPatches();
     // One search alone, as the exporters run them, with the points' back-lists
     // carried from one to the next.
