@@ -173,9 +173,14 @@ double Degrees(double radians) {
     return radians * 180.0 / 3.14159265358979;
 }
 
+// Within [0, 360); a hair below a full turn, which the read-out would show
+// as 360, is no turn.
 double InFullTurn(double degrees) {
-    const double d = std::fmod(degrees, 360.0);
-    return d < 0.0 ? d + 360.0 : d;
+    constexpr double kShownPrecision = 5e-5;
+    double d = std::fmod(degrees, 360.0);
+    if (d < 0.0)
+        d += 360.0;
+    return d >= 360.0 - kShownPrecision ? 0.0 : d;
 }
 
 } // namespace
@@ -193,7 +198,8 @@ CVector3 GetRotationAngles(const CMatrix4& rotation) {
     const double aboutX = std::abs(rest.GetY()) + std::abs(rest.GetZ()) > 0.0f
                               ? InFullTurn(Degrees(std::atan2(rest.GetZ(), rest.GetY())))
                               : 0.0;
-    return CVector3(static_cast<float>(aboutX), angles.GetY(), angles.GetZ());
+    return CVector3(static_cast<float>(aboutX), static_cast<float>(InFullTurn(angles.GetY())),
+                    static_cast<float>(InFullTurn(angles.GetZ())));
 }
 
 void BeginRotate(CMouseToolController& c, int x, int y) {

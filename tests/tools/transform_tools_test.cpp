@@ -1,5 +1,6 @@
 // The rotate, scale, weight and noise drags in the front pane, where x runs
 // right and y up and 200 pixels span 7.2794 units. Each drag is one undo step.
+#include "app/doc_helpers.h"
 #include "app/mouse_mode.h"
 #include "support/doc_bytes.h"
 #include "support/model_builders.h"
@@ -236,4 +237,12 @@ TEST_F(TransformToolTest, RotationAnglesOfTheReadout) {
         ExpectVectorNear(GetRotationAngles(r), c.angles, c.name, 1e-3f);
     }
     ExpectVectorNear(GetRotationAngles(CMatrix4()), {0, 0, 0}, "none");
+    // The top view's turn about its viewing axis, as the status text shows it.
+    CMatrix4 aboutY;
+    aboutY.RotateX(-90.0f);
+    aboutY.RotateZ(60.0f);
+    aboutY.RotateX(90.0f);
+    const CVector3 shown = GetRotationAngles(aboutY);
+    EXPECT_EQ(FormatFloat(shown.GetX(), 4) + " " + FormatFloat(shown.GetZ(), 4), "0.0000 0.0000")
+        << "never 360.0000";
 }
