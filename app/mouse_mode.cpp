@@ -52,7 +52,8 @@ constexpr ModeName kModeNames[] = {
     {mouseModeLightRotate, "(Light) Rotate", "(ライト) 回転"},
     {mouseModeLightScale, "(Light) Scale", "(ライト) 拡大/縮小"},
     {mouseModeLightSelect, "(Light) Select", "(ライト) 選択"},
-    {mouseModeRenderWindow, "(POV-Ray) Rendering Select Window", "(POV-Ray)\t選択したウィンドウをレンダリング"},
+    {mouseModeRenderWindow, "(POV-Ray) Rendering Select Window",
+     "(POV-Ray)\t選択したウィンドウをレンダリング"},
     {mouseModeRenderParts, "(POV-Ray) Rendering Select Parts", "(POV-Ray)\t選択した部分をレンダリング"},
     {mouseModeDebug, "(Debug) ", "(Debug)"},
 };

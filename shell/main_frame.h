@@ -8,8 +8,8 @@
 // while it exists.
 #include "app/window_services.h"
 #include "platform/ui/frame_wnd.h"
-#include "shell/side_bar.h"
 #include "shell/pane_commands.h"
+#include "shell/side_bar.h"
 #include "viewport/mouse_status_bar.h"
 #include "viewport/quel_view.h"
 #include "viewport/serviced_window.h"

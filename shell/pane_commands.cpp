@@ -23,29 +23,29 @@ struct ModeCommand {
 
 // The camera drag each command gives a mouse button.
 constexpr ModeCommand kModeCommands[] = {
-    {30058, buttonLeft, mouseModeCameraRotate1},    {30064, buttonLeft, mouseModeCameraRotate2},
-    {30056, buttonLeft, mouseModeCameraPan},        {30026, buttonLeft, mouseModeCameraZoom},
-    {30053, buttonLeft, mouseModeCameraAngle},      {30030, buttonLeft, mouseModeCameraLocationX},
-    {30033, buttonLeft, mouseModeCameraLocationY},  {30036, buttonLeft, mouseModeCameraLocationZ},
-    {30040, buttonLeft, mouseModeCameraLookAtX},    {30047, buttonLeft, mouseModeCameraLookAtY},
-    {30050, buttonLeft, mouseModeCameraLookAtZ},    {30729, buttonLeft, mouseModeCameraDolly},
-    {30176, buttonMiddle, mouseModeCameraRotate1},  {30178, buttonMiddle, mouseModeCameraRotate2},
-    {30168, buttonMiddle, mouseModeCameraPan},      {30166, buttonMiddle, mouseModeCameraZoom},
-    {30164, buttonMiddle, mouseModeCameraAngle},    {30157, buttonMiddle, mouseModeCameraLocationX},
+    {30058, buttonLeft, mouseModeCameraRotate1},     {30064, buttonLeft, mouseModeCameraRotate2},
+    {30056, buttonLeft, mouseModeCameraPan},         {30026, buttonLeft, mouseModeCameraZoom},
+    {30053, buttonLeft, mouseModeCameraAngle},       {30030, buttonLeft, mouseModeCameraLocationX},
+    {30033, buttonLeft, mouseModeCameraLocationY},   {30036, buttonLeft, mouseModeCameraLocationZ},
+    {30040, buttonLeft, mouseModeCameraLookAtX},     {30047, buttonLeft, mouseModeCameraLookAtY},
+    {30050, buttonLeft, mouseModeCameraLookAtZ},     {30729, buttonLeft, mouseModeCameraDolly},
+    {30176, buttonMiddle, mouseModeCameraRotate1},   {30178, buttonMiddle, mouseModeCameraRotate2},
+    {30168, buttonMiddle, mouseModeCameraPan},       {30166, buttonMiddle, mouseModeCameraZoom},
+    {30164, buttonMiddle, mouseModeCameraAngle},     {30157, buttonMiddle, mouseModeCameraLocationX},
     {30158, buttonMiddle, mouseModeCameraLocationY}, {30159, buttonMiddle, mouseModeCameraLocationZ},
-    {30160, buttonMiddle, mouseModeCameraLookAtX},  {30161, buttonMiddle, mouseModeCameraLookAtY},
-    {30162, buttonMiddle, mouseModeCameraLookAtZ},  {30198, buttonRight, mouseModeCameraRotate1},
-    {30199, buttonRight, mouseModeCameraRotate2},   {30197, buttonRight, mouseModeCameraPan},
-    {30195, buttonRight, mouseModeCameraZoom},      {30192, buttonRight, mouseModeCameraAngle},
-    {30180, buttonRight, mouseModeCameraLocationX}, {30182, buttonRight, mouseModeCameraLocationY},
-    {30184, buttonRight, mouseModeCameraLocationZ}, {30186, buttonRight, mouseModeCameraLookAtX},
-    {30188, buttonRight, mouseModeCameraLookAtY},   {30190, buttonRight, mouseModeCameraLookAtZ},
-    {30200, buttonRight, mouseModePopupMenu},       {30530, buttonBoth, mouseModeCameraRotate1},
-    {30531, buttonBoth, mouseModeCameraRotate2},    {30529, buttonBoth, mouseModeCameraPan},
-    {30528, buttonBoth, mouseModeCameraZoom},       {30527, buttonBoth, mouseModeCameraAngle},
-    {30521, buttonBoth, mouseModeCameraLocationX},  {30522, buttonBoth, mouseModeCameraLocationY},
-    {30523, buttonBoth, mouseModeCameraLocationZ},  {30524, buttonBoth, mouseModeCameraLookAtX},
-    {30525, buttonBoth, mouseModeCameraLookAtY},    {30526, buttonBoth, mouseModeCameraLookAtZ},
+    {30160, buttonMiddle, mouseModeCameraLookAtX},   {30161, buttonMiddle, mouseModeCameraLookAtY},
+    {30162, buttonMiddle, mouseModeCameraLookAtZ},   {30198, buttonRight, mouseModeCameraRotate1},
+    {30199, buttonRight, mouseModeCameraRotate2},    {30197, buttonRight, mouseModeCameraPan},
+    {30195, buttonRight, mouseModeCameraZoom},       {30192, buttonRight, mouseModeCameraAngle},
+    {30180, buttonRight, mouseModeCameraLocationX},  {30182, buttonRight, mouseModeCameraLocationY},
+    {30184, buttonRight, mouseModeCameraLocationZ},  {30186, buttonRight, mouseModeCameraLookAtX},
+    {30188, buttonRight, mouseModeCameraLookAtY},    {30190, buttonRight, mouseModeCameraLookAtZ},
+    {30200, buttonRight, mouseModePopupMenu},        {30530, buttonBoth, mouseModeCameraRotate1},
+    {30531, buttonBoth, mouseModeCameraRotate2},     {30529, buttonBoth, mouseModeCameraPan},
+    {30528, buttonBoth, mouseModeCameraZoom},        {30527, buttonBoth, mouseModeCameraAngle},
+    {30521, buttonBoth, mouseModeCameraLocationX},   {30522, buttonBoth, mouseModeCameraLocationY},
+    {30523, buttonBoth, mouseModeCameraLocationZ},   {30524, buttonBoth, mouseModeCameraLookAtX},
+    {30525, buttonBoth, mouseModeCameraLookAtY},     {30526, buttonBoth, mouseModeCameraLookAtZ},
 };
 
 // What a pane shows again after one of its switches changed.
@@ -111,7 +111,8 @@ constexpr UINT kViewSetting = 30734;
 constexpr UINT kOpenGLSetting = 30594;
 
 template <class Entry, std::size_t N> const Entry* FindEntry(const Entry (&table)[N], UINT id) {
-    const auto* e = std::find_if(std::begin(table), std::end(table), [id](const Entry& c) { return c.id == id; });
+    const auto* e =
+        std::find_if(std::begin(table), std::end(table), [id](const Entry& c) { return c.id == id; });
     return e != std::end(table) ? e : nullptr;
 }
 
@@ -394,7 +395,7 @@ void CPaneCommands::OnUpdateAxisView(CCmdUI* ui) {
 void CPaneCommands::ToggleProjection() {
     if (CQuelDoc* doc = GetDoc())
         SetProjection(ActiveCamera(*doc).m_projection == CCamera::parallel ? CCamera::perspective
-                                                                            : CCamera::parallel);
+                                                                           : CCamera::parallel);
 }
 
 void CPaneCommands::OnProjection(UINT id) {

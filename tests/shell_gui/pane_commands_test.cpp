@@ -45,7 +45,9 @@ protected:
     CCamera& Camera() { return doc->m_cameras[2]; }
     const CViewHistory& History() { return doc->m_viewHistory[2]; }
     // The user confirms the next dialog, of class Dialog, after changing it.
-    template <class Dialog> void Answer(int result, std::function<void(Dialog&)> change = [](Dialog&) {}) {
+    template <class Dialog>
+    void Answer(
+        int result, std::function<void(Dialog&)> change = [](Dialog&) {}) {
         boxes.AnswerModal([result, change](qf::CModalWindow& window) {
             change(dynamic_cast<Dialog&>(window));
             return result;

@@ -35,7 +35,8 @@ protected:
             SCOPED_TRACE(english ? "English" : "Japanese");
             SetResourceLanguage(english ? ResourceLanguage::English : ResourceLanguage::Japanese);
             GetAppState().m_english = english ? 1 : 0;
-            boxes.AnswerModal(RealDialogWithSteps<Dialog>([steps, english](Dialog& d) { steps(d, english); }));
+            boxes.AnswerModal(
+                RealDialogWithSteps<Dialog>([steps, english](Dialog& d) { steps(d, english); }));
             qf::test::RunCommand(commands, command);
         }
     }
@@ -47,7 +48,8 @@ protected:
     static void Shoot(CDialog& dialog, const char* name, bool english) {
         qf::test::PumpEvents(100);
         EXPECT_FALSE(
-            qf::test::SaveScreenPicture(dialog, std::string(name) + (english ? "_en.png" : "_ja.png")).empty());
+            qf::test::SaveScreenPicture(dialog, std::string(name) + (english ? "_en.png" : "_ja.png"))
+                .empty());
     }
 
     CPaneCommands commands;
@@ -105,7 +107,8 @@ TEST_F(PaneSettingDialogsGuiTest, GridDialogSetsTheActivePaneWhenAllPanesIsOff) 
     EXPECT_EQ(active.m_gridSpacing, 0.25f);
     EXPECT_EQ(active.m_gridCount, 30);
     EXPECT_EQ(active.m_gridLock, (std::array<int, 3>{0, 0, 0})) << "Y ticked twice";
-    EXPECT_EQ(doc->m_settings.m_panes[0].m_gridSpacing, 100.0f) << "500 clamped, for all panes the first time";
+    EXPECT_EQ(doc->m_settings.m_panes[0].m_gridSpacing, 100.0f)
+        << "500 clamped, for all panes the first time";
     EXPECT_EQ(doc->m_settings.m_panes[0].m_gridLock, (std::array<int, 3>{0, 1, 0}));
 }
 
@@ -135,7 +138,8 @@ TEST_F(PaneSettingDialogsGuiTest, OpenGLDialogShowsTheSeeThroughSwitchInverted) 
     gl.surface_type = 0;
     InBothLanguages<COpenGLSettingDlg>(30594, [&](COpenGLSettingDlg& d, bool english) {
         EXPECT_EQ(Caption(d), english ? "OpenGL Setting" : "OpenGL設定");
-        EXPECT_EQ(user.Text(d, 1431), english ? "Draw See-through Surface without Lighting" : "半透明の面はライト無効");
+        EXPECT_EQ(user.Text(d, 1431),
+                  english ? "Draw See-through Surface without Lighting" : "半透明の面はライト無効");
         EXPECT_EQ(d.IsDlgButtonChecked(1431), english ? BST_UNCHECKED : BST_CHECKED);
         if (!english) {
             user.Click(d, 1431);
