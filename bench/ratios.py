@@ -35,6 +35,10 @@ PAIRS = [
      "BM_FirstFrameSurfacesOn", "BM_FirstFrameSurfacesOff", 2.0, True),
     ("10,000 objects in folders: object page fill / document open",
      "BM_ObjectPageFill", "BM_ObjectTreeDocumentOpen", 0.5, True),
+    ("OBJ import, 100,000 triangles: our reading / assimp's reading",
+     "BM_ImportObjRead", "BM_ImportObjAssimp", 1.0, True),
+    ("OBJ import with smoothed normals: ours into a document / assimp's",
+     "BM_ImportObjIntoDocument", "BM_ImportObjAssimpSmoothNormals", 1.0, True),
 ]
 
 UNIT = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}

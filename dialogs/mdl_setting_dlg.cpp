@@ -14,7 +14,8 @@ void InitMagnitude(CMyEdit& edit, CQuelSpin& spin, float magnitude) {
     edit.SetSpin(&spin);
     edit.SetFloatMode(FALSE);
     edit.SetRange(-500, 500);
-    edit.SetInt(static_cast<int>(magnitude * kHundredths));
+    // Truncated as the value stands in double precision: 1.67 shows as 166.
+    edit.SetInt(static_cast<int>(static_cast<double>(magnitude) * kHundredths));
 }
 
 } // namespace

@@ -1,10 +1,16 @@
-// The sPatch and Metasequoia readers on arbitrary bytes (the first byte
-// chooses the reader). A file must either be refused with CFormatError or
-// give objects whose curves and links agree; an accepted sPatch file must
-// write and read back to the same points and curves, and an accepted
-// Metasequoia file must turn into patch objects without fault.
+// The sPatch, Metasequoia, Wavefront OBJ and AnimationMaster readers on
+// arbitrary bytes (the first byte chooses the reader). A file must either be
+// refused with CFormatError or give objects whose curves and links agree; an
+// accepted sPatch or AnimationMaster file must write and read back to the
+// same points and curves, an accepted Metasequoia file must turn into patch
+// objects without fault, and an accepted OBJ file into a polygon object
+// whose faces name its own vertices.
+#include "formats/export_text.h"
+#include "formats/mdl_format.h"
 #include "formats/mqo_format.h"
+#include "formats/obj_format.h"
 #include "formats/spt_format.h"
+#include "mesh/polygon_obj.h"
 #include "model/spatch_obj.h"
 
 #include <array>
@@ -90,15 +96,72 @@ void FuzzMqo(std::string_view bytes) {
     }
 }
 
+void FuzzObj(std::string_view bytes) {
+    CObjMesh mesh;
+    try {
+        mesh = ReadObjMesh(bytes);
+    } catch (const CFormatError&) {
+        return;
+    }
+    for (const CObjFace& face : mesh.faces)
+        for (int k = 0; k < face.count; ++k)
+            if (face.vertex[k] < 0 || face.vertex[k] >= static_cast<int>(mesh.vertices.size()))
+                std::abort();
+    const std::unique_ptr<CPolygonObj> obj = ObjMeshToPolygonObject(mesh);
+    if (obj->GetVertices().GetCount() != static_cast<int>(mesh.vertices.size()))
+        std::abort();
+}
+
+std::unique_ptr<CSpatchObj> ReadMdl(std::string_view bytes) {
+    CTokenScanner scanner(bytes);
+    if (ReadMdlHeader(scanner) != mdlHeaderOk)
+        return nullptr;
+    return ReadMdlSplines(scanner);
+}
+
+void FuzzMdl(std::string_view bytes) {
+    std::unique_ptr<CSpatchObj> obj;
+    try {
+        obj = ReadMdl(bytes);
+    } catch (const CFormatError&) {
+        return;
+    }
+    if (!obj)
+        return;
+    CheckLinks(*obj);
+    obj->Rebuild();
+    CExportText text;
+    WriteMdlDocument(text, {obj.get()}, CMdlSettings());
+    std::unique_ptr<CSpatchObj> again;
+    try {
+        again = ReadMdl(text.GetBytes());
+    } catch (const CFormatError&) {
+        std::abort(); // what we write must read back
+    }
+    if (!again || again->GetCurves().GetCount() != obj->GetCurves().GetCount())
+        std::abort();
+    CheckLinks(*again);
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1)
         return 0;
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
-    if (data[0] & 1)
-        FuzzMqo(bytes);
-    else
+    switch (data[0] & 3) {
+    case 0:
         FuzzSpt(bytes);
+        break;
+    case 1:
+        FuzzMqo(bytes);
+        break;
+    case 2:
+        FuzzObj(bytes);
+        break;
+    default:
+        FuzzMdl(bytes);
+        break;
+    }
     return 0;
 }

@@ -295,6 +295,22 @@ void CPolygonObj::ComputeNormals() {
     }
     if (corners == 0 || !m_smooth)
         return;
+    // A pair lies within the smoothing angle as AngleBetween gives it. Most
+    // pairs are decided from their cosine against the limit's, without an
+    // arc cosine; those too close to the limit to tell, zero normals and
+    // limits outside 0 to 180 take the angle itself, so the answer is the same.
+    const double limit = m_smoothingAngle;
+    const bool byCosine = limit >= 0.0 && limit < 180.0;
+    const double cosLimit = std::cos(limit / 180.0 * kPi);
+    const auto within = [&](const CVector3& a, const CVector3& b) {
+        const double lengths = static_cast<double>(a.Length()) * b.Length();
+        if (byCosine && lengths != 0.0) {
+            const double cosine = DotProduct(a, b) / lengths;
+            if (std::fabs(cosine - cosLimit) > 1e-9)
+                return cosine > cosLimit;
+        }
+        return limit >= AngleBetween(a, b) / kPi * 180.0;
+    };
     // Every comparison uses the face normals, so the smoothed values wait
     // here until all corners are done.
     std::vector<CVector3> smoothed;
@@ -310,8 +326,7 @@ void CPolygonObj::ComputeNormals() {
                 if (other == face)
                     continue;
                 for (int j = 0; j < other->m_count; ++j)
-                    if (other->m_vertices[j] == vertex &&
-                        m_smoothingAngle >= AngleBetween(own, other->m_normals[j]) / kPi * 180.0)
+                    if (other->m_vertices[j] == vertex && within(own, other->m_normals[j]))
                         sum += other->m_normals[j];
             }
             if (sum == CVector3())

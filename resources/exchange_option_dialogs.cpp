@@ -20,17 +20,17 @@ constexpr DialogItemTemplate Item(DialogControl control, UINT id, const char* te
 // AnimationMaster (196): the two magnitude modes in a frame, the round and
 // peak magnitudes with their spins under Custom.
 constexpr DialogItemTemplate kMdlSetting[] = {
-    Item(DialogControl::Button, kNoId, "", 7, 4, 144, 92, kFrame),
+    Item(DialogControl::Button, kNoId, "", 7, 4, 158, 92, kFrame),
     Item(DialogControl::Button, 1577, "Original", 15, 16, 80, 12, kTab | WS_GROUP | BS_AUTORADIOBUTTON),
     Item(DialogControl::Button, 1578, "Custom", 15, 30, 80, 12, WS_VISIBLE | BS_AUTORADIOBUTTON),
-    Item(DialogControl::Static, kNoId, "magnitude(round)", 25, 52, 64, 10, WS_VISIBLE | WS_GROUP),
-    Item(DialogControl::Edit, 1063, "", 92, 50, 40, 13, kField),
-    Item(DialogControl::Button, 1475, "", 133, 50, 9, 13, kDrawn),
-    Item(DialogControl::Static, kNoId, "magnitude(peak)", 25, 72, 64, 10, WS_VISIBLE),
-    Item(DialogControl::Edit, 1462, "", 92, 70, 40, 13, kField),
-    Item(DialogControl::Button, 1478, "", 133, 70, 9, 13, kDrawn),
-    Item(DialogControl::Button, 1, "OK", 159, 6, 50, 14, kTab | WS_GROUP | BS_DEFPUSHBUTTON),
-    Item(DialogControl::Button, 2, "Cancel", 159, 24, 50, 14, kTab),
+    Item(DialogControl::Static, kNoId, "magnitude(round)", 25, 52, 80, 10, WS_VISIBLE | WS_GROUP),
+    Item(DialogControl::Edit, 1063, "", 106, 50, 40, 13, kField),
+    Item(DialogControl::Button, 1475, "", 147, 50, 9, 13, kDrawn),
+    Item(DialogControl::Static, kNoId, "magnitude(peak)", 25, 72, 80, 10, WS_VISIBLE),
+    Item(DialogControl::Edit, 1462, "", 106, 70, 40, 13, kField),
+    Item(DialogControl::Button, 1478, "", 147, 70, 9, 13, kDrawn),
+    Item(DialogControl::Button, 1, "OK", 173, 6, 50, 14, kTab | WS_GROUP | BS_DEFPUSHBUTTON),
+    Item(DialogControl::Button, 2, "Cancel", 173, 24, 50, 14, kTab),
 };
 
 // Plug-in options (211): the eight-object limit, the resolutions in a
@@ -49,7 +49,7 @@ constexpr DialogItemTemplate kPluginOption[] = {
 };
 
 constexpr DialogTemplate kTemplates[] = {
-    {196, "Setting", 216, 100, kModal, kMdlSetting},
+    {196, "Setting", 230, 100, kModal, kMdlSetting},
     {211, "Option", 190, 108, kModal, kPluginOption},
 };
 

@@ -1,13 +1,18 @@
-// Real readers of our exports: assimp reads the DirectX and DXF files, and
-// ezdxf recovers and audits the DXF file and counts its faces per layer.
+// Real readers of our exports: assimp reads the DirectX, DXF and OBJ files
+// and what the sample plug-in writes, ezdxf recovers and audits the DXF file
+// and counts its faces per layer, and xmllint checks the Redqueen file.
 #include "exchange_fixture.h"
 #include "formats/dxf_exporter.h"
 #include "formats/export_framework.h"
+#include "formats/export_plugin_manager.h"
+#include "formats/obj_exporter.h"
+#include "formats/rrt_exporter.h"
 #include "formats/xfile_exporter.h"
 #include "support/mesh_builders.h"
 #include "support/model_shapes.h"
 #include "support/run_program.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <regex>
 
@@ -114,4 +119,54 @@ TEST_F(ExchangePeerTest, EzdxfFindsNoErrorAndCountsTheFacesPerLayer) {
     EXPECT_NE(report.find("layer box 6\n"), std::string::npos) << report;
     EXPECT_NE(report.find("layer fan_one 6\n"), std::string::npos) << report;
     EXPECT_NE(report.find("layer grid 16\n"), std::string::npos) << report;
+}
+
+TEST_F(ExchangePeerTest, AssimpReadsTheObjMeshTenTimesTheModel) {
+    if (!IsOnPath("assimp"))
+        GTEST_SKIP() << "assimp (assimp-utils) is not installed";
+    CSpatchObj* box = Add(MakeClosedBox(), "box _01");
+    for (CPatchVertex* v : box->GetVertices())
+        *v += CVector3(1.0f, 2.0f, 3.0f);
+    box->UpdateCurveHandles();
+    box->SetSelected(1);
+    const std::string file = dir.File("box.obj");
+    ASSERT_TRUE(CObjExporter().ExportTo(*doc, file.c_str(), CExportSettings()));
+    const std::string raw = Run({"assimp", "info", file, "--raw"}, "assimp-obj-raw.log");
+    EXPECT_EQ(ReportedCount(raw, "Faces"), 6) << raw;
+    const std::string joined = Run({"assimp", "info", file}, "assimp-obj.log");
+    EXPECT_EQ(ReportedCount(joined, "Vertices"), 8) << joined;
+    EXPECT_NE(joined.find("Minimum point      (0.000000 10.000000 20.000000)"), std::string::npos) << joined;
+    EXPECT_NE(joined.find("Maximum point      (20.000000 30.000000 40.000000)"), std::string::npos) << joined;
+}
+
+TEST_F(ExchangePeerTest, TheSamplePluginsObjFileIsReadByAssimp) {
+    if (!IsOnPath("assimp"))
+        GTEST_SKIP() << "assimp (assimp-utils) is not installed";
+    Add(MakeClosedBox(), "box");
+    const std::string folder = ExportPluginFolder(*doc);
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(QF_SAMPLE_PLUGIN, folder + "/sample_obj_export.so");
+    CExportPluginManager manager;
+    ASSERT_EQ(manager.ListPlugins(folder), std::vector<CString>{"Wavefront OBJ (sample plug-in)"});
+    ui.path = dir.File("sample.obj");
+    ui.pluginOptions->resolution = 1;
+    ASSERT_TRUE(manager.RunPluginExport(PluginMenuCommand(0), *doc, ui));
+    EXPECT_TRUE(ui.pluginOffers.at(0).resolutionOffered);
+    EXPECT_EQ(ui.pluginOffers.at(0).resolution, 1);
+    const std::string raw = Run({"assimp", "info", *ui.path, "--raw"}, "assimp-sample-raw.log");
+    EXPECT_EQ(ReportedCount(raw, "Faces"), 6 * 32) << raw;
+    // The patches pass through the box's corners, which the file keeps in our own axes.
+    const std::string text = ReadFileBytes(*ui.path);
+    EXPECT_NE(text.find("\nv -1.000000 -1.000000 -1.000000\n"), std::string::npos);
+    EXPECT_NE(text.find("\nv 1.000000 1.000000 1.000000\n"), std::string::npos);
+}
+
+TEST_F(ExchangePeerTest, XmllintFindsTheRedqueenFileWellFormed) {
+    if (!IsOnPath("xmllint"))
+        GTEST_SKIP() << "xmllint (libxml2-utils) is not installed";
+    Add(MakeClosedBox(), "box");
+    const std::string file = dir.File("scene.rrt");
+    ASSERT_TRUE(CRrtExporter().ExportTo(file.c_str()));
+    const std::string report = Run({"xmllint", "--noout", file}, "xmllint-rrt.log");
+    EXPECT_EQ(report, "");
 }

@@ -5,6 +5,7 @@
 #include "app/doc_fixture.h"
 #include "dialogs/export_setting_dlg.h"
 #include "dialogs/import_settings_dlg.h"
+#include "dialogs/mdl_setting_dlg.h"
 #include "platform/ui/common_dialogs.h"
 #include "resources/command_ids.h"
 #include "shell/doc_commands.h"
@@ -127,5 +128,55 @@ TEST_F(ExchangeCommandsTest, ImportsTakeTheChosenFileAndTheLayerColours) {
     boxes.AnswerModal(IDCANCEL);
     Run(ID_FILE_IMPORT_SPT);
     EXPECT_EQ(doc->m_objects.GetCount(), 3) << "cancelled in the settings";
+    EXPECT_EQ(boxes.GetUnscriptedCount(), 0);
+}
+
+TEST_F(ExchangeCommandsTest, SecondFormatsEnableByTheirOwnRulesAndRunTheirDialogs) {
+    EXPECT_TRUE(Enabled(ID_FILE_IMPORT_MDL));
+    for (UINT id : {ID_FILE_EXPORT_MDL, ID_FILE_EXPORT_OBJ, ID_FILE_EXPORT_PYGMALION})
+        EXPECT_FALSE(Enabled(id)) << id;
+    CSpatchObj* grid = doc->AddPatchObject();
+    grid->AppendGeometry(qf::test::MakeFlatQuadGrid(1).get(), 0);
+    EXPECT_TRUE(Enabled(ID_FILE_EXPORT_MDL));
+    EXPECT_FALSE(Enabled(ID_FILE_EXPORT_OBJ)) << "OBJ and Pygmalion write the selected object";
+    EXPECT_FALSE(Enabled(ID_FILE_EXPORT_PYGMALION));
+    grid->SetSelected(1);
+    EXPECT_TRUE(Enabled(ID_FILE_EXPORT_OBJ));
+    EXPECT_TRUE(Enabled(ID_FILE_EXPORT_PYGMALION));
+    for (UINT id : {ID_FILE_IMPORT_OBJ, ID_FILE_EXPORT_VRML, ID_FILE_EXPORT_RRT, ID_FILE_IMPORT_LWO})
+        EXPECT_FALSE(Enabled(id)) << id << " stays disabled";
+
+    boxes.AnswerModal([](qf::CModalWindow& window) {
+        auto& settings = dynamic_cast<CMdlSettingDlg&>(window);
+        settings.m_magnitudeMode = mdlMagnitudeCustom;
+        settings.m_roundMagnitude = 2.0f;
+        return IDOK;
+    });
+    AnswerFile("grid.mdl");
+    Run(ID_FILE_EXPORT_MDL);
+    AnswerSettings([](CExportSettingDlg& s) { s.m_subdivision = 2; });
+    AnswerFile("grid.obj");
+    Run(ID_FILE_EXPORT_OBJ);
+    AnswerSettings([](CExportSettingDlg& s) { s.m_createAllSurfaces = TRUE; });
+    AnswerFile("grid.pyg");
+    Run(ID_FILE_EXPORT_PYGMALION);
+    AnswerFile("grid.mdl");
+    Run(ID_FILE_IMPORT_MDL);
+
+    EXPECT_EQ(modes, (std::vector<int>{CExportSettingDlg::modeSubdivisionAndScope,
+                                       CExportSettingDlg::modeScopeAndSurfaces}));
+    EXPECT_EQ(filters, (std::vector<std::string>{"*.mdl", "*.obj", "*.pyg", "*.mdl"}));
+    EXPECT_NE(qf::test::ReadFileBytes(m_home.File("grid.mdl")).find("0 0 2.00000\n"), std::string::npos);
+    const std::string obj = qf::test::ReadFileBytes(m_home.File("grid.obj"));
+    EXPECT_TRUE(obj.starts_with("# exported by quelaForm\n\no " + grid->GetName().str() + "\n")) << obj;
+    size_t faces = 0;
+    for (size_t at = obj.find("\nf "); at != std::string::npos; at = obj.find("\nf ", at + 1))
+        ++faces;
+    EXPECT_EQ(faces, 4u) << "four quads at subdivision 2";
+    EXPECT_TRUE(qf::test::ReadFileBytes(m_home.File("grid.pyg"))
+                    .starts_with("PYG\nversion1.0\n# comment line \n4 4 1"));
+    ASSERT_EQ(doc->m_objects.GetCount(), 2);
+    EXPECT_EQ(doc->m_objects.GetTail()->GetName(), "grid");
+    EXPECT_EQ(doc->m_undoBuffer.GetPosition(), 1);
     EXPECT_EQ(boxes.GetUnscriptedCount(), 0);
 }
