@@ -18,10 +18,6 @@ constexpr const char* kInterpolations[] = {"None", "Bilinear", "Normalized Dista
 // By ImageFileType; the last names the system's bitmap.
 constexpr const char* kExtensions[fileTypeCount] = {"gif", "tga", "iff", "ppm", "pgm", "png", "bmp"};
 
-BYTE ComponentByte(float value) {
-    return static_cast<BYTE>(std::clamp(static_cast<int>(value * 255.0f), 0, 255));
-}
-
 } // namespace
 
 std::span<const char* const> PatternNames() {
@@ -55,8 +51,21 @@ void KeepOneGradientAxis(int axes[3], int clicked) {
         axes[clicked] = 1;
 }
 
+int ComponentToByte(float value) {
+    return std::clamp(static_cast<int>(value * 255.0f), 0, 255);
+}
+
+float ByteToComponent(int value) {
+    return static_cast<float>(value / 255.0);
+}
+
+COLORREF GreyOf(float value) {
+    const int grey = ComponentToByte(value);
+    return RGB(grey, grey, grey);
+}
+
 COLORREF ComponentsToColor(const float rgb[3]) {
-    return RGB(ComponentByte(rgb[0]), ComponentByte(rgb[1]), ComponentByte(rgb[2]));
+    return RGB(ComponentToByte(rgb[0]), ComponentToByte(rgb[1]), ComponentToByte(rgb[2]));
 }
 
 void ColorToComponents(COLORREF color, float rgb[3]) {

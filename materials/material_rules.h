@@ -33,6 +33,12 @@ PatternFields FieldsForPattern(int pattern);
 // again, so a gradient always has a direction.
 void KeepOneGradientAxis(int axes[3], int clicked);
 
+// A component 0 to 1 as a byte: times 255, truncated, held to 0 .. 255
+// (0.5 gives 127); and a byte as a component (127 gives 0.498).
+int ComponentToByte(float value);
+float ByteToComponent(int value);
+// A filter or transmit as the grey it is shown in: 0 black, 1 white.
+COLORREF GreyOf(float value);
 // Three components 0 to 1 as a colour: each times 255, truncated.
 COLORREF ComponentsToColor(const float rgb[3]);
 // A colour's red, green and blue bytes over 255.
