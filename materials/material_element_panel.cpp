@@ -15,6 +15,7 @@ void CMaterialElementPanel::DoDataExchange(CDataExchange* dx) {
 
 BOOL CMaterialElementPanel::OnInitDialog() {
     CQuelScroll::OnInitDialog();
+    CreateOwnControls();
     for (const std::unique_ptr<CQuelGroup>& group : m_groups)
         group->Init();
     return TRUE;

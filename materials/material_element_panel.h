@@ -38,8 +38,12 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
-    // The scroll base's, then the group headers reaching down to the next one.
+    // The scroll base's, then the panel's own controls, then the group
+    // headers reaching down to the next one.
     BOOL OnInitDialog() override;
+    // Controls the template does not hold, made before the group headers
+    // gather the controls below them.
+    virtual void CreateOwnControls() {}
 
     // The selected material; null when there is none.
     static CMaterialData* CurrentMaterial();

@@ -1,5 +1,7 @@
 #include "materials/material_panel_factory.h"
 
+#include "materials/color_entry_panels.h"
+#include "materials/color_map_panel.h"
 #include "materials/declared_name_panel.h"
 #include "materials/element_type_panels.h"
 #include "materials/image_map_panel.h"
@@ -21,6 +23,16 @@ std::unique_ptr<CMaterialElementPanel> MakeMaterialPanel(int kind) {
         return std::make_unique<CFinishPanel>();
     case itemInterior:
         return std::make_unique<CInteriorPanel>();
+    case itemSolidColor:
+        return std::make_unique<CSolidColorPanel>();
+    case itemChecker:
+        return std::make_unique<CCheckerPanel>();
+    case itemHexagon:
+        return std::make_unique<CHexagonPanel>();
+    case itemBrick:
+        return std::make_unique<CBrickPanel>();
+    case itemColorMap:
+        return std::make_unique<CColorMapPanel>();
     case itemImageMap:
         return std::make_unique<CImageMapPanel>();
     case itemInclude:

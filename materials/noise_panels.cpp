@@ -86,34 +86,32 @@ void CNoisePanel::OnWaveType() {
     SetModifiedForPanels();
 }
 
-// --- noise pattern --------------------------------------------------------------------
+// --- pattern --------------------------------------------------------------------------
 
-CNoisePatternPanel::CNoisePatternPanel() : CRecordPanel({}, kPatternFields, {}) {}
+CPatternPanel::CPatternPanel(std::span<const int> groups) : CRecordPanel(groups, kPatternFields, {}) {}
 
-void CNoisePatternPanel::DoDataExchange(CDataExchange* dx) {
+void CPatternPanel::DoDataExchange(CDataExchange* dx) {
     CRecordPanel::DoDataExchange(dx);
     DDX_Control(dx, kPatternList, m_pattern);
 }
 
-BOOL CNoisePatternPanel::OnInitDialog() {
+BOOL CPatternPanel::OnInitDialog() {
     CRecordPanel::OnInitDialog();
     FillList(m_pattern, PatternNames());
     return TRUE;
 }
 
-const CommandMap& CNoisePatternPanel::GetCommandMap() const {
-    static const CommandMap map = CommandMapFor<CNoisePatternPanel>(CRecordPanel::GetCommandMap())
-                                      .OnCbnSelChange(kPatternList, &CNoisePatternPanel::OnPattern)
-                                      .OnControlRange(BN_CLICKED, kGradientBoxes[0], kGradientBoxes[0],
-                                                      &CNoisePatternPanel::OnGradientAxis)
-                                      .OnControlRange(BN_CLICKED, kGradientBoxes[1], kGradientBoxes[1],
-                                                      &CNoisePatternPanel::OnGradientAxis)
-                                      .OnControlRange(BN_CLICKED, kGradientBoxes[2], kGradientBoxes[2],
-                                                      &CNoisePatternPanel::OnGradientAxis);
+const CommandMap& CPatternPanel::GetCommandMap() const {
+    static const CommandMap map =
+        CommandMapFor<CPatternPanel>(CRecordPanel::GetCommandMap())
+            .OnCbnSelChange(kPatternList, &CPatternPanel::OnPattern)
+            .OnControlRange(BN_CLICKED, kGradientBoxes[0], kGradientBoxes[0], &CPatternPanel::OnGradientAxis)
+            .OnControlRange(BN_CLICKED, kGradientBoxes[1], kGradientBoxes[1], &CPatternPanel::OnGradientAxis)
+            .OnControlRange(BN_CLICKED, kGradientBoxes[2], kGradientBoxes[2], &CPatternPanel::OnGradientAxis);
     return map;
 }
 
-void CNoisePatternPanel::ShowMore(CPatternData& pattern) {
+void CPatternPanel::ShowMore(CPatternData& pattern) {
     for (int i = 0; i < m_pattern.GetCount(); ++i)
         if (static_cast<int>(m_pattern.GetItemData(i)) == pattern.m_pattern)
             m_pattern.SetCurSel(i);
@@ -123,7 +121,7 @@ void CNoisePatternPanel::ShowMore(CPatternData& pattern) {
 }
 
 // The fields follow the pattern chosen in the list.
-void CNoisePatternPanel::UpdateEnables(const CPatternData&) {
+void CPatternPanel::UpdateEnables(const CPatternData&) {
     const int index = m_pattern.GetCurSel();
     const PatternFields fields =
         FieldsForPattern(index < 0 ? -1 : static_cast<int>(m_pattern.GetItemData(index)));
@@ -136,7 +134,7 @@ void CNoisePatternPanel::UpdateEnables(const CPatternData&) {
         EnableItem(static_cast<int>(id), fields.gradientAxes);
 }
 
-void CNoisePatternPanel::OnPattern() {
+void CPatternPanel::OnPattern() {
     CMaterialData* mat = CurrentMaterial();
     const int index = m_pattern.GetCurSel();
     if (!mat || index < 0)
@@ -147,7 +145,7 @@ void CNoisePatternPanel::OnPattern() {
     SetModifiedForPanels();
 }
 
-void CNoisePatternPanel::OnGradientAxis(UINT id) {
+void CPatternPanel::OnGradientAxis(UINT id) {
     CMaterialData* mat = CurrentMaterial();
     if (!mat)
         return;

@@ -3,6 +3,7 @@
 // ("[Noise]": the turbulence of the pigment or of the normal it stands
 // under), the normal's pattern ("[Noise Pattern]", with the fields that
 // apply to the chosen pattern) and the normal's bump size ("[Bump Size]").
+// The colour-map panel shares the pattern part.
 #include "materials/record_panel.h"
 
 class CNoisePanel : public CRecordPanel<CTurbulenceData> {
@@ -25,15 +26,12 @@ private:
     CComboBox m_waveType;
 };
 
-class CNoisePatternPanel : public CRecordPanel<CPatternData> {
-public:
-    enum { IDD = 161 };
-    CNoisePatternPanel();
-    const char* GetRuntimeClassName() const override { return "CNoisePatternPanel"; }
-    UINT GetDialogId() const override { return IDD; }
-
+// A pattern record (of a normal, or of a colour-map pigment): the pattern
+// list, the numbers that apply to the chosen pattern and the gradient axes,
+// of which one always stays checked.
+class CPatternPanel : public CRecordPanel<CPatternData> {
 protected:
-    CPatternData& RecordOf(CMaterialData& mat) override { return mat.m_texture.m_normal.m_pattern; }
+    explicit CPatternPanel(std::span<const int> groups);
     void ShowMore(CPatternData& pattern) override;
     void UpdateEnables(const CPatternData& pattern) override;
     void DoDataExchange(CDataExchange* dx) override;
@@ -45,6 +43,17 @@ private:
     void OnGradientAxis(UINT id);
 
     CComboBox m_pattern;
+};
+
+class CNoisePatternPanel : public CPatternPanel {
+public:
+    enum { IDD = 161 };
+    CNoisePatternPanel() : CPatternPanel({}) {}
+    const char* GetRuntimeClassName() const override { return "CNoisePatternPanel"; }
+    UINT GetDialogId() const override { return IDD; }
+
+protected:
+    CPatternData& RecordOf(CMaterialData& mat) override { return mat.m_texture.m_normal.m_pattern; }
 };
 
 class CBumpSizePanel : public CRecordPanel<CNormalData> {

@@ -1,3 +1,4 @@
+#include "resources/material_items.h"
 #include "resources/resource_parts.h"
 
 // Dialog templates of the material page and its panels. Group headers carry
@@ -7,63 +8,7 @@
 // height is its content height: the page shows it shorter and it scrolls.
 namespace {
 
-constexpr DWORD kTab = WS_VISIBLE | WS_TABSTOP;
-constexpr DWORD kDrawn = WS_VISIBLE | BS_OWNERDRAW;
-constexpr DWORD kField = kTab | ES_AUTOHSCROLL;
-constexpr DWORD kShownPath = kField | ES_READONLY;
-constexpr DWORD kCheck = kTab | BS_AUTOCHECKBOX;
-constexpr DWORD kFirstRadio = kTab | WS_GROUP | BS_AUTORADIOBUTTON;
-constexpr DWORD kRadio = WS_VISIBLE | BS_AUTORADIOBUTTON;
-constexpr DWORD kList = kTab | CBS_DROPDOWNLIST;
-constexpr DWORD kTree =
-    kTab | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
-constexpr short kWidth = 140;
-
-constexpr DialogItemTemplate Header(UINT id, const char* caption, short y) {
-    return {DialogControl::Button, id, caption, 0, y, kWidth, 13, kDrawn};
-}
-// Labels take ids from 1900 on, each once in its dialog.
-constexpr DialogItemTemplate Label(UINT id, const char* text, short x, short y, short cx = 60,
-                                   short cy = 10) {
-    return {DialogControl::Static, id, text, x, y, cx, cy, WS_VISIBLE};
-}
-constexpr DialogItemTemplate Check(UINT id, const char* text, short x, short y, short cx = 120) {
-    return {DialogControl::Button, id, text, x, y, cx, 12, kCheck};
-}
-constexpr DialogItemTemplate Radio(UINT id, const char* text, short x, short y, bool first = false,
-                                   short cx = 62) {
-    return {DialogControl::Button, id, text, x, y, cx, 12, first ? kFirstRadio : kRadio};
-}
-// A number field at x with its spin right of it.
-constexpr DialogItemTemplate Number(UINT id, short x, short y) {
-    return {DialogControl::Edit, id, "", x, y, 40, 13, kField};
-}
-constexpr DialogItemTemplate Spin(UINT id, short x, short y) {
-    return {DialogControl::Button, id, "", static_cast<short>(x + 40), y, 9, 13, kDrawn};
-}
-// The slider right of a number field and spin at x.
-constexpr DialogItemTemplate Meter(UINT id, short x, short y) {
-    return {DialogControl::Button,
-            id,
-            "",
-            static_cast<short>(x + 53),
-            static_cast<short>(y + 2),
-            static_cast<short>(kWidth - 6 - (x + 53)),
-            9,
-            kDrawn};
-}
-constexpr DialogItemTemplate Swatch(UINT id, short x, short y) {
-    return {DialogControl::Button, id, "", x, y, 24, 12, kDrawn};
-}
-constexpr DialogItemTemplate NameButton(UINT id, short y) {
-    return {DialogControl::Button, id, ". . .", 112, y, 22, 13, kTab};
-}
-constexpr DialogItemTemplate ShownText(UINT id, short y) {
-    return {DialogControl::Edit, id, "", 8, y, 102, 13, kShownPath};
-}
-constexpr DialogItemTemplate Choice(UINT id, short x, short y, short cx) {
-    return {DialogControl::ComboBox, id, "", x, y, cx, 16, kList};
-}
+using namespace material_items;
 
 // clang-format off
 
@@ -239,18 +184,8 @@ constexpr DialogItemTemplate kNoise[] = {
     Label(1908, "Wavetype", 8, 162), Choice(1145, 72, 160, 62),
 };
 
-// The pattern of a normal (161): labels above their numbers.
-constexpr DialogItemTemplate kNoisePattern[] = {
-    Label(1900, "pattern", 8, 6, 40), Choice(1052, 50, 4, 84),
-    Label(1901, "Bump depth", 8, 22), Number(1054, 8, 32), Spin(1352, 8, 32), Meter(1357, 8, 32),
-    Label(1902, "Agate Turbulence", 8, 48, 80), Number(1061, 8, 58), Spin(1359, 8, 58), Meter(1364, 8, 58),
-    Label(1903, "Mandel Iterations", 8, 74, 80), Number(1074, 8, 84), Spin(1367, 8, 84), Meter(1371, 8, 84),
-    Label(1904, "Number of Arms", 8, 100, 80), Number(1135, 8, 110), Spin(1376, 8, 110), Meter(1380, 8, 110),
-    Label(1905, "Quilted Control0", 8, 126, 80), Number(1154, 8, 136), Spin(1384, 8, 136), Meter(1387, 8, 136),
-    Label(1906, "Quilted Control1", 8, 152, 80), Number(1163, 8, 162), Spin(1390, 8, 162), Meter(1393, 8, 162),
-    Label(1907, "Gradient", 8, 180, 40),
-    Check(1214, "X", 50, 179, 26), Check(1272, "Y", 78, 179, 26), Check(1276, "Z", 106, 179, 26),
-};
+// The pattern of a normal (161).
+constexpr auto kNoisePattern = PatternItems(4, 1900);
 
 // The bump size of a normal (180).
 constexpr DialogItemTemplate kBumpSize[] = {

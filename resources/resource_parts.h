@@ -12,6 +12,7 @@ std::span<const DialogTemplate> ValueDialogTemplates();
 std::span<const DialogTemplate> SideBarDialogTemplates();
 std::span<const DialogTemplate> RenderDialogTemplates();
 std::span<const DialogTemplate> MaterialDialogTemplates();
+std::span<const DialogTemplate> ColorDialogTemplates();
 std::span<const DialogTemplate> ViewportDialogTemplates();
 std::span<const StringEntry> JapaneseStrings();
 std::span<const StringEntry> EnglishStrings();

@@ -54,6 +54,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         RenderDialogTemplates(),
         ModelDialogTemplates(ResourceLanguage::Japanese),
         MaterialDialogTemplates(),
+        ColorDialogTemplates(),
         ViewportDialogTemplates(),
     });
     static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
@@ -67,6 +68,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         RenderDialogTemplates(),
         ModelDialogTemplates(ResourceLanguage::English),
         MaterialDialogTemplates(),
+        ColorDialogTemplates(),
         ViewportDialogTemplates(),
     });
     static const std::vector<IconResource> icons = JoinAll<IconResource>({SharedIcons(), SideBarIcons()});
