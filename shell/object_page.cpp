@@ -159,8 +159,11 @@ void CObjectPage::AddObjectTreeItem(CBaseObj* obj) {
         return;
     const CFolderObj* parent = obj->GetParentFolder();
     HTREEITEM parentItem = parent ? static_cast<HTREEITEM>(parent->GetTreeItem()) : nullptr;
-    if (!parentItem)
+    if (!parentItem) {
         parentItem = RootItem();
+        // The top level is always in view, also when nothing is selected (an opened document).
+        m_tree.Expand(parentItem, TVE_EXPAND);
+    }
     InsertItem(obj, parentItem, TVI_SORT);
     if (obj->GetObjType() == objTypeFolder)
         for (CBaseObj* member : static_cast<CFolderObj*>(obj)->GetMembers())

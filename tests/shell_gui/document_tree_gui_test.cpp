@@ -132,6 +132,14 @@ TEST_F(DocumentTreeGuiTest, AnOpenedDocumentListsItsObjectsUnderTheirFolders) {
         ++items;
     }
     EXPECT_EQ(static_cast<int>(Tree().GetCount()), items + 1);
+    // The top level shows; the folders stay folded.
+    PumpEvents(100);
+    const auto openedOuter = static_cast<HTREEITEM>(FindFolderByName("外側")->GetTreeItem());
+    CRect rect;
+    EXPECT_TRUE(Tree().GetItemRect(openedOuter, &rect, TRUE) && rect.Height() > 0);
+    EXPECT_EQ(Tree().GetNextVisibleItem(openedOuter),
+              static_cast<HTREEITEM>(FindObjectByName("平面")->GetTreeItem()))
+        << "外側 folded, 平面 next";
 
     // Choosing an object shows its control points; Root hides them again.
     const int before = ControlPointPixels(kTopPane);
