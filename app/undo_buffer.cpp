@@ -137,12 +137,42 @@ void CUndoBuffer::SavePatchGeometry(CSpatchObj* obj) {
     }
 }
 
+CSavedPoints::CSavedPoints(const CSpatchObj& obj) {
+    m_points.reserve(static_cast<size_t>(obj.GetVertices().GetCount()));
+    for (const CPatchVertex* v : obj.GetVertices()) {
+        const std::array<int32_t, 3> flags{v->m_selected, v->m_visible, v->m_fivePoint};
+        uint8_t bits = 0;
+        for (int k = 0; k < 3; ++k)
+            bits |= static_cast<uint8_t>((flags[k] & 1) << k);
+        if (std::any_of(flags.begin(), flags.end(), [](int32_t f) { return f != 0 && f != 1; })) {
+            bits |= 8;
+            m_odd.push_back({static_cast<int32_t>(m_points.size()), flags[0], flags[1], flags[2]});
+        }
+        m_points.push_back(Point{v->GetX(), v->GetY(), v->GetZ(), bits});
+    }
+}
+
+CVector3 CSavedPoints::Position(int i) const {
+    const Point& p = m_points[static_cast<size_t>(i)];
+    return CVector3(p.x, p.y, p.z);
+}
+
+int CSavedPoints::Flag(int i, int which) const {
+    const uint8_t bits = m_points[static_cast<size_t>(i)].flags;
+    if (!(bits & 8))
+        return (bits >> which) & 1;
+    const auto odd =
+        std::lower_bound(m_odd.begin(), m_odd.end(), i,
+                         [](const std::array<int32_t, 4>& entry, int index) { return entry[0] < index; });
+    return (*odd)[static_cast<size_t>(which) + 1];
+}
+
 void CUndoBuffer::SavePatchPositions(CSpatchObj* obj) {
     if (!m_open || !obj)
         return;
-    CSpatchObj* copy = AddNamedCopy(m_open->m_objects, *obj);
-    for (const CPatchVertex* v : obj->GetVertices())
-        AddSavedPoint(*copy, *v);
+    AddNamedCopy(m_open->m_objects, *obj);
+    m_open->m_points.resize(static_cast<size_t>(m_open->m_objects.GetCount()));
+    m_open->m_points.back() = std::make_unique<CSavedPoints>(*obj);
 }
 
 void CUndoBuffer::SavePatchCurves(CSpatchObj* obj) {
@@ -339,11 +369,36 @@ void CUndoBuffer::ReduceToPositions() {
     CSpatchObj* saved = m_open->m_objects.GetHead();
     if (!saved)
         return;
+    m_open->m_points.resize(static_cast<size_t>(m_open->m_objects.GetCount()));
+    m_open->m_points.front() = std::make_unique<CSavedPoints>(*saved);
     saved->DeleteAllCurves();
     saved->DeleteAllPatches();
-    for (CPatchVertex* v : saved->GetVertices())
-        v->DeleteLinks();
+    saved->DeleteAllVertices();
     m_open->m_kind = undoPatchPositions;
+}
+
+void CUndoBuffer::WidenToWholeObject(CSpatchObj* obj) {
+    if (!m_open || !obj || m_open->m_kind != undoPatchPositions || m_open->m_points.size() != 1 ||
+        !m_open->m_points.front())
+        return;
+    const CSavedPoints& saved = *m_open->m_points.front();
+    if (saved.Count() != obj->GetVertices().GetCount())
+        return;
+    // The saved positions back for the copy, then the present ones again.
+    std::vector<CVector3> present;
+    present.reserve(static_cast<size_t>(saved.Count()));
+    int i = 0;
+    for (CPatchVertex* v : obj->GetVertices()) {
+        present.push_back(*v);
+        v->Copy(saved.Position(i++));
+    }
+    m_open->m_objects.RemoveAll();
+    m_open->m_points.clear();
+    SaveWholePatchObject(obj);
+    i = 0;
+    for (CPatchVertex* v : obj->GetVertices())
+        v->Copy(present[static_cast<size_t>(i++)]);
+    m_open->m_kind = undoWholeObject;
 }
 
 void CUndoBuffer::KeepWhole() {

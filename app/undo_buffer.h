@@ -110,6 +110,35 @@ struct CUndoSceneState {
     std::array<CUnderlayImage, kPaneCount> m_underlays; // offset and scale only
 };
 
+// The position and flags of every point of one object, in list order, as a
+// positions record keeps them, in a small fraction of the memory and time a
+// whole copy of the object takes.
+class CSavedPoints {
+public:
+    explicit CSavedPoints(const CSpatchObj& obj);
+
+    // What RestorePoints reads of point i.
+    int Count() const { return static_cast<int>(m_points.size()); }
+    CVector3 Position(int i) const;
+    int Selected(int i) const { return Flag(i, 0); }
+    int Visible(int i) const { return Flag(i, 1); }
+    int FivePoint(int i) const { return Flag(i, 2); }
+
+private:
+    struct Point {
+        float x, y, z;
+        // Bits 0, 1, 2: selected, visible, five-point; bit 3: one of them is
+        // neither 0 nor 1 and the three stand in m_odd.
+        uint8_t flags;
+    };
+    int Flag(int i, int which) const;
+
+    std::vector<Point> m_points;
+    // Points whose flags a file gave other numbers than 0 and 1: the point's
+    // index, then selected, visible and five-point.
+    std::vector<std::array<int32_t, 4>> m_odd;
+};
+
 // One undo step. It owns every copy in it; none of them points into the
 // document, so a record outlives any edit of the scene.
 class CUndoRecord {
@@ -118,6 +147,9 @@ public:
     CObjList<CBaseObj> m_baseObjects;
     // The first is the saved object of the single-object kinds.
     CObjList<CSpatchObj> m_objects;
+    // The points of the objects a positions save named in m_objects, index
+    // for index; an object saved otherwise has its points in its copy.
+    std::vector<std::unique_ptr<CSavedPoints>> m_points;
     CObjList<CPolygonObj> m_polygonObjects; // names only, or the whole deleted polygon object
     CObjList<CFolderObj> m_folders;
     CObjList<CLightData> m_lights;
@@ -189,10 +221,14 @@ public:
     // The current document's scene-wide state and what its lists hold.
     void SaveScene();
 
-    // A one-point translate that ended without joining points needs only the
-    // positions: the open whole-object record drops its curves, patches and
-    // links and becomes a positions record, unless it was kept whole.
+    // A whole-object record that turned out to need only the positions
+    // keeps just those and becomes a positions record, unless it was kept whole.
     void ReduceToPositions();
+    // The other way round, for a one-point translate whose point was joined
+    // to another: the open positions record of obj becomes the whole object
+    // as it was when the positions were saved. Only positions may have
+    // changed since; obj is left as it is.
+    void WidenToWholeObject(CSpatchObj* obj);
     // The Add Point tool hands its drag to the translate tool, and the new
     // point's curves must come back on undo: its record stays whole.
     void KeepWhole();

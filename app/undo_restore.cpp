@@ -102,33 +102,62 @@ struct PointRestore {
     bool handles = false; // the manual handles of the nodes on each point, link by link
 };
 
-// Pairs the saved points with the live ones, k with k, as far as both lists
-// go. True when a visibility or five-point flag changed, which changes the patches.
-bool RestorePoints(CSpatchObj& live, const CSpatchObj& saved, PointRestore what) {
+// The flags of one saved point and where its manual handles are, if saved.
+struct SavedPoint {
+    CVector3 position;
+    int selected;
+    int visible;
+    int fivePoint;
+    const CPatchVertex* links; // the saved point that holds them; null when not saved
+};
+
+// Copies a saved point onto a live one. True when a visibility or
+// five-point flag changed, which changes the patches.
+bool RestorePoint(CPatchVertex& v, const SavedPoint& from, PointRestore what) {
+    bool changed = false;
+    v.Copy(from.position);
+    changed |= v.m_visible != from.visible;
+    v.m_visible = from.visible;
+    if (what.fivePoint) {
+        changed |= v.m_fivePoint != from.fivePoint;
+        v.m_fivePoint = from.fivePoint;
+    }
+    if (what.selection)
+        v.SetSelected(from.selected);
+    if (!what.handles || !from.links)
+        return changed;
+    POSITION linkPos = v.m_links.GetHeadPosition();
+    for (const CVertexLink* savedLink : from.links->m_links) {
+        if (!linkPos)
+            break;
+        if (CCurvePoint* node = v.m_links.GetNext(linkPos)->m_node)
+            CopyManualHandles(*node, *savedLink);
+    }
+    return changed;
+}
+
+// Pairs the saved points of record's object `index` with the live ones, k
+// with k, as far as both lists go: from the compact positions when the
+// record holds them, else from the saved copy's points. True when a
+// visibility or five-point flag changed.
+bool RestorePoints(CSpatchObj& live, const CUndoRecord& record, size_t index, const CSpatchObj& saved,
+                   PointRestore what) {
     bool changed = false;
     POSITION pos = live.GetVertices().GetHeadPosition();
+    if (index < record.m_points.size() && record.m_points[index]) {
+        const CSavedPoints& points = *record.m_points[index];
+        for (int i = 0; i < points.Count() && pos; ++i)
+            changed |= RestorePoint(
+                *live.GetVertices().GetNext(pos),
+                {points.Position(i), points.Selected(i), points.Visible(i), points.FivePoint(i), nullptr},
+                what);
+        return changed;
+    }
     for (const CPatchVertex* from : saved.GetVertices()) {
         if (!pos)
             break;
-        CPatchVertex* v = live.GetVertices().GetNext(pos);
-        v->Set(from->GetX(), from->GetY(), from->GetZ());
-        changed |= v->m_visible != from->m_visible;
-        v->m_visible = from->m_visible;
-        if (what.fivePoint) {
-            changed |= v->m_fivePoint != from->m_fivePoint;
-            v->m_fivePoint = from->m_fivePoint;
-        }
-        if (what.selection)
-            v->SetSelected(from->m_selected);
-        if (!what.handles)
-            continue;
-        POSITION linkPos = v->m_links.GetHeadPosition();
-        for (const CVertexLink* savedLink : from->m_links) {
-            if (!linkPos)
-                break;
-            if (CCurvePoint* node = v->m_links.GetNext(linkPos)->m_node)
-                CopyManualHandles(*node, *savedLink);
-        }
+        changed |= RestorePoint(*live.GetVertices().GetNext(pos),
+                                {*from, from->m_selected, from->m_visible, from->m_fivePoint, from}, what);
     }
     return changed;
 }
@@ -138,7 +167,7 @@ bool RestoreOneObjectPoints(const CUndoRecord& record, PointRestore what) {
     if (!obj)
         return false;
     what.selection = obj == GetSelectedObject();
-    if (RestorePoints(*obj, *record.m_objects.GetHead(), what))
+    if (RestorePoints(*obj, record, 0, *record.m_objects.GetHead(), what))
         obj->SetNeedsRebuild(1);
     obj->UpdateCurveHandles();
     RedrawAllPanes();
@@ -146,13 +175,14 @@ bool RestoreOneObjectPoints(const CUndoRecord& record, PointRestore what) {
 }
 
 bool RestoreManyObjects(const CUndoRecord& record) {
+    size_t index = 0;
     for (const CSpatchObj* saved : record.m_objects) {
         CSpatchObj* obj = FindObjectByName(saved->GetName());
-        if (!obj)
-            continue;
-        if (RestorePoints(*obj, *saved, {.handles = true}))
+        if (obj && RestorePoints(*obj, record, index, *saved, {.handles = true}))
             obj->SetNeedsRebuild(1);
-        obj->UpdateCurveHandles();
+        if (obj)
+            obj->UpdateCurveHandles();
+        ++index;
     }
     RedrawAllPanes();
     return true;

@@ -219,7 +219,15 @@ int CMouseToolController::ConnectToNearVertex() {
     const int index = PickNearestUnselectedVertex(dragged->m_screenX, dragged->m_screenY, kConnectPixels);
     if (index < 0)
         return 0;
-    return obj->ConnectVertices(dragged, obj->GetVertices().GetAtIndex(index));
+    // The press saved the positions only; the join changes the curves, so
+    // its step takes the whole object as it was at the press.
+    CUndoBuffer* undo = GetTranslateFlags().m_onePointSaved ? &GetDoc()->m_undoBuffer : nullptr;
+    if (undo)
+        undo->WidenToWholeObject(obj);
+    const int joined = obj->ConnectVertices(dragged, obj->GetVertices().GetAtIndex(index));
+    if (undo && !joined)
+        undo->ReduceToPositions();
+    return joined;
 }
 
 namespace {

@@ -87,7 +87,7 @@ CTranslateFlags& GetTranslateFlags() {
 void BeginTranslate(CMouseToolController& c, int x, int y) {
     ShowTransformFeedback(CVector3(), 1);
     CTranslateFlags& flags = GetTranslateFlags();
-    flags.m_wholeObjectSaved = 0;
+    flags.m_onePointSaved = 0;
     CQuelDoc* doc = GetDoc();
     CSpatchObj* obj = TakeEditableObject();
     if (!doc || !obj || !c.GetCamera())
@@ -130,14 +130,11 @@ void BeginTranslate(CMouseToolController& c, int x, int y) {
     CUndoBuffer& undo = doc->m_undoBuffer;
     undo.BeginRecord();
     undo.SetDescription("(パッチ) 移動", "(Patch) Translate");
+    undo.SetKind(undoPatchPositions);
+    undo.SavePatchPositions(obj);
     if (obj->CountSelectedVertices() == 1) {
-        undo.SetKind(undoWholeObject);
-        undo.SaveWholePatchObject(obj);
         flags.m_connectDone = 0;
-        flags.m_wholeObjectSaved = 1;
-    } else {
-        undo.SetKind(undoPatchPositions);
-        undo.SavePatchPositions(obj);
+        flags.m_onePointSaved = 1;
     }
 }
 
@@ -198,8 +195,6 @@ void EndTranslate(CMouseToolController& c, int, int) {
     SendToRegisteredWindows(notifyHideStatusText);
     RedrawAllPanes();
     c.m_scratch.DeleteAllVertices();
-    if (obj->CountSelectedVertices() == 1 && !flags.m_connectDone && flags.m_wholeObjectSaved)
-        doc->m_undoBuffer.ReduceToPositions();
     flags.m_connectDone = 0;
-    flags.m_wholeObjectSaved = 0;
+    flags.m_onePointSaved = 0;
 }

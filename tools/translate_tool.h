@@ -6,9 +6,9 @@
 // view plane (a grabbed axis handle keeps that axis, Shift on an axis handle
 // the plane across it, Shift without a handle the dominant screen
 // direction), snapped to the pane's grid where locked; the release redraws
-// the four panes. One drag is one undo step: positions, or the whole object
-// while a single point is dragged, so that a right-press join stays undoable;
-// a single-point drag that joined nothing keeps only the positions.
+// the four panes. One drag is one undo step of the points' positions; when
+// the right button joins a single dragged point to another, the step becomes
+// the whole object as it was at the press, so that the join is undone too.
 class CMouseToolController;
 
 // Shared by all panes.
@@ -17,9 +17,9 @@ struct CTranslateFlags {
     int m_ctrlPick = 0;
     // 1 once a right press joined the dragged point to a near one.
     int m_connectDone = 0;
-    // 1 from a press that saved the whole object until its release, which
-    // reduces that step, and no other, to positions.
-    int m_wholeObjectSaved = 0;
+    // 1 from a press of a single point until its release: a join during the
+    // drag widens that press's step, and no other, to the whole object.
+    int m_onePointSaved = 0;
 };
 CTranslateFlags& GetTranslateFlags();
 

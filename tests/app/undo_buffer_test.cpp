@@ -143,15 +143,17 @@ TEST_F(UndoBufferTest, ReduceToPositionsKeepsOnlyThePointsOfAOnePointTranslate) 
     EXPECT_TRUE(saved.GetCurves().IsEmpty());
     EXPECT_TRUE(saved.GetPatches().IsEmpty());
     EXPECT_TRUE(saved.GetFivePatches().IsEmpty());
-    ASSERT_EQ(saved.GetVertices().GetCount(), obj->GetVertices().GetCount());
-    POSITION pos = saved.GetVertices().GetHeadPosition();
+    EXPECT_TRUE(saved.GetVertices().IsEmpty()) << "the points are kept compact, not as a copy";
+    ASSERT_EQ(record.m_points.size(), 1u);
+    const CSavedPoints& points = *record.m_points.front();
+    ASSERT_EQ(points.Count(), obj->GetVertices().GetCount());
+    int i = 0;
     for (const CPatchVertex* live : obj->GetVertices()) {
-        const CPatchVertex* v = saved.GetVertices().GetNext(pos);
-        EXPECT_TRUE(v->m_links.IsEmpty());
-        EXPECT_EQ(static_cast<const CVector3&>(*v), static_cast<const CVector3&>(*live));
-        EXPECT_EQ(v->m_selected, live->m_selected);
-        EXPECT_EQ(v->m_visible, live->m_visible);
-        EXPECT_EQ(v->m_fivePoint, live->m_fivePoint);
+        EXPECT_EQ(points.Position(i), static_cast<const CVector3&>(*live));
+        EXPECT_EQ(points.Selected(i), live->m_selected);
+        EXPECT_EQ(points.Visible(i), live->m_visible);
+        EXPECT_EQ(points.FivePoint(i), live->m_fivePoint);
+        ++i;
     }
 
     // It now restores as a positions record.

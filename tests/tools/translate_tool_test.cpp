@@ -3,6 +3,7 @@
 // 0.36397 along y. One drag, one undo step. Then the handle drags of the
 // control-point tools.
 #include "app/mouse_mode.h"
+#include "support/doc_bytes.h"
 #include "support/model_builders.h"
 #include "support/model_shapes.h"
 #include "tools/drag_offset.h"
@@ -90,8 +91,8 @@ TEST_F(TranslateToolTest, ShiftAndGrabbedHandlesConstrainTheMove) {
     }
 }
 
-// A press near one point grabs it alone; the whole-object step it records
-// shrinks to positions at the release unless a right press joined it.
+// A press near one point grabs it alone; its step keeps the positions, and
+// becomes the whole object as it was at the press when a right press joins it.
 TEST_F(TranslateToolTest, OnePointDragKeepsPositionsOrTheJoinItMade) {
     Select({3});
     LeftDrag(CPoint(128, 48), CPoint(148, 38));
@@ -115,6 +116,30 @@ TEST_F(TranslateToolTest, OnePointDragKeepsPositionsOrTheJoinItMade) {
     EXPECT_EQ(obj->GetVertices().GetCount(), 4) << "the join is undone with the move";
 }
 
+// Undoing a one-point drag, with or without its join, gives back the file
+// as it was before the press, flags that are neither 0 nor 1 included.
+TEST_F(TranslateToolTest, UndoingAOnePointDragGivesBackTheSameFile) {
+    points[2]->m_fivePoint = 1;
+    points[3]->m_visible = 2;
+    Select({1});
+    const std::string before = qf::test::DocumentBytes(*doc);
+
+    LeftDrag(CPoint(127, 50), CPoint(147, 40));
+    ASSERT_EQ(NewestStep()->m_kind, undoPatchPositions);
+    doc->m_undoBuffer.Undo();
+    EXPECT_TRUE(qf::test::SameDocumentBytes(before, qf::test::DocumentBytes(*doc))) << "positions only";
+
+    controller.OnLButtonDown(127, 50, 0);
+    controller.OnMouseMove(100, 23, MK_LBUTTON);
+    controller.OnRButtonDown(100, 23, MK_LBUTTON);
+    controller.OnLButtonUp(100, 23, MK_RBUTTON);
+    controller.OnRButtonUp(100, 23, 0);
+    ASSERT_EQ(NewestStep()->m_kind, undoWholeObject);
+    ASSERT_EQ(obj->GetVertices().GetCount(), 3);
+    doc->m_undoBuffer.Undo();
+    EXPECT_TRUE(qf::test::SameDocumentBytes(before, qf::test::DocumentBytes(*doc))) << "with the join";
+}
+
 // Mended: the scratch copies go at every press, so a drag whose release ran
 // another tool's end (the mode changed while dragging) leaves nothing that
 // the next drag would pair with the wrong points.
@@ -132,7 +157,7 @@ TEST_F(TranslateToolTest, EveryPressStartsWithEmptyScratchCopies) {
     ExpectVectorNear(*points[2], {kRight20, 1, 0}, "", 1e-4f);
 }
 
-// Mended: a release reduces only the whole-object step its own press made.
+// Mended: a release changes no step that its own press did not make.
 TEST_F(TranslateToolTest, AReleaseWithoutItsPressLeavesOtherStepsWhole) {
     Select({0});
     doc->m_undoBuffer.BeginRecord();
