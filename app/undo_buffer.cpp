@@ -86,6 +86,24 @@ void CopyCurveWords(CSpatchObj& to, const CSpatchObj& from) {
     }
 }
 
+namespace {
+
+// The whole object as the undo steps keep it.
+void CopyWholeObject(CSpatchObj& copy, CSpatchObj& obj) {
+    copy.CopySettings(&obj);
+    copy.AppendGeometry(&obj, 1);
+    CopyCurveWords(copy, obj);
+    copy.SetKey(obj.GetKey());
+}
+
+} // namespace
+
+std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj) {
+    auto copy = std::make_unique<CSpatchObj>();
+    CopyWholeObject(*copy, obj);
+    return copy;
+}
+
 void CUndoBuffer::BeginRecord() {
     SetModified();
     if (m_restoring)
@@ -195,11 +213,7 @@ void CUndoBuffer::SavePatchCurves(CSpatchObj* obj) {
 void CUndoBuffer::SaveWholePatchObject(CSpatchObj* obj) {
     if (!m_open || !obj)
         return;
-    CSpatchObj* copy = m_open->m_objects.Emplace();
-    copy->CopySettings(obj);
-    copy->AppendGeometry(obj, 1);
-    CopyCurveWords(*copy, *obj);
-    copy->SetKey(obj->GetKey());
+    CopyWholeObject(*m_open->m_objects.Emplace(), *obj);
     if (m_open->m_objects.GetCount() == 1) {
         m_open->m_parentKey = obj->GetParentKey();
         SavePlaces(*obj);

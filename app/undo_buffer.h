@@ -83,6 +83,11 @@ void CopyPolygonObject(CPolygonObj& to, CPolygonObj& from);
 // document file; AppendGeometry starts every curve it adds with 0.
 void CopyCurveWords(CSpatchObj& to, const CSpatchObj& from);
 
+// A copy of obj that an undo step can save in its place: settings, name and
+// key, the whole geometry with its selection. Commands that may find nothing
+// to do take it first and record it only when they changed the object.
+std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj);
+
 // The scene-wide state before an import or insert, and what the scene held
 // then, by identity (patch objects and folders by key, materials by id,
 // lights and polygon objects by name): Undo removes everything else.

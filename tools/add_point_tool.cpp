@@ -135,14 +135,7 @@ void BeginAddPoint(CMouseToolController& c, int x, int y) {
         return;
     }
     const auto distance = static_cast<float>((camera->m_eye - camera->m_target).Length());
-    CVector3 p = PixelToWorld(*camera, c.GetPaneSize(), x, y, distance);
-    const CPaneDisplaySettings& pane = doc->m_settings.m_panes[static_cast<size_t>(c.GetPaneIndex())];
-    if (pane.m_gridLock[0])
-        p.SetX(SnapToGrid(p.GetX(), pane.m_gridSpacing));
-    if (pane.m_gridLock[1])
-        p.SetY(SnapToGrid(p.GetY(), pane.m_gridSpacing));
-    if (pane.m_gridLock[2])
-        p.SetZ(SnapToGrid(p.GetZ(), pane.m_gridSpacing));
+    const CVector3 p = SnapToPaneGrid(c, PixelToWorld(*camera, c.GetPaneSize(), x, y, distance));
     CPatchVertex* first = obj->AddVertex(p.GetX(), p.GetY(), p.GetZ());
     CPatchVertex* second = obj->AddVertex(p.GetX(), p.GetY(), p.GetZ());
     AddSegment(*obj, first, second);

@@ -24,6 +24,23 @@ CVector3 ViewPlaneDragOffset(CMouseToolController& c, int x, int y, float depth,
 // The document's transform axis switches with the Shift rule: the usual constraint.
 CDragConstraint DocumentAxisConstraint();
 
+// dx + dy of the cursor since the left press, dy upwards: what the
+// one-dimensional drags turn into angles and factors.
+int PixelsFromPress(const CMouseToolController& c, int x, int y);
+// A rotate drag's turn: a degree a pixel; with Shift whole multiples of 45
+// towards zero.
+float DragAngle(const CMouseToolController& c, int x, int y);
+// A scale drag's factor: 1 and a hundredth a pixel, never below 0; with
+// Shift a whole factor towards zero.
+float DragFactor(const CMouseToolController& c, int x, int y);
+
 // The nearest multiple of spacing, halves away from zero. A spacing of 0 or
 // below snaps nothing: the value comes back unchanged.
 float SnapToGrid(float value, float spacing);
+// A point snapped so on each axis whose grid lock is on in the
+// controller's pane.
+CVector3 SnapToPaneGrid(const CMouseToolController& c, const CVector3& p);
+// The start of a single dragged point or handle: on each locked axis cut
+// towards zero to a multiple of the pane's grid spacing (none at a spacing
+// of 0 or below), so that the snapped offset lands it on the grid.
+void SnapStartToPaneGrid(const CMouseToolController& c, CVector3& start);

@@ -54,6 +54,7 @@ void CMouseToolController::StartDrag(int& dragFlag, CPoint& pressPoint, int x, i
     // for the next one to pair with the wrong points.
     m_scratch.DeleteAllCurves();
     m_scratch.DeleteAllVertices();
+    m_objectStarts.RemoveAll();
     m_stroke.clear();
     m_pane->CaptureMouse();
 }

@@ -75,6 +75,9 @@ public:
     // positions of the dragged points or the start offset of a handle.
     // Emptied at every accepted press.
     CSpatchObj m_scratch;
+    // The same for drags that move whole objects: per object its name and
+    // the start copies of its points. Emptied at every accepted press.
+    CObjList<CSpatchObj> m_objectStarts;
     // The lasso's outline from its press to its release, one point per event.
     std::vector<CPoint> m_stroke;
     // The selection's centre at a scale press.

@@ -2,90 +2,24 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "tools/drag_offset.h"
 #include "tools/mouse_tool_controller.h"
 #include "tools/status_text.h"
 #include "tools/tool_pane.h"
 #include "tools/tool_target.h"
+#include "tools/transform_starts.h"
 
 #include <array>
 #include <cmath>
 
 namespace {
 
-using AxisMask = std::array<int, 3>;
-
 enum class Transform { rotate, scale };
-
-// Degrees per pixel of the rotate drag, and factor per pixel of the scale drag.
-constexpr double kDegreesPerPixel = 1.0;
-constexpr double kFactorPerPixel = 0.01;
-constexpr double kShiftDegrees = 45.0;
 
 // The current object while it has the two selected points a turn or scale needs.
 CSpatchObj* TakeTransformableObject() {
     CSpatchObj* obj = TakeObjectWithSelection();
     return obj && obj->CountSelectedVertices() >= 2 ? obj : nullptr;
-}
-
-int PixelsFromPress(const CMouseToolController& c, int x, int y) {
-    return (x - c.m_leftPress.x) + (c.m_leftPress.y - y);
-}
-
-void SetAxes(CVector3& target, const CVector3& value, const AxisMask& axes) {
-    if (axes[0])
-        target.SetX(value.GetX());
-    if (axes[1])
-        target.SetY(value.GetY());
-    if (axes[2])
-        target.SetZ(value.GetZ());
-}
-
-// Every selected point from its start copy through `points`, and every
-// manual handle of the nodes on it from its saved offset through `offsets`,
-// on the axes of the mask. The start copies pair with the selected points
-// in list order, the saved nodes with their links.
-void TransformFromStart(CMouseToolController& c, CSpatchObj& obj, const CMatrix4& points,
-                        const CMatrix4& offsets, const AxisMask& axes) {
-    const CObjList<CPatchVertex>& starts = c.m_scratch.GetVertices();
-    const CCurve* saved = c.m_scratch.GetCurves().IsEmpty() ? nullptr : c.m_scratch.GetCurves().GetHead();
-    POSITION start = starts.GetHeadPosition();
-    POSITION node = saved ? saved->m_nodes.GetHeadPosition() : nullptr;
-    for (CPatchVertex* v : obj.GetVertices()) {
-        if (!v->m_selected)
-            continue;
-        if (!start)
-            break;
-        SetAxes(*v, TransformPoint(*starts.GetNext(start), points), axes);
-        for (CVertexLink* link : v->m_links) {
-            if (!node)
-                break;
-            const CCurvePoint* offset = saved->m_nodes.GetNext(node);
-            CCurvePoint* live = link->m_node;
-            if (!live)
-                continue;
-            if (live->m_manualIn)
-                SetAxes(live->m_offsetIn, TransformPoint(offset->m_offsetIn, offsets), axes);
-            if (live->m_manualOut)
-                SetAxes(live->m_offsetOut, TransformPoint(offset->m_offsetOut, offsets), axes);
-        }
-    }
-}
-
-// The start positions of the selected points and the offsets of the nodes on them.
-void CopyStarts(CMouseToolController& c, const CSpatchObj& obj) {
-    CCurve* saved = c.m_scratch.AddCurve();
-    for (const CPatchVertex* v : obj.GetVertices()) {
-        if (!v->m_selected)
-            continue;
-        c.m_scratch.AddVertex(v->GetX(), v->GetY(), v->GetZ())->m_selected = 1;
-        for (const CVertexLink* link : v->m_links) {
-            CCurvePoint* copy = c.m_scratch.AddCurvePoint(saved);
-            if (link->m_node) {
-                copy->m_offsetIn = link->m_node->m_offsetIn;
-                copy->m_offsetOut = link->m_node->m_offsetOut;
-            }
-        }
-    }
 }
 
 void Begin(CMouseToolController& c, int x, int y, Transform transform) {
@@ -109,7 +43,7 @@ void Begin(CMouseToolController& c, int x, int y, Transform transform) {
         handlePicked = handle >= CHandleState::handleX && handle <= CHandleState::handleCentre;
         handles.Grab(handle, !rotate && (c.m_keys & MK_SHIFT) != 0);
     }
-    CopyStarts(c, *obj);
+    CopyPointStarts(c.m_scratch, *obj, MovedPoints::selected);
     if (rotate) {
         handles.m_rotationCentre = centre;
         handles.m_rotating = 1;
@@ -140,33 +74,6 @@ void FinishStep(CMouseToolController& c, CSpatchObj& obj, const CQuelDoc& doc, c
     c.GetPane().RepaintNow();
     if (doc.m_settings.m_syncRedraw)
         c.RepaintOtherPanes();
-}
-
-// The matrix that takes a point about centre through `transform`.
-CMatrix4 AboutCentre(const CVector3& centre, const CMatrix4& transform) {
-    CMatrix4 m;
-    m.TranslateBy(centre * -1.0f);
-    m.Multiply(m, transform);
-    m.TranslateBy(centre);
-    return m;
-}
-
-// Turns by degrees about the pane camera's viewing axis.
-CMatrix4 ViewAxisRotation(const CCamera& camera, float degrees) {
-    // No turn is exactly none, so a drag back to its press restores every point.
-    if (degrees == 0.0f)
-        return CMatrix4();
-    const float yaw = camera.GetYaw();
-    const float pitch = camera.GetPitch();
-    CMatrix4 r;
-    r.RotateY(-yaw);
-    r.RotateX(-pitch);
-    r.RotateZ(-camera.m_roll);
-    r.RotateZ(degrees);
-    r.RotateZ(camera.m_roll);
-    r.RotateX(pitch);
-    r.RotateY(yaw);
-    return r;
 }
 
 double Degrees(double radians) {
@@ -216,10 +123,7 @@ void DragRotate(CMouseToolController& c, int x, int y) {
     const CCamera* camera = c.GetCamera();
     if (!doc || !obj || !camera)
         return;
-    double angle = PixelsFromPress(c, x, y) * kDegreesPerPixel;
-    if (c.m_keys & MK_SHIFT)
-        angle = std::trunc(angle / kShiftDegrees) * kShiftDegrees;
-    const auto a = static_cast<float>(angle);
+    const float a = DragAngle(c, x, y);
 
     CHandleState& handles = c.GetPane().GetHandleState();
     const auto& h = handles.m_highlight;
@@ -240,7 +144,8 @@ void DragRotate(CMouseToolController& c, int x, int y) {
     ShowTransformFeedback(angles, CTransformBarServices::readoutRotation);
 
     const AxisMask axes = handlePicked ? AxisMask{1, 1, 1} : doc->m_axisEnabled;
-    TransformFromStart(c, *obj, AboutCentre(handles.m_rotationCentre, r), r, axes);
+    TransformFromStarts(c.m_scratch, *obj, MovedPoints::selected, AboutCentre(handles.m_rotationCentre, r), r,
+                        axes);
     FinishStep(c, *obj, *doc, "Rotate " + FormatFloat(a, 4) + " < " + FormatVector(angles) + " >");
 }
 
@@ -249,10 +154,7 @@ void DragScale(CMouseToolController& c, int x, int y) {
     CSpatchObj* obj = TakeTransformableObject();
     if (!doc || !obj)
         return;
-    double factor = std::max(0.0, 1.0 + PixelsFromPress(c, x, y) * kFactorPerPixel);
-    if (c.m_keys & MK_SHIFT)
-        factor = std::trunc(factor);
-    const auto f = static_cast<float>(factor);
+    const float f = DragFactor(c, x, y);
 
     const CHandleState& handles = c.GetPane().GetHandleState();
     const auto& h = handles.m_highlight;
@@ -265,7 +167,7 @@ void DragScale(CMouseToolController& c, int x, int y) {
 
     CMatrix4 s;
     s.Scale(f, f, f);
-    TransformFromStart(c, *obj, AboutCentre(c.m_scaleCentre, s), s, axes);
+    TransformFromStarts(c.m_scratch, *obj, MovedPoints::selected, AboutCentre(c.m_scaleCentre, s), s, axes);
     FinishStep(c, *obj, *doc, "Scale < " + FormatVector(shown) + " >");
 }
 

@@ -33,12 +33,7 @@ void ApplyToPointsInside(CMouseToolController& c, CSpatchObj& obj,
     for (CPatchVertex* v : obj.GetVertices()) {
         if (!(v->m_viewPos.GetZ() > nearDistance) || !inside(CPoint(v->m_screenX, v->m_screenY)))
             continue;
-        if (option == 0)
-            v->SetSelected(1);
-        else if (option == 1)
-            v->SetSelected(0);
-        else if (option == 2)
-            v->SetSelected(v->m_selected ? 0 : 1);
+        v->SetSelected(ApplySelectOption(option, v->m_selected));
     }
 }
 
@@ -47,6 +42,19 @@ void QuickDrawAllVertices() {
 }
 
 } // namespace
+
+int ApplySelectOption(int option, int selected) {
+    switch (option) {
+    case 0:
+        return 1;
+    case 1:
+        return 0;
+    case 2:
+        return selected ? 0 : 1;
+    default:
+        return selected;
+    }
+}
 
 CRect SpannedRect(CPoint a, CPoint b) {
     CRect rect(a.x, a.y, b.x, b.y);

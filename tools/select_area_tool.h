@@ -21,6 +21,10 @@ CRect SpannedRect(CPoint a, CPoint b);
 // of fewer than three points holds nothing.
 bool IsInsideOutline(const std::vector<CPoint>& outline, CPoint pixel);
 
+// A selection flag after the document's vertex selection option: 0 sets
+// it, 1 clears it, 2 inverts it, any other value keeps it.
+int ApplySelectOption(int option, int selected);
+
 void BeginSelectRect(CMouseToolController& c, int x, int y);
 void DragSelectRect(CMouseToolController& c, int x, int y);
 void EndSelectRect(CMouseToolController& c, int x, int y);

@@ -9,6 +9,8 @@
 
 #include <array>
 
+class CCurvePoint;
+
 // The manipulator handles a pane draws highlighted: X, Y, Z and the centre.
 // The transform drags set them at their press and read them as their
 // constraint; every left release clears them. The rotate drag keeps its
@@ -46,6 +48,8 @@ public:
     virtual void QuickDrawVertices() = 0;
     virtual void QuickDrawCurves() = 0;
     virtual void RedrawControlPoints() = 0;
+    // The lights' handles over the picture, while a light tool is on the left button.
+    virtual void RedrawLights() = 0;
     // Lines over the picture, shown until the next call; an empty overlay
     // removes them.
     virtual void ShowOverlay(const CPixelOverlay& overlay) = 0;
@@ -66,5 +70,8 @@ public:
     // The index of the current object's control point drawn under a client
     // point (the nearest when several are), -1 for none.
     virtual int PickVertex(CPoint client) = 0;
+    // The node that starts the current object's curve segment drawn under a
+    // client point (the nearest when several are), null for none.
+    virtual CCurvePoint* PickCurveSegment(CPoint client) = 0;
     virtual CHandleState& GetHandleState() = 0;
 };

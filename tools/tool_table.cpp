@@ -4,6 +4,11 @@
 #include "tools/add_point_tool.h"
 #include "tools/camera_drag.h"
 #include "tools/control_point_tool.h"
+#include "tools/curve_tools.h"
+#include "tools/free_hand_tool.h"
+#include "tools/light_tool.h"
+#include "tools/many_object_tool.h"
+#include "tools/material_axis_tool.h"
 #include "tools/render_tools.h"
 #include "tools/rotate_scale_tool.h"
 #include "tools/select_area_tool.h"
@@ -55,6 +60,17 @@ constexpr CToolRow kTools[] = {
     {mouseModeNoise, {BeginNoise, DragNoise, EndWeightNoise}},
     {mouseModeTranslateCP, {BeginControlPointDrag, DragSmoothHandle, EndControlPointDrag}},
     {mouseModeTranslateCP2, {BeginControlPointDrag, DragCornerHandle, EndControlPointDrag}},
+    {mouseModeTranslateMulti, {BeginTranslateMany, DragTranslateMany, EndManyObjects}},
+    {mouseModeScaleMulti, {BeginScaleMany, DragScaleMany, EndManyObjects}},
+    {mouseModeRotateMulti, {BeginRotateMany, DragRotateMany, EndManyObjects}},
+    {mouseModeFreeHand, {BeginFreeHand, DragFreeHand, EndFreeHand}},
+    {mouseModeSelectCurve, {BeginCurveSelect, nullptr, nullptr}},
+    {mouseModeKnife, {nullptr, DragKnife, EndKnife}},
+    {mouseModeAxisTranslate, {BeginAxisTranslate, DragAxisTranslate, EndAxisTransform}},
+    {mouseModeAxisScale, {BeginAxisScale, DragAxisScale, EndAxisTransform}},
+    {mouseModeAxisRotate, {BeginAxisRotate, DragAxisRotate, EndAxisTransform}},
+    {mouseModeLightTranslate, {BeginLightTranslate, DragLightTranslate, EndLightTranslate}},
+    {mouseModeLightSelect, {BeginLightSelect, DragLightSelect, EndLightSelect}},
     {mouseModePolygonFirst, {BeginPolygonPoint, nullptr, nullptr}},
     {mouseModePolygonLast, {BeginPolygonPoint, nullptr, nullptr}},
     {mouseModeRenderWindow, {nullptr, nullptr, EndRenderWindow}},

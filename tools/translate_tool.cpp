@@ -60,23 +60,6 @@ CDragConstraint TranslateConstraint(const CHandleState& handles) {
     return constraint;
 }
 
-float SnapDown(float value, float spacing) {
-    return static_cast<float>(std::trunc(value / spacing) * spacing);
-}
-
-// A single dragged point starts from the grid on every locked axis.
-void SnapStart(CPatchVertex& start, const CPaneDisplaySettings& pane) {
-    const float spacing = pane.m_gridSpacing;
-    if (!(spacing > 0.0f))
-        return;
-    if (pane.m_gridLock[0])
-        start.SetX(SnapDown(start.GetX(), spacing));
-    if (pane.m_gridLock[1])
-        start.SetY(SnapDown(start.GetY(), spacing));
-    if (pane.m_gridLock[2])
-        start.SetZ(SnapDown(start.GetZ(), spacing));
-}
-
 } // namespace
 
 CTranslateFlags& GetTranslateFlags() {
@@ -153,7 +136,7 @@ void DragTranslate(CMouseToolController& c, int x, int y) {
     if (obj->CountSelectedVertices() == 1) {
         if (start) {
             CPatchVertex& first = *starts.GetAt(start);
-            SnapStart(first, show);
+            SnapStartToPaneGrid(c, first);
             for (CPatchVertex* v : obj->GetVertices())
                 if (v->m_selected)
                     v->Copy(first + w);

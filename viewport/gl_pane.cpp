@@ -177,6 +177,13 @@ int CGLPane::PickVertex(CPoint client) {
     return picker.PickVertex();
 }
 
+CCurvePoint* CGLPane::PickCurveSegment(CPoint client) {
+    CGLPicker picker(GetSelectedObject());
+    picker.SetPane(this, m_paneIndex);
+    picker.m_point = client;
+    return picker.PickCurveSegment().m_point;
+}
+
 LRESULT CGLPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_DOC_NOTIFY)
         return CGlWnd::WindowProc(message, wParam, lParam);

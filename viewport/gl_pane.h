@@ -37,7 +37,7 @@ public:
     // The world axes, when the pane shows them.
     void RedrawCoordinateAxes() override;
     // The lights' handles, while a light tool is on the left button.
-    void RedrawLights();
+    void RedrawLights() override;
     // The handles of the current object's selected curve, while a
     // control-point tool is on the left button.
     void RedrawControlPoints() override;
@@ -69,6 +69,7 @@ public:
     int PickScaleHandle(const CVector3& position, const CVector3& rotation, CPoint client) override;
     int PickRotateHandle(const CVector3& position, const CVector3& rotation, CPoint client) override;
     int PickVertex(CPoint client) override;
+    CCurvePoint* PickCurveSegment(CPoint client) override;
     void ShowOverlay(const CPixelOverlay& overlay) override { SetPixelOverlay(overlay); }
     CHandleState& GetHandleState() override { return m_handleState; }
 

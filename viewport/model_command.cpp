@@ -55,15 +55,6 @@ void RecordUndoStep(CSpatchObj* obj, const CommandTexts& texts, UndoKind kind) {
     }
 }
 
-std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj) {
-    auto copy = std::make_unique<CSpatchObj>();
-    copy->CopySettings(&obj);
-    copy->AppendGeometry(&obj, 1);
-    CopyCurveWords(*copy, obj);
-    copy->SetKey(obj.GetKey());
-    return copy;
-}
-
 void SelectAppendedVertices(CSpatchObj& obj, int first) {
     int index = 0;
     for (CPatchVertex* v : obj.GetVertices())

@@ -47,11 +47,6 @@ struct CommandTexts {
 // curves or the whole object).
 void RecordUndoStep(CSpatchObj* obj, const CommandTexts& texts, UndoKind kind);
 
-// A copy of obj that an undo step can save in its place: settings, name and
-// key, the whole geometry with its selection. Commands that may find nothing
-// to do take it first and record it only when they changed the object.
-std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj);
-
 // Selects exactly the points from list index first on, which a command just
 // appended, so that they can be moved at once.
 void SelectAppendedVertices(CSpatchObj& obj, int first);

@@ -23,6 +23,7 @@ public:
         log.push_back("overlay " + std::to_string(shown.size()));
     }
     void RedrawControlPoints() override { log.push_back("handles"); }
+    void RedrawLights() override { log.push_back("lights"); }
     void BuildDisplayList() override { log.push_back("list"); }
     void RedrawAll() override { log.push_back("redraw-all"); }
     void DeleteDisplayList() override { log.push_back("drop-list"); }
@@ -35,6 +36,10 @@ public:
     int PickVertex(CPoint client) override {
         log.push_back("pick " + std::to_string(client.x) + " " + std::to_string(client.y));
         return vertexUnderCursor;
+    }
+    CCurvePoint* PickCurveSegment(CPoint client) override {
+        log.push_back("pick segment " + std::to_string(client.x) + " " + std::to_string(client.y));
+        return segmentUnderCursor;
     }
     CHandleState& GetHandleState() override { return handles; }
 
@@ -49,6 +54,7 @@ public:
     CSize size{200, 100};
     int handleUnderCursor = -1;
     int vertexUnderCursor = -1;
+    CCurvePoint* segmentUnderCursor = nullptr;
     CHandleState handles;
     CPixelOverlay overlay;
 };
