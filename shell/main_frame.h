@@ -54,6 +54,9 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // A menu command nothing else handled may be an export plug-in's.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    // The listed plug-ins' commands, so that the update route leaves them as
+    // the plug-in menu set them.
+    BOOL TakesUnhandledCommand(UINT id) const override;
     const CommandMap& GetCommandMap() const override;
     // The pane commands, then the frame's own route.
     BOOL OnCmdMsg(const CommandMessage& message) override;

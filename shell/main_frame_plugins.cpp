@@ -47,3 +47,7 @@ BOOL CMainFrame::OnCommand(WPARAM wParam, LPARAM lParam) {
     CExchangeDialogs dialogs;
     return TheExportPluginManager().RunPluginExport(LOWORD(wParam), m_document, dialogs);
 }
+
+BOOL CMainFrame::TakesUnhandledCommand(UINT id) const {
+    return id >= PluginMenuCommand(0) && id < PluginMenuCommand(TheExportPluginManager().GetPluginCount());
+}

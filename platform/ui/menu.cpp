@@ -459,6 +459,11 @@ void CMenuDisplay::Sync(wxMenu* menu) {
         shown->Enable(!(item.state & MF_GRAYED));
         if (shown->IsCheckable())
             shown->Check(true);
+        // A submenu whose items changed while its menu was being prepared
+        // gets them now: GTK sizes a submenu wrongly when items are added as
+        // it opens.
+        if (item.popup)
+            Sync(shown->GetSubMenu());
     }
 }
 

@@ -72,7 +72,7 @@ public:
     wxMenu* GetPopup() const { return m_popup.get(); }
 
     const Link* Find(const wxMenu* menu) const;
-    // Makes the wx menu show its node's items as they are now.
+    // Makes the wx menu and its submenus show their nodes' items as they are now.
     void Sync(wxMenu* menu);
     // Makes the bar's titles and menus match the root's popups.
     void SyncBar();

@@ -9,6 +9,8 @@
 #include "support/mesh_builders.h"
 
 #include <filesystem>
+#include <wx/frame.h>
+#include <wx/menu.h>
 
 namespace fs = std::filesystem;
 
@@ -38,6 +40,44 @@ protected:
         return items;
     }
 
+    // The plug-in submenu of the menu bar as the toolkit opens it: the File
+    // menu first, then the submenu. Each item's label and whether it can be
+    // chosen, as the submenu holds them just before it opens and once open.
+    using Shown = std::vector<std::pair<std::string, bool>>;
+    std::pair<Shown, Shown> OpenPluginMenu() {
+        auto& native = *static_cast<wxFrame*>(Frame().GetNativeWindow());
+        wxMenu* file = native.GetMenuBar()->GetMenu(0);
+        const auto open = [&](wxMenu* menu) {
+            wxMenuEvent event(wxEVT_MENU_OPEN, 0, menu);
+            native.ProcessWindowEvent(event);
+        };
+        const auto close = [&](wxMenu* menu) {
+            wxMenuEvent event(wxEVT_MENU_CLOSE, 0, menu);
+            native.ProcessWindowEvent(event);
+        };
+        const auto items = [](wxMenu* menu) {
+            Shown shown;
+            for (const wxMenuItem* item : menu->GetMenuItems())
+                shown.emplace_back(item->GetItemLabel().utf8_string(), item->IsEnabled());
+            return shown;
+        };
+        open(file);
+        wxMenu* plugins = nullptr;
+        for (const wxMenuItem* item : file->GetMenuItems())
+            if (item->GetItemLabel() == "sPatch Plug-in")
+                plugins = item->GetSubMenu();
+        if (!plugins) {
+            close(file);
+            return {};
+        }
+        Shown before = items(plugins);
+        open(plugins);
+        Shown after = items(plugins);
+        close(plugins);
+        close(file);
+        return {before, after};
+    }
+
     void Install(const std::string& plugin) {
         const std::string folder = ExportPluginFolder(Doc());
         fs::create_directories(folder);
@@ -58,9 +98,16 @@ TEST_F(ExportPluginMenuGuiTest, ThePluginFolderFillsTheSubmenuEachTimeTheMenuOpe
     ASSERT_FALSE(Doc().m_objects.IsEmpty()) << "a new document starts with a patch object";
     EXPECT_EQ(PluginItems(),
               (std::vector<Item>{{"Test good", 200, false}, {"Test repeat once", 201, false}}));
+    // The toolkit's submenu holds the new items before it opens, or GTK sizes
+    // it for the old ones; opening it leaves them as the menu set them.
+    const Shown usable{{"Test good", true}, {"Test repeat once", true}};
+    EXPECT_EQ(OpenPluginMenu(), std::make_pair(usable, usable));
+
     Doc().DeleteAllObjects();
     EXPECT_EQ(PluginItems(), (std::vector<Item>{{"Test good", 200, true}, {"Test repeat once", 201, true}}))
         << "greyed with an empty scene";
+    const Shown greyed{{"Test good", false}, {"Test repeat once", false}};
+    EXPECT_EQ(OpenPluginMenu(), std::make_pair(greyed, greyed));
     Stop();
 }
 
