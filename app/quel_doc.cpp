@@ -161,6 +161,10 @@ void CQuelDoc::RegisterWindow(HWND window, int id) {
     m_windows.push_back({window, id});
 }
 
+void CQuelDoc::UnregisterWindow(HWND window) {
+    std::erase_if(m_windows, [window](const CWndRegistryEntry& entry) { return entry.m_hWnd == window; });
+}
+
 HWND CQuelDoc::FindRegisteredWindow(int id) const {
     for (const CWndRegistryEntry& entry : m_windows)
         if (entry.m_id == id)

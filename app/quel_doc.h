@@ -94,6 +94,9 @@ public:
     // The window registry: appended to, never searched for duplicates; the
     // first entry with an id answers for it. Emptied only by the destructor.
     void RegisterWindow(HWND window, int id);
+    // Takes every entry of the window out of the registry (before a window
+    // that is made again and again dies, so that its id finds the next one).
+    void UnregisterWindow(HWND window);
     // The window of the first entry with id, the null handle when none.
     HWND FindRegisteredWindow(int id) const;
     void DeleteAllWindowEntries() { m_windows.clear(); }

@@ -289,11 +289,22 @@ int CRendererList::Remove(const CRendererInfo* info, int& activeIndex) {
     if (position < 0)
         return 0;
     m_infos.Remove(info);
-    if (activeIndex == position)
-        activeIndex = -1;
-    else if (activeIndex > position)
-        --activeIndex;
+    FollowRemoval(activeIndex, position);
     return 1;
+}
+
+void CRendererList::FollowRemoval(int& index, int position) {
+    if (index == position)
+        index = -1;
+    else if (index > position)
+        --index;
+}
+
+void CRendererList::FollowExchange(int& index, int first) {
+    if (index == first)
+        index = first + 1;
+    else if (index == first + 1)
+        index = first;
 }
 
 int CRendererList::MoveUp(int position, int& activeIndex) {
@@ -317,8 +328,5 @@ void CRendererList::Exchange(int first, int& activeIndex) {
     temp.CopyFrom(*a);
     a->CopyFrom(*b);
     b->CopyFrom(temp);
-    if (activeIndex == first)
-        activeIndex = first + 1;
-    else if (activeIndex == first + 1)
-        activeIndex = first;
+    FollowExchange(activeIndex, first);
 }

@@ -97,6 +97,10 @@ public:
     // 0, changing nothing, at the ends.
     int MoveUp(int position, int& activeIndex);
     int MoveDown(int position, int& activeIndex);
+    // How another index into the list follows its definition when the one
+    // at position is removed, or the ones at first and first + 1 change places.
+    static void FollowRemoval(int& index, int position);
+    static void FollowExchange(int& index, int first);
 
     // The "POV Render" folder of the settings folder.
     static std::string Folder();

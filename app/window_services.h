@@ -33,6 +33,10 @@ public:
     virtual ~CGLPaneServices() = default;
     // Draws the visible patch objects' curves straight into the pane.
     virtual void QuickDrawCurves() = 0;
+    // Draws their control points straight into the pane, when the pane shows points.
+    virtual void QuickDrawVertices() = 0;
+    // Draws the pane's grids straight into the pane.
+    virtual void RedrawGrid() = 0;
     // Draws the control-point handles of the current object's selected curve straight into the pane.
     virtual void RedrawControlPoints() = 0;
 };

@@ -14,6 +14,7 @@ std::span<const DialogTemplate> RenderDialogTemplates();
 std::span<const DialogTemplate> MaterialDialogTemplates();
 std::span<const DialogTemplate> ColorDialogTemplates();
 std::span<const DialogTemplate> ViewportDialogTemplates();
+std::span<const DialogTemplate> SettingsDialogTemplates();
 std::span<const StringEntry> JapaneseStrings();
 std::span<const StringEntry> EnglishStrings();
 std::span<const StringEntry> AppStrings();

@@ -39,6 +39,8 @@ BOOL CPanelTabDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     for (int tab = 0; tab < tabCount; ++tab)
         m_tab.InsertItem(tab, kTabTexts[tab]);
+    if (m_scenePage.Create(CScenePage::IDD, this))
+        m_scenePage.ShowWindow(SW_HIDE);
     if (m_objectPage.Create(CObjectPage::IDD, this))
         m_objectPage.ShowWindow(SW_SHOW);
     if (m_materialPage.Create(CMaterialPage::IDD, this))
@@ -46,6 +48,7 @@ BOOL CPanelTabDlg::OnInitDialog() {
     if (CQuelDoc* doc = GetDoc()) {
         doc->RegisterWindow(m_objectPage.GetSafeHwnd(), wndObjectPage);
         doc->RegisterWindow(m_materialPage.GetSafeHwnd(), wndMaterialPage);
+        doc->RegisterWindow(m_scenePage.GetSafeHwnd(), wndScenePage);
     }
     return TRUE;
 }
@@ -55,6 +58,8 @@ CWnd* CPanelTabDlg::GetPage(int tab) const {
         return const_cast<CObjectPage*>(&m_objectPage);
     if (tab == tabMaterial && m_materialPage.GetNativeWindow())
         return const_cast<CMaterialPage*>(&m_materialPage);
+    if (tab == tabScene && m_scenePage.GetNativeWindow())
+        return const_cast<CScenePage*>(&m_scenePage);
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/ui/tab_ctrl.h"
 #include "shell/material_page.h"
 #include "shell/object_page.h"
+#include "shell/scene_page.h"
 #include "viewport/serviced_window.h"
 
 #include <array>
@@ -28,6 +29,7 @@ public:
     CWnd* GetPage(int tab) const;
     CObjectPage& GetObjectPage() { return m_objectPage; }
     CMaterialPage& GetMaterialPage() { return m_materialPage; }
+    CScenePage& GetScenePage() { return m_scenePage; }
     CTabCtrl& GetTabCtrl() { return m_tab; }
 
 protected:
@@ -44,6 +46,7 @@ private:
 
     CObjectPage m_objectPage;
     CMaterialPage m_materialPage;
+    CScenePage m_scenePage;
     CTabCtrl m_tab;
 };
 

@@ -17,9 +17,7 @@ class CSpatchObj;
 // CWindowServices::RedrawNow.
 class CPaneQuickDraws : public CGLPaneServices {
 public:
-    virtual void QuickDrawVertices() = 0;
-    // The grids the pane shows, and the world axes when it shows them.
-    virtual void RedrawGrid() = 0;
+    // The world axes, when the pane shows them.
     virtual void RedrawCoordinateAxes() = 0;
 };
 

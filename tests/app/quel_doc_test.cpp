@@ -197,6 +197,14 @@ TEST_F(QuelDocTest, RegistryAnswersWithTheFirstEntryEvenWhenItDied) {
     EXPECT_EQ(doc->FindRegisteredTarget(wndSideBar), nullptr) << "the later entry does not stand in";
     EXPECT_EQ(doc->GetRegisteredWindowCount(), 2);
     EXPECT_TRUE(IsWindow(second.GetSafeHwnd()));
+
+    // A window made again and again leaves before it dies, so its id finds the next one.
+    doc->RegisterWindow(second.GetSafeHwnd(), wndToolBar);
+    doc->UnregisterWindow(dead);
+    EXPECT_EQ(doc->FindRegisteredWindow(wndSideBar), second.GetSafeHwnd());
+    doc->UnregisterWindow(second.GetSafeHwnd());
+    EXPECT_FALSE(doc->FindRegisteredWindow(wndToolBar)) << "every entry of the window goes";
+    EXPECT_EQ(doc->GetRegisteredWindowCount(), 0);
 }
 
 TEST_F(QuelDocTest, ThePatchModelReadsTheCurrentDocument) {

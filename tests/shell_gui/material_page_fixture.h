@@ -148,16 +148,7 @@ protected:
         return dialog.IsDlgButtonChecked(id) == BST_CHECKED;
     }
     // Picks an entry of a list as the toolkit reports a choice.
-    static void Choose(CDialog& panel, int id, int index) {
-        auto* choice = dynamic_cast<wxChoice*>(panel.GetDlgItem(id)->GetNativeWindow());
-        ASSERT_TRUE(choice);
-        choice->SetSelection(index);
-        wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
-        event.SetEventObject(choice);
-        event.SetInt(index);
-        choice->ProcessWindowEvent(event);
-        qf::test::PumpEvents(30);
-    }
+    static void Choose(CDialog& panel, int id, int index) { qf::test::DialogInput::Choose(panel, id, index); }
 
     // The page as it shows now, in the test output folder.
     void Shoot(const std::string& name, bool english) {

@@ -5,6 +5,9 @@
 #include "platform/ui/dialog.h"
 #include "platform_ui_gui/probe_wnd.h"
 
+#include <gtest/gtest.h>
+#include <wx/choice.h>
+
 namespace qf::test {
 
 class DialogInput {
@@ -24,6 +27,17 @@ public:
     void Key(int wxKey) {
         m_mouse.Sim().Char(wxKey);
         PumpEvents(50);
+    }
+    // Picks an entry of a drop-down list as the toolkit reports a user's choice.
+    static void Choose(CDialog& dialog, int id, int index) {
+        auto* choice = dynamic_cast<wxChoice*>(dialog.GetDlgItem(id)->GetNativeWindow());
+        ASSERT_TRUE(choice);
+        choice->SetSelection(index);
+        wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+        event.SetEventObject(choice);
+        event.SetInt(index);
+        choice->ProcessWindowEvent(event);
+        PumpEvents(30);
     }
     static CString Text(const CDialog& dialog, int id) {
         CString text;

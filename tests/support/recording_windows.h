@@ -34,6 +34,8 @@ public:
     BOOL IsShown() const override { return shown; }
     CRect GetScreenRect() const override { return screenRect; }
     void QuickDrawCurves() override { Log("QuickDrawCurves"); }
+    void QuickDrawVertices() override { Log("QuickDrawVertices"); }
+    void RedrawGrid() override { Log("RedrawGrid"); }
     void RedrawControlPoints() override { Log("RedrawControlPoints"); }
     void RedrawPaneLetter() override { Log("RedrawPaneLetter"); }
     void SetLeftText(int mode) override { Log("SetLeftText", mode); }
