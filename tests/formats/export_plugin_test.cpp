@@ -108,6 +108,25 @@ TEST_F(ExportPluginTest, EachObjectWithPatchesIsOneLayerAndEightAtMostWhenAsked)
     EXPECT_NE(text.find("# layer 9 patches 6\n"), std::string::npos);
 }
 
+TEST_F(ExportPluginTest, TheCentreKeepsTheModellersAxesWhileThePatchesCarryZNegated) {
+    CSpatchObj* box = Add(qf::test::MakeClosedBox(), "raised");
+    for (CPatchVertex* v : box->GetVertices())
+        *v += CVector3(0.0f, 0.0f, 4.0f);
+    box->UpdateCurveHandles();
+
+    const std::string text = Run("good");
+    EXPECT_TRUE(text.starts_with("# begin centre 0.0000 0.0000 4.0000 size 2.0000\n")) << text.substr(0, 60);
+    const std::regex vertex(R"(\nv \S+ \S+ (\S+))");
+    int seen = 0;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), vertex); it != std::sregex_iterator();
+         ++it) {
+        const float z = std::stof((*it)[1].str());
+        EXPECT_TRUE(z >= -5.0001f && z <= -2.9999f) << z;
+        ++seen;
+    }
+    EXPECT_EQ(seen, 6 * 9);
+}
+
 TEST_F(ExportPluginTest, TheResolutionGivesThePointsAndTrianglesOfEachPatch) {
     AddBoxes(1);
     const std::pair<int, const char*> resolutions[] = {
