@@ -216,6 +216,11 @@ CString MakeCopyName(const CString& name) {
     return FirstFreeNumberedName(name + "(copy)", 1);
 }
 
+CString MakeItemCopyName(const CString& name) {
+    const CString copy = name + "(copy)";
+    return IsNameInUse(copy) ? FirstFreeNumberedName(copy, 1) : copy;
+}
+
 CString MakeSeriesName(const CString& prefix) {
     return FirstFreeNumberedName(prefix, 0);
 }

@@ -56,6 +56,9 @@ CBaseObj* FindObjectOrFolderByKey(const CString& key);
 BOOL IsNameInUse(const CString& name);
 // A free name for a copy: name(copy)01, (copy)02 ...; a copy of a copy counts on.
 CString MakeCopyName(const CString& name);
+// name(copy) while it is free, else name(copy)01, (copy)02 ...: the copies
+// of lights and materials.
+CString MakeItemCopyName(const CString& name);
 // The first free name of the series prefix00, prefix01 ... prefix09, prefix10, prefix11 ...
 CString MakeSeriesName(const CString& prefix);
 // Each patch object's, or folder's, list position into its tree index.

@@ -55,6 +55,7 @@ enum UndoKind {
     undoCopyFolder = 19,     // SaveFolder / SaveObjectName per copy: deletes the copies
     undoObjectInfoRebuild = 20, // SaveObjectInfo: as undoObjectInfo, then new patches
     undoCreateLight = 100,      // SaveLightName of the new light: deletes it
+    undoLightSettings = 101,    // SaveLight: every setting back, name and selection kept
     undoDeleteLight = 102,      // SaveLight: re-created
     undoLightName = 103,        // SaveLightName old, new: the old name
     undoLightPosition = 104,    // SaveLightPosition: location and point_at

@@ -476,6 +476,20 @@ bool RestoreLightName(const CUndoRecord& record) {
     return true;
 }
 
+bool RestoreLightSettings(const CUndoRecord& record) {
+    const CLightData* saved = record.m_lights.GetHead();
+    CLightData* light = saved ? FindLightByName(saved->m_name) : nullptr;
+    if (!light)
+        return false;
+    // A copy leaves its light unselected: the light stays the chosen one.
+    const int selected = light->m_selected;
+    light->CopyFrom(*saved);
+    light->m_selected = selected;
+    RefreshPanel(wndLightPanel);
+    RedrawAllPanes();
+    return true;
+}
+
 bool RestoreLightPositions(const CUndoRecord& record) {
     for (const CLightData* saved : record.m_lights) {
         if (CLightData* light = FindLightByName(saved->m_name)) {
@@ -642,6 +656,8 @@ bool Restore(CQuelDoc& doc, CUndoRecord& record) {
         return RestoreDeletedLight(doc, record);
     case undoLightName:
         return RestoreLightName(record);
+    case undoLightSettings:
+        return RestoreLightSettings(record);
     case undoLightPosition:
         return RestoreLightPositions(record);
     case undoCreateMaterial:

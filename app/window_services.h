@@ -109,8 +109,9 @@ public:
     virtual ~CLightPageServices() = default;
     virtual void ResetTree() = 0;
     virtual void RemoveLightItem(CLightData* light) = 0;
-    // Inserts an item with the light's name at the top level, sorted; with
-    // select, selects it without acting on the scene.
+    // Inserts an item with the light's name at the top level, sorted, showing
+    // the light's type; with select, selects it, which selects its light and
+    // shows the panel.
     virtual void AddLightItem(CLightData* light, BOOL select) = 0;
     // The first visible item showing name shows newName; the top level is sorted again.
     virtual void RenameLightItem(const CString& name, const CString& newName) = 0;

@@ -17,15 +17,6 @@ void RefreshObjectPanel() {
         panel->Refresh();
 }
 
-// name(copy), else name(copy)01, (copy)02 ... (copy)10 ...
-CString CopyName(const CString& name) {
-    const CString base = name.str() + "(copy)";
-    CString candidate = base;
-    for (int n = 1; IsNameInUse(candidate); ++n)
-        candidate.Format("%s%02d", base.GetString(), n);
-    return candidate;
-}
-
 // Shows the new material's item, selected: the panels then edit it.
 void ShowNewMaterial(CMaterialData* mat) {
     if (CMaterialPageServices* page = MaterialPage())
@@ -56,7 +47,7 @@ CMaterialData* CopySelectedMaterial(CQuelDoc& doc) {
         ShowMessage(msgNoMaterial);
         return nullptr;
     }
-    const CString name = CopyName(source->m_name);
+    const CString name = MakeItemCopyName(source->m_name);
     CMaterialData* copy = doc.AddMaterial();
     copy->CopyFrom(*source);
     copy->m_name = name;

@@ -57,6 +57,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         MaterialDialogTemplates(),
         ColorDialogTemplates(),
         ViewportDialogTemplates(),
+        LightDialogTemplates(),
     });
     static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
         EnglishDialogTemplates(),
@@ -72,8 +73,10 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         MaterialDialogTemplates(),
         ColorDialogTemplates(),
         ViewportDialogTemplates(),
+        LightDialogTemplates(),
     });
-    static const std::vector<IconResource> icons = JoinAll<IconResource>({SharedIcons(), SideBarIcons()});
+    static const std::vector<IconResource> icons =
+        JoinAll<IconResource>({SharedIcons(), SideBarIcons(), LightIcons()});
     static const std::vector<CursorResource> cursors =
         JoinAll<CursorResource>({SharedCursors(), SideBarCursors()});
     static const ResourceSet japanese{japaneseMenus,    japaneseKeys, japaneseStrings, japaneseDialogs,

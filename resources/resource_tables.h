@@ -44,6 +44,11 @@ constexpr UINT IDS_BUTTON_NO = 61843;
 constexpr UINT IDI_PATCH_OBJECT = 137;
 constexpr UINT IDI_POLYGON_OBJECT = 138;
 constexpr UINT IDI_FOLDER = 224;
+// The light tree's pictures of the light types.
+constexpr UINT IDI_POINT_LIGHT = 126;
+constexpr UINT IDI_SPOT_LIGHT = 127;
+constexpr UINT IDI_CYLINDER_LIGHT = 129;
+constexpr UINT IDI_AREA_LIGHT = 131;
 
 // The cursors of a drag in the object tree: the drop is refused, or accepted.
 constexpr UINT IDC_DROP_REFUSED = 228;

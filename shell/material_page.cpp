@@ -11,13 +11,6 @@
 
 namespace {
 
-constexpr int kTreeId = 1022;
-constexpr int kNewButtonId = 1130;
-constexpr int kCopyButtonId = 1149;
-constexpr int kDeleteButtonId = 1158;
-constexpr int kEtcButtonId = 1283;
-constexpr int kPanelFrameId = 1496;
-constexpr int kLevelBarId = 50;
 // The material submenu of the pane popup menus.
 constexpr int kMaterialEtcSubmenu = 15;
 
@@ -34,14 +27,14 @@ int CompareKinds(LPARAM a, LPARAM b, LPARAM) {
 
 } // namespace
 
-CMaterialPage::CMaterialPage() : CDialog(IDD) {}
+CMaterialPage::CMaterialPage() : CTreePage(IDD) {}
 
 CMaterialPage::~CMaterialPage() {
     DestroyWindow();
 }
 
 const CommandMap& CMaterialPage::GetCommandMap() const {
-    static const CommandMap map = CommandMapFor<CMaterialPage>(CDialog::GetCommandMap())
+    static const CommandMap map = CommandMapFor<CMaterialPage>(CTreePage::GetCommandMap())
                                       .OnNotify(TVN_SELCHANGED, kTreeId, &CMaterialPage::OnSelChanged)
                                       .OnBnClicked(kNewButtonId, &CMaterialPage::OnNew)
                                       .OnBnClicked(kCopyButtonId, &CMaterialPage::OnCopy)
@@ -50,24 +43,8 @@ const CommandMap& CMaterialPage::GetCommandMap() const {
     return map;
 }
 
-void CMaterialPage::DoDataExchange(CDataExchange* dx) {
-    CDialog::DoDataExchange(dx);
-    DDX_Control(dx, kTreeId, m_tree);
-    DDX_Control(dx, kNewButtonId, m_newButton);
-    DDX_Control(dx, kCopyButtonId, m_copyButton);
-    DDX_Control(dx, kDeleteButtonId, m_deleteButton);
-    DDX_Control(dx, kEtcButtonId, m_etcButton);
-    DDX_Control(dx, kPanelFrameId, m_panelFrame);
-}
-
 BOOL CMaterialPage::OnInitDialog() {
-    CDialog::OnInitDialog();
-    CRect frame;
-    m_panelFrame.GetRectInParent(&frame);
-    m_levelBar.Create("", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                      CRect(frame.right - 6, frame.top + 3, frame.right - 3, frame.bottom - 3), this,
-                      kLevelBarId);
-    m_levelBar.ShowWindow(SW_HIDE);
+    CTreePage::OnInitDialog();
     MakePanels();
     return TRUE;
 }
@@ -91,7 +68,7 @@ void CMaterialPage::OnDestroy() {
     for (const std::unique_ptr<CMaterialElementPanel>& panel : m_panels)
         panel->DestroyWindow();
     m_currentPanel = 0;
-    CDialog::OnDestroy();
+    CTreePage::OnDestroy();
 }
 
 CMaterialElementPanel* CMaterialPage::GetCurrentPanel() const {
@@ -104,58 +81,6 @@ CMaterialElementPanel* CMaterialPage::FindPanel(int kind) const {
         if (entry->m_index == kind)
             return static_cast<CMaterialElementPanel*>(entry->m_window);
     return nullptr;
-}
-
-// --- layout --------------------------------------------------------------------
-
-CRect CMaterialPage::PanelRect() const {
-    CRect client;
-    GetClientRect(&client);
-    const int w = client.Width();
-    const int h = client.Height();
-    const int t = h / 3;
-    return CRect(6, t + 6, 6 + w - 14, t + 6 + h - t - 13);
-}
-
-void CMaterialPage::OnSize(UINT type, int cx, int cy) {
-    CDialog::OnSize(type, cx, cy);
-    if (!m_tree.GetNativeWindow())
-        return;
-    const int w = cx;
-    const int h = cy;
-    const int t = h / 3;
-    m_panelFrame.MoveWindow(5, t + 5, w - 10, h - t - 10);
-    m_tree.MoveWindow(5, 5, w - 10, t - 30);
-    CButton* buttons[] = {&m_newButton, &m_copyButton, &m_deleteButton, &m_etcButton};
-    const int lefts[] = {0, w / 4, w / 2, w / 2 + w / 4};
-    for (int i = 0; i < 4; ++i)
-        buttons[i]->MoveWindow(lefts[i], t - 20, w / 4, 20);
-    if (m_levelBar.GetNativeWindow())
-        m_levelBar.MoveWindow(w - 8, t + 6, 2, h - t - 12);
-    for (const CPageEntry* entry : m_pageList)
-        entry->m_window->MoveWindow(6, t + 6, w - 14, h - t - 13);
-    UpdateLevelBar();
-}
-
-void CMaterialPage::OnVScroll(UINT code, UINT position, CWnd* scrollBar) {
-    UpdateLevelBar();
-    CDialog::OnVScroll(code, position, scrollBar);
-}
-
-void CMaterialPage::UpdateLevelBar() {
-    CMaterialElementPanel* panel = GetCurrentPanel();
-    if (!panel || !m_levelBar.GetNativeWindow())
-        return;
-    m_levelBar.SetTotal(panel->GetContentHeight());
-    m_levelBar.SetPage(panel->UpdateScrollLimit());
-    m_levelBar.SetPos(panel->GetScrollOffset());
-}
-
-void CMaterialPage::HidePanels() {
-    m_levelBar.ShowWindow(SW_HIDE);
-    m_currentPanel = 0;
-    for (const CPageEntry* entry : m_pageList)
-        entry->m_window->ShowWindow(SW_HIDE);
 }
 
 // --- the tree as the model reaches it --------------------------------------------
@@ -268,28 +193,21 @@ void CMaterialPage::UpdateSelection() {
         top = m_tree.GetParentItem(top);
     const CString text = top ? m_tree.GetItemText(top) : CString();
     const int kind = GetSelectedKind();
-    m_levelBar.ShowWindow(SW_HIDE);
-    m_currentPanel = 0;
     bool selected = false;
     for (CMaterialData* mat : doc->m_materials) {
         mat->m_selected = top && MaterialItemText(mat->m_name) == text ? 1 : 0;
         selected |= mat->m_selected != 0;
     }
+    HidePanels();
+    if (!selected)
+        return;
     int position = 0;
     for (const CPageEntry* entry : m_pageList) {
         ++position;
-        auto* panel = static_cast<CMaterialElementPanel*>(entry->m_window);
-        if (entry->m_index != kind || !selected || m_currentPanel) {
-            panel->ShowWindow(SW_HIDE);
-            continue;
+        if (entry->m_index == kind) {
+            ShowPanel(position);
+            return;
         }
-        m_currentPanel = position;
-        panel->ShowWindow(SW_HIDE);
-        panel->Refresh();
-        panel->MoveWindow(PanelRect());
-        panel->ShowWindow(SW_SHOW);
-        UpdateLevelBar();
-        m_levelBar.ShowWindow(SW_SHOW);
     }
 }
 

@@ -9,18 +9,13 @@
 // element's items change; the document's reader, File > Insert and undo
 // keep the tree in step through CMaterialPageServices.
 #include "app/window_services.h"
-#include "controls/level_bar.h"
 #include "materials/material_element_panel.h"
-#include "platform/base/obj_list.h"
-#include "platform/ui/controls.h"
-#include "platform/ui/dialog.h"
-#include "platform/ui/tree_ctrl.h"
-#include "shell/page_entry.h"
+#include "shell/tree_page.h"
 
 #include <memory>
 #include <vector>
 
-class CMaterialPage : public CDialog,
+class CMaterialPage : public CTreePage,
                       public CMaterialPageServices,
                       public CMaterialTreeHost,
                       public CMaterialTreeAccess {
@@ -50,22 +45,14 @@ public:
     int GetItemKind(ObjTreeItem item) const override;
     void SortChildItems(ObjTreeItem item) override;
 
-    CTreeCtrl& GetTree() { return m_tree; }
     // The panel shown, null when none is.
     CMaterialElementPanel* GetCurrentPanel() const;
     // The panel of the kind; null when the kind has none.
     CMaterialElementPanel* FindPanel(int kind) const;
-    const CLevelBar& GetLevelBar() const { return m_levelBar; }
 
 protected:
-    void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    void OnSize(UINT type, int cx, int cy) override;
-    void OnVScroll(UINT code, UINT position, CWnd* scrollBar) override;
     void OnDestroy() override;
-    // Enter and Escape leave the page alone.
-    void OnOK() override {}
-    void OnCancel() override {}
     const CommandMap& GetCommandMap() const override;
 
 private:
@@ -75,10 +62,6 @@ private:
     void OnSelChanged(NMHDR* header, LRESULT* result);
     // Selects the material of the selected item and shows the item's panel.
     void UpdateSelection();
-    void HidePanels();
-    // The level bar follows the current panel's scrolling.
-    void UpdateLevelBar();
-    CRect PanelRect() const;
     HTREEITEM FindMaterialItem(const CString& name) const;
     void OnNew();
     void OnCopy();
@@ -88,14 +71,4 @@ private:
     // The panels, made hidden when the page is; the entries (keyword and
     // kind) point at them, in the order of MaterialPanels().
     std::vector<std::unique_ptr<CMaterialElementPanel>> m_panels;
-    CObjList<CPageEntry> m_pageList;
-    // 0 when no panel is shown, else the shown entry's position + 1.
-    int m_currentPanel = 0;
-    CLevelBar m_levelBar;
-    CTreeCtrl m_tree;
-    CButton m_newButton;
-    CButton m_copyButton;
-    CButton m_deleteButton;
-    CButton m_etcButton;
-    CStatic m_panelFrame;
 };

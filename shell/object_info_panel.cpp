@@ -97,12 +97,6 @@ constexpr ControlText kEnglish[] = {
     {1496, "refer object"},
 };
 
-void Enable(CWnd& panel, std::initializer_list<int> ids, bool on) {
-    for (const int id : ids)
-        if (CWnd* control = panel.GetDlgItem(id))
-            control->EnableWindow(on ? TRUE : FALSE);
-}
-
 } // namespace
 
 const CommandMap& CObjectInfoPanel::GetCommandMap() const {
@@ -204,15 +198,15 @@ void CObjectInfoPanel::Refresh() {
 void CObjectInfoPanel::UpdateEnabling() {
     UpdateData(TRUE);
     const CObjectInfoEnabling e = ObjectInfoEnabling(m_values);
-    Enable(*this, {kChooseReference}, e.reference);
-    Enable(*this, {kDivision, 1505}, e.division);
-    Enable(*this, {1699, 1728}, e.polygonOptions);
-    Enable(*this, {1511, kAngle}, e.angle);
-    Enable(*this, {1512, kSubdivisionCount}, e.subdivisionCount);
-    Enable(*this, {kSeeThroughAmount}, e.seeThroughAmount);
-    Enable(*this, {1431}, e.limitCheck);
-    Enable(*this, {kLimit}, e.limitDistance);
-    Enable(*this, {kAxisIds[0], kAxisIds[1], kAxisIds[2]}, e.axes);
+    EnableControls({kChooseReference}, e.reference);
+    EnableControls({kDivision, 1505}, e.division);
+    EnableControls({1699, 1728}, e.polygonOptions);
+    EnableControls({1511, kAngle}, e.angle);
+    EnableControls({1512, kSubdivisionCount}, e.subdivisionCount);
+    EnableControls({kSeeThroughAmount}, e.seeThroughAmount);
+    EnableControls({1431}, e.limitCheck);
+    EnableControls({kLimit}, e.limitDistance);
+    EnableControls({kAxisIds[0], kAxisIds[1], kAxisIds[2]}, e.axes);
 }
 
 void CObjectInfoPanel::Change(ObjectInfoField field) {

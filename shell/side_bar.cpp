@@ -43,10 +43,13 @@ BOOL CPanelTabDlg::OnInitDialog() {
         m_scenePage.ShowWindow(SW_HIDE);
     if (m_objectPage.Create(CObjectPage::IDD, this))
         m_objectPage.ShowWindow(SW_SHOW);
+    if (m_lightPage.Create(CLightPage::IDD, this))
+        m_lightPage.ShowWindow(SW_HIDE);
     if (m_materialPage.Create(CMaterialPage::IDD, this))
         m_materialPage.ShowWindow(SW_HIDE);
     if (CQuelDoc* doc = GetDoc()) {
         doc->RegisterWindow(m_objectPage.GetSafeHwnd(), wndObjectPage);
+        doc->RegisterWindow(m_lightPage.GetSafeHwnd(), wndLightPage);
         doc->RegisterWindow(m_materialPage.GetSafeHwnd(), wndMaterialPage);
         doc->RegisterWindow(m_scenePage.GetSafeHwnd(), wndScenePage);
     }
@@ -56,6 +59,8 @@ BOOL CPanelTabDlg::OnInitDialog() {
 CWnd* CPanelTabDlg::GetPage(int tab) const {
     if (tab == tabObject && m_objectPage.GetNativeWindow())
         return const_cast<CObjectPage*>(&m_objectPage);
+    if (tab == tabLight && m_lightPage.GetNativeWindow())
+        return const_cast<CLightPage*>(&m_lightPage);
     if (tab == tabMaterial && m_materialPage.GetNativeWindow())
         return const_cast<CMaterialPage*>(&m_materialPage);
     if (tab == tabScene && m_scenePage.GetNativeWindow())

@@ -4,6 +4,7 @@
 // "Material" and "etc." whose pages show one at a time.
 #include "platform/ui/control_bars.h"
 #include "platform/ui/tab_ctrl.h"
+#include "shell/light_page.h"
 #include "shell/material_page.h"
 #include "shell/object_page.h"
 #include "shell/scene_page.h"
@@ -28,6 +29,7 @@ public:
     // The page of a tab; null for a tab whose page does not exist.
     CWnd* GetPage(int tab) const;
     CObjectPage& GetObjectPage() { return m_objectPage; }
+    CLightPage& GetLightPage() { return m_lightPage; }
     CMaterialPage& GetMaterialPage() { return m_materialPage; }
     CScenePage& GetScenePage() { return m_scenePage; }
     CTabCtrl& GetTabCtrl() { return m_tab; }
@@ -45,6 +47,7 @@ private:
     void OnTabChange(NMHDR* header, LRESULT* result);
 
     CObjectPage m_objectPage;
+    CLightPage m_lightPage;
     CMaterialPage m_materialPage;
     CScenePage m_scenePage;
     CTabCtrl m_tab;

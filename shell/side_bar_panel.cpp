@@ -16,6 +16,12 @@ void CSideBarPanel::OnDocNotify(WPARAM, LPARAM code) {
         ShowWindow(SW_SHOW);
 }
 
+void CSideBarPanel::EnableControls(std::initializer_list<int> ids, bool on) {
+    for (const int id : ids)
+        if (CWnd* control = GetDlgItem(id))
+            control->EnableWindow(on ? TRUE : FALSE);
+}
+
 bool CSideBarPanel::AskNewName(const CString& name, CString& newName) {
     CRenameDlg dialog(this);
     dialog.m_name = name;

@@ -4,6 +4,8 @@
 // material-slot buttons.
 #include "controls/quel_scroll.h"
 
+#include <initializer_list>
+
 class CBaseObj;
 
 class CSideBarPanel : public CQuelScroll {
@@ -14,6 +16,8 @@ public:
     void OnDocNotify(WPARAM wParam, LPARAM code);
 
 protected:
+    // Enables or disables the controls of the ids.
+    void EnableControls(std::initializer_list<int> ids, bool on);
     // The name dialog preset with name; true, with the name typed, on OK.
     bool AskNewName(const CString& name, CString& newName);
     // The material picker, then the current slot's material; true on OK.

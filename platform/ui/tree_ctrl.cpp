@@ -250,6 +250,15 @@ BOOL CTreeCtrl::SetItemImage(HTREEITEM item, int image, int selectedImage) {
     return TRUE;
 }
 
+BOOL CTreeCtrl::GetItemImage(HTREEITEM item, int& image, int& selectedImage) const {
+    const Native* tree = Tree();
+    if (!tree || !item || IsSpecial(item))
+        return FALSE;
+    image = tree->GetItemImage(Id(item), wxTreeItemIcon_Normal);
+    selectedImage = tree->GetItemImage(Id(item), wxTreeItemIcon_Selected);
+    return TRUE;
+}
+
 CImageList* CTreeCtrl::SetImageList(CImageList* images, int) {
     Native* tree = Tree();
     if (!tree)

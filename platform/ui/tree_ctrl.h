@@ -128,6 +128,7 @@ public:
     DWORD_PTR GetItemData(HTREEITEM item) const;
     BOOL SetItemData(HTREEITEM item, DWORD_PTR data);
     BOOL SetItemImage(HTREEITEM item, int image, int selectedImage);
+    BOOL GetItemImage(HTREEITEM item, int& image, int& selectedImage) const;
     // The normal image list, which the tree does not own; returns the one before.
     CImageList* SetImageList(CImageList* images, int which);
 
