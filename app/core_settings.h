@@ -46,15 +46,17 @@ public:
     COLORREF m_gridColor = RGB(177, 177, 126);
     COLORREF m_materialAxisColor = RGB(0, 255, 255);
 
-    // Renderer programs and folders; each is stored as one whole line.
-    CString m_povRayPath = "\\Program Files\\POV-Ray for Windows v3.1\\bin\\pvengine.exe";
-    CString m_megaPovPath = "\\Program Files\\POV-Ray for Windows v3.1\\bin\\megapov04.exe";
+    // Renderer programs and folders; each is stored as one whole line. POV-Ray
+    // and Python where Debian installs them; BMRT, MegaPOV and Lightflow have
+    // no package and are looked for where a user would unpack them.
+    CString m_povRayPath = "/usr/bin/povray";
+    CString m_megaPovPath = "/usr/local/bin/megapov";
     int m_normalRenderer = 1;
     float m_megaPovVersion = 0.4f;
-    CString m_rendribPath = "\\BMRT2.5\\bin\\rendrib.exe";
-    CString m_bmrtFolder = "\\BMRT2.5";
-    CString m_lightflowFolder = "\\Lightflow";
-    CString m_pythonPath = "\\Program Files\\Python\\python.exe";
+    CString m_rendribPath = "/usr/local/BMRT2.5/bin/rendrib";
+    CString m_bmrtFolder = "/usr/local/BMRT2.5";
+    CString m_lightflowFolder = "/usr/local/Lightflow";
+    CString m_pythonPath = "/usr/bin/python3";
 
     // MouseMode of each button.
     int m_mouseModeLeft = mouseModeTranslate;
