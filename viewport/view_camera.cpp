@@ -128,7 +128,9 @@ void CViewCamera::SetProjection(CCamera& camera, double nearPlane, double farPla
         gluPerspective(fovy, aspect, nearPlane, farPlane);
     } else if (camera.m_projection == CCamera::parallel) {
         const double h = std::tan(ToRadians(fovy) / 2.0) * (camera.m_eye - camera.m_target).Length();
-        glOrtho(-aspect * h, aspect * h, -h, h, nearPlane, farPlane);
+        // The eye of a parallel view only sets its zoom: the scene is seen
+        // whole along the axis, also what lies nearer to the eye or behind it.
+        glOrtho(-aspect * h, aspect * h, -h, h, -farPlane, farPlane);
     }
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();

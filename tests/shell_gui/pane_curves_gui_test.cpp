@@ -1,0 +1,91 @@
+// What a new user sees of an inserted shape in each of the four panes.
+#include "app/doc_helpers.h"
+#include "platform/ui/common_dialogs.h"
+#include "platform/ui/screen_image.h"
+#include "platform_ui_gui/screen_picture.h"
+#include "shell_gui/running_app_fixture.h"
+#include "support/temp_dir.h"
+
+#include <cstdint>
+#include <fstream>
+#include <string>
+
+using qf::test::PumpEvents;
+
+namespace {
+
+constexpr UINT kInsertSquare = 30052;
+constexpr int kTop = 0;
+constexpr UINT kImportMqo = 30140;
+
+// A cube 40 units across around the origin, as a polygon modeller writes it.
+constexpr char kCubeMqo[] = "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\n"
+                            "Object \"cube\" {\r\n\tvertex 8 {\r\n"
+                            "\t\t-20 20 20\r\n\t\t-20 -20 20\r\n\t\t20 20 20\r\n"
+                            "\t\t20 -20 20\r\n\t\t20 20 -20\r\n\t\t20 -20 -20\r\n"
+                            "\t\t-20 20 -20\r\n\t\t-20 -20 -20\r\n\t}\r\n\tface 6 {\r\n"
+                            "\t\t4 V(0 2 3 1)\r\n\t\t4 V(2 4 5 3)\r\n\t\t4 V(4 6 7 5)\r\n"
+                            "\t\t4 V(6 0 1 7)\r\n\t\t4 V(6 4 2 0)\r\n\t\t4 V(1 3 5 7)\r\n"
+                            "\t}\r\n}\r\nEof\r\n";
+
+class PaneCurvesGuiTest : public RunningAppGuiTest {
+protected:
+    int CountColour(int pane, COLORREF colour, const std::string& name) {
+        PumpEvents(100);
+        EXPECT_FALSE(qf::test::SaveScreenPicture(Pane(pane), name.c_str()).empty());
+        const qf::test::Image image = qf::test::ToTestImage(CaptureClientImage(Pane(pane)));
+        const uint32_t rgb = GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour);
+        return image.width * image.height - qf::test::CountPixelsNot(image, rgb, 8);
+    }
+};
+
+} // namespace
+
+TEST_F(PaneCurvesGuiTest, AnImportedCubeShowsInEveryPaneWithTheGridOnAndOff) {
+    Start();
+    qf::test::TempDir dir;
+    const std::string path = dir.File("cube.mqo");
+    std::ofstream(path, std::ios::binary) << kCubeMqo;
+    runner.AnswerModal([&](qf::CModalWindow& window) {
+        auto* dialog = dynamic_cast<CFileDialog*>(&window);
+        return dialog && dialog->AcceptPath(path.c_str()) ? IDOK : IDCANCEL;
+    });
+    Command(kImportMqo);
+    CQuelDoc& doc = Doc();
+    ASSERT_EQ(doc.m_objects.GetCount(), 2);
+    for (int pane = 0; pane < 4; ++pane) {
+        SCOPED_TRACE(pane);
+        const std::string name = "cube_pane_" + std::to_string(pane);
+        const int withGrid = CountColour(pane, doc.m_settings.m_unselectObjColor, name + "_grid.png");
+        doc.m_settings.m_panes[static_cast<size_t>(pane)].m_showGrid = 0;
+        doc.RedrawPanes();
+        const int without = CountColour(pane, doc.m_settings.m_unselectObjColor, name + "_no_grid.png");
+        EXPECT_GT(without, 100) << "the cube's curves";
+        EXPECT_GT(withGrid, without / 2) << "the grid hides the curves";
+    }
+}
+
+// The eye of a parallel pane only sets its zoom: what lies nearer to it than
+// the near plane, or behind it, is still in the picture.
+TEST_F(PaneCurvesGuiTest, AParallelPaneDrawsWhatLiesNearOrBehindItsEye) {
+    Start();
+    Command(kInsertSquare);
+    CQuelDoc& doc = Doc();
+    CSpatchObj* obj = GetSelectedObject();
+    ASSERT_TRUE(obj);
+    const CCamera& top = doc.m_cameras[kTop];
+    ASSERT_TRUE(top.IsParallel());
+    const float eyeHeight = top.m_eye.GetY();
+    const COLORREF points = doc.m_settings.m_selectVertexColor;
+    ASSERT_GT(CountColour(kTop, points, "square_top_level.png"), 20) << "the square's selected points";
+    for (const float height : {eyeHeight - 1.0f, eyeHeight + 3.0f}) {
+        SCOPED_TRACE(height);
+        for (CPatchVertex* p : obj->GetVertices())
+            p->SetY(height);
+        obj->UpdateCurveHandles();
+        obj->Rebuild();
+        doc.RedrawPanes();
+        EXPECT_GT(
+            CountColour(kTop, points, "square_top_" + std::to_string(static_cast<int>(height)) + ".png"), 20);
+    }
+}
