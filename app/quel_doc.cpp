@@ -152,6 +152,9 @@ BOOL CQuelDoc::OnNewDocument() {
     if (m_createDefaultObject) {
         if (auto* objects = FindWindowService<CObjectPageServices>(wndObjectPage))
             objects->CreatePatchObject();
+        // The first object belongs to the new document: undoing it would
+        // leave the user a document with nothing to work on.
+        m_undoBuffer.Clear();
         m_modified = FALSE;
     }
     return TRUE;

@@ -1,9 +1,11 @@
-// What a new user sees of an inserted shape in each of the four panes.
+// What a new user meets first: a new document, shapes imported or inserted and
+// how the four panes show them.
 #include "app/doc_helpers.h"
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/screen_image.h"
 #include "platform_ui_gui/screen_picture.h"
 #include "shell_gui/running_app_fixture.h"
+#include "support/command_probe.h"
 #include "support/temp_dir.h"
 
 #include <cstdint>
@@ -17,6 +19,7 @@ namespace {
 constexpr UINT kInsertSquare = 30052;
 constexpr int kTop = 0;
 constexpr UINT kImportMqo = 30140;
+constexpr UINT kInsertBox = 30046;
 
 // A cube 40 units across around the origin, as a polygon modeller writes it.
 constexpr char kCubeMqo[] = "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\n"
@@ -28,7 +31,7 @@ constexpr char kCubeMqo[] = "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\n
                             "\t\t4 V(6 0 1 7)\r\n\t\t4 V(6 4 2 0)\r\n\t\t4 V(1 3 5 7)\r\n"
                             "\t}\r\n}\r\nEof\r\n";
 
-class PaneCurvesGuiTest : public RunningAppGuiTest {
+class NewUserGuiTest : public RunningAppGuiTest {
 protected:
     int CountColour(int pane, COLORREF colour, const std::string& name) {
         PumpEvents(100);
@@ -41,7 +44,7 @@ protected:
 
 } // namespace
 
-TEST_F(PaneCurvesGuiTest, AnImportedCubeShowsInEveryPaneWithTheGridOnAndOff) {
+TEST_F(NewUserGuiTest, AnImportedCubeShowsInEveryPaneWithTheGridOnAndOff) {
     Start();
     qf::test::TempDir dir;
     const std::string path = dir.File("cube.mqo");
@@ -67,7 +70,7 @@ TEST_F(PaneCurvesGuiTest, AnImportedCubeShowsInEveryPaneWithTheGridOnAndOff) {
 
 // The eye of a parallel pane only sets its zoom: what lies nearer to it than
 // the near plane, or behind it, is still in the picture.
-TEST_F(PaneCurvesGuiTest, AParallelPaneDrawsWhatLiesNearOrBehindItsEye) {
+TEST_F(NewUserGuiTest, AParallelPaneDrawsWhatLiesNearOrBehindItsEye) {
     Start();
     Command(kInsertSquare);
     CQuelDoc& doc = Doc();
@@ -88,4 +91,25 @@ TEST_F(PaneCurvesGuiTest, AParallelPaneDrawsWhatLiesNearOrBehindItsEye) {
         EXPECT_GT(
             CountColour(kTop, points, "square_top_" + std::to_string(static_cast<int>(height)) + ".png"), 20);
     }
+}
+
+// A new document starts with its first object and nothing to undo: Undo must
+// not take the object away again.
+TEST_F(NewUserGuiTest, ANewDocumentHasNothingToUndo) {
+    Start();
+    const auto expectFreshDocument = [&] {
+        ASSERT_EQ(Doc().m_objects.GetCount(), 1);
+        EXPECT_EQ(Doc().m_objects.GetHead()->GetName(), "patch_obj_00");
+        EXPECT_FALSE(qf::test::IsItemEnabled(Frame(), ID_EDIT_UNDO));
+        Command(ID_EDIT_UNDO);
+        EXPECT_EQ(Doc().m_objects.GetCount(), 1) << "the first object stays";
+        EXPECT_FALSE(Doc().IsModified());
+    };
+    expectFreshDocument();
+    Command(kInsertBox);
+    EXPECT_TRUE(qf::test::IsItemEnabled(Frame(), ID_EDIT_UNDO));
+    runner.Answer(IDNO); // the box is not saved
+    Command(ID_FILE_NEW);
+    expectFreshDocument();
+    EXPECT_EQ(Doc().m_objects.GetHead()->GetVertices().GetCount(), 0) << "the box went with the old document";
 }
