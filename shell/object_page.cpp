@@ -159,12 +159,14 @@ void CObjectPage::AddObjectTreeItem(CBaseObj* obj) {
         return;
     const CFolderObj* parent = obj->GetParentFolder();
     HTREEITEM parentItem = parent ? static_cast<HTREEITEM>(parent->GetTreeItem()) : nullptr;
-    if (!parentItem) {
+    const bool topLevel = !parentItem;
+    if (topLevel)
         parentItem = RootItem();
-        // The top level is always in view, also when nothing is selected (an opened document).
-        m_tree.Expand(parentItem, TVE_EXPAND);
-    }
     InsertItem(obj, parentItem, TVI_SORT);
+    // The top level is always in view, also when nothing is selected (an
+    // opened document); Root unfolds only once it has a child.
+    if (topLevel)
+        m_tree.Expand(parentItem, TVE_EXPAND);
     if (obj->GetObjType() == objTypeFolder)
         for (CBaseObj* member : static_cast<CFolderObj*>(obj)->GetMembers())
             AddObjectTreeItem(member);

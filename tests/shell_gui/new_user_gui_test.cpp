@@ -4,6 +4,8 @@
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/screen_image.h"
 #include "platform_ui_gui/screen_picture.h"
+#include "shell/object_page.h"
+#include "shell/side_bar.h"
 #include "shell_gui/running_app_fixture.h"
 #include "support/command_probe.h"
 #include "support/temp_dir.h"
@@ -33,6 +35,13 @@ constexpr char kCubeMqo[] = "Metasequoia Document\r\nFormat Text Ver 1.0\r\n\r\n
 
 class NewUserGuiTest : public RunningAppGuiTest {
 protected:
+    // The next file dialog chooses path.
+    void AnswerFileDialog(const std::string& path) {
+        runner.AnswerModal([path](qf::CModalWindow& window) {
+            auto* dialog = dynamic_cast<CFileDialog*>(&window);
+            return dialog && dialog->AcceptPath(path.c_str()) ? IDOK : IDCANCEL;
+        });
+    }
     int CountColour(int pane, COLORREF colour, const std::string& name) {
         PumpEvents(100);
         EXPECT_FALSE(qf::test::SaveScreenPicture(Pane(pane), name.c_str()).empty());
@@ -49,10 +58,7 @@ TEST_F(NewUserGuiTest, AnImportedCubeShowsInEveryPaneWithTheGridOnAndOff) {
     qf::test::TempDir dir;
     const std::string path = dir.File("cube.mqo");
     std::ofstream(path, std::ios::binary) << kCubeMqo;
-    runner.AnswerModal([&](qf::CModalWindow& window) {
-        auto* dialog = dynamic_cast<CFileDialog*>(&window);
-        return dialog && dialog->AcceptPath(path.c_str()) ? IDOK : IDCANCEL;
-    });
+    AnswerFileDialog(path);
     Command(kImportMqo);
     CQuelDoc& doc = Doc();
     ASSERT_EQ(doc.m_objects.GetCount(), 2);
@@ -112,4 +118,22 @@ TEST_F(NewUserGuiTest, ANewDocumentHasNothingToUndo) {
     Command(ID_FILE_NEW);
     expectFreshDocument();
     EXPECT_EQ(Doc().m_objects.GetHead()->GetVertices().GetCount(), 0) << "the box went with the old document";
+}
+
+// A saved document with one object opens with that object in view in the
+// object tree, not folded away under Root.
+TEST_F(NewUserGuiTest, AnOpenedDocumentShowsItsOnlyObject) {
+    Start();
+    Command(kInsertBox);
+    qf::test::TempDir dir;
+    const std::string path = dir.File("box.qfm");
+    ASSERT_TRUE(Doc().OnSaveDocument(path.c_str()));
+    Command(ID_FILE_NEW);
+    AnswerFileDialog(path);
+    Command(ID_FILE_OPEN);
+    PumpEvents(200);
+    ASSERT_EQ(Doc().m_objects.GetCount(), 1);
+    CTreeCtrl& tree = Frame().GetSideBar().GetPanelHost().GetObjectPage().GetTree();
+    const auto item = static_cast<HTREEITEM>(Doc().m_objects.GetHead()->GetTreeItem());
+    EXPECT_EQ(tree.GetNextVisibleItem(tree.GetRootItem()), item) << "patch_obj_00 in view under Root";
 }
