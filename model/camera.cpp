@@ -183,7 +183,8 @@ CIntPair ProjectViewPoint(const CCamera& camera, double nearDistance, const CVec
     if (!(halfW > 0.0 && halfH > 0.0))
         return kNotShown;
     const double z = viewPoint.GetZ();
-    if (z < nearDistance)
+    // A parallel view shows the scene whole along its axis, as its panes draw it.
+    if (!camera.IsParallel() && z < nearDistance)
         return kNotShown;
     double x = viewPoint.GetX();
     double y = viewPoint.GetY();

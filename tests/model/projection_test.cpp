@@ -61,6 +61,8 @@ TEST(CameraTest, ProjectsKnownPointsForBothKindsAndSpans) {
         {"parallel top view, +Z is up", PaneCamera(1, top, 0), {0, 0, 1}, 100, 37},
         {"parallel, width span, +X", PaneCamera(1, top, 1), {1, 0, 0}, 127, 50},
         {"parallel ignores depth", PaneCamera(1, top, 0), {1, -50, 0}, 113, 50},
+        {"parallel, nearer than the near plane", PaneCamera(1, top, 0), {1, 8, 0}, 113, 50},
+        {"parallel, behind the eye", PaneCamera(1, top, 0), {1, 12, 0}, 113, 50},
     };
     for (const Case& c : cases) {
         // Assignment takes the view only; the pane keeps its own size and span.
@@ -86,7 +88,6 @@ TEST(CameraTest, PointsThatCannotBeShownGiveMinusTen) {
     };
     const Case cases[] = {
         {"behind the near plane, perspective", 200, 100, 0, {0, 0, -10}, 5, {0, 0, -6}, 3},
-        {"behind the near plane, parallel", 200, 100, 1, {0, 10, 0}, 5, {0, 6, 0}, 3},
         {"pane of zero width", 0, 100, 0, {0, 0, -10}, 5, {0, 0, 0}, 3},
         {"pane of zero height", 200, 0, 1, {0, 10, 0}, 5, {0, 0, 0}, 3},
         {"near distance 0 in perspective", 200, 100, 0, {0, 0, -10}, 0, {0, 0, 0}, 3},
