@@ -31,33 +31,6 @@ CVector3 Rotated(const CVector3& v, void (CMatrix4::*rotate)(float), float degre
 
 } // namespace
 
-void CVector3::Add(const CVector3& v) {
-    *this += v;
-}
-
-void CVector3::Scale(float f) {
-    *this *= f;
-}
-
-CVector3& CVector3::DivideBy(float f) {
-    return *this = *this / f;
-}
-
-CVector3& CVector3::SetZero() {
-    Set(0.0f, 0.0f, 0.0f);
-    return *this;
-}
-
-float CVector3::Length() const {
-    const double sum = DotProduct(*this, *this);
-    return sum > 0.0 ? static_cast<float>(std::sqrt(sum)) : 0.0f;
-}
-
-CVector3& CVector3::Normalize() {
-    const float length = Length();
-    return length > 0.0f ? DivideBy(length) : SetZero();
-}
-
 float CVector3::GetElevation() const {
     if (m_y == 0.0f)
         return 0.0f;
@@ -136,47 +109,6 @@ CVector3 CVector3::GetDirectionAngles(const CVector3& dir) {
             rx = vy < 0.0 ? 270.0 - base : 270.0 + base;
     }
     return CVector3(static_cast<float>(rx), static_cast<float>(ry), static_cast<float>(rz));
-}
-
-CVector3& operator+=(CVector3& a, const CVector3& b) {
-    return a = a + b;
-}
-
-CVector3& operator*=(CVector3& a, float f) {
-    return a = a * f;
-}
-
-// Float arithmetic rounds exactly as the double computation stored as float.
-CVector3 operator+(const CVector3& a, const CVector3& b) {
-    return CVector3(a.GetX() + b.GetX(), a.GetY() + b.GetY(), a.GetZ() + b.GetZ());
-}
-
-CVector3 operator-(const CVector3& a, const CVector3& b) {
-    return CVector3(a.GetX() - b.GetX(), a.GetY() - b.GetY(), a.GetZ() - b.GetZ());
-}
-
-CVector3 operator*(const CVector3& v, float f) {
-    return CVector3(v.GetX() * f, v.GetY() * f, v.GetZ() * f);
-}
-
-CVector3 operator*(float f, const CVector3& v) {
-    return v * f;
-}
-
-CVector3 operator/(const CVector3& v, float f) {
-    return CVector3(v.GetX() / f, v.GetY() / f, v.GetZ() / f);
-}
-
-double DotProduct(const CVector3& a, const CVector3& b) {
-    return static_cast<double>(a.GetX()) * b.GetX() + static_cast<double>(a.GetY()) * b.GetY() +
-           static_cast<double>(a.GetZ()) * b.GetZ();
-}
-
-CVector3 CrossProduct(const CVector3& a, const CVector3& b) {
-    const double ax = a.GetX(), ay = a.GetY(), az = a.GetZ();
-    const double bx = b.GetX(), by = b.GetY(), bz = b.GetZ();
-    return CVector3(static_cast<float>(ay * bz - az * by), static_cast<float>(az * bx - ax * bz),
-                    static_cast<float>(ax * by - ay * bx));
 }
 
 CVector3 TriangleNormal(const CVector3& p, const CVector3& q, const CVector3& r) {

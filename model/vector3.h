@@ -3,6 +3,8 @@
 // eye and target. Components are computed in double and stored as float.
 // The members are declared z, y, x; every interface names them x, y, z, so
 // the declared order never shows outside the class.
+#include <cmath>
+
 class CMatrix4;
 
 // A pixel pair: a pane position found by projection or picking.
@@ -35,7 +37,10 @@ public:
     void Add(const CVector3& v);
     void Scale(float f);
     CVector3& DivideBy(float f);
-    CVector3& SetZero();
+    CVector3& SetZero() {
+        Set(0.0f, 0.0f, 0.0f);
+        return *this;
+    }
 
     // 0 when the squared length is not positive.
     float Length() const;
@@ -70,16 +75,58 @@ private:
     float m_x = 0.0f;
 };
 
-CVector3& operator+=(CVector3& a, const CVector3& b);
-CVector3& operator*=(CVector3& a, float f);
-CVector3 operator+(const CVector3& a, const CVector3& b);
-CVector3 operator-(const CVector3& a, const CVector3& b);
-CVector3 operator*(const CVector3& v, float f);
-CVector3 operator*(float f, const CVector3& v);
-CVector3 operator/(const CVector3& v, float f);
+// The arithmetic is inline: the large-model loops call it millions of times.
+// Float arithmetic rounds exactly as the double computation stored as float.
+inline CVector3 operator+(const CVector3& a, const CVector3& b) {
+    return CVector3(a.GetX() + b.GetX(), a.GetY() + b.GetY(), a.GetZ() + b.GetZ());
+}
+inline CVector3 operator-(const CVector3& a, const CVector3& b) {
+    return CVector3(a.GetX() - b.GetX(), a.GetY() - b.GetY(), a.GetZ() - b.GetZ());
+}
+inline CVector3 operator*(const CVector3& v, float f) {
+    return CVector3(v.GetX() * f, v.GetY() * f, v.GetZ() * f);
+}
+inline CVector3 operator*(float f, const CVector3& v) {
+    return v * f;
+}
+inline CVector3 operator/(const CVector3& v, float f) {
+    return CVector3(v.GetX() / f, v.GetY() / f, v.GetZ() / f);
+}
+inline CVector3& operator+=(CVector3& a, const CVector3& b) {
+    return a = a + b;
+}
+inline CVector3& operator*=(CVector3& a, float f) {
+    return a = a * f;
+}
 
-double DotProduct(const CVector3& a, const CVector3& b);
-CVector3 CrossProduct(const CVector3& a, const CVector3& b);
+inline double DotProduct(const CVector3& a, const CVector3& b) {
+    return static_cast<double>(a.GetX()) * b.GetX() + static_cast<double>(a.GetY()) * b.GetY() +
+           static_cast<double>(a.GetZ()) * b.GetZ();
+}
+inline CVector3 CrossProduct(const CVector3& a, const CVector3& b) {
+    const double ax = a.GetX(), ay = a.GetY(), az = a.GetZ();
+    const double bx = b.GetX(), by = b.GetY(), bz = b.GetZ();
+    return CVector3(static_cast<float>(ay * bz - az * by), static_cast<float>(az * bx - ax * bz),
+                    static_cast<float>(ax * by - ay * bx));
+}
+
+inline void CVector3::Add(const CVector3& v) {
+    *this += v;
+}
+inline void CVector3::Scale(float f) {
+    *this *= f;
+}
+inline CVector3& CVector3::DivideBy(float f) {
+    return *this = *this / f;
+}
+inline float CVector3::Length() const {
+    const double sum = DotProduct(*this, *this);
+    return sum > 0.0 ? static_cast<float>(std::sqrt(sum)) : 0.0f;
+}
+inline CVector3& CVector3::Normalize() {
+    const float length = Length();
+    return length > 0.0f ? DivideBy(length) : SetZero();
+}
 // Unit normal of (q - r) x (q - p); the zero vector for collinear points.
 CVector3 TriangleNormal(const CVector3& p, const CVector3& q, const CVector3& r);
 // Row vector p times m, translation from row 3, no division by w.
