@@ -28,6 +28,11 @@ constexpr UINT IDR_PANE_MENU_EN = 142;
 // The shortcut keys: this many slots, in the accelerator tables above.
 constexpr int kShortcutSlotKeys = 232;
 std::span<const AccelEntry> ShortcutSlotAccelerators();
+// The commands those keys send lie in these two ranges.
+constexpr UINT kFirstShortcutSlotCommand = 30215;
+constexpr UINT kLastShortcutSlotCommand = 30388;
+constexpr UINT kFirstCtrlShiftSlotCommand = 30669;
+constexpr UINT kLastCtrlShiftSlotCommand = 30726;
 
 // Strings of the frame and the dialog data exchange.
 constexpr UINT IDS_IDLE_MESSAGE = 57345; // the status bar's text while nothing is pointed at

@@ -37,6 +37,12 @@ public:
     CPaneCommands& GetPaneCommands() { return m_paneCommands; }
     BOOL IsFullScreen() const { return m_fullScreen; }
 
+    // shortcut_dispatch.cpp: runs one shortcut action (nothing during a
+    // mouse drag, or for a value outside 0..191), and tells whether the
+    // command an action runs has a handler, so that it does something.
+    void ExecuteShortcut(int action);
+    BOOL IsShortcutActionAvailable(int action);
+
     // The main-window link.
     CQuelDoc* GetActiveDocument() override;
     void SetBusyCursor(BOOL on) override;
@@ -78,6 +84,9 @@ private:
     void OnUpdateLayoutDialogRight(CCmdUI* ui);
     // Puts the side bar on the left or right edge with the borders that face the view.
     void PlaceSideBar(bool right);
+
+    // The command a key slot's key sends: the slot's action in the document.
+    void OnShortcutSlot(UINT id);
 
     // main_frame_objects.cpp: the object commands of the object page's etc. menu.
     void OnChangeParent();

@@ -45,6 +45,9 @@ const CommandMap& CMainFrame::GetCommandMap() const {
             .OnCommand(ID_VIEW_SAVE_CLIPBOARD, &CMainFrame::OnSaveClipboard)
             .OnCommand(ID_PANE_UNDERLAY, &CMainFrame::OnUnderlayImages)
             .OnCommand(ID_WINDOW_DOCUMENT, &CMainFrame::OnWindowDocument)
+            .OnCommandRange(kFirstShortcutSlotCommand, kLastShortcutSlotCommand, &CMainFrame::OnShortcutSlot)
+            .OnCommandRange(kFirstCtrlShiftSlotCommand, kLastCtrlShiftSlotCommand,
+                            &CMainFrame::OnShortcutSlot)
             .OnCommandRange(ID_OBJECT_SHOW_SELECTED, ID_OBJECT_SHOW_SELECTED, &CMainFrame::OnObjectFlag)
             .OnCommandRange(ID_OBJECT_SHOW_ALL, ID_OBJECT_SHOW_ALL, &CMainFrame::OnObjectFlag)
             .OnCommandRange(ID_OBJECT_EDIT_SELECTED, ID_OBJECT_EDIT_SELECTED, &CMainFrame::OnObjectFlag)
