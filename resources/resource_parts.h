@@ -9,6 +9,7 @@ std::span<const DialogTemplate> AboutDialogTemplates(ResourceLanguage language);
 std::span<const DialogTemplate> ExchangeDialogTemplates(ResourceLanguage language);
 std::span<const DialogTemplate> ExchangeOptionDialogTemplates();
 std::span<const DialogTemplate> ValueDialogTemplates();
+std::span<const DialogTemplate> ShortcutDialogTemplates();
 std::span<const DialogTemplate> SideBarDialogTemplates();
 std::span<const DialogTemplate> RenderDialogTemplates();
 std::span<const DialogTemplate> MaterialDialogTemplates();

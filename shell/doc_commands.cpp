@@ -112,6 +112,7 @@ const CommandMap& CQuelDocCommands::GetCommandMap() const {
             .OnCommand(ID_EDIT_PASTE_ALONG_CURVE, &CQuelDocCommands::OnEditPasteAlongCurve)
             .OnUpdateCommandUI(ID_EDIT_PASTE_ALONG_CURVE, &CQuelDocCommands::OnUpdateEditPasteAlongCurve)
             .OnCommand(ID_EDIT_UNDO_SETTING, &CQuelDocCommands::OnEditUndoSetting)
+            .OnCommand(ID_HELP_EDIT_SHORTCUT, &CQuelDocCommands::OnEditShortcut)
             .OnCommand(ID_FILE_IMPORT_SPT, &CQuelDocCommands::OnFileImportSpt)
             .OnUpdateCommandUI(ID_FILE_IMPORT_SPT, &CQuelDocCommands::OnUpdateFileImportSpt)
             .OnCommand(ID_FILE_EXPORT_SPT, &CQuelDocCommands::OnFileExportSpt)

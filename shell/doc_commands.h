@@ -56,6 +56,8 @@ private:
     void OnUpdateEditPasteAtSelection(CCmdUI* ui);
     void OnUpdateEditPasteAlongCurve(CCmdUI* ui);
     void OnEditUndoSetting();
+    // Help > Edit Shortcut Key.
+    void OnEditShortcut();
     // The exchange formats (doc_exchange_commands.cpp).
     void OnFileImportSpt();
     void OnUpdateFileImportSpt(CCmdUI* ui);

@@ -1,11 +1,12 @@
 // The edit commands that ask a dialog first: paste along the selected curve
-// and the undo depth.
+// and the undo depth; and the shortcut keys' dialog.
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "dialogs/paste_along_curve_dlg.h"
 #include "dialogs/undo_setting_dlg.h"
 #include "platform/ui/frame_wnd.h"
 #include "shell/doc_commands.h"
+#include "shell/shortcut_dlg.h"
 
 #include <vector>
 
@@ -54,4 +55,8 @@ void CQuelDocCommands::OnEditUndoSetting() {
     dialog.m_depth = m_document.m_undoBuffer.GetMaxLevels();
     if (dialog.DoModal() == IDOK)
         m_document.m_undoBuffer.SetMaxLevels(dialog.m_depth);
+}
+
+void CQuelDocCommands::OnEditShortcut() {
+    CShortcutDlg(AfxGetMainWnd()).DoModal();
 }

@@ -1,36 +1,20 @@
 // The shortcut keys pressed for real in the running program, in both
 // languages: the default table's tool, display, view, full-screen and file
 // keys, and quel_shortcut.ini written, read back and damaged.
-#include "app/settings_text.h"
 #include "dialogs/document_info_dlg.h"
-#include "platform/base/file_util.h"
 #include "platform/ui/common_dialogs.h"
 #include "shell/doc_commands.h"
-#include "shell_gui/running_app.h"
+#include "shell_gui/shortcut_fixture.h"
 
 #include <filesystem>
-#include <wx/uiaction.h>
 
 using qf::test::PumpEvents;
 using qf::test::PumpUntil;
 
 namespace {
 
-class ShortcutKeysGuiTest : public qf::test::RunningAppGuiTest {
+class ShortcutKeysGuiTest : public qf::test::ShortcutGuiTest {
 protected:
-    CWnd& Pane(int i) { return Frame().GetView().GetSplitter().GetPane(i).GetFrame().GetGLPane(); }
-    // A key pressed with the keyboard focus in the active pane.
-    void Press(int key, int modifiers = wxMOD_NONE) {
-        Pane(Doc().m_activePane).SetFocus();
-        PumpEvents(30);
-        mouse.Sim().Char(key, modifiers);
-        PumpEvents(100);
-    }
-    CPaneDisplaySettings& ActiveShow() {
-        return Doc().m_settings.m_panes[static_cast<size_t>(Doc().m_activePane)];
-    }
-    static std::string FilePath() { return qf::SettingsPath("quel_shortcut.ini"); }
-
     void DefaultKeysRunTheirActions();
 };
 

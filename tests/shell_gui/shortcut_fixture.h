@@ -1,0 +1,27 @@
+#pragma once
+// The running program with real key presses into its active pane.
+#include "platform/base/file_util.h"
+#include "shell_gui/running_app.h"
+
+#include <string>
+#include <wx/uiaction.h>
+
+namespace qf::test {
+
+class ShortcutGuiTest : public RunningAppGuiTest {
+protected:
+    CWnd& Pane(int i) { return Frame().GetView().GetSplitter().GetPane(i).GetFrame().GetGLPane(); }
+    // A key pressed with the keyboard focus in the active pane.
+    void Press(int key, int modifiers = wxMOD_NONE) {
+        Pane(Doc().m_activePane).SetFocus();
+        PumpEvents(30);
+        mouse.Sim().Char(key, modifiers);
+        PumpEvents(100);
+    }
+    CPaneDisplaySettings& ActiveShow() {
+        return Doc().m_settings.m_panes[static_cast<size_t>(Doc().m_activePane)];
+    }
+    static std::string FilePath() { return qf::SettingsPath("quel_shortcut.ini"); }
+};
+
+} // namespace qf::test
