@@ -42,6 +42,9 @@ public:
     // command an action runs has a handler, so that it does something.
     void ExecuteShortcut(int action);
     BOOL IsShortcutActionAvailable(int action);
+    // The keyboard focus into the active pane, where the shortcut keys work;
+    // a frame whose focus is nowhere, or in a hidden bar, hears no keys.
+    void FocusActivePane();
 
     // The main-window link.
     CQuelDoc* GetActiveDocument() override;

@@ -160,6 +160,7 @@ void CMainFrame::OnFullScreen() {
     }
     m_fullScreen = !m_fullScreen;
     m_restyling = 0;
+    FocusActivePane();
 }
 
 void CMainFrame::OnSize(UINT type, int cx, int cy) {

@@ -77,6 +77,7 @@ BOOL CQuelApp::InitInstance(const std::vector<CString>& arguments) {
 
     m_frame->ShowWindow(SW_SHOW);
     m_frame->UpdateWindow();
+    m_frame->FocusActivePane();
     DragAcceptFiles(*m_frame, TRUE);
     return TRUE;
 }

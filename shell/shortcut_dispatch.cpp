@@ -110,3 +110,9 @@ BOOL CMainFrame::IsShortcutActionAvailable(int action) {
         return TRUE;
     }
 }
+
+void CMainFrame::FocusActivePane() {
+    const int pane = std::clamp(m_document.m_activePane, 0, kPaneCount - 1);
+    if (auto* window = dynamic_cast<CWnd*>(m_document.FindRegisteredTarget(wndGLPane0 + pane)))
+        window->SetFocus();
+}

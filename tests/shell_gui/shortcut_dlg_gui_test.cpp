@@ -47,6 +47,7 @@ protected:
 void ShortcutDlgGuiTest::BindAndRestart(ResourceLanguage language, const char* caption,
                                         const char* pictureName) {
     Start(language);
+    FocusPane();
     std::array<int, kShortcutSlotCount>& slots = Doc().m_shortcutSlots;
     slots[7] = 85;  // H: as a file may hold it
     slots[8] = 500; // I: no action
@@ -111,6 +112,7 @@ void ShortcutDlgGuiTest::BindAndRestart(ResourceLanguage language, const char* c
     Start(language);
     EXPECT_EQ(Doc().m_shortcutSlots[219], 24) << "the binding came back from the file";
     Doc().m_settings.m_mouseModeRight = 0;
+    FocusPane();
     Press(WXK_LEFT, wxMOD_CONTROL | wxMOD_SHIFT);
     EXPECT_EQ(Doc().m_settings.m_mouseModeRight, 3);
 }

@@ -11,12 +11,15 @@ namespace qf::test {
 class ShortcutGuiTest : public RunningAppGuiTest {
 protected:
     CWnd& Pane(int i) { return Frame().GetView().GetSplitter().GetPane(i).GetFrame().GetGLPane(); }
-    // A key pressed with the keyboard focus in the active pane.
+    // A key pressed wherever the keyboard focus is.
     void Press(int key, int modifiers = wxMOD_NONE) {
-        Pane(Doc().m_activePane).SetFocus();
-        PumpEvents(30);
         mouse.Sim().Char(key, modifiers);
         PumpEvents(100);
+    }
+    // The keyboard focus into the active pane, as a click there gives it.
+    void FocusPane() {
+        Pane(Doc().m_activePane).SetFocus();
+        PumpEvents(30);
     }
     CPaneDisplaySettings& ActiveShow() {
         return Doc().m_settings.m_panes[static_cast<size_t>(Doc().m_activePane)];

@@ -3,7 +3,9 @@
 // keys, and quel_shortcut.ini written, read back and damaged.
 #include "dialogs/document_info_dlg.h"
 #include "platform/ui/common_dialogs.h"
+#include "resources/command_ids.h"
 #include "shell/doc_commands.h"
+#include "shell/shortcut_actions.h"
 #include "shell_gui/shortcut_fixture.h"
 
 #include <filesystem>
@@ -19,6 +21,7 @@ protected:
 };
 
 void ShortcutKeysGuiTest::DefaultKeysRunTheirActions() {
+    FocusPane();
     CCoreSettings& settings = Doc().m_settings;
     const struct {
         int key;
@@ -126,6 +129,7 @@ TEST_F(ShortcutKeysGuiTest, DefaultKeysRunTheirActionsInEnglish) {
 // nothing; a key pressed while a drag holds the mouse is ignored.
 TEST_F(ShortcutKeysGuiTest, UnboundKeysAndKeysDuringADragDoNothing) {
     Start();
+    FocusPane();
     CCoreSettings& settings = Doc().m_settings;
     const int leftTool = settings.m_mouseModeLeft;
     const CPaneDisplaySettings show = ActiveShow();
@@ -160,6 +164,7 @@ TEST_F(ShortcutKeysGuiTest, TheTableComesFromItsFileAndGoesBackAtExit) {
     Stop();
 
     Start();
+    FocusPane();
     Press('B');
     EXPECT_EQ(Doc().m_settings.m_mouseModeLeft, 303) << "B kept its binding over the restart";
     Stop();
@@ -167,6 +172,7 @@ TEST_F(ShortcutKeysGuiTest, TheTableComesFromItsFileAndGoesBackAtExit) {
     // Line 2 is damaged: slot 0 is read, slot 1 onwards keep their defaults.
     qf::test::WriteFileBytes(FilePath(), "13\nx\n14\n");
     Start();
+    FocusPane();
     EXPECT_EQ(Doc().m_shortcutSlots[0], 13);
     EXPECT_EQ(Doc().m_shortcutSlots[1], -1);
     EXPECT_EQ(Doc().m_shortcutSlots[2], 69);
@@ -174,4 +180,42 @@ TEST_F(ShortcutKeysGuiTest, TheTableComesFromItsFileAndGoesBackAtExit) {
     EXPECT_EQ(Doc().m_settings.m_mouseModeLeft, 303) << "A now translates";
     Press('G');
     EXPECT_EQ(Doc().m_settings.m_mouseModeLeft, 300) << "G kept its default";
+}
+
+// The keys work from the start, without a click into a pane, and hiding the
+// bars for full screen must not leave the keyboard where no key is heard:
+// F5 would then never come back.
+TEST_F(ShortcutKeysGuiTest, F5LeavesFullScreenAsItEnteredIt) {
+    Start();
+    for (const bool full : {true, false, true, false}) {
+        Press(WXK_F5);
+        EXPECT_TRUE(PumpUntil([&] { return (Frame().IsFullScreen() != 0) == full; })) << full;
+        PumpEvents(300);
+        EXPECT_FALSE(CFrameWnd::IsFocusInDialog(CWnd::GetFocus())) << full;
+    }
+    EXPECT_NE(Frame().GetMenu(), nullptr);
+
+    // Full screen from the menu while a side-bar field has the keyboard.
+    Frame().GetSideBar().GetPanelHost().GetObjectPage().SetFocus();
+    PumpEvents(50);
+    Command(ID_WINDOW_FULL_SCREEN);
+    PumpEvents(300);
+    Press(WXK_F5);
+    EXPECT_TRUE(PumpUntil([&] { return !Frame().IsFullScreen(); })) << "F5 is heard in full screen";
+}
+
+// Every action reaches a command of the program, but Redo, which has none,
+// and the left command bar's switch until that bar exists; the actions that
+// run nothing are never offered as doing something.
+TEST_F(ShortcutKeysGuiTest, EveryActionButRedoReachesItsCommand) {
+    Start();
+    constexpr int kRedo = 56;
+    constexpr int kLeftCommandBar = 131;
+    for (int action = 0; action < kShortcutActionCount; ++action) {
+        const BOOL available = Frame().IsShortcutActionAvailable(action);
+        if (action == kLeftCommandBar)
+            continue;
+        const bool runsSomething = DescribeShortcutAction(action).run != ShortcutRun::nothing;
+        EXPECT_EQ(available != 0, runsSomething && action != kRedo) << ShortcutActionName(action);
+    }
 }
