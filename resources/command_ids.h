@@ -57,6 +57,8 @@ constexpr UINT ID_OBJECT_CREATE_FOLDER = 30728;
 constexpr UINT ID_OBJECT_CHANGE_PARENT = 30730;
 constexpr UINT ID_WINDOW_STATUS = 30028;
 constexpr UINT ID_WINDOW_MENU = 30029;
+constexpr UINT ID_WINDOW_MENU_LEFT = 30519;
+constexpr UINT ID_WINDOW_MENU_RIGHT = 30520;
 constexpr UINT ID_WINDOW_FULL_SCREEN = 30032;
 
 // Rendering and the document's information, view and object-flag commands.

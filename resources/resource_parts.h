@@ -26,6 +26,10 @@ std::span<const MenuResource> SharedMenus();
 std::span<const MenuEntry> MainMenuEntries(ResourceLanguage language, bool polygonEditing);
 std::span<const MenuEntry> PaneMenuEntries(ResourceLanguage language);
 std::span<const ToolBarResource> SharedToolBars();
+// The tool bars of the tool tabs, their buttons' prompts and tips, and the bars' dialogs.
+std::span<const ToolBarResource> TabToolBars();
+std::span<const StringEntry> TabToolBarTips(ResourceLanguage language);
+std::span<const DialogTemplate> BarDialogTemplates();
 std::span<const IconResource> SharedIcons();
 std::span<const CursorResource> SharedCursors();
 std::span<const IconResource> SideBarIcons();

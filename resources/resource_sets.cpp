@@ -41,8 +41,12 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
     static const std::vector<MenuResource> englishMenus = LanguageMenus(ResourceLanguage::English);
     static const std::vector<StringEntry> japaneseStrings =
         Join<StringEntry>(Join(JapaneseStrings(), AppStrings()), MenuPrompts(ResourceLanguage::Japanese));
+    static const std::vector<StringEntry> japaneseAllStrings =
+        Join<StringEntry>(japaneseStrings, TabToolBarTips(ResourceLanguage::Japanese));
     static const std::vector<StringEntry> englishStrings =
         Join<StringEntry>(Join(EnglishStrings(), AppStrings()), MenuPrompts(ResourceLanguage::English));
+    static const std::vector<StringEntry> englishAllStrings =
+        Join<StringEntry>(englishStrings, TabToolBarTips(ResourceLanguage::English));
     static const std::vector<DialogTemplate> japaneseDialogs = JoinAll<DialogTemplate>({
         JapaneseDialogTemplates(),
         SharedAppDialogTemplates(),
@@ -59,6 +63,7 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         ColorDialogTemplates(),
         ViewportDialogTemplates(),
         LightDialogTemplates(),
+        BarDialogTemplates(),
     });
     static const std::vector<DialogTemplate> englishDialogs = JoinAll<DialogTemplate>({
         EnglishDialogTemplates(),
@@ -76,14 +81,18 @@ const ResourceSet& GetResourceSet(ResourceLanguage language) {
         ColorDialogTemplates(),
         ViewportDialogTemplates(),
         LightDialogTemplates(),
+        BarDialogTemplates(),
     });
     static const std::vector<IconResource> icons =
         JoinAll<IconResource>({SharedIcons(), SideBarIcons(), LightIcons()});
+    static const std::vector<ToolBarResource> toolBars =
+        JoinAll<ToolBarResource>({SharedToolBars(), TabToolBars()});
     static const std::vector<CursorResource> cursors =
         JoinAll<CursorResource>({SharedCursors(), SideBarCursors()});
-    static const ResourceSet japanese{japaneseMenus,    japaneseKeys, japaneseStrings, japaneseDialogs,
-                                      SharedToolBars(), icons,        cursors,         SharedBitmaps()};
-    static const ResourceSet english{englishMenus,     englishKeys, englishStrings, englishDialogs,
-                                     SharedToolBars(), icons,       cursors,        SharedBitmaps()};
+    static const ResourceSet japanese{japaneseMenus,   japaneseKeys,   japaneseAllStrings,
+                                      japaneseDialogs, toolBars,       icons,
+                                      cursors,         SharedBitmaps()};
+    static const ResourceSet english{englishMenus, englishKeys, englishAllStrings, englishDialogs,
+                                     toolBars,     icons,       cursors,           SharedBitmaps()};
     return language == ResourceLanguage::English ? english : japanese;
 }

@@ -48,12 +48,14 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
         return -1;
     if (!m_wndStatusBar.Create(this) || !m_wndStatusBar.SetIndicators(kIndicators, std::size(kIndicators)))
         return -1;
+    CreateToolDialogBar();
     if (!m_wndToolBar.Create(this) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME_JA))
         return -1;
     if (m_sideBar.Create(this)) {
         m_sideBar.InitPanelHost();
         m_sideBar.SetBarStyle(m_sideBar.GetBarStyle() | CBRS_BORDER_LEFT);
     }
+    CreateCommandBars();
     CreateMouseStatusBar();
     m_wndToolBar.SetBarStyle(m_wndToolBar.GetBarStyle() | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC);
     m_document.RegisterWindow(m_wndToolBar.GetSafeHwnd(), wndToolBar);
@@ -64,6 +66,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT cs) {
     if (!m_view.Create("", WS_CHILD | WS_VISIBLE, CRect(), this, AFX_IDW_PANE_FIRST))
         return -1;
     SetActiveView(&m_view);
+    ApplyWindowLayout();
     RecalcLayout();
     return 0;
 }
@@ -75,6 +78,7 @@ void CMainFrame::OnClose() {
 
 void CMainFrame::OnDestroy() {
     GetAppState().m_mainWindow = nullptr;
+    CWndLayout().Write(GetWindowLayout());
     CFrameWnd::OnDestroy();
 }
 

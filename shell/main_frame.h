@@ -8,8 +8,11 @@
 // while it exists.
 #include "app/window_services.h"
 #include "platform/ui/frame_wnd.h"
+#include "shell/command_bars.h"
 #include "shell/pane_commands.h"
 #include "shell/side_bar.h"
+#include "shell/tool_dialog_bar.h"
+#include "shell/window_layout.h"
 #include "viewport/mouse_status_bar.h"
 #include "viewport/quel_view.h"
 #include "viewport/serviced_window.h"
@@ -33,6 +36,11 @@ public:
     CSideBar& GetSideBar() { return m_sideBar; }
     CStatusBar& GetStatusBarWindow() { return m_wndStatusBar; }
     CMouseStatusBar& GetMouseStatusBar() { return m_mouseStatusBar; }
+    CToolDialogBar& GetToolDialogBar() { return m_toolDialogBar; }
+    CCommandBar& GetCommandBar() { return m_commandBar; }
+    CCommandBar2& GetCommandBar2() { return m_commandBar2; }
+    // The bars' shown flags and the side bar's side, as the layout file keeps them.
+    WindowLayout GetWindowLayout() const;
     // The pane menus' mouse-mode, display and camera commands.
     CPaneCommands& GetPaneCommands() { return m_paneCommands; }
     BOOL IsFullScreen() const { return m_fullScreen; }
@@ -97,6 +105,14 @@ private:
     // Caption, sizing border, the main menu and every bar come back.
     void LeaveFullScreen();
     void ShowMainMenu(UINT menuId);
+    // main_frame_bars.cpp: the tool dialog bar, the command bars and the layout file.
+    void CreateToolDialogBar();
+    void CreateCommandBars();
+    void ApplyWindowLayout();
+    void OnMenuWindowLeft();
+    void OnUpdateMenuWindowLeft(CCmdUI* ui);
+    void OnMenuWindowRight();
+    void OnUpdateMenuWindowRight(CCmdUI* ui);
     // main_frame_status.cpp: the mouse-status bar.
     BOOL CreateMouseStatusBar();
     void OnStatusWindow();
@@ -144,11 +160,12 @@ private:
     // Set while a command changes the frame's style, menu and bars, so that
     // the resizes it causes do not end full screen.
     int m_restyling = 0;
-    // The tool window's shown flag.
-    int m_toolWindowShown = 1;
     CStatusBar m_wndStatusBar;
+    CToolDialogBar m_toolDialogBar;
     CServicedWindow<CToolBar> m_wndToolBar;
     CSideBar m_sideBar;
+    CCommandBar m_commandBar;
+    CCommandBar2 m_commandBar2;
     CMouseStatusBar m_mouseStatusBar;
     int m_mouseStatusShown = 1;
     CPaneCommands m_paneCommands;

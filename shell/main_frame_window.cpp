@@ -15,6 +15,10 @@ const CommandMap& CMainFrame::GetCommandMap() const {
             .OnUpdateCommandUI(ID_WINDOW_MENU, &CMainFrame::OnUpdateMenuBar)
             .OnCommand(ID_WINDOW_FULL_SCREEN, &CMainFrame::OnFullScreen)
             .OnCommand(ID_WINDOW_STATUS, &CMainFrame::OnStatusWindow)
+            .OnCommand(ID_WINDOW_MENU_LEFT, &CMainFrame::OnMenuWindowLeft)
+            .OnUpdateCommandUI(ID_WINDOW_MENU_LEFT, &CMainFrame::OnUpdateMenuWindowLeft)
+            .OnCommand(ID_WINDOW_MENU_RIGHT, &CMainFrame::OnMenuWindowRight)
+            .OnUpdateCommandUI(ID_WINDOW_MENU_RIGHT, &CMainFrame::OnUpdateMenuWindowRight)
             .OnUpdateCommandUI(ID_WINDOW_STATUS, &CMainFrame::OnUpdateStatusWindow)
             .OnCommand(ID_MODEL_FREEZE, &CMainFrame::OnModelFreeze)
             .OnUpdateCommandUI(ID_MODEL_FREEZE, &CMainFrame::OnUpdateModelFreeze)
@@ -64,12 +68,13 @@ const CommandMap& CMainFrame::GetCommandMap() const {
 }
 
 void CMainFrame::OnToolWindow() {
-    ShowControlBar(&m_wndToolBar, !m_toolWindowShown, FALSE);
-    m_toolWindowShown = !m_toolWindowShown;
+    ShowControlBar(&m_wndToolBar, !m_toolDialogBar.m_shown, FALSE);
+    ShowControlBar(&m_toolDialogBar, !m_toolDialogBar.m_shown, FALSE);
+    m_toolDialogBar.m_shown = !m_toolDialogBar.m_shown;
 }
 
 void CMainFrame::OnUpdateToolWindow(CCmdUI* ui) {
-    ui->SetCheck(m_wndToolBar.IsWindowVisible() ? 1 : 0);
+    ui->SetCheck(m_toolDialogBar.IsWindowVisible() ? 1 : 0);
 }
 
 void CMainFrame::OnDialogWindow() {
@@ -143,6 +148,7 @@ void CMainFrame::LeaveFullScreen() {
     ShowControlBar(&m_wndStatusBar, TRUE, FALSE);
     ShowControlBar(&m_sideBar, TRUE, FALSE);
     ShowControlBar(&m_wndToolBar, TRUE, FALSE);
+    ShowControlBar(&m_toolDialogBar, TRUE, FALSE);
     ShowControlBar(&m_mouseStatusBar, TRUE, FALSE);
 }
 
@@ -157,6 +163,7 @@ void CMainFrame::OnFullScreen() {
         ShowControlBar(&m_wndStatusBar, FALSE, FALSE);
         ShowControlBar(&m_sideBar, FALSE, FALSE);
         ShowControlBar(&m_wndToolBar, FALSE, FALSE);
+        ShowControlBar(&m_toolDialogBar, FALSE, FALSE);
     }
     m_fullScreen = !m_fullScreen;
     m_restyling = 0;
