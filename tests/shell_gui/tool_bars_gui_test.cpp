@@ -97,7 +97,8 @@ void ToolBarsGuiTest::CheckTabs(ResourceLanguage language) {
     EXPECT_TRUE(Frame().GetToolBar().IsWindowVisible());
 
     // Pointing at a button shows its prompt; a click runs its command.
-    ASSERT_TRUE(PointWithPrompt("Scale")) << "the Scale button's prompt";
+    const CString prompt = language == ResourceLanguage::Japanese ? "(パッチ)拡大/縮小" : "Scale";
+    ASSERT_TRUE(PointWithPrompt(prompt)) << "the Scale button's prompt";
     EXPECT_EQ(NativeToolBar().GetToolShortHelp(WxMenuIdFor(30141)), "Scale") << "and its tip";
     mouse.Down();
     mouse.Up();
