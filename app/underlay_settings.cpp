@@ -7,10 +7,6 @@ namespace {
 // The two world axes (0 x, 1 y, 2 z) of each image's view.
 constexpr int kAxes[4][2] = {{0, 2}, {0, 1}, {1, 2}, {0, 1}};
 
-float Component(const CVector3& v, int axis) {
-    return axis == 0 ? v.GetX() : axis == 1 ? v.GetY() : v.GetZ();
-}
-
 CVector3 Place(int image, const float values[2], float third) {
     float xyz[3] = {third, third, third};
     xyz[kAxes[image][0]] = values[0];
@@ -27,8 +23,8 @@ CUnderlayEntries ReadUnderlayEntries(const CQuelDoc& doc) {
         CUnderlayEntry& e = entries[static_cast<size_t>(i)];
         e.path = doc.m_underlayFiles[static_cast<size_t>(i)];
         for (int k = 0; k < 2; ++k) {
-            e.centre[k] = Component(image.m_offset, kAxes[i][k]);
-            e.scale[k] = Component(image.m_scale, kAxes[i][k]);
+            e.centre[k] = image.m_offset.Get(kAxes[i][k]);
+            e.scale[k] = image.m_scale.Get(kAxes[i][k]);
         }
     }
     return entries;

@@ -36,10 +36,6 @@ constexpr UINT kSeeThroughId = 1431;
 constexpr UINT kCurveTypeId = 1577;
 constexpr UINT kSurfaceTypeId = 1579;
 
-float Coordinate(const CVector3& v, size_t axis) {
-    return axis == 0 ? v.GetX() : axis == 1 ? v.GetY() : v.GetZ();
-}
-
 CVector3 FromFields(const std::array<CMyEdit, 3>& edits) {
     return CVector3(edits[0].GetFloat(), edits[1].GetFloat(), edits[2].GetFloat());
 }
@@ -89,9 +85,9 @@ BOOL CCameraSettingDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     for (size_t axis = 0; axis < 3; ++axis) {
         SetUpFloat(m_locationEdits[axis], m_locationSpins[axis], -kCoordinateLimit, kCoordinateLimit,
-                   Coordinate(m_location, axis));
+                   m_location.Get(static_cast<int>(axis)));
         SetUpFloat(m_lookAtEdits[axis], m_lookAtSpins[axis], -kCoordinateLimit, kCoordinateLimit,
-                   Coordinate(m_lookAt, axis));
+                   m_lookAt.Get(static_cast<int>(axis)));
     }
     // An angle of 0 or below has no projection, so the range starts at 1.
     SetUpFloat(m_angleEdit, m_angleSpin, kMinAngle, kMaxAngle, m_angle);

@@ -7,23 +7,14 @@
 
 namespace {
 
-float AxisValue(const CVector3& p, int axis) {
-    return axis == 0 ? p.GetX() : axis == 1 ? p.GetY() : p.GetZ();
-}
-
 CVector3 WithAxis(const CVector3& p, int axis, float value) {
     CVector3 q = p;
-    if (axis == 0)
-        q.SetX(value);
-    else if (axis == 1)
-        q.SetY(value);
-    else
-        q.SetZ(value);
+    q.Set(axis, value);
     return q;
 }
 
 CVector3 Negated(const CVector3& p, int axis) {
-    return WithAxis(p, axis, -AxisValue(p, axis));
+    return WithAxis(p, axis, -p.Get(axis));
 }
 
 // How a source node is carried into the target: as it is, mirrored, mirrored
@@ -86,7 +77,7 @@ private:
         }
     }
 
-    bool OnPlane(const CVector3& p) const { return AxisValue(p, m_setup.axis) == 0.0f; }
+    bool OnPlane(const CVector3& p) const { return p.Get(m_setup.axis) == 0.0f; }
 
     // The target pair of a node's control point; null when the node has none.
     const VertexPair* PairOf(const CCurvePoint& node) const {
@@ -164,7 +155,7 @@ private:
 
     bool EndJoins(const CCurvePoint& node) const {
         return !m_setup.limitOn ||
-               (node.m_vertex && std::fabs(AxisValue(*node.m_vertex, m_setup.axis)) <= m_setup.limitDistance);
+               (node.m_vertex && std::fabs(node.m_vertex->Get(m_setup.axis)) <= m_setup.limitDistance);
     }
 
     // The copies from the first node to the last, without the last when it
