@@ -169,6 +169,48 @@ void ExpectReferenceCorners(const CPatchMesh& mesh, const std::string& what) {
         }
 }
 
+// The face normal from the vector arithmetic: (p1 - p2) x (p1 - p0), unit
+// or zero; a face with a corner outside the mesh among its first three has
+// no normal to take and gets zero.
+CFloat3 ReferenceFaceNormal(const CPatchMesh& mesh, const CMeshFace& face) {
+    const int n = mesh.m_vertices.GetCount();
+    for (int k = 0; k < 3; ++k)
+        if (face.vertex[k] < 0 || face.vertex[k] >= n)
+            return CFloat3{0.0f, 0.0f, 0.0f};
+    const CVector3 p0 = ToVector(mesh.m_vertices[face.vertex[0]]);
+    const CVector3 p1 = ToVector(mesh.m_vertices[face.vertex[1]]);
+    const CVector3 p2 = ToVector(mesh.m_vertices[face.vertex[2]]);
+    CVector3 normal = CrossProduct(p1 - p2, p1 - p0);
+    normal.Normalize();
+    return CFloat3{normal.GetX(), normal.GetY(), normal.GetZ()};
+}
+
+// Face and corner normals to the bit, and the vertex face lists left as a
+// fresh build makes them.
+void ExpectReferenceNormals(const CPatchMesh& mesh, const std::string& what) {
+    const auto& f = mesh.m_faces;
+    auto same = [](const CFloat3& a, const CFloat3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
+    ASSERT_EQ(f.m_triangleNormals.size(), f.m_triangles.size()) << what;
+    ASSERT_EQ(f.m_quadNormals.size(), f.m_quads.size()) << what;
+    for (size_t t = 0; t < f.m_triangles.size(); ++t)
+        ASSERT_TRUE(same(f.m_triangleNormals[t], ReferenceFaceNormal(mesh, f.m_triangles[t])))
+            << what << ": triangle " << t;
+    for (size_t q = 0; q < f.m_quads.size(); ++q)
+        ASSERT_TRUE(same(f.m_quadNormals[q], ReferenceFaceNormal(mesh, f.m_quads[q])))
+            << what << ": quad " << q;
+    ASSERT_EQ(mesh.m_vertexFacesBuilt, 1) << what;
+    CPatchMesh fresh;
+    fresh.m_vertices.m_positions = mesh.m_vertices.m_positions;
+    fresh.m_faces = f;
+    CMeshProcessor(&fresh).BuildVertexFaceLists();
+    for (auto lists : {&CMeshVertexArray::m_lineLinks, &CMeshVertexArray::m_triangleLinks,
+                       &CMeshVertexArray::m_quadLinks}) {
+        EXPECT_EQ((mesh.m_vertices.*lists).offsets, (fresh.m_vertices.*lists).offsets) << what;
+        EXPECT_EQ((mesh.m_vertices.*lists).items, (fresh.m_vertices.*lists).items) << what;
+    }
+    ExpectReferenceCorners(mesh, what);
+}
+
 } // namespace
 
 // Every corner normal to the last bit, on meshes made to sit on the crease
@@ -217,11 +259,63 @@ TEST(MeshNormalsTest, CornerNormalsMatchTheRuleToTheBit) {
     shape.faces.push_back({rim[0], rim[0], rim[1]});
     shape.faces.push_back({rim[3], rim[4], rim[4], centre});
 
+    // Faces so small that their normals lose bits to underflow (not of unit
+    // length), beside full-sized ones round the same vertex.
+    const int32_t o = add(0, 0, 0), ox = add(1, 0, 0), oz = add(0, 0, 1);
+    const int32_t t1 = add(3e-22f, 1e-22f, 0), t2 = add(0, 2e-22f, 1.5e-22f), t3 = add(-2e-22f, 0, 5e-22f);
+    shape.faces.push_back({o, oz, ox});
+    shape.faces.push_back({o, t1, t2});
+    shape.faces.push_back({o, t2, t3});
+    shape.faces.push_back({ox, o, oz, t3});
+    // Last corners naming no vertex of the mesh.
+    shape.faces.push_back({o, ox, oz, 100000});
+    shape.faces.push_back({oz, ox, o, -7});
+
     for (float crease :
          {89.5f, 90.0f, 90.00001f, 0.0f, 30.0f, 29.999998f, 30.000002f, 180.0f, 200.0f, -1.0f}) {
-        auto mesh = MakeMesh(shape);
-        mesh->m_creaseAngle = crease;
-        CMeshProcessor(mesh.get()).ComputeCornerNormals();
-        ExpectReferenceCorners(*mesh, "crease " + std::to_string(crease));
+        for (bool listsFirst : {false, true}) {
+            auto mesh = MakeMesh(shape);
+            mesh->m_creaseAngle = crease;
+            CMeshProcessor processor(mesh.get());
+            if (listsFirst)
+                processor.BuildVertexFaceLists();
+            processor.ComputeCornerNormals();
+            ExpectReferenceNormals(*mesh,
+                                   "crease " + std::to_string(crease) + (listsFirst ? ", lists first" : ""));
+        }
+    }
+}
+
+// A polygonized patch grid as the panes build it, swelled and pinched so
+// that some of its corners lie across the crease and most do not.
+TEST(MeshNormalsTest, DisplayMeshCornerNormalsMatchTheRule) {
+    auto obj = MakeFlatQuadGrid(4);
+    int i = 0;
+    for (CPatchVertex* v : obj->GetVertices())
+        v->SetY(i++ % 7 == 3 ? 0.8f : 0.05f * v->GetX() * v->GetZ());
+    obj->UpdateCurveHandles();
+    for (int resolution : {4, 6}) {
+        for (float crease : {89.5f, 20.0f, 5.0f}) {
+            CPatchMesh mesh;
+            CMeshConverter().BuildMesh(&mesh, obj.get(), resolution);
+            mesh.m_creaseAngle = crease;
+            CMeshProcessor processor(&mesh);
+            processor.Process();
+            processor.ComputeCornerNormals();
+            ASSERT_EQ(mesh.m_faces.QuadCount(), 16 * resolution * resolution);
+            const std::string what =
+                "resolution " + std::to_string(resolution) + ", crease " + std::to_string(crease);
+            ExpectReferenceNormals(mesh, what);
+            int averaged = 0;
+            for (size_t c = 0; c < mesh.m_faces.m_quadCornerNormals.size(); ++c) {
+                const CFloat3& corner = mesh.m_faces.m_quadCornerNormals[c];
+                const CFloat3& face = mesh.m_faces.m_quadNormals[c / 4];
+                averaged += corner.x != face.x || corner.y != face.y || corner.z != face.z ? 1 : 0;
+            }
+            EXPECT_GT(averaged, 0) << what;
+            if (crease < 10.0f) {
+                EXPECT_LT(averaged, mesh.m_faces.QuadCount() * 4) << what << ": some corners stay sharp";
+            }
+        }
     }
 }
