@@ -11,6 +11,7 @@
 #include "tests/support/model_shapes.h"
 
 #include <benchmark/benchmark.h>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -150,9 +151,33 @@ void BM_DisplayMeshWithNormals(benchmark::State& state) {
     SetSamples(state, r);
 }
 
+// The corner normals alone (with the vertex face lists they build) on a
+// copy of the built mesh, to tell their share of the build above.
+void BM_CornerNormals(benchmark::State& state) {
+    const int r = static_cast<int>(state.range(0));
+    auto obj = ReadyGrid();
+    CPatchMesh built;
+    CMeshConverter().BuildMesh(&built, obj.get(), r);
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto mesh = std::make_unique<CPatchMesh>();
+        mesh->m_vertices.m_positions = built.m_vertices.m_positions;
+        mesh->m_edges.m_edges = built.m_edges.m_edges;
+        mesh->m_faces.m_quads = built.m_faces.m_quads;
+        state.ResumeTiming();
+        CMeshProcessor(mesh.get()).ComputeCornerNormals();
+        benchmark::DoNotOptimize(mesh->m_faces.m_quadCornerNormals.data());
+        state.PauseTiming();
+        mesh.reset();
+        state.ResumeTiming();
+    }
+    SetSamples(state, r);
+}
+
 } // namespace
 
 BENCHMARK(BM_BareNetEvaluation)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_BareNetEvaluationPrecomputed)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DisplayMeshBuild)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DisplayMeshWithNormals)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CornerNormals)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -59,6 +59,9 @@ public:
     void Draw() const;
 
 private:
+    // BuildVertexFaceLists that also gives, beside each list item, the
+    // corner at which the face names the vertex.
+    void BuildVertexFaceLists(std::vector<uint8_t>* triangleCorners, std::vector<uint8_t>* quadCorners);
     void SeparatedMirror(CPatchMesh& input, int axis);
     void ConnectedMirror(CPatchMesh& input, int axis);
 

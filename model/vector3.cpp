@@ -111,11 +111,6 @@ CVector3 CVector3::GetDirectionAngles(const CVector3& dir) {
     return CVector3(static_cast<float>(rx), static_cast<float>(ry), static_cast<float>(rz));
 }
 
-CVector3 TriangleNormal(const CVector3& p, const CVector3& q, const CVector3& r) {
-    CVector3 n = CrossProduct(q - r, q - p);
-    return n.Normalize();
-}
-
 CVector3 TransformPoint(const CVector3& p, const CMatrix4& m) {
     const double x = p.GetX(), y = p.GetY(), z = p.GetZ();
     double out[3];

@@ -128,6 +128,9 @@ inline CVector3& CVector3::Normalize() {
     return length > 0.0f ? DivideBy(length) : SetZero();
 }
 // Unit normal of (q - r) x (q - p); the zero vector for collinear points.
-CVector3 TriangleNormal(const CVector3& p, const CVector3& q, const CVector3& r);
+inline CVector3 TriangleNormal(const CVector3& p, const CVector3& q, const CVector3& r) {
+    CVector3 n = CrossProduct(q - r, q - p);
+    return n.Normalize();
+}
 // Row vector p times m, translation from row 3, no division by w.
 CVector3 TransformPoint(const CVector3& p, const CMatrix4& m);

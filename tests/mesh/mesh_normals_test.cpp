@@ -3,6 +3,7 @@
 #include "mesh/polygon_obj.h"
 #include "support/mesh_builders.h"
 
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -187,7 +188,7 @@ CFloat3 ReferenceFaceNormal(const CPatchMesh& mesh, const CMeshFace& face) {
 
 // Face and corner normals to the bit, and the vertex face lists left as a
 // fresh build makes them.
-void ExpectReferenceNormals(const CPatchMesh& mesh, const std::string& what) {
+void ExpectReferenceNormals(const CPatchMesh& mesh, const std::string& what, bool freshLists = true) {
     const auto& f = mesh.m_faces;
     auto same = [](const CFloat3& a, const CFloat3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
     ASSERT_EQ(f.m_triangleNormals.size(), f.m_triangles.size()) << what;
@@ -199,6 +200,10 @@ void ExpectReferenceNormals(const CPatchMesh& mesh, const std::string& what) {
         ASSERT_TRUE(same(f.m_quadNormals[q], ReferenceFaceNormal(mesh, f.m_quads[q])))
             << what << ": quad " << q;
     ASSERT_EQ(mesh.m_vertexFacesBuilt, 1) << what;
+    if (!freshLists) {
+        ExpectReferenceCorners(mesh, what);
+        return;
+    }
     CPatchMesh fresh;
     fresh.m_vertices.m_positions = mesh.m_vertices.m_positions;
     fresh.m_faces = f;
@@ -267,21 +272,42 @@ TEST(MeshNormalsTest, CornerNormalsMatchTheRuleToTheBit) {
     shape.faces.push_back({o, t1, t2});
     shape.faces.push_back({o, t2, t3});
     shape.faces.push_back({ox, o, oz, t3});
-    // Last corners naming no vertex of the mesh.
+    // Corners naming no vertex of the mesh: the last one, or one of the
+    // three a face normal is taken from (which leaves it zero).
     shape.faces.push_back({o, ox, oz, 100000});
     shape.faces.push_back({oz, ox, o, -7});
+    shape.faces.push_back({ox, 100000, oz});
+    shape.faces.push_back({-1, o, ox, oz});
 
+    // A fan of more faces than a vertex usually has, every other one raised.
+    const int32_t hub = add(40, 0, 0);
+    std::vector<int32_t> ring;
+    for (int i = 0; i < 70; ++i)
+        ring.push_back(add(40 + std::cos(i * 0.0898f), i % 2 ? 0.2f : 0.0f, std::sin(i * 0.0898f)));
+    for (int i = 0; i < 70; ++i)
+        shape.faces.push_back({hub, ring[(i + 1) % 70], ring[i]});
+
+    // Lists as the faces give them, built beforehand, or built beforehand
+    // and then reordered (which the sums follow).
+    enum class Lists { none, built, reordered };
     for (float crease :
          {89.5f, 90.0f, 90.00001f, 0.0f, 30.0f, 29.999998f, 30.000002f, 180.0f, 200.0f, -1.0f}) {
-        for (bool listsFirst : {false, true}) {
+        for (Lists lists : {Lists::none, Lists::built, Lists::reordered}) {
             auto mesh = MakeMesh(shape);
             mesh->m_creaseAngle = crease;
             CMeshProcessor processor(mesh.get());
-            if (listsFirst)
+            if (lists != Lists::none)
                 processor.BuildVertexFaceLists();
+            if (lists == Lists::reordered)
+                for (CMeshIncidence* incidence :
+                     {&mesh->m_vertices.m_triangleLinks, &mesh->m_vertices.m_quadLinks})
+                    for (size_t v = 0; v + 1 < incidence->offsets.size(); ++v)
+                        std::reverse(incidence->items.begin() + incidence->offsets[v],
+                                     incidence->items.begin() + incidence->offsets[v + 1]);
             processor.ComputeCornerNormals();
-            ExpectReferenceNormals(*mesh,
-                                   "crease " + std::to_string(crease) + (listsFirst ? ", lists first" : ""));
+            ExpectReferenceNormals(
+                *mesh, "crease " + std::to_string(crease) + " lists " + std::to_string(int(lists)),
+                lists != Lists::reordered);
         }
     }
 }
