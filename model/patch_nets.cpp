@@ -88,19 +88,23 @@ void CSpatchObj::UpdatePatchNets() {
         return;
     m_netsDirty = 0;
     ++m_netsGeneration;
+    // The triangles are split after smoothing; a list of them spares a
+    // second walk over the patches of a large quad mesh.
+    std::vector<CPatch*> triangles;
     for (CPatch* patch : m_patches) {
-        if (patch->m_sides != 3)
+        if (patch->m_sides != 3) {
             patch->BuildNet(patch->Net(0));
-        else
+        } else {
             BuildTriPatchFirstNet(*patch, patch->Net(0));
+            triangles.push_back(patch);
+        }
     }
     for (CFivePointPatch* patch : m_fivePatches)
         patch->BuildNets(this);
     if (m_smoothing)
         SmoothPatchNets();
-    for (CPatch* patch : m_patches)
-        if (patch->m_sides == 3)
-            SplitTriPatchNet(patch->Net(0), patch->Net(0), patch->Net(1), patch->Net(2));
+    for (CPatch* patch : triangles)
+        SplitTriPatchNet(patch->Net(0), patch->Net(0), patch->Net(1), patch->Net(2));
 }
 
 // Makes the surface smooth across the edges two patches share: at every point

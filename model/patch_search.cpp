@@ -17,12 +17,12 @@ namespace {
 // empty the points' patch back-lists on the same walk.
 class SearchGraph {
 public:
-    // A step along a link's curve, backward or forward, as a patch edge
-    // takes it; read only for a cycle found.
-    struct StepLink {
-        CCurve* curve;
-        CCurvePoint* node;
-        CCurvePoint* ends[2]; // backward, forward; null where there is no step
+    // A patch edge by index: the curve, the node it starts from and whether
+    // it runs forward to the next node (1) or back to the previous one (0).
+    struct Edge {
+        int curve;
+        int node;
+        int forward;
     };
     struct Curve {
         CCurve* curve;
@@ -46,9 +46,8 @@ public:
         // Each link tells the point of its node, so the nodes need not be read
         // for it; a node no link of its point names is looked up below.
         m_nodePoints.assign(m_nodes.size(), -1);
-        std::vector<int> stepNodes;
-        stepNodes.reserve(m_nodes.size());
-        m_links.reserve(m_nodes.size());
+        m_stepNodes.reserve(m_nodes.size());
+        m_stepCurves.reserve(m_nodes.size());
         m_ends.reserve(m_nodes.size());
         m_points.reserve(vertices.GetCount());
         m_flags.reserve(vertices.GetCount());
@@ -61,33 +60,31 @@ public:
             m_points.push_back(v);
             m_flags.push_back(
                 static_cast<char>((v->m_visible ? kVisible : 0) | (v->m_fivePoint ? kFivePoint : 0)));
-            m_first.push_back(static_cast<int>(m_links.size()));
+            m_first.push_back(static_cast<int>(m_stepNodes.size()));
             int k = 0;
             for (CVertexLink* link : v->m_links) {
                 link->m_index = k++;
-                m_links.push_back(StepLink{link->m_curve, link->m_node, {}});
                 m_ends.push_back({-1, -1});
                 const Curve* curve = CurveOf(link->m_curve);
                 const int at = curve ? NodeIndex(*curve, link->m_node) : -1;
-                stepNodes.push_back(at);
+                m_stepCurves.push_back(at < 0 ? -1 : static_cast<int>(curve - m_curves.data()));
+                m_stepNodes.push_back(at);
                 if (at >= 0 && link->m_node->m_vertex == v)
                     m_nodePoints[static_cast<size_t>(at)] = index;
             }
         }
-        m_first.push_back(static_cast<int>(m_links.size()));
+        m_first.push_back(static_cast<int>(m_stepNodes.size()));
         for (size_t n = 0; n < m_nodes.size(); ++n)
             if (m_nodePoints[n] < 0)
                 m_nodePoints[n] = PointOf(m_nodes[n]);
-        for (size_t i = 0; i < m_links.size(); ++i) {
-            const int at = stepNodes[i];
+        for (size_t i = 0; i < m_stepNodes.size(); ++i) {
+            const int at = m_stepNodes[i];
             if (at < 0)
                 continue;
-            const Curve& curve = m_curves[static_cast<size_t>(m_links[i].curve->m_number)];
+            const Curve& curve = m_curves[static_cast<size_t>(m_stepCurves[i])];
             for (int forward = 0; forward < 2; ++forward) {
                 const int end = Step(curve, at, forward != 0);
                 m_ends[i][forward] = end < 0 ? -1 : m_nodePoints[static_cast<size_t>(end)];
-                m_links[i].ends[forward] =
-                    m_ends[i][forward] < 0 ? nullptr : m_nodes[static_cast<size_t>(end)];
             }
         }
     }
@@ -122,7 +119,18 @@ public:
     // backward and forward (-1 where there is none).
     int FirstStep(int point) const { return m_first[static_cast<size_t>(point)]; }
     const std::array<int, 2>& StepEnds(int step) const { return m_ends[static_cast<size_t>(step)]; }
-    const StepLink& Link(int step) const { return m_links[static_cast<size_t>(step)]; }
+    // The edge that step takes, forward or backward along its curve; only
+    // for a step StepEnds gives an end for.
+    Edge StepEdge(int step, int forward) const {
+        return Edge{m_stepCurves[static_cast<size_t>(step)], m_stepNodes[static_cast<size_t>(step)], forward};
+    }
+    // Edge slot i of a patch or patch record, from edge.
+    template <class P> void SetEdge(P& record, int i, const Edge& edge) const {
+        const Curve& c = m_curves[static_cast<size_t>(edge.curve)];
+        record.m_edges[i] = CNodePair{Node(edge.node), Node(Step(c, edge.node, edge.forward != 0))};
+        record.m_curves[i] = c.curve;
+        record.m_direction[i] = edge.forward;
+    }
 
 private:
     static constexpr char kVisible = 1;
@@ -154,18 +162,21 @@ private:
     std::vector<int> m_nodePoints;
     std::vector<int> m_first;
     // The ends of the steps, which the search reads at every turn, apart from
-    // their nodes, which only a found cycle reads.
+    // their curves and start nodes, which only a found cycle reads.
     std::vector<std::array<int, 2>> m_ends;
-    std::vector<StepLink> m_links;
+    std::vector<int> m_stepCurves;
+    std::vector<int> m_stepNodes;
 };
+
+// The edges of a path or cycle, in order.
+using EdgeList = std::array<SearchGraph::Edge, 5>;
 
 // A depth-first walk that starts with every curve segment taken forward and
 // extends the path along the curves through each point reached; a path that
-// returns to its start after `sides` edges is offered to the rules with the
-// points it passed. Record is the patch type whose edge slots hold the path,
-// filled in for a found cycle only. Rules decide which points a path may
+// returns to its start after `sides` edges is offered to the rules with its
+// edges and the points it passed. Rules decide which points a path may
 // pass, which backward steps are pruned and what a found cycle gives.
-template <class Record, class Rules> class CycleSearch {
+template <class Rules> class CycleSearch {
 public:
     CycleSearch(const SearchGraph& graph, int sides, Rules& rules)
         : m_graph(graph), m_sides(sides), m_rules(rules) {}
@@ -179,8 +190,7 @@ public:
                 if (end < 0 || !m_rules.MayPass(start))
                     continue;
                 m_points[0] = start;
-                m_start = SearchGraph::StepLink{c.curve, m_graph.Node(n), {nullptr, m_graph.Node(next)}};
-                m_directions[0] = 1;
+                m_edges[0] = SearchGraph::Edge{static_cast<int>(&c - m_graph.Curves().data()), n, 1};
                 Extend(1, end);
             }
     }
@@ -193,7 +203,7 @@ private:
         m_points[i] = at;
         for (int step = m_graph.FirstStep(at); step < m_graph.FirstStep(at + 1); ++step) {
             const bool forwardTaken = TryStep(i, step, 1);
-            if (!m_rules.SkipBackward(i, m_directions[1], forwardTaken))
+            if (!m_rules.SkipBackward(i, m_edges[1].forward, forwardTaken))
                 TryStep(i, step, 0);
         }
     }
@@ -203,37 +213,28 @@ private:
         const int end = m_graph.StepEnds(step)[forward];
         if (end < 0 || end == m_points[i - 1])
             return false;
-        m_steps[i] = step;
-        m_directions[i] = forward;
-        if (i < m_sides - 1) {
+        m_edges[i] = m_graph.StepEdge(step, forward);
+        if (i < m_sides - 1)
             Extend(i + 1, end);
-        } else if (end == m_points[0]) {
-            SetEdge(0, m_start, 1);
-            for (int k = 1; k < m_sides; ++k)
-                SetEdge(k, m_graph.Link(m_steps[k]), m_directions[k]);
-            m_rules.Register(m_record, m_points);
-        }
+        else if (end == m_points[0])
+            m_rules.Register(m_edges, m_points);
         return true;
-    }
-
-    void SetEdge(int i, const SearchGraph::StepLink& link, int direction) {
-        m_record.m_edges[i] = CNodePair{link.node, link.ends[direction]};
-        m_record.m_curves[i] = link.curve;
-        m_record.m_direction[i] = direction;
     }
 
     const SearchGraph& m_graph;
     const int m_sides;
     Rules& m_rules;
-    Record m_record{};
-    SearchGraph::StepLink m_start{};   // the first edge, forward along its curve
-    std::array<int, 5> m_points{};     // the start point of each edge
-    std::array<int, 5> m_steps{};      // the step each later edge took
-    std::array<int, 5> m_directions{}; // and which way
+    std::array<int, 5> m_points{}; // the start point of each edge
+    EdgeList m_edges{};            // the first forward along its curve, the rest as stepped
 };
 
 // The corners of a patch or cycle, in order, by point index.
 using CornerList = std::array<int, 5>;
+
+// The edges of a three- or four-sided cycle, kept until its patch is made:
+// the patches are made only once every cycle is found and turned, in one
+// pass in list order, so that a large object's patches are each written once.
+using CycleEdges = std::array<SearchGraph::Edge, 4>;
 
 // Whether b runs through the same points as a in the same or the reverse
 // cyclic order, from any start.
@@ -263,9 +264,9 @@ bool AllAmong(const CornerList& some, int m, const CornerList& all, int n) {
     return true;
 }
 
-template <class P> bool OnOneCurve(const P& record, int sides) {
+bool OnOneCurve(const EdgeList& edges, int sides) {
     for (int k = 1; k < sides; ++k)
-        if (record.m_curves[k] != record.m_curves[0])
+        if (edges[k].curve != edges[0].curve)
             return false;
     return true;
 }
@@ -283,25 +284,38 @@ bool AllVisible(const SearchGraph& graph, const CornerList& corners, int n) {
 // and the orientation walk read, kept in arrays instead of in the points.
 class PatchIndex {
 public:
-    // One patch: the object's patch and its corners.
+    // One patch: the object's patch, or none yet for a cycle whose patch is
+    // still to be made, and its corners.
     struct Entry {
         CPatch* patch;
         CFivePointPatch* five;
         CornerList corners;
         int sides;
         bool visited;
+        bool turned; // a patch still to be made runs the other way
     };
 
+    // Room is made for about one patch per point, as a quad mesh has, so
+    // that the arrays of a large object are not copied as they grow; the
+    // five-sided lists are made with the first five-sided patch.
     explicit PatchIndex(size_t points)
-        : m_first{std::vector<int>(points, -1), std::vector<int>(points, -1)},
-          m_last{std::vector<int>(points, -1), std::vector<int>(points, -1)} {}
+        : m_points(points), m_first{std::vector<int>(points, -1), {}}, m_last{std::vector<int>(points, -1),
+                                                                              {}} {
+        m_entries[0].reserve(points);
+        m_cycles.reserve(points);
+        m_links.reserve(4 * points);
+    }
 
     // Attaches a patch to each of its corners (-1 for none).
     void Add(CPatch* patch, CFivePointPatch* five, const CornerList& corners, int sides) {
         const bool isFive = five != nullptr;
+        if (m_first[isFive].empty()) {
+            m_first[isFive].assign(m_points, -1);
+            m_last[isFive].assign(m_points, -1);
+        }
         std::vector<Entry>& entries = m_entries[isFive];
         const auto number = static_cast<int>(entries.size());
-        entries.push_back(Entry{patch, five, corners, sides, false});
+        entries.push_back(Entry{patch, five, corners, sides, false, false});
         for (int k = 0; k < sides; ++k) {
             const int point = corners[k];
             if (point < 0 || static_cast<size_t>(point) >= m_first[isFive].size())
@@ -313,6 +327,37 @@ public:
                       : m_links[static_cast<size_t>(last)].next) = link;
             last = link;
         }
+    }
+
+    // A three- or four-sided cycle whose patch is made later, by MakePatches.
+    void AddCycle(const CycleEdges& edges, const CornerList& corners, int sides) {
+        m_cycles.push_back(edges);
+        Add(nullptr, nullptr, corners, sides);
+    }
+
+    // Makes the patches of the cycles, in the order found, at the end of the
+    // object's list, taking spare ones first; numbers them on from first
+    // unless first is negative.
+    void MakePatches(const SearchGraph& graph, CSpatchObj& obj, CObjList<CPatch>& spare, int first) {
+        std::vector<Entry>& entries = m_entries[0];
+        size_t cycle = 0;
+        for (Entry& e : entries) {
+            if (e.patch)
+                continue;
+            e.patch = NewPatch(obj, spare);
+            const CycleEdges& edges = m_cycles[cycle++];
+            e.patch->m_sides = e.sides;
+            e.patch->m_edges = {};
+            e.patch->m_curves = {};
+            e.patch->m_direction = {};
+            for (int k = 0; k < e.sides; ++k)
+                graph.SetEdge(*e.patch, k, edges[static_cast<size_t>(k)]);
+            if (e.turned)
+                e.patch->Reverse();
+            if (first >= 0)
+                e.patch->m_number = first++;
+        }
+        m_cycles.clear();
     }
 
     std::vector<Entry>& Patches(bool fives) { return m_entries[fives]; }
@@ -333,6 +378,21 @@ private:
         int patch;
         int next;
     };
+
+    // A fresh patch at the end of the object's list, made from a spare one
+    // when there is one. A spare patch keeps its old nets: the rebuild marks
+    // the nets dirty, and the next net update writes every net it reads.
+    static CPatch* NewPatch(CSpatchObj& obj, CObjList<CPatch>& spare) {
+        if (spare.IsEmpty())
+            return obj.GetPatches().Emplace();
+        std::unique_ptr<CPatch> patch = spare.Detach(spare.GetHeadPosition());
+        CPatch* fresh = patch.get();
+        obj.GetPatches().AddTail(std::move(patch));
+        return fresh;
+    }
+
+    std::vector<CycleEdges> m_cycles; // of the entries without a patch, in order
+    size_t m_points;
     std::array<std::vector<Entry>, 2> m_entries; // three- or four-sided, five-sided
     std::array<std::vector<int>, 2> m_first;
     std::array<std::vector<int>, 2> m_last;
@@ -344,9 +404,8 @@ private:
 // cycle is dropped when a patch at its first corner already covers it.
 class PolygonRules {
 public:
-    PolygonRules(CSpatchObj& obj, const SearchGraph& graph, int sides, CObjList<CPatch>& spare,
-                 PatchIndex& index)
-        : m_obj(obj), m_graph(graph), m_sides(sides), m_spare(spare), m_index(index) {}
+    PolygonRules(const CSpatchObj& obj, const SearchGraph& graph, int sides, PatchIndex& index)
+        : m_obj(obj), m_graph(graph), m_sides(sides), m_index(index) {}
 
     bool MayPass(int) const { return true; }
 
@@ -357,39 +416,18 @@ public:
         return m_sides == 4 && depth == 2 && secondEdgeDirection == 1 && forwardTaken;
     }
 
-    void Register(const CPatch& record, const CornerList& corners) {
+    // Kept out of line: the recursive steps of the search stay small.
+    [[gnu::noinline]] void Register(const EdgeList& edges, const CornerList& corners) {
         if (!m_obj.GetAllowHiddenCorners() &&
-            (OnOneCurve(record, m_sides) || !AllVisible(m_graph, corners, m_sides)))
+            (OnOneCurve(edges, m_sides) || !AllVisible(m_graph, corners, m_sides)))
             return;
         const std::vector<PatchIndex::Entry>& found = m_index.Patches(false);
         if (m_index.AnyAt(corners[0], false, [&](int other) { return Covers(found[other], corners); }))
             return;
-        CPatch* patch = NewPatch();
-        patch->m_sides = m_sides;
-        for (int k = 0; k < m_sides; ++k) {
-            patch->m_edges[k] = record.m_edges[k];
-            patch->m_curves[k] = record.m_curves[k];
-            patch->m_direction[k] = record.m_direction[k];
-        }
-        m_index.Add(patch, nullptr, corners, m_sides);
+        m_index.AddCycle(CycleEdges{edges[0], edges[1], edges[2], edges[3]}, corners, m_sides);
     }
 
 private:
-    // A fresh patch at the end of the object's list, made from a spare one
-    // when there is one. A spare patch keeps its old nets: the rebuild marks
-    // the nets dirty, and the next net update writes every net it reads.
-    CPatch* NewPatch() {
-        if (m_spare.IsEmpty())
-            return m_obj.GetPatches().Emplace();
-        std::unique_ptr<CPatch> patch = m_spare.Detach(m_spare.GetHeadPosition());
-        patch->m_edges = {};
-        patch->m_curves = {};
-        patch->m_direction = {};
-        CPatch* fresh = patch.get();
-        m_obj.GetPatches().AddTail(std::move(patch));
-        return fresh;
-    }
-
     // A triangle covers a triangle through the same points in either order; a
     // quad is covered by a triangle on three of its corners or by a quad
     // through the same points in either order.
@@ -401,10 +439,9 @@ private:
         return other.sides == 4 && SameCycle(corners, other.corners, 4);
     }
 
-    CSpatchObj& m_obj;
+    const CSpatchObj& m_obj;
     const SearchGraph& m_graph;
     const int m_sides;
-    CObjList<CPatch>& m_spare;
     PatchIndex& m_index;
 };
 
@@ -419,8 +456,8 @@ public:
     bool MayPass(int point) const { return m_graph.FivePoint(point); }
     bool SkipBackward(int, int, bool) const { return false; }
 
-    void Register(const CFivePointPatch& record, const CornerList& corners) {
-        if (OnOneCurve(record, 5))
+    void Register(const EdgeList& edges, const CornerList& corners) {
+        if (OnOneCurve(edges, 5))
             return;
         for (int i = 0; i < 5; ++i)
             for (int j = i + 1; j < 5; ++j)
@@ -436,7 +473,8 @@ public:
                 return;
         }
         CFivePointPatch* patch = m_obj.GetFivePatches().Emplace();
-        patch->CopyFrom(record);
+        for (int k = 0; k < 5; ++k)
+            m_graph.SetEdge(*patch, k, edges[static_cast<size_t>(k)]);
         m_index.Add(nullptr, patch, corners, 5);
     }
 
@@ -493,7 +531,12 @@ private:
     // Turns a patch round: its edges, and its corners as the walk keeps them
     // (corner k of the turned patch is corner -k of the patch as it was).
     void Reverse(PatchIndex::Entry& e) {
-        e.patch ? e.patch->Reverse() : e.five->Reverse();
+        if (e.patch)
+            e.patch->Reverse();
+        else if (e.five)
+            e.five->Reverse();
+        else
+            e.turned = !e.turned;
         const CornerList corners = e.corners;
         for (int k = 0; k < e.sides; ++k)
             e.corners[k] = corners[(e.sides - k) % e.sides];
@@ -562,24 +605,27 @@ void CSpatchObj::SearchPatches() {
     const SearchGraph graph(m_vertices, m_curves, true);
     PatchIndex index(static_cast<size_t>(m_vertices.GetCount()));
     for (int sides : {3, 4}) {
-        PolygonRules rules(*this, graph, sides, m_sparePatches, index);
-        CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run();
+        PolygonRules rules(*this, graph, sides, index);
+        CycleSearch<PolygonRules>(graph, sides, rules).Run();
     }
     DeleteFivePointPatches();
     if (m_fivePointOn) {
         FivePointRules rules(*this, graph, index);
-        CycleSearch<CFivePointPatch, FivePointRules>(graph, 5, rules).Run();
+        CycleSearch<FivePointRules>(graph, 5, rules).Run();
     }
     // Orientation: depth-first from each patch in list order; five-sided
     // patches that touch no three- or four-sided one agree among themselves
     // too, or a closed shape of them alone would face both ways.
-    if (m_patches.IsEmpty() && m_fivePatches.IsEmpty())
-        return;
-    NumberPatches();
     OrientationWalk walk(index);
     for (bool fives : {false, true})
         for (size_t i = 0; i < index.Patches(fives).size(); ++i)
             walk.Visit(static_cast<int>(i), fives);
+    // The patch list was emptied for the search: the patches are numbered
+    // from 0 as they are made.
+    index.MakePatches(graph, *this, m_sparePatches, 0);
+    int number = 0;
+    for (CFivePointPatch* patch : m_fivePatches)
+        patch->m_number = number++;
 }
 
 void CSpatchObj::SearchPatchesOfSides(int sides) {
@@ -597,8 +643,9 @@ void CSpatchObj::SearchPatchesOfSides(int sides) {
         index.Add(patch, nullptr, corners, patch->m_sides);
     }
     const size_t before = index.Patches(false).size();
-    PolygonRules rules(*this, graph, sides, m_sparePatches, index);
-    CycleSearch<CPatch, PolygonRules>(graph, sides, rules).Run();
+    PolygonRules rules(*this, graph, sides, index);
+    CycleSearch<PolygonRules>(graph, sides, rules).Run();
+    index.MakePatches(graph, *this, m_sparePatches, -1);
     const std::vector<PatchIndex::Entry>& found = index.Patches(false);
     for (size_t i = before; i < found.size(); ++i)
         for (int k = 0; k < found[i].sides; ++k)
