@@ -31,18 +31,7 @@ public:
     };
 
     SearchGraph(CObjList<CPatchVertex>& vertices, CObjList<CCurve>& curves, bool emptyBackLists) {
-        m_curves.reserve(curves.GetCount());
-        int number = 0;
-        for (CCurve* curve : curves) {
-            curve->m_number = number++;
-            const auto first = static_cast<int>(m_nodes.size());
-            int i = 0;
-            for (CCurvePoint* node : curve->m_nodes) {
-                node->m_number = i++;
-                m_nodes.push_back(node);
-            }
-            m_curves.push_back(Curve{curve, first, i});
-        }
+        NumberCurves(curves);
         // Each link tells the point of its node, so the nodes need not be read
         // for it; a node no link of its point names is looked up below.
         m_nodePoints.assign(m_nodes.size(), -1);
@@ -135,6 +124,43 @@ public:
 private:
     static constexpr char kVisible = 1;
     static constexpr char kFivePoint = 2;
+
+    // Numbers the curves and their nodes and lists the nodes curve by curve.
+    // The node lists of several curves are walked side by side: on a large
+    // object each step of a list may wait for memory, and the steps of
+    // different lists do not wait for each other.
+    void NumberCurves(CObjList<CCurve>& curves) {
+        m_curves.reserve(static_cast<size_t>(curves.GetCount()));
+        int number = 0;
+        int nodes = 0;
+        for (CCurve* curve : curves) {
+            curve->m_number = number++;
+            m_curves.push_back(Curve{curve, nodes, curve->m_nodes.GetCount()});
+            nodes += curve->m_nodes.GetCount();
+        }
+        m_nodes.resize(static_cast<size_t>(nodes));
+        constexpr size_t kSideBySide = 8;
+        for (size_t c0 = 0; c0 < m_curves.size(); c0 += kSideBySide) {
+            const size_t count = std::min(kSideBySide, m_curves.size() - c0);
+            std::array<POSITION, kSideBySide> at{};
+            for (size_t k = 0; k < count; ++k)
+                at[k] = m_curves[c0 + k].curve->m_nodes.GetHeadPosition();
+            for (int i = 0;; ++i) {
+                bool any = false;
+                for (size_t k = 0; k < count; ++k) {
+                    if (!at[k])
+                        continue;
+                    const Curve& c = m_curves[c0 + k];
+                    CCurvePoint* node = c.curve->m_nodes.GetNext(at[k]);
+                    node->m_number = i;
+                    m_nodes[static_cast<size_t>(c.firstNode + i)] = node;
+                    any = true;
+                }
+                if (!any)
+                    break;
+            }
+        }
+    }
 
     // The index of the point node sits on; -1 for none or a point that is
     // not one of this object's.

@@ -200,7 +200,7 @@ void ReverseLinks(CSpatchObj& obj, CPatchVertex* point) {
 // A sheet of 4 x 3 uneven cells: the second row's curve runs backward, two
 // cells are split by diagonals, one inner edge is missing, three points
 // list their links backward, and a closed curve through two points makes a
-// lens that two triangles share.
+// lens that two triangles share; the last curve has no nodes.
 std::unique_ptr<CSpatchObj> MakeIrregularSheet() {
     auto obj = std::make_unique<CSpatchObj>();
     std::vector<CPatchVertex*> p;
@@ -223,6 +223,7 @@ std::unique_ptr<CSpatchObj> MakeIrregularSheet() {
     AddCurveThrough(*obj, {at(2, 3), apex, at(2, 2)});
     for (CPatchVertex* point : {at(1, 1), at(2, 2), at(3, 4)})
         ReverseLinks(*obj, point);
+    obj->AddCurve();
     obj->UpdateCurveHandles();
     return obj;
 }
