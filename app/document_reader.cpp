@@ -5,9 +5,14 @@
 #include "app/quel_doc.h"
 #include "app/scene_buffer.h"
 #include "platform/base/archive.h"
+#include "platform/base/memory_advice.h"
+#include "platform/base/parallel_for.h"
 
+#include <algorithm>
 #include <limits>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <unordered_map>
 #include <utility>
@@ -28,6 +33,9 @@ constexpr size_t kManualHandleBytes = 8;
 constexpr size_t kOptionRecordBytes = 68;
 constexpr size_t kLightExtraBytes = 8;
 constexpr size_t kNameBytes = 1;
+// Object records of fewer bytes than this are read on one thread when the
+// reader chooses: starting threads would cost more than they save.
+constexpr size_t kParallelObjectBytes = size_t{1} << 20;
 
 // The length of a record as store writes it for a new element with an empty
 // name: the shortest the record can be, which bounds how many of them the
@@ -90,13 +98,17 @@ constexpr CSceneBuffer::Part kPartOfChoice[insertChoiceCount] = {
 // One pass of the section loop over one file.
 class CSectionReader {
 public:
-    CSectionReader(CArchive& ar, CSceneBuffer& buffer) : m_ar(ar), m_buffer(buffer) {}
+    CSectionReader(CArchive& ar, CSceneBuffer& buffer, int threads)
+        : m_ar(ar), m_buffer(buffer), m_threads(threads) {}
 
     void ReadAll() {
         while (ReadSection()) {
         }
         ResolveMotionBlurPartners();
+        ApplyPending();
     }
+
+    int ObjectThreads() const { return m_objectThreads; }
 
 private:
     // False at "end" and at any keyword that is no section.
@@ -178,7 +190,7 @@ private:
         else if (k == kSectionVertexExtInfo)
             ReadForEach(m_buffer.m_objects, kVertexFlagRecordBytes, [this](CSpatchObj* obj) {
                 if (obj)
-                    obj->ReadVertexFlags(m_ar);
+                    m_pending[obj].flagRecords.push_back(obj->ReadVertexFlagRecord(m_ar));
                 else
                     SkipVertexFlags(m_ar);
             });
@@ -216,19 +228,118 @@ private:
         read = 1;
     }
 
+    // The handles of every object are derived once, when the manual ones of
+    // "object_cp_info" are known, rather than once per record.
     void ReadObjects() {
         const int count = m_ar.ReadCount(kAnyCount, ShortestObjectRecord());
+        if (ReadObjectsSideBySide(count))
+            return;
         for (int i = 0; i < count; ++i) {
             CSpatchObj* obj = m_buffer.AddPatchObject();
             CString partner;
-            obj->Read(m_ar, partner);
+            obj->ReadHeader(m_ar, partner);
+            obj->ReadGeometry(m_ar);
             m_partners.emplace_back(obj, partner);
         }
     }
 
+    // The records are measured first; the leading parts, with their names,
+    // are read here in order and the geometry of each record on a thread of
+    // its own. False, with the archive and the buffer untouched, when the
+    // document is small or anything does not read cleanly: the plain loop
+    // then reads the records and reports the first fault as it always does.
+    bool ReadObjectsSideBySide(int count) {
+        if (m_threads == 1 || count < 2)
+            return false;
+        struct Record {
+            size_t start = 0;
+            size_t headerBytes = 0;
+            size_t bytes = 0;
+        };
+        const std::string_view bytes(m_ar.GetBytes());
+        std::vector<Record> records(static_cast<size_t>(count));
+        size_t end = m_ar.GetPosition();
+        for (Record& record : records) {
+            record.start = end;
+            if (!CSpatchObj::MeasureRecord(bytes.substr(end), record.headerBytes, record.bytes))
+                return false;
+            end += record.bytes;
+        }
+        const size_t total = end - m_ar.GetPosition();
+        const int threads = m_threads > 0                  ? m_threads
+                            : total < kParallelObjectBytes ? 1
+                                                           : qf::WorkerThreads();
+        if (threads < 2)
+            return false;
+
+        std::vector<std::unique_ptr<CSpatchObj>> objects(records.size());
+        std::vector<CString> partners(records.size());
+        try {
+            for (size_t i = 0; i < records.size(); ++i) {
+                CArchive header(std::string(bytes.substr(records[i].start, records[i].headerBytes)));
+                objects[i] = std::make_unique<CSpatchObj>();
+                objects[i]->ReadHeader(header, partners[i]);
+            }
+        } catch (const CArchiveException&) {
+            return false;
+        }
+        std::vector<char> clean(records.size(), 0);
+        const qf::LargeHeapSteps steps;
+        qf::ParallelFor(records.size(), threads, [&](size_t i) {
+            const Record& record = records[i];
+            CArchive geometry(std::string(
+                bytes.substr(record.start + record.headerBytes, record.bytes - record.headerBytes)));
+            try {
+                objects[i]->ReadGeometry(geometry);
+                clean[i] = geometry.AtEnd();
+            } catch (const CArchiveException&) {
+                clean[i] = 0;
+            }
+        });
+        if (std::find(clean.begin(), clean.end(), 0) != clean.end())
+            return false;
+
+        SkipBytes(total);
+        for (size_t i = 0; i < records.size(); ++i)
+            m_partners.emplace_back(m_buffer.AddPatchObject(std::move(objects[i])), partners[i]);
+        m_objectThreads = std::max(m_objectThreads, threads);
+        return true;
+    }
+
+    void SkipBytes(size_t size) {
+        char scratch[65536];
+        while (size > 0) {
+            const size_t chunk = std::min(size, sizeof scratch);
+            m_ar.Read(scratch, chunk);
+            size -= chunk;
+        }
+    }
+
+    // The records kept for each object, set on it in file order, then its
+    // handles derived once. Each object's work touches its own points and
+    // nodes alone.
+    void ApplyPending() {
+        std::vector<CSpatchObj*> objects;
+        for (CSpatchObj* obj : m_buffer.m_objects)
+            objects.push_back(obj);
+        qf::ParallelFor(objects.size(), m_threads > 0 ? m_threads : m_objectThreads, [&](size_t i) {
+            CSpatchObj& obj = *objects[i];
+            if (const auto it = m_pending.find(&obj); it != m_pending.end()) {
+                for (const auto& record : it->second.handleRecords)
+                    ApplyHandles(obj, record);
+                for (const CVertexFlagRecord& record : it->second.flagRecords)
+                    obj.ApplyVertexFlags(record);
+            }
+            obj.DeriveCurveHandles();
+        });
+    }
+
     // The manual handles of obj's nodes, curve by curve; null reads a record
     // that belongs to no object. The counts must match the object's curves.
+    // The record is checked here and its handles set on the nodes when the
+    // whole file has been read (ApplyPending).
     void ReadHandles(CSpatchObj* obj) {
+        const size_t start = m_ar.GetPosition();
         const int curveCount = m_ar.ReadCount(kAnyCount, kCurveHandleBytes);
         if (obj && curveCount != obj->GetCurves().GetCount())
             m_ar.Fail(CArchiveException::badSchema, "manual handles for " + std::to_string(curveCount) +
@@ -243,27 +354,39 @@ private:
                 m_ar.Fail(CArchiveException::badSchema, "manual handles for " + std::to_string(nodeCount) +
                                                             " nodes of a curve with " +
                                                             std::to_string(curve->m_nodes.GetCount()));
-            POSITION nodePos = curve ? curve->m_nodes.GetHeadPosition() : nullptr;
             for (int n = 0; n < nodeCount; ++n) {
-                CCurvePoint* node = nodePos ? curve->m_nodes.GetNext(nodePos) : nullptr;
                 CCurvePoint dropped;
-                manual |= ReadHandle(node ? *node : dropped);
+                manual |= ReadHandle(m_ar, dropped);
             }
         }
-        // The object record derived every handle; only manual ones change them.
-        if (obj && manual)
-            obj->UpdateCurveHandles();
+        if (!obj)
+            return;
+        m_pending[obj].handleRecords.emplace_back(start, m_ar.GetPosition() - start);
+        // As an update of the handles would, now, with the options read so far.
+        if (manual)
+            obj->InvalidateCaches();
     }
 
     // Whether either handle of the node is manual.
-    bool ReadHandle(CCurvePoint& node) {
-        m_ar >> node.m_manualIn;
+    static bool ReadHandle(CArchive& ar, CCurvePoint& node) {
+        ar >> node.m_manualIn;
         if (node.m_manualIn)
-            node.m_offsetIn = ReadVector(m_ar);
-        m_ar >> node.m_manualOut;
+            node.m_offsetIn = ReadVector(ar);
+        ar >> node.m_manualOut;
         if (node.m_manualOut)
-            node.m_offsetOut = ReadVector(m_ar);
+            node.m_offsetOut = ReadVector(ar);
         return node.m_manualIn || node.m_manualOut;
+    }
+
+    // A handle record ReadHandles checked, set on obj's nodes.
+    void ApplyHandles(CSpatchObj& obj, std::pair<size_t, size_t> record) const {
+        CArchive ar(std::string(std::string_view(m_ar.GetBytes()).substr(record.first, record.second)));
+        ReadInt(ar);
+        for (CCurve* curve : obj.GetCurves()) {
+            ReadInt(ar);
+            for (CCurvePoint* node : curve->m_nodes)
+                ReadHandle(ar, *node);
+        }
     }
 
     // The five material slots of obj; null reads slots that belong to no object.
@@ -326,8 +449,19 @@ private:
         }
     }
 
+    // What the later per-object sections said, kept to be set on each object
+    // at the end: handle records by offset and length in the stream, and
+    // vertex flag records.
+    struct Pending {
+        std::vector<std::pair<size_t, size_t>> handleRecords;
+        std::vector<CVertexFlagRecord> flagRecords;
+    };
+
     CArchive& m_ar;
     CSceneBuffer& m_buffer;
+    int m_threads;
+    std::unordered_map<const CSpatchObj*, Pending> m_pending;
+    int m_objectThreads = 1;
     std::vector<std::pair<CSpatchObj*, CString>> m_partners;
     std::unordered_map<std::string, int> m_materialIds;
     int m_materialsIndexed = 0;
@@ -335,8 +469,10 @@ private:
 
 } // namespace
 
-void CDocumentReader::ReadSections(CArchive& ar, CSceneBuffer& buffer) const {
-    CSectionReader(ar, buffer).ReadAll();
+int CDocumentReader::ReadSections(CArchive& ar, CSceneBuffer& buffer) const {
+    CSectionReader reader(ar, buffer, m_threads);
+    reader.ReadAll();
+    return reader.ObjectThreads();
 }
 
 int CDocumentReader::MergeIntoDocument(CSceneBuffer& buffer) const {

@@ -31,12 +31,18 @@ using InsertChoices = std::array<int, insertChoiceCount>;
 
 class CDocumentReader {
 public:
+    // threads: how many threads may build patch objects side by side; 0 lets
+    // the reader choose (one for a small document). Any count gives the same
+    // document.
+    explicit CDocumentReader(int threads = 0) : m_threads(threads) {}
     virtual ~CDocumentReader() = default;
 
     // Reads section after section into buffer until "end" or a keyword it
     // does not know. A short stream, an impossible count or a number that
     // names nothing throws CArchiveException; the buffer must then be thrown away.
-    void ReadSections(CArchive& ar, CSceneBuffer& buffer) const;
+    // Returns how many threads built the patch objects (1 when they were
+    // read in order).
+    int ReadSections(CArchive& ar, CSceneBuffer& buffer) const;
     // Moves what buffer takes into its document, shows the new objects,
     // lights and materials in the side bar's trees and tells every window.
     int MergeIntoDocument(CSceneBuffer& buffer) const;
@@ -45,4 +51,7 @@ public:
     // reported to the user and leaves the document and the undo list as they
     // were; the result is then 0.
     int InsertDocument(CQuelDoc& doc, const CString& path, const InsertChoices& choices) const;
+
+private:
+    int m_threads;
 };

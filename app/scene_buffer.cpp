@@ -76,8 +76,13 @@ void CSceneBuffer::TakeFreshCounters() {
 }
 
 CSpatchObj* CSceneBuffer::AddPatchObject() {
+    return AddPatchObject(std::make_unique<CSpatchObj>());
+}
+
+CSpatchObj* CSceneBuffer::AddPatchObject(std::unique_ptr<CSpatchObj> made) {
     TakeCounters();
-    CSpatchObj* obj = m_objects.Emplace();
+    CSpatchObj* obj = made.get();
+    m_objects.AddTail(std::move(made));
     obj->SetKey("spatch_obj" + IntToString(m_nextObjectKey++));
     m_tree.AddRoot(obj);
     return obj;

@@ -21,6 +21,7 @@
 #include "platform/base/win_types.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class CQuelDoc;
@@ -56,6 +57,8 @@ public:
     // folders also at the top of its hierarchy. Keys and ids continue the
     // document's counters, taken when the first of them is made.
     CSpatchObj* AddPatchObject();
+    // The same for an object already made; it takes the next key.
+    CSpatchObj* AddPatchObject(std::unique_ptr<CSpatchObj> obj);
     CFolderObj* AddFolder();
     CLightData* AddLight();
     CMaterialData* AddMaterial();

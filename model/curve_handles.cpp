@@ -40,6 +40,12 @@ void SetHandles(CCurvePoint& node, const CVector3& prev, const CVector3& next, b
 } // namespace
 
 void CSpatchObj::UpdateCurveHandles() {
+    DeriveCurveHandles();
+    m_netsDirty = 1;
+    InvalidateCaches();
+}
+
+void CSpatchObj::DeriveCurveHandles() {
     std::vector<CCurvePoint*> nodes;
     for (CCurve* curve : m_curves) {
         nodes.clear();
@@ -60,8 +66,6 @@ void CSpatchObj::UpdateCurveHandles() {
             SetHandles(*node, *prev->m_vertex, *next->m_vertex, hasPrev, hasNext);
         }
     }
-    m_netsDirty = 1;
-    InvalidateCaches();
 }
 
 template <class Fn> void CSpatchObj::ForEachChosenNode(Fn fn) {

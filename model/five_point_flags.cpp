@@ -52,21 +52,6 @@ bool HasOwnColor(const CPatchVertex& v) {
     return v.m_ownColor != 0;
 }
 
-// The record's contents by point index, read whole before anything is applied.
-struct VertexFlagRecord {
-    struct Marker {
-        int32_t index;
-        int32_t values[2];
-    };
-    struct Colour {
-        int32_t index;
-        uint32_t colour;
-    };
-    std::vector<int32_t> fivePoints;
-    std::vector<Marker> markers;
-    std::vector<Colour> colours;
-};
-
 } // namespace
 
 void CSpatchObj::SetFivePointFlag(int op) {
@@ -131,20 +116,28 @@ void CSpatchObj::WriteVertexFlags(CArchive& ar) const {
 }
 
 void CSpatchObj::ReadVertexFlags(CArchive& ar) {
+    ApplyVertexFlags(ReadVertexFlagRecord(ar));
+}
+
+CVertexFlagRecord CSpatchObj::ReadVertexFlagRecord(CArchive& ar) const {
     // No list can name more points than the object has; a larger count, or
     // one the rest of the stream cannot hold, is a damaged record.
     const int pointCount = m_vertices.GetCount();
-    VertexFlagRecord record;
+    CVertexFlagRecord record;
     record.fivePoints.resize(ar.ReadCount(pointCount, 4));
     for (int32_t& index : record.fivePoints)
         ar >> index;
     record.markers.resize(ar.ReadCount(pointCount, 12));
-    for (VertexFlagRecord::Marker& marker : record.markers)
+    for (CVertexFlagRecord::Marker& marker : record.markers)
         ar >> marker.index >> marker.values[0] >> marker.values[1];
     record.colours.resize(ar.ReadCount(pointCount, 8));
-    for (VertexFlagRecord::Colour& colour : record.colours)
+    for (CVertexFlagRecord::Colour& colour : record.colours)
         ar >> colour.index >> colour.colour;
+    return record;
+}
 
+void CSpatchObj::ApplyVertexFlags(const CVertexFlagRecord& record) {
+    const int pointCount = m_vertices.GetCount();
     std::vector<CPatchVertex*> points;
     points.reserve(pointCount);
     for (CPatchVertex* v : m_vertices) {
@@ -158,12 +151,12 @@ void CSpatchObj::ReadVertexFlags(CArchive& ar) {
     for (int32_t index : record.fivePoints)
         if (CPatchVertex* v = point(index))
             v->m_fivePoint = 1;
-    for (const VertexFlagRecord::Marker& marker : record.markers)
+    for (const CVertexFlagRecord::Marker& marker : record.markers)
         if (CPatchVertex* v = point(marker.index)) {
             v->m_markerFlag = 1;
             v->m_markerValues = {marker.values[0], marker.values[1]};
         }
-    for (const VertexFlagRecord::Colour& colour : record.colours)
+    for (const CVertexFlagRecord::Colour& colour : record.colours)
         if (CPatchVertex* v = point(colour.index)) {
             v->m_ownColor = 1;
             v->m_color = colour.colour;

@@ -6,6 +6,7 @@
 
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -32,6 +33,64 @@ int ReadNumber(CArchive& ar, int count, const char* what) {
                 std::string(what) + " " + std::to_string(n) + " of " + std::to_string(count));
     return n;
 }
+
+// Finds where an object record ends without building anything: counts are
+// read, the elements they count skipped. Any count that cannot be right, or
+// a record running past the bytes, leaves it not Ok.
+class CRecordSkim {
+public:
+    explicit CRecordSkim(std::string_view bytes) : m_bytes(bytes) {}
+
+    bool Ok() const { return m_ok; }
+    size_t Position() const { return m_pos; }
+
+    void Skip(size_t size) {
+        if (!m_ok || size > m_bytes.size() - m_pos)
+            m_ok = false;
+        else
+            m_pos += size;
+    }
+    void Skip(int64_t count, size_t bytesEach) {
+        if (count < 0 || static_cast<uint64_t>(count) > (m_bytes.size() - m_pos) / bytesEach)
+            m_ok = false;
+        else
+            Skip(static_cast<size_t>(count) * bytesEach);
+    }
+    // A 32-bit count; -1 once the skim went wrong.
+    int64_t Count() {
+        const uint64_t v = Unsigned(4);
+        return m_ok ? static_cast<int32_t>(static_cast<uint32_t>(v)) : -1;
+    }
+    // A string as the archive stores it: a length prefix and its bytes.
+    void SkipString() {
+        uint64_t length = Unsigned(1);
+        if (length == 0xFF) {
+            length = Unsigned(2);
+            if (length == 0xFFFE)
+                m_ok = false;
+            else if (length == 0xFFFF)
+                length = Unsigned(4);
+        }
+        Skip(static_cast<size_t>(length));
+    }
+
+private:
+    uint64_t Unsigned(size_t size) {
+        if (!m_ok || size > m_bytes.size() - m_pos) {
+            m_ok = false;
+            return 0;
+        }
+        uint64_t v = 0;
+        for (size_t i = 0; i < size; ++i)
+            v |= static_cast<uint64_t>(static_cast<unsigned char>(m_bytes[m_pos + i])) << (8 * i);
+        m_pos += size;
+        return v;
+    }
+
+    std::string_view m_bytes;
+    size_t m_pos = 0;
+    bool m_ok = true;
+};
 
 } // namespace
 
@@ -63,6 +122,13 @@ int CSpatchObj::Write(CArchive& ar, const CString& partnerName) {
 }
 
 int CSpatchObj::Read(CArchive& ar, CString& partnerName) {
+    ReadHeader(ar, partnerName);
+    ReadGeometry(ar);
+    UpdateCurveHandles();
+    return 1;
+}
+
+void CSpatchObj::ReadHeader(CArchive& ar, CString& partnerName) {
     CString name;
     uint32_t color = 0;
     ar >> name >> color;
@@ -81,7 +147,9 @@ int CSpatchObj::Read(CArchive& ar, CString& partnerName) {
     SetDoubleIlluminate(flags[5]);
     SetMotionBlur(flags[6]);
     SetHollow(hollow);
+}
 
+void CSpatchObj::ReadGeometry(CArchive& ar) {
     std::vector<CPatchVertex*> points(ar.ReadCount(kAnyCount, kPointBytes));
     for (CPatchVertex*& point : points) {
         float x, y, z;
@@ -132,8 +200,28 @@ int CSpatchObj::Read(CArchive& ar, CString& partnerName) {
     }
     if (linkCount != nodeCount)
         ar.Fail(CArchiveException::badSchema, "curve nodes without a link");
-    UpdateCurveHandles();
-    return 1;
+}
+
+bool CSpatchObj::MeasureRecord(std::string_view bytes, size_t& headerBytes, size_t& recordBytes) {
+    CRecordSkim skim(bytes);
+    skim.SkipString();
+    skim.Skip(4 + 7 * 4);
+    skim.SkipString();
+    skim.Skip(4);
+    headerBytes = skim.Position();
+    const int64_t pointCount = skim.Count();
+    skim.Skip(pointCount, kPointBytes);
+    const int64_t curveCount = skim.Count();
+    for (int64_t c = 0; c < curveCount && skim.Ok(); ++c) {
+        skim.Skip(8);
+        skim.Skip(skim.Count(), kNodeBytes);
+    }
+    if (skim.Count() != pointCount)
+        return false;
+    for (int64_t p = 0; p < pointCount && skim.Ok(); ++p)
+        skim.Skip(skim.Count(), kLinkBytes);
+    recordBytes = skim.Position();
+    return skim.Ok();
 }
 
 int CSpatchObj::WriteOptions(CArchive& ar) const {

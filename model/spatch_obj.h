@@ -9,7 +9,9 @@
 #include "model/patch_elements.h"
 #include "platform/base/obj_list.h"
 
+#include <cstdint>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 class CArchive;
@@ -24,6 +26,22 @@ struct CTextFontStyle;
 class CDrawCache {
 public:
     virtual ~CDrawCache() = default;
+};
+
+// The vertex flag record of the document file, by point index, read whole
+// before anything of it is applied.
+struct CVertexFlagRecord {
+    struct Marker {
+        int32_t index;
+        int32_t values[2];
+    };
+    struct Colour {
+        int32_t index;
+        uint32_t colour;
+    };
+    std::vector<int32_t> fivePoints;
+    std::vector<Marker> markers;
+    std::vector<Colour> colours;
 };
 
 // What SetFivePointFlag does to the flag of each selected control point.
@@ -124,6 +142,9 @@ public:
     // Derives every node's handles from its neighbours, then marks the nets
     // dirty and drops the caches. Every geometry edit ends with it.
     void UpdateCurveHandles();
+    // The handles alone, from the points, weights and manual offsets; marks
+    // nothing.
+    void DeriveCurveHandles();
     // Adds delta to the weight of the chosen nodes (below), then updates the handles.
     void AddWeight(float delta);
     // Sets sharp = v, weight 0.3 and automatic handles on the chosen nodes,
@@ -211,6 +232,10 @@ public:
     // a damaged record and leaves them as they were.
     void WriteVertexFlags(CArchive& ar) const;
     void ReadVertexFlags(CArchive& ar);
+    // ReadVertexFlags in two steps: the record, checked against the points,
+    // then its flags set on them.
+    CVertexFlagRecord ReadVertexFlagRecord(CArchive& ar) const;
+    void ApplyVertexFlags(const CVertexFlagRecord& record);
     // The object record of the document file: name, switches, points, curves
     // and links, with the motion-blur partner given by name (" " for none).
     // Write numbers the points and curves first. Read fills a new, empty
@@ -218,6 +243,16 @@ public:
     // CArchiveException, and the object must then be thrown away.
     int Write(CArchive& ar, const CString& partnerName);
     int Read(CArchive& ar, CString& partnerName);
+    // Read in two steps, for readers that build many objects at once: the
+    // leading part (name, switches, partner), then points, curves and links
+    // without deriving the handles (DeriveCurveHandles does that). Geometry
+    // touches nothing but this object, so objects may be read side by side;
+    // the leading part goes through the shared code-page converter and may not.
+    void ReadHeader(CArchive& ar, CString& partnerName);
+    void ReadGeometry(CArchive& ar);
+    // The length of the object record at the start of bytes, and of its
+    // leading part; false when bytes hold no whole, well-formed record.
+    static bool MeasureRecord(std::string_view bytes, size_t& headerBytes, size_t& recordBytes);
     // The option record: see-through, mirror and polygonize settings; a short
     // record throws and changes nothing.
     int WriteOptions(CArchive& ar) const;
