@@ -38,10 +38,17 @@ template <class Fn> void ForEachSegment(CSpatchObj& object, Fn fn) {
     }
 }
 
-int CountSegments(CSpatchObj& object) {
-    int n = 0;
-    ForEachSegment(object, [&n](CCurvePoint&, CCurvePoint&) { ++n; });
-    return n;
+struct Segment {
+    CCurvePoint* start;
+    CCurvePoint* end;
+};
+
+// The segments in ForEachSegment's order, gathered in one walk of the
+// curves' lists so that the passes over them need not walk them again.
+std::vector<Segment> GatherSegments(CSpatchObj& object) {
+    std::vector<Segment> segments;
+    ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) { segments.push_back(Segment{&a, &b}); });
+    return segments;
 }
 
 // The point at t of the segment from a to b; zero when a node has no point.
@@ -110,9 +117,14 @@ PatchCounts CountPatches(const CSpatchObj& object) {
 // runs along the curve.
 class PatchSide {
 public:
-    template <class Patch> PatchSide(const Patch& patch, int side, int sides, int r) : m_r(r) {
-        m_start = IndexOf(patch.GetCorner(side));
-        m_end = IndexOf(patch.GetCorner((side + 1) % sides));
+    template <class Patch>
+    PatchSide(const Patch& patch, int side, int sides, int r)
+        : PatchSide(IndexOf(patch.GetCorner(side)), IndexOf(patch.GetCorner((side + 1) % sides)), patch, side,
+                    r) {}
+    // The same with the corners' mesh indices known.
+    template <class Patch>
+    PatchSide(int32_t start, int32_t end, const Patch& patch, int side, int r)
+        : m_r(r), m_start(start), m_end(end) {
         const CCurvePoint* node = SegmentStart(patch, side);
         m_first = node ? node->m_number : 0;
         m_forward = patch.m_direction[side] != 0;
@@ -206,14 +218,37 @@ void AddSplitPatchQuads(std::vector<CMeshFace>& quads, const Patch& patch, int s
     }
 }
 
+// A complete three- or four-sided patch with its corners, each read once.
+struct GridPatch {
+    CPatch* patch;
+    std::array<const CPatchVertex*, 4> corners;
+};
+
+// The patch's corners when it is complete (see IsComplete).
+bool ReadCorners(const CPatch& p, std::array<const CPatchVertex*, 4>& corners) {
+    for (int k = 0; k < p.m_sides; ++k) {
+        corners[k] = p.GetCorner(k);
+        if (!corners[k] || !SegmentStart(p, k))
+            return false;
+    }
+    return true;
+}
+
 // The r x r quads of a four-sided patch whose interior points start at its
 // number: grid point (i, j) is corner 0 at (0, 0), runs along side 0 with i
 // and along side 3 (backwards) with j. grid is scratch space.
-void AddGridQuads(CMeshFace* quads, const CPatch& p, int r, std::vector<int32_t>& grid) {
+void AddGridQuads(std::vector<CMeshFace>& quads, const GridPatch& patch, int r, std::vector<int32_t>& grid) {
+    const CPatch& p = *patch.patch;
     const int side = r + 1;
     grid.resize(static_cast<size_t>(side) * side);
     auto at = [&](int i, int j) -> int32_t& { return grid[static_cast<size_t>(i) * side + j]; };
-    const PatchSide sides[4] = {{p, 0, 4, r}, {p, 1, 4, r}, {p, 2, 4, r}, {p, 3, 4, r}};
+    int32_t corner[4];
+    for (int k = 0; k < 4; ++k)
+        corner[k] = IndexOf(patch.corners[k]);
+    const PatchSide sides[4] = {{corner[0], corner[1], p, 0, r},
+                                {corner[1], corner[2], p, 1, r},
+                                {corner[2], corner[3], p, 2, r},
+                                {corner[3], corner[0], p, 3, r}};
     for (int d = 0; d <= r; ++d) {
         at(d, 0) = sides[0].At(d);
         at(r, d) = sides[1].At(d);
@@ -226,8 +261,47 @@ void AddGridQuads(CMeshFace* quads, const CPatch& p, int r, std::vector<int32_t>
             at(i, j) = interior++;
     for (int i = 0; i < r; ++i)
         for (int j = 0; j < r; ++j)
-            *quads++ = QuadFace(at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1));
+            quads.push_back(QuadFace(at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1)));
 }
+
+// The points of curve segments at t = d / r for d = 1 .. r-1, with the
+// weights of each t worked out once: the points BezierPoint gives.
+class CSegmentSampler {
+public:
+    explicit CSegmentSampler(int r) : m_weights(static_cast<size_t>(r) * 4) {
+        const float step = 1.0f / static_cast<float>(r);
+        for (int d = 1; d < r; ++d) {
+            const double s = d * step;
+            const double u = 1.0 - s;
+            double* w = &m_weights[static_cast<size_t>(d) * 4];
+            w[0] = u * u * u;
+            w[1] = 3.0 * s * u * u;
+            w[2] = 3.0 * s * s * u;
+            w[3] = s * s * s;
+        }
+    }
+
+    // The point at d / r of the segment from a to b; zero when a node has
+    // no point.
+    void Point(const CCurvePoint& a, const CCurvePoint& b, int d, CFloat3& out) const {
+        if (!a.m_vertex || !b.m_vertex) {
+            out.Set(0.0f, 0.0f, 0.0f);
+            return;
+        }
+        const double* w = &m_weights[static_cast<size_t>(d) * 4];
+        const CVector3* p[4] = {a.m_vertex, &a.m_handleOut, &b.m_handleIn, b.m_vertex};
+        double x = 0.0, y = 0.0, z = 0.0;
+        for (int i = 0; i < 4; ++i) {
+            x += w[i] * p[i]->GetX();
+            y += w[i] * p[i]->GetY();
+            z += w[i] * p[i]->GetZ();
+        }
+        out.Set(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
+    }
+
+private:
+    std::vector<double> m_weights;
+};
 
 // The interior points of a four-sided patch's net at resolution r, (i / r,
 // j / r) for i, j = 1 .. r-1 with i outer, with the weights of each
@@ -317,8 +391,9 @@ void CMeshConverter::BuildControlNetMesh(CPatchMesh& mesh, CSpatchObj& object) c
 
 void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const {
     const PatchCounts counts = CountPatches(object);
+    const std::vector<Segment> segments = GatherSegments(object);
     const int total = object.GetVertices().GetCount() + counts.triangles + counts.quads + counts.fives +
-                      CountSegments(object);
+                      static_cast<int>(segments.size());
     if (total == 0)
         return;
     mesh.m_vertices.Resize(total);
@@ -338,10 +413,10 @@ void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const
         p->m_number = next;
         Put(mesh.m_vertices[next++], GetNetPoint(p->Net(0), 15));
     }
-    ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) {
-        a.m_number = next;
-        Put(mesh.m_vertices[next++], SegmentPoint(a, b, 0.5f));
-    });
+    for (const Segment& segment : segments) {
+        segment.start->m_number = next;
+        Put(mesh.m_vertices[next++], SegmentPoint(*segment.start, *segment.end, 0.5f));
+    }
 
     mesh.m_edges.Free();
     std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
@@ -360,23 +435,22 @@ void CMeshConverter::BuildCentreMesh(CPatchMesh& mesh, CSpatchObj& object) const
 void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) const {
     const int h = r / 2;
     // The complete patches, sorted once; the rest contribute nothing.
-    std::vector<CPatch*> patches;
+    std::vector<GridPatch> patches;
     std::vector<CFivePointPatch*> fives;
     PatchCounts counts;
     for (CPatch* p : object.GetPatches()) {
-        if (IsQuad(*p)) {
-            ++counts.quads;
-            patches.push_back(p);
-        } else if (IsTriangle(*p)) {
-            ++counts.triangles;
-            patches.push_back(p);
-        }
+        GridPatch patch{p, {}};
+        if ((p->m_sides != 3 && p->m_sides != 4) || !ReadCorners(*p, patch.corners))
+            continue;
+        ++(p->m_sides == 4 ? counts.quads : counts.triangles);
+        patches.push_back(patch);
     }
     for (CFivePointPatch* p : object.GetFivePatches())
         if (IsFive(*p))
             fives.push_back(p);
     counts.fives = static_cast<int>(fives.size());
-    const int segments = CountSegments(object);
+    const std::vector<Segment> segmentList = GatherSegments(object);
+    const auto segments = static_cast<int>(segmentList.size());
     const int interior = counts.quads * (r - 1) * (r - 1) +
                          (3 * counts.triangles + 5 * counts.fives) * ((h - 1) * (h - 1) + (h - 1)) +
                          counts.triangles + counts.fives;
@@ -389,16 +463,16 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     // The segments' points come after every patch's own; their numbers are
     // known now, so each patch gives its points and its quads in one visit.
     const int firstSegmentPoint = next + interior;
-    int segment = 0;
-    ForEachSegment(
-        object, [&](CCurvePoint& a, CCurvePoint&) { a.m_number = firstSegmentPoint + (r - 1) * segment++; });
+    for (int segment = 0; segment < segments; ++segment)
+        segmentList[segment].start->m_number = firstSegmentPoint + (r - 1) * segment;
 
     std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
     mesh.m_faces.FreeQuads();
     quads.reserve(r * r * counts.quads + h * h * (3 * counts.triangles + 5 * counts.fives));
     CNetSampler sampler(r);
     std::vector<int32_t> grid;
-    for (CPatch* p : patches) {
+    for (const GridPatch& patch : patches) {
+        CPatch* p = patch.patch;
         p->m_number = next;
         if (p->m_sides == 3) {
             AddSplitPatchPoints(
@@ -410,9 +484,7 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
         // The net smoothing has shaped, as for the other kinds.
         sampler.Interior(p->Net(0), &vertices[next]);
         next += (r - 1) * (r - 1);
-        const size_t first = quads.size();
-        quads.resize(first + static_cast<size_t>(r) * r);
-        AddGridQuads(&quads[first], *p, r, grid);
+        AddGridQuads(quads, patch, r, grid);
     }
     for (CFivePointPatch* p : fives) {
         p->m_number = next;
@@ -422,19 +494,21 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
         AddSplitPatchQuads(quads, *p, 5, r, SplitPatchLayout{p->m_number, 5, h});
     }
 
-    const float step = 1.0f / static_cast<float>(r);
+    const CSegmentSampler segmentSampler(r);
     std::vector<CMeshEdge>& edges = mesh.m_edges.m_edges;
     edges.clear();
     edges.reserve(static_cast<size_t>(r) * segments);
-    ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) {
+    for (const Segment& segment : segmentList) {
+        const CCurvePoint& a = *segment.start;
+        const CCurvePoint& b = *segment.end;
         int32_t previous = IndexOf(a.m_vertex);
         for (int d = 1; d < r; ++d) {
-            Put(vertices[next], SegmentPoint(a, b, d * step));
+            segmentSampler.Point(a, b, d, vertices[next]);
             edges.push_back(CMeshEdge{previous, next});
             previous = next++;
         }
         edges.push_back(CMeshEdge{previous, IndexOf(b.m_vertex)});
-    });
+    }
     mesh.m_edgesBuilt = 0;
 }
 

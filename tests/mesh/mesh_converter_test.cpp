@@ -187,3 +187,63 @@ TEST(MeshConverterTest, MeshBackToCurves) {
     obj.Rebuild();
     EXPECT_EQ(obj.CountTriPatches(), 1) << "the three edges enclose a patch again";
 }
+
+// Every point of a curved grid mesh where the surface has it: curve points
+// exactly as the segment's Bezier gives them, each quad's corners on its
+// patch at (i / r, j / r), and the curve edges chained through the points.
+TEST(MeshConverterTest, GridMeshPointsAndQuadsOnTheSurface) {
+    auto obj = MakeFlatQuadGrid(3);
+    int n = 0;
+    for (CPatchVertex* v : obj->GetVertices())
+        v->SetY(n++ % 3 == 1 ? 0.7f : 0.1f * v->GetX() - 0.05f * v->GetZ());
+    obj->UpdateCurveHandles();
+    for (int r : {4, 6}) {
+        SCOPED_TRACE(r);
+        auto mesh = Built(*obj, r);
+        EXPECT_EQ(CheckSurface(*mesh, false), "");
+        int i = 0;
+        for (const CPatchVertex* v : obj->GetVertices()) {
+            const CFloat3& got = mesh->m_vertices[i++];
+            EXPECT_TRUE(got.x == v->GetX() && got.y == v->GetY() && got.z == v->GetZ())
+                << "control point " << i;
+        }
+        const float step = 1.0f / static_cast<float>(r);
+        size_t edge = 0;
+        for (const CCurve* curve : obj->GetCurves())
+            for (int k = 0; k + 1 < curve->m_nodes.GetCount(); ++k) {
+                const CCurvePoint* a = curve->m_nodes.GetAtIndex(k);
+                const CCurvePoint* b = curve->m_nodes.GetAtIndex(k + 1);
+                int32_t previous = a->m_vertex->m_index;
+                for (int d = 1; d < r; ++d) {
+                    const CVector3 expected =
+                        BezierPoint(*a->m_vertex, a->m_handleOut, b->m_handleIn, *b->m_vertex, d * step);
+                    const CFloat3& got = mesh->m_vertices[a->m_number + d - 1];
+                    ASSERT_TRUE(got.x == expected.GetX() && got.y == expected.GetY() &&
+                                got.z == expected.GetZ())
+                        << "segment point " << d;
+                    ASSERT_LT(edge, mesh->m_edges.m_edges.size());
+                    EXPECT_EQ(mesh->m_edges[static_cast<int>(edge)].a, previous);
+                    EXPECT_EQ(mesh->m_edges[static_cast<int>(edge++)].b, a->m_number + d - 1);
+                    previous = a->m_number + d - 1;
+                }
+                EXPECT_EQ(mesh->m_edges[static_cast<int>(edge++)].b, b->m_vertex->m_index);
+            }
+        EXPECT_EQ(edge, mesh->m_edges.m_edges.size());
+        int quad = 0;
+        for (const CPatch* p : obj->GetPatches())
+            for (int a = 0; a < r; ++a)
+                for (int b = 0; b < r; ++b) {
+                    const CMeshFace& face = mesh->m_faces.m_quads[quad++];
+                    const int at[4][2] = {{a, b}, {a + 1, b}, {a + 1, b + 1}, {a, b + 1}};
+                    for (int k = 0; k < 4; ++k) {
+                        const CVector3 expected =
+                            CSpatchObj::EvaluateQuadNet(p->Net(0), at[k][0] * step, at[k][1] * step);
+                        const CFloat3& got = mesh->m_vertices[face.vertex[k]];
+                        EXPECT_NEAR(got.x, expected.GetX(), 1e-5f) << "quad " << quad << " corner " << k;
+                        EXPECT_NEAR(got.y, expected.GetY(), 1e-5f) << "quad " << quad << " corner " << k;
+                        EXPECT_NEAR(got.z, expected.GetZ(), 1e-5f) << "quad " << quad << " corner " << k;
+                    }
+                }
+        EXPECT_EQ(quad, mesh->m_faces.QuadCount());
+    }
+}
