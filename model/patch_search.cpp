@@ -113,6 +113,11 @@ public:
     Edge StepEdge(int step, int forward) const {
         return Edge{m_stepCurves[static_cast<size_t>(step)], m_stepNodes[static_cast<size_t>(step)], forward};
     }
+    // The same edge run the other way: from its end node back to its start.
+    Edge Reversed(const Edge& edge) const {
+        const Curve& c = m_curves[static_cast<size_t>(edge.curve)];
+        return Edge{edge.curve, Step(c, edge.node, edge.forward != 0), edge.forward ? 0 : 1};
+    }
     // Edge slot i of a patch or patch record, from edge.
     template <class P> void SetEdge(P& record, int i, const Edge& edge) const {
         const Curve& c = m_curves[static_cast<size_t>(edge.curve)];
@@ -262,6 +267,14 @@ using CornerList = std::array<int, 5>;
 // pass in list order, so that a large object's patches are each written once.
 using CycleEdges = std::array<SearchGraph::Edge, 4>;
 
+// The edge slots of a three- or four-sided patch, filled before the patch is
+// written.
+struct EdgeSlots {
+    std::array<CNodePair, 4> m_edges{};
+    std::array<CCurve*, 4> m_curves{};
+    std::array<int, 4> m_direction{};
+};
+
 // Whether b runs through the same points as a in the same or the reverse
 // cyclic order, from any start.
 bool SameCycle(const CornerList& a, const CornerList& b, int n) {
@@ -371,15 +384,18 @@ public:
             if (e.patch)
                 continue;
             e.patch = NewPatch(obj, spare);
+            // The patch is written once, turned already: edge k of a turned
+            // patch is edge -1-k run the other way.
             const CycleEdges& edges = m_cycles[cycle++];
-            e.patch->m_sides = e.sides;
-            e.patch->m_edges = {};
-            e.patch->m_curves = {};
-            e.patch->m_direction = {};
+            EdgeSlots slots;
             for (int k = 0; k < e.sides; ++k)
-                graph.SetEdge(*e.patch, k, edges[static_cast<size_t>(k)]);
-            if (e.turned)
-                e.patch->Reverse();
+                graph.SetEdge(slots, k,
+                              e.turned ? graph.Reversed(edges[static_cast<size_t>(e.sides - 1 - k)])
+                                       : edges[static_cast<size_t>(k)]);
+            e.patch->m_sides = e.sides;
+            e.patch->m_edges = slots.m_edges;
+            e.patch->m_curves = slots.m_curves;
+            e.patch->m_direction = slots.m_direction;
             if (first >= 0)
                 e.patch->m_number = first++;
         }
