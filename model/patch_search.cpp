@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -323,13 +324,11 @@ bool AllVisible(const SearchGraph& graph, const CornerList& corners, int n) {
 // and the orientation walk read, kept in arrays instead of in the points.
 class PatchIndex {
 public:
-    // One patch: the object's patch, or none yet for a cycle whose patch is
-    // still to be made, and its corners.
+    // One patch: its corners and the walk's marks. The object's patches are
+    // kept apart, so that the walk reads small entries only.
     struct Entry {
-        CPatch* patch;
-        CFivePointPatch* five;
         CornerList corners;
-        int sides;
+        int8_t sides;
         bool visited;
         bool turned; // a patch still to be made runs the other way
     };
@@ -341,20 +340,26 @@ public:
         : m_points(points), m_first{std::vector<int>(points, -1), {}}, m_last{std::vector<int>(points, -1),
                                                                               {}} {
         m_entries[0].reserve(points);
+        m_patches.reserve(points);
         m_cycles.reserve(points);
         m_links.reserve(4 * points);
     }
 
-    // Attaches a patch to each of its corners (-1 for none).
+    // Attaches a patch to each of its corners (-1 for none): a three- or
+    // four-sided patch, null for one still to be made, or else a five-sided one.
     void Add(CPatch* patch, CFivePointPatch* five, const CornerList& corners, int sides) {
         const bool isFive = five != nullptr;
+        if (isFive)
+            m_fives.push_back(five);
+        else
+            m_patches.push_back(patch);
         if (m_first[isFive].empty()) {
             m_first[isFive].assign(m_points, -1);
             m_last[isFive].assign(m_points, -1);
         }
         std::vector<Entry>& entries = m_entries[isFive];
         const auto number = static_cast<int>(entries.size());
-        entries.push_back(Entry{patch, five, corners, sides, false, false});
+        entries.push_back(Entry{corners, static_cast<int8_t>(sides), false, false});
         for (int k = 0; k < sides; ++k) {
             const int point = corners[k];
             if (point < 0 || static_cast<size_t>(point) >= m_first[isFive].size())
@@ -378,12 +383,13 @@ public:
     // object's list, taking spare ones first; numbers them on from first
     // unless first is negative.
     void MakePatches(const SearchGraph& graph, CSpatchObj& obj, CObjList<CPatch>& spare, int first) {
-        std::vector<Entry>& entries = m_entries[0];
+        const std::vector<Entry>& entries = m_entries[0];
         size_t cycle = 0;
-        for (Entry& e : entries) {
-            if (e.patch)
+        for (size_t i = 0; i < entries.size(); ++i) {
+            if (m_patches[i])
                 continue;
-            e.patch = NewPatch(obj, spare);
+            const Entry& e = entries[i];
+            CPatch* patch = m_patches[i] = NewPatch(obj, spare);
             // The patch is written once, turned already: edge k of a turned
             // patch is edge -1-k run the other way.
             const CycleEdges& edges = m_cycles[cycle++];
@@ -392,17 +398,20 @@ public:
                 graph.SetEdge(slots, k,
                               e.turned ? graph.Reversed(edges[static_cast<size_t>(e.sides - 1 - k)])
                                        : edges[static_cast<size_t>(k)]);
-            e.patch->m_sides = e.sides;
-            e.patch->m_edges = slots.m_edges;
-            e.patch->m_curves = slots.m_curves;
-            e.patch->m_direction = slots.m_direction;
+            patch->m_sides = e.sides;
+            patch->m_edges = slots.m_edges;
+            patch->m_curves = slots.m_curves;
+            patch->m_direction = slots.m_direction;
             if (first >= 0)
-                e.patch->m_number = first++;
+                patch->m_number = first++;
         }
         m_cycles.clear();
     }
 
     std::vector<Entry>& Patches(bool fives) { return m_entries[fives]; }
+    // The object's patch of entry i; null while it is still to be made.
+    CPatch* PatchOf(size_t i) const { return m_patches[i]; }
+    CFivePointPatch* FiveOf(size_t i) const { return m_fives[i]; }
     // fn(patch number) for each patch of the kind at point, in attachment
     // order, until fn returns true; whether it did.
     template <class Fn> bool AnyAt(int point, bool fives, Fn fn) const {
@@ -436,6 +445,8 @@ private:
     std::vector<CycleEdges> m_cycles; // of the entries without a patch, in order
     size_t m_points;
     std::array<std::vector<Entry>, 2> m_entries; // three- or four-sided, five-sided
+    std::vector<CPatch*> m_patches;              // of the three- or four-sided entries
+    std::vector<CFivePointPatch*> m_fives;       // of the five-sided ones
     std::array<std::vector<int>, 2> m_first;
     std::array<std::vector<int>, 2> m_last;
     std::vector<Link> m_links;
@@ -572,11 +583,13 @@ private:
 
     // Turns a patch round: its edges, and its corners as the walk keeps them
     // (corner k of the turned patch is corner -k of the patch as it was).
-    void Reverse(PatchIndex::Entry& e) {
-        if (e.patch)
-            e.patch->Reverse();
-        else if (e.five)
-            e.five->Reverse();
+    void Reverse(const Ref& r) {
+        PatchIndex::Entry& e = StateOf(r);
+        const auto i = static_cast<size_t>(r.patch);
+        if (r.five)
+            m_index.FiveOf(i)->Reverse();
+        else if (CPatch* patch = m_index.PatchOf(i))
+            patch->Reverse();
         else
             e.turned = !e.turned;
         const CornerList corners = e.corners;
@@ -614,7 +627,7 @@ private:
                 return false;
             const int after = other.corners[(j + 1) % other.sides];
             if (after == nextCorner)
-                Reverse(other);
+                Reverse(q);
             else if (after != previousCorner)
                 return false;
             found = q;
@@ -691,7 +704,7 @@ void CSpatchObj::SearchPatchesOfSides(int sides) {
     const std::vector<PatchIndex::Entry>& found = index.Patches(false);
     for (size_t i = before; i < found.size(); ++i)
         for (int k = 0; k < found[i].sides; ++k)
-            graph.Point(found[i].corners[k])->m_patches.AddTail(found[i].patch);
+            graph.Point(found[i].corners[k])->m_patches.AddTail(index.PatchOf(i));
     ++m_netsGeneration;
 }
 
