@@ -383,13 +383,22 @@ public:
     // object's list, taking spare ones first; numbers them on from first
     // unless first is negative.
     void MakePatches(const SearchGraph& graph, CSpatchObj& obj, CObjList<CPatch>& spare, int first) {
+        // Spare patches are taken in order. When the object has none of its
+        // own, its list becomes the spare list, so that the list keeps its
+        // elements and the surplus goes back.
+        CObjList<CPatch>& list = obj.GetPatches();
+        POSITION reuse = nullptr;
+        if (list.IsEmpty() && !spare.IsEmpty()) {
+            list = std::move(spare);
+            reuse = list.GetHeadPosition();
+        }
         const std::vector<Entry>& entries = m_entries[0];
         size_t cycle = 0;
         for (size_t i = 0; i < entries.size(); ++i) {
             if (m_patches[i])
                 continue;
             const Entry& e = entries[i];
-            CPatch* patch = m_patches[i] = NewPatch(obj, spare);
+            CPatch* patch = m_patches[i] = reuse ? list.GetNext(reuse) : NewPatch(list, spare);
             // The patch is written once, turned already: edge k of a turned
             // patch is edge -1-k run the other way.
             const CycleEdges& edges = m_cycles[cycle++];
@@ -404,6 +413,11 @@ public:
             patch->m_direction = slots.m_direction;
             if (first >= 0)
                 patch->m_number = first++;
+        }
+        while (reuse) {
+            const POSITION surplus = reuse;
+            list.GetNext(reuse);
+            spare.AddTail(list.Detach(surplus));
         }
         m_cycles.clear();
     }
@@ -430,15 +444,15 @@ private:
         int next;
     };
 
-    // A fresh patch at the end of the object's list, made from a spare one
-    // when there is one. A spare patch keeps its old nets: the rebuild marks
-    // the nets dirty, and the next net update writes every net it reads.
-    static CPatch* NewPatch(CSpatchObj& obj, CObjList<CPatch>& spare) {
+    // A fresh patch at the end of list, made from a spare one when there is
+    // one. A spare patch keeps its old nets: the rebuild marks the nets
+    // dirty, and the next net update writes every net it reads.
+    static CPatch* NewPatch(CObjList<CPatch>& list, CObjList<CPatch>& spare) {
         if (spare.IsEmpty())
-            return obj.GetPatches().Emplace();
+            return list.Emplace();
         std::unique_ptr<CPatch> patch = spare.Detach(spare.GetHeadPosition());
         CPatch* fresh = patch.get();
-        obj.GetPatches().AddTail(std::move(patch));
+        list.AddTail(std::move(patch));
         return fresh;
     }
 

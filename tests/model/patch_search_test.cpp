@@ -343,3 +343,24 @@ TEST(PatchSearchTest, SearchesOnTheirOwnKeepTheirOrderOnUnevenShapes) {
                                      "12c12:0>1 13c13:0>1 20c13:1>2 / "
                                      "| ");
 }
+
+// A rebuild that finds fewer or more patches than the last one reuses the
+// old patches and gives what a first search gives, numbered in list order.
+TEST(PatchSearchTest, RebuildWithFewerOrMorePatchesMatchesAFirstSearch) {
+    auto obj = MakeIrregularSheet();
+    obj->Rebuild();
+    const int all = obj->GetPatches().GetCount();
+    for (int visible : {0, 1}) {
+        SCOPED_TRACE(visible ? "point shown again" : "point hidden");
+        PointsOf(*obj)[7]->m_visible = visible;
+        obj->Rebuild();
+        auto first = MakeIrregularSheet();
+        PointsOf(*first)[7]->m_visible = visible;
+        first->Rebuild();
+        EXPECT_EQ(DescribePatches(*obj), DescribePatches(*first));
+        EXPECT_EQ(obj->GetPatches().GetCount(), visible ? all : all - 4);
+        int number = 0;
+        for (const CPatch* patch : obj->GetPatches())
+            EXPECT_EQ(patch->m_number, number++);
+    }
+}
