@@ -1,5 +1,4 @@
 #include "platform/base/file_util.h"
-#include "platform/base/memory_advice.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -97,8 +96,6 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
     // One byte beyond the size the file had: the read that finds its end
     // lands there, so a file that did not grow is never copied to a larger buffer.
     std::string out;
-    out.reserve(static_cast<size_t>(st.st_size) + 1);
-    AdviseHugePages(out.data(), out.capacity());
     out.resize(static_cast<size_t>(st.st_size) + 1);
     size_t got = 0;
     for (;;) {
