@@ -165,7 +165,10 @@ public:
         const int32_t t0 = m_triangleLinks.offsets[v], t1 = m_triangleLinks.offsets[v + 1];
         const int32_t q0 = m_quadLinks.offsets[v], q1 = m_quadLinks.offsets[v + 1];
         const auto n = static_cast<size_t>(t1 - t0 + q1 - q0);
-        if (n == 0 || (n <= kQuick && m_quadCorners && Quick(t0, t1, q0, q1, n)))
+        if (n == 0)
+            return;
+        if (m_quadCorners &&
+            (t0 == t1 && n == 4 ? Quick<4>(t0, t1, q0, q1, n) : n <= kQuick && Quick(t0, t1, q0, q1, n)))
             return;
         Prepare(n);
         size_t at = 0;
@@ -248,7 +251,12 @@ private:
     // normals and every pair plainly within the angle, so that each corner
     // normal is the sum of all of them, its own first. False (nothing
     // written) for any other.
-    bool Quick(int32_t t0, int32_t t1, int32_t q0, int32_t q1, size_t n) {
+    // QuadsOnly, when not 0, is the number of faces of a vertex that has
+    // that many quads and no triangles, the usual one on a grid, for which
+    // the loops unfold.
+    template <size_t QuadsOnly = 0>
+    bool Quick(int32_t t0, int32_t t1, int32_t q0, int32_t q1, size_t faceCount) {
+        const size_t n = QuadsOnly ? QuadsOnly : faceCount;
         Lane4 normal[kQuick];
         CFloat3* out[kQuick];
         int32_t key[kQuick];
@@ -260,12 +268,12 @@ private:
             key[at] = faceKey;
             out[at++] = corner;
         };
-        for (int32_t i = t0; i < t1; ++i) {
+        for (int32_t i = t0; !QuadsOnly && i < t1; ++i) {
             const auto f = static_cast<size_t>(m_triangleLinks.items[i]);
             gather(m_faces.m_triangleNormals[f], static_cast<int32_t>(2 * f),
                    &m_faces.m_triangleCornerNormals[3 * f + m_triangleCorners[i]]);
         }
-        for (int32_t i = q0; i < q1; ++i) {
+        for (int32_t i = q0; i < (QuadsOnly ? q0 + static_cast<int32_t>(QuadsOnly) : q1); ++i) {
             const auto f = static_cast<size_t>(m_quadLinks.items[i]);
             gather(m_faces.m_quadNormals[f], static_cast<int32_t>(2 * f + 1),
                    &m_faces.m_quadCornerNormals[4 * f + m_quadCorners[i]]);
