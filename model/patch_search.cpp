@@ -38,12 +38,11 @@ public:
         m_nodePoints.assign(m_nodes.size(), -1);
         m_stepNodes.reserve(m_nodes.size());
         m_stepCurves.reserve(m_nodes.size());
-        m_ends.reserve(m_nodes.size());
         m_points.reserve(vertices.GetCount());
         m_flags.reserve(vertices.GetCount());
         m_first.reserve(static_cast<size_t>(vertices.GetCount()) + 1);
         for (CPatchVertex* v : vertices) {
-            if (emptyBackLists)
+            if (emptyBackLists && !(v->m_patches.IsEmpty() && v->m_fivePatches.IsEmpty()))
                 v->RemoveAllPatches();
             const auto index = static_cast<int>(m_points.size());
             v->m_index = index;
@@ -54,7 +53,6 @@ public:
             int k = 0;
             for (CVertexLink* link : v->m_links) {
                 link->m_index = k++;
-                m_ends.push_back({-1, -1});
                 const Curve* curve = CurveOf(link->m_curve);
                 const int at = curve ? NodeIndex(*curve, link->m_node) : -1;
                 m_stepCurves.push_back(at < 0 ? -1 : static_cast<int>(curve - m_curves.data()));
@@ -64,6 +62,7 @@ public:
             }
         }
         m_first.push_back(static_cast<int>(m_stepNodes.size()));
+        m_ends.assign(m_stepNodes.size(), {-1, -1});
         for (size_t n = 0; n < m_nodes.size(); ++n)
             if (m_nodePoints[n] < 0)
                 m_nodePoints[n] = PointOf(m_nodes[n]);
