@@ -6,24 +6,53 @@
 #include "model/gl_scope.h"
 #include "model/mirror_builder.h"
 #include "model/spatch_obj.h"
+#include "platform/base/parallel_for.h"
 
 #include <GL/gl.h>
 #include <memory>
 
 namespace {
 
-// The surfaces as the evaluators would draw them, from the object's
-// evaluated grid at this resolution, kept between paints.
-void DrawEvaluated(CSpatchObj& object, int grid) {
+// Below this many control points in all, the objects are prepared on the
+// calling thread: starting threads would cost more than they save.
+constexpr size_t kPrepareSideBySidePoints = 20000;
+
+CSurfaceGrids& SurfaceGridsOf(CSpatchObj& object) {
     auto* grids = dynamic_cast<CSurfaceGrids*>(object.GetSurfaceCache());
     if (!grids) {
         auto made = std::make_unique<CSurfaceGrids>();
         grids = made.get();
         object.SetSurfaceCache(std::move(made));
     }
+    return *grids;
+}
+
+void UpdatePatches(CSpatchObj& object) {
+    if (object.GetNeedsRebuild())
+        object.Rebuild();
+    if (object.GetNetsDirty())
+        object.UpdatePatchNets();
+}
+
+// The surfaces as the evaluators would draw them, from the object's
+// evaluated grid at this resolution, kept between paints.
+void DrawEvaluated(CSpatchObj& object, int grid) {
     glFrontFace(GL_CCW);
     // Lit panes ask for the evaluators' automatic normals.
-    grids->Get(object, grid).Draw(object, glIsEnabled(GL_AUTO_NORMAL) == GL_TRUE);
+    SurfaceGridsOf(object).Get(object, grid).Draw(object, glIsEnabled(GL_AUTO_NORMAL) == GL_TRUE);
+}
+
+void PrepareOne(CSpatchObj& object, int grid, bool withNormals) {
+    UpdatePatches(object);
+    if (object.GetMirrorMode() != 0)
+        return; // the mirrored copy is made and drawn in its place
+    if (object.GetPolygonize()) {
+        GetDisplayMesh(object);
+        return;
+    }
+    CSurfaceGrid& surface = SurfaceGridsOf(object).Get(object, grid);
+    if (withNormals)
+        surface.PrepareNormals(object);
 }
 
 } // namespace
@@ -50,10 +79,7 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
     const int alpha = settings.surfaceAlpha;
     if (alpha <= 0)
         return;
-    if (object.GetNeedsRebuild())
-        object.Rebuild();
-    if (object.GetNetsDirty())
-        object.UpdatePatchNets();
+    UpdatePatches(object);
 
     if (CSpatchObj* copy = object.GetMirrorCache())
         copy->SetMirrorMode(0);
@@ -94,4 +120,14 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
     } else {
         DrawEvaluated(object, grid);
     }
+}
+
+void PreparePatchSurfaces(const std::vector<CSpatchObj*>& objects, int grid, bool withNormals, int threads) {
+    if (threads <= 0) {
+        size_t points = 0;
+        for (const CSpatchObj* object : objects)
+            points += static_cast<size_t>(object->GetVertices().GetCount());
+        threads = points >= kPrepareSideBySidePoints ? qf::WorkerThreads() : 1;
+    }
+    qf::ParallelFor(objects.size(), threads, [&](size_t i) { PrepareOne(*objects[i], grid, withNormals); });
 }

@@ -5,6 +5,8 @@
 // mirrored copy (which holds the modelled part too) instead of itself.
 #include "model/spatch_draw.h"
 
+#include <vector>
+
 class CPatchMesh;
 class CSpatchObj;
 
@@ -18,3 +20,12 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
 // object's division as resolution, its crease angle when smoothing is on
 // (else 0, flat), its subdivision settings, processed, with corner normals.
 CPatchMesh* GetDisplayMesh(CSpatchObj& object);
+
+// Does beforehand, for each object, the work DrawPatchSurfaces would do
+// before drawing it at resolution grid (patches, nets, the surface grid and,
+// when withNormals, its normals, or the display mesh); objects with a mirror
+// get their patches and nets only. Large sets of objects are worked on side
+// by side: each object's caches are its own, so the results are the same.
+// threads 0 leaves the number of threads to the size of the objects.
+void PreparePatchSurfaces(const std::vector<CSpatchObj*>& objects, int grid, bool withNormals,
+                          int threads = 0);

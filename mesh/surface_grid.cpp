@@ -212,13 +212,18 @@ int CSurfaceGrid::CountDrawnNets() const {
     return count;
 }
 
+void CSurfaceGrid::PrepareNormals(const CSpatchObj& object) {
+    if (m_normals.empty())
+        ComputeNormals(object);
+}
+
 void CSurfaceGrid::Draw(const CSpatchObj& object, bool withNormals) {
     if (HiddenVertices(object) != m_hidden)
         UpdateRuns(object);
     if (m_runs.empty())
         return;
-    if (withNormals && m_normals.empty())
-        ComputeNormals(object);
+    if (withNormals)
+        PrepareNormals(object);
     // Arrays leave the current normal undefined; the evaluators kept it.
     GLfloat currentNormal[3];
     glGetFloatv(GL_CURRENT_NORMAL, currentNormal);

@@ -28,6 +28,8 @@ public:
     // sided patches always), in the current colour, with a normal per point
     // when withNormals is set. Needs a current context; changes no state.
     void Draw(const CSpatchObj& object, bool withNormals);
+    // Works out the normals a lit Draw would, when they are missing.
+    void PrepareNormals(const CSpatchObj& object);
 
     int GetResolution() const { return m_grid; }
     // Evaluated nets, and how many are drawn after the last Draw.

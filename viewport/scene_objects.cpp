@@ -7,6 +7,7 @@
 
 #include <GL/gl.h>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -98,6 +99,13 @@ void CPaneScene::DrawObjects() {
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
+    if (show.m_showSurfaces) {
+        std::vector<CSpatchObj*> surfaces;
+        for (CSpatchObj* obj : m_doc.m_objects)
+            if (obj->IsShownEffective() && GetObjectSurfaceAlpha(obj) > 0)
+                surfaces.push_back(obj);
+        PreparePatchSurfaces(surfaces, show.m_surfaceResolution, show.m_useLighting != 0);
+    }
     // Opaque objects first, so that see-through ones, drawn after them
     // without writing depth, hide nothing behind them.
     bool seeThrough = false;

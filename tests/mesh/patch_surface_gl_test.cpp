@@ -194,3 +194,55 @@ TEST_F(PatchSurfaceGlTest, PolygonizedSurfacesComeFromTheDisplayMesh) {
     obj->UpdateCurveHandles();
     EXPECT_EQ(obj->GetMeshCache(), nullptr) << "an edit drops it";
 }
+
+// Objects prepared side by side before the paint must draw exactly what
+// objects prepared one by one while drawing do: plain, lit, polygonized and
+// mirrored alike, with every cache left ready for the paint.
+TEST_F(PatchSurfaceGlTest, SurfacesPreparedSideBySideDrawTheSamePicture) {
+    auto makeSet = [] {
+        std::vector<std::unique_ptr<CSpatchObj>> set;
+        for (int i = 0; i < 8; ++i) {
+            auto obj = RaisedGrid();
+            for (CPatchVertex* v : obj->GetVertices())
+                v->Set(v->GetX() * 0.5f + static_cast<float>(i % 4) - 1.5f, v->GetY() * (1 + i * 0.1f),
+                       v->GetZ() * 0.5f + static_cast<float>(i / 4) - 0.5f);
+            obj->UpdateCurveHandles();
+            set.push_back(std::move(obj));
+        }
+        set[5]->SetPolygonize(1);
+        set[6]->SetMirrorMode(2);
+        set[6]->SetMirrorAxis(0, 1);
+        return set;
+    };
+    const CPatchDrawSettings settings = Settings();
+    auto draw = [&](std::vector<std::unique_ptr<CSpatchObj>>& set) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        for (auto& obj : set)
+            DrawPatchSurfaces(*obj, 8, settings);
+        return Pixels();
+    };
+    auto plain = makeSet();
+    const Image expected = draw(plain);
+    ASSERT_GT(CountPixelsNot(expected, 0x000000), kSize * kSize / 8);
+
+    for (const int threads : {1, 4}) {
+        auto prepared = makeSet();
+        std::vector<CSpatchObj*> objects;
+        for (auto& obj : prepared)
+            objects.push_back(obj.get());
+        PreparePatchSurfaces(objects, 8, true, threads);
+        for (size_t i = 0; i < prepared.size(); ++i) {
+            const CSpatchObj& obj = *prepared[i];
+            EXPECT_FALSE(obj.GetNeedsRebuild()) << i;
+            EXPECT_FALSE(obj.GetNetsDirty()) << i;
+            EXPECT_EQ(obj.GetPatches().GetCount(), plain[i]->GetPatches().GetCount()) << i;
+            if (i == 5)
+                EXPECT_NE(obj.GetMeshCache(), nullptr) << "the display mesh is built";
+            else if (i != 6)
+                EXPECT_NE(obj.GetSurfaceCache(), nullptr) << i << ": the surface grid is built";
+        }
+        const ImageDiff diff = CompareImages(draw(prepared), expected, 0, "");
+        EXPECT_TRUE(diff.sizeMatches);
+        EXPECT_EQ(diff.differing, 0) << threads << " threads";
+    }
+}
