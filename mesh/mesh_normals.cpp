@@ -4,6 +4,7 @@
 #include "mesh/mesh_processor.h"
 #include "mesh/polygon_obj.h"
 #include "model/vector3.h"
+#include "platform/base/parallel_for.h"
 
 #include <GL/gl.h>
 #include <algorithm>
@@ -403,16 +404,26 @@ void CMeshProcessor::ComputeCornerNormals() {
                 &faces.m_triangleCornerNormals);
     FaceNormals(faces.m_quads, 4, mesh.m_vertices, faces.m_quadNormals, &faces.m_quadCornerNormals);
 
-    // The normals and corners of the faces a few vertices on are asked for
-    // early, so that fetching them overlaps the work at the vertices before.
-    constexpr int32_t kAhead = 8;
-    CornerWalk walk(mesh, cornersKnown ? triangleCorners.data() : nullptr,
-                    cornersKnown ? quadCorners.data() : nullptr);
-    for (int32_t v = 0; v < vertexCount; ++v) {
-        if (v + kAhead < vertexCount)
-            walk.Prefetch(v + kAhead);
-        walk.Vertex(v);
-    }
+    // Each vertex writes only the corners that name it, so runs of vertices
+    // can be walked side by side; a large mesh is, in runs of kRun.
+    constexpr int32_t kRun = 16384;
+    const int32_t runs = (vertexCount + kRun - 1) / kRun;
+    const int threads = vertexCount >= 2 * kRun ? qf::WorkerThreads() : 1;
+    const uint8_t* triangleCornerData = cornersKnown ? triangleCorners.data() : nullptr;
+    const uint8_t* quadCornerData = cornersKnown ? quadCorners.data() : nullptr;
+    qf::ParallelFor(static_cast<size_t>(runs), threads, [&](size_t run) {
+        // The normals and corners of the faces a few vertices on are asked
+        // for early, so that fetching them overlaps the work before.
+        constexpr int32_t kAhead = 8;
+        const int32_t first = static_cast<int32_t>(run) * kRun;
+        const int32_t end = std::min(vertexCount, first + kRun);
+        CornerWalk walk(mesh, triangleCornerData, quadCornerData);
+        for (int32_t v = first; v < end; ++v) {
+            if (v + kAhead < end)
+                walk.Prefetch(v + kAhead);
+            walk.Vertex(v);
+        }
+    });
 }
 
 void CMeshProcessor::Draw() const {

@@ -345,3 +345,21 @@ TEST(MeshNormalsTest, DisplayMeshCornerNormalsMatchTheRule) {
         }
     }
 }
+
+// A display mesh of tens of thousands of points, which is walked in runs
+// side by side, gives every corner the normal the rule gives it.
+TEST(MeshNormalsTest, LargeMeshesWalkedInRunsMatchTheRule) {
+    auto obj = MakeFlatQuadGrid(48);
+    int i = 0;
+    for (CPatchVertex* v : obj->GetVertices())
+        v->SetY(i++ % 11 == 5 ? 0.9f : 0.002f * v->GetX() * v->GetZ());
+    obj->UpdateCurveHandles();
+    CPatchMesh mesh;
+    CMeshConverter().BuildMesh(&mesh, obj.get(), 4);
+    ASSERT_GT(mesh.m_vertices.GetCount(), 2 * 16384);
+    mesh.m_creaseAngle = 20.0f;
+    CMeshProcessor processor(&mesh);
+    processor.Process();
+    processor.ComputeCornerNormals();
+    ExpectReferenceNormals(mesh, "48 x 48 patches at resolution 4");
+}
