@@ -299,20 +299,11 @@ private:
         if (std::find(clean.begin(), clean.end(), 0) != clean.end())
             return false;
 
-        SkipBytes(total);
+        m_ar.Skip(total);
         for (size_t i = 0; i < records.size(); ++i)
             m_partners.emplace_back(m_buffer.AddPatchObject(std::move(objects[i])), partners[i]);
         m_objectThreads = std::max(m_objectThreads, threads);
         return true;
-    }
-
-    void SkipBytes(size_t size) {
-        char scratch[65536];
-        while (size > 0) {
-            const size_t chunk = std::min(size, sizeof scratch);
-            m_ar.Read(scratch, chunk);
-            size -= chunk;
-        }
     }
 
     // The records kept for each object, set on it in file order, then its

@@ -56,6 +56,11 @@ void CArchive::Read(void* data, size_t size) {
     m_pos += size;
 }
 
+void CArchive::Skip(size_t size) {
+    Need(size);
+    m_pos += size;
+}
+
 CArchive& CArchive::operator<<(int32_t v) {
     return Put(m_bytes, v), m_pos = m_bytes.size(), *this;
 }

@@ -75,6 +75,8 @@ public:
     CArchive& operator>>(long&) = delete;
     CArchive& operator>>(bool&) = delete;
     void Read(void* data, size_t size);
+    // Moves past size bytes, as reading them would, without copying them.
+    void Skip(size_t size);
     // Reads a count that must lie in [0, max] and must leave room for at least
     // minBytesEach bytes per element in the rest of the stream.
     int ReadCount(int max, size_t minBytesEach = 1);

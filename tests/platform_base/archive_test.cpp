@@ -152,6 +152,12 @@ TEST(ArchiveTest, CountsAreCheckedAgainstLimitAndRemainingBytes) {
     CArchive tooMany(out.GetBytes().substr(20));
     EXPECT_THROW(tooMany.ReadCount(2000000, 4), CArchiveException) << "more elements than bytes left";
     EXPECT_EQ(tooMany.GetPosition(), 0u) << "a refused count leaves the position at it";
+
+    CArchive skipping(out.GetBytes());
+    skipping.Skip(8);
+    EXPECT_EQ(skipping.ReadCount(10), 2) << "skipping moves to the bytes after";
+    EXPECT_THROW(skipping.Skip(13), CArchiveException) << "past the end";
+    EXPECT_EQ(skipping.GetPosition(), 12u) << "a refused skip leaves the position";
 }
 
 TEST(ArchiveTest, SaveReplacesTheFileWholeAndLoadReadsItBack) {
