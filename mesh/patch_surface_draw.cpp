@@ -42,6 +42,16 @@ void DrawEvaluated(CSpatchObj& object, int grid) {
     SurfaceGridsOf(object).Get(object, grid).Draw(object, glIsEnabled(GL_AUTO_NORMAL) == GL_TRUE);
 }
 
+// Whether the object's patches, nets and drawn surfaces are built; a grid at
+// another resolution, or normals still missing, are left to the drawing.
+bool IsPrepared(const CSpatchObj& object) {
+    if (object.GetNeedsRebuild() || object.GetNetsDirty())
+        return false;
+    if (object.GetMirrorMode() != 0)
+        return true;
+    return object.GetPolygonize() ? object.GetMeshCache() != nullptr : object.GetSurfaceCache() != nullptr;
+}
+
 void PrepareOne(CSpatchObj& object, int grid, bool withNormals) {
     UpdatePatches(object);
     if (object.GetMirrorMode() != 0)
@@ -123,11 +133,16 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
 }
 
 void PreparePatchSurfaces(const std::vector<CSpatchObj*>& objects, int grid, bool withNormals, int threads) {
-    if (threads <= 0) {
-        size_t points = 0;
-        for (const CSpatchObj* object : objects)
+    // Every pane's paint comes here; once the objects are ready, nothing is
+    // left to start threads for.
+    std::vector<CSpatchObj*> pending;
+    size_t points = 0;
+    for (CSpatchObj* object : objects)
+        if (!IsPrepared(*object)) {
+            pending.push_back(object);
             points += static_cast<size_t>(object->GetVertices().GetCount());
+        }
+    if (threads <= 0)
         threads = points >= kPrepareSideBySidePoints ? qf::WorkerThreads() : 1;
-    }
-    qf::ParallelFor(objects.size(), threads, [&](size_t i) { PrepareOne(*objects[i], grid, withNormals); });
+    qf::ParallelFor(pending.size(), threads, [&](size_t i) { PrepareOne(*pending[i], grid, withNormals); });
 }

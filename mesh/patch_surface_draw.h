@@ -21,10 +21,10 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
 // (else 0, flat), its subdivision settings, processed, with corner normals.
 CPatchMesh* GetDisplayMesh(CSpatchObj& object);
 
-// Does beforehand, for each object, the work DrawPatchSurfaces would do
-// before drawing it at resolution grid (patches, nets, the surface grid and,
-// when withNormals, its normals, or the display mesh); objects with a mirror
-// get their patches and nets only. Large sets of objects are worked on side
+// Does beforehand, for each object changed since it was last drawn, the work
+// DrawPatchSurfaces would do before drawing it at resolution grid (patches,
+// nets, the surface grid and, when withNormals, its normals, or the display
+// mesh); objects with a mirror get their patches and nets only. Large sets of objects are worked on side
 // by side: each object's caches are its own, so the results are the same.
 // threads 0 leaves the number of threads to the size of the objects.
 void PreparePatchSurfaces(const std::vector<CSpatchObj*>& objects, int grid, bool withNormals,
