@@ -166,6 +166,8 @@ void ReportFileProblem(FileProblem problem, const CString& path, const std::stri
          "ファイル「%s」は壊れているか、quelaForm のファイルではありません。何も読み込みませんでした。"},
         {"The file \"%s\" could not be saved. A file already there is unchanged.",
          "ファイル「%s」を保存できませんでした。既にあるファイルはそのままです。"},
+        {"The file \"%s\" holds more than there is memory for. Nothing of it was loaded.",
+         "ファイル「%s」の内容に対してメモリが足りません。何も読み込みませんでした。"},
     };
     const Text& text = texts[problem];
     CString message;
@@ -198,13 +200,12 @@ void CQuelDoc::Serialize(CArchive& ar) {
 }
 
 BOOL CQuelDoc::OnOpenDocument(const CString& path) {
-    try {
+    const bool read = ReadDocumentFile(path, [&] {
         CArchive ar = CArchive::LoadFile(path.str());
         Serialize(ar);
-    } catch (const CArchiveException& e) {
-        ReportReadFailure(path, e);
+    });
+    if (!read)
         return FALSE;
-    }
     SetModifiedFlag(FALSE);
     return TRUE;
 }

@@ -6,6 +6,7 @@
 #include "platform/base/archive.h"
 #include "platform/base/cstring.h"
 
+#include <new>
 #include <string>
 
 class CQuelDoc;
@@ -42,6 +43,7 @@ enum FileProblem {
     fileUnreadable, // the file could not be read at all
     fileDamaged,    // it was read but is damaged or no document; nothing of it was taken
     fileNotSaved,   // it could not be written; an old file of that name is unchanged
+    fileTooLarge,   // the memory for what it holds could not be had; nothing of it was taken
 };
 // The message box, in the user's language, that says what went wrong with
 // path; detail says where or why.
@@ -49,3 +51,17 @@ void ReportFileProblem(FileProblem problem, const CString& path, const std::stri
 // The report for a file that could not be opened or inserted: unreadable or
 // damaged by the failure's cause.
 void ReportReadFailure(const CString& path, const CArchiveException& failure);
+
+// Runs read on the file at path; false, after telling the user, when the
+// file cannot be read, is damaged or needs more memory than there is.
+template <class Read> bool ReadDocumentFile(const CString& path, Read read) {
+    try {
+        read();
+        return true;
+    } catch (const CArchiveException& e) {
+        ReportReadFailure(path, e);
+    } catch (const std::bad_alloc&) {
+        ReportFileProblem(fileTooLarge, path, std::string());
+    }
+    return false;
+}

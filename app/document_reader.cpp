@@ -33,6 +33,10 @@ constexpr size_t kManualHandleBytes = 8;
 constexpr size_t kOptionRecordBytes = 68;
 constexpr size_t kLightExtraBytes = 8;
 constexpr size_t kNameBytes = 1;
+constexpr int kMinDivision = 1;
+constexpr int kMaxDivision = 8;
+constexpr int kMinSubdivisionCount = 2;
+constexpr int kMaxSubdivisionCount = 16;
 // Object records of fewer bytes than this are read on one thread when the
 // reader chooses: starting threads would cost more than they save.
 constexpr size_t kParallelObjectBytes = size_t{1} << 20;
@@ -76,6 +80,14 @@ int32_t ReadInt(CArchive& ar) {
     return v;
 }
 
+// The division and subdivision count size every mesh of the object's
+// surface; a file brings them into the ranges the object panel offers.
+void KeepMeshSizesInRange(CSpatchObj& obj) {
+    obj.SetDivision(std::clamp(obj.GetDivision(), kMinDivision, kMaxDivision));
+    obj.SetSubdivisionCount(
+        std::clamp(obj.GetSubdivisionCount(), kMinSubdivisionCount, kMaxSubdivisionCount));
+}
+
 // Skips a vertex flag record that belongs to no object: its three lists by
 // their own counts.
 void SkipVertexFlags(CArchive& ar) {
@@ -102,8 +114,8 @@ public:
         : m_ar(ar), m_buffer(buffer), m_threads(threads) {}
 
     void ReadAll() {
-        while (ReadSection()) {
-        }
+        while (ReadSection())
+            m_sectionsRead = true;
         ResolveMotionBlurPartners();
         ApplyPending();
     }
@@ -181,6 +193,8 @@ private:
             ReadForEach(m_buffer.m_objects, kOptionRecordBytes, [this](CSpatchObj* obj) {
                 CSpatchObj dropped;
                 (obj ? obj : &dropped)->ReadOptions(m_ar);
+                if (obj)
+                    KeepMeshSizesInRange(*obj);
             });
         else if (k == kSectionLightInfo2)
             ReadForEach(m_buffer.m_lights, kLightExtraBytes, [this](CLightData* light) {
@@ -194,6 +208,10 @@ private:
                 else
                     SkipVertexFlags(m_ar);
             });
+        else if (!m_sectionsRead && k != kSectionEnd)
+            // A later version's section follows ours; a file that starts
+            // with no section of ours is some other kind of file.
+            m_ar.Fail(CArchiveException::badSchema, "the file starts with no section of a document");
         else
             return false;
         return true;
@@ -453,6 +471,7 @@ private:
     int m_threads;
     std::unordered_map<const CSpatchObj*, Pending> m_pending;
     int m_objectThreads = 1;
+    bool m_sectionsRead = false;
     std::vector<std::pair<CSpatchObj*, CString>> m_partners;
     std::unordered_map<std::string, int> m_materialIds;
     int m_materialsIndexed = 0;
@@ -503,12 +522,12 @@ int CDocumentReader::InsertDocument(CQuelDoc& doc, const CString& path, const In
     CSceneBuffer buffer(doc);
     for (int i = 0; i < insertChoiceCount; ++i)
         buffer.SetTakeFlag(kPartOfChoice[i], choices[i]);
-    try {
+    const bool read = ReadDocumentFile(path, [&] {
         CArchive ar = CArchive::LoadFile(path.str());
         ReadSections(ar, buffer);
-    } catch (const CArchiveException& e) {
+    });
+    if (!read) {
         SetBusyCursor(FALSE);
-        ReportReadFailure(path, e);
         return 0;
     }
     // One undo step for the whole insert, opened only once the file was read whole.

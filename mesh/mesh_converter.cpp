@@ -4,9 +4,14 @@
 #include "model/spatch_obj.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace {
+
+// The largest resolution whose r x r points of one patch an int can count.
+constexpr int kMaxGridResolution = 46340;
 
 void Put(CFloat3& to, const CVector3& p) {
     to.Set(p.GetX(), p.GetY(), p.GetZ());
@@ -451,12 +456,22 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     counts.fives = static_cast<int>(fives.size());
     const std::vector<Segment> segmentList = GatherSegments(object);
     const auto segments = static_cast<int>(segmentList.size());
-    const int interior = counts.quads * (r - 1) * (r - 1) +
-                         (3 * counts.triangles + 5 * counts.fives) * ((h - 1) * (h - 1) + (h - 1)) +
-                         counts.triangles + counts.fives;
-    const int total = object.GetVertices().GetCount() + interior + (r - 1) * segments;
-    if (total == 0)
+    // Points are indexed by int: a grid whose points would not fit in one
+    // builds nothing rather than wrap round and write past its array.
+    if (r > kMaxGridResolution)
         return;
+    const int64_t wideInterior =
+        int64_t{counts.quads} * (r - 1) * (r - 1) +
+        (3 * int64_t{counts.triangles} + 5 * int64_t{counts.fives}) * ((h - 1) * (h - 1) + (h - 1)) +
+        counts.triangles + counts.fives;
+    const int64_t wideTotal = object.GetVertices().GetCount() + wideInterior + int64_t{r - 1} * segments;
+    const int64_t quadCount = int64_t{r} * r * counts.quads +
+                              int64_t{h} * h * (3 * int64_t{counts.triangles} + 5 * int64_t{counts.fives});
+    constexpr int64_t kMostIndices = std::numeric_limits<int32_t>::max();
+    if (wideTotal == 0 || wideTotal > kMostIndices || quadCount > kMostIndices)
+        return;
+    const auto interior = static_cast<int>(wideInterior);
+    const auto total = static_cast<int>(wideTotal);
     CMeshVertexArray& vertices = mesh.m_vertices;
     vertices.Resize(total);
     int next = AddControlPoints(object, vertices);
@@ -468,7 +483,7 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
 
     std::vector<CMeshFace>& quads = mesh.m_faces.m_quads;
     mesh.m_faces.FreeQuads();
-    quads.reserve(r * r * counts.quads + h * h * (3 * counts.triangles + 5 * counts.fives));
+    quads.reserve(static_cast<size_t>(quadCount));
     CNetSampler sampler(r);
     std::vector<int32_t> grid;
     for (const GridPatch& patch : patches) {

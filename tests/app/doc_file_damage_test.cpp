@@ -4,7 +4,10 @@
 #include "app/doc_file.h"
 #include "doc_file_builder.h"
 #include "doc_fixture.h"
+#include "mesh/patch_mesh.h"
+#include "mesh/patch_surface_draw.h"
 #include "support/doc_bytes.h"
+#include "support/model_shapes.h"
 #include "support/temp_dir.h"
 
 #include <functional>
@@ -189,4 +192,65 @@ TEST_F(DocFileDamageTest, AnObjectTreeNamingAMissingNodeStillOpens) {
     ASSERT_EQ(doc->m_objects.GetCount(), 1);
     EXPECT_EQ(doc->m_objects.GetHead()->GetName(), "kept");
     EXPECT_EQ(doc->m_tree.GetRoot().GetCount(), 1);
+}
+
+// A text file's first byte reads as a plausible keyword length; a file whose
+// first keyword is none of ours is refused, while every document, an older
+// one and one with a later version's section after ours still open.
+TEST_F(DocFileDamageTest, TextFilesAreRefusedAndDocumentsStillOpen) {
+    const std::string texts[] = {
+        "# quelaForm\n\nAn interactive modeller of smooth shapes built from spline patches.\n",
+        "#!/bin/sh\nset -e\nfor f in *.qfm; do cp \"$f\" \"$f.bak\"; done\necho done\n",
+        "/* outline */\n#include <stdio.h>\nint main(void) { puts(\"hello\"); return 0; }\n",
+        "[Settings]\nlanguage=english\nrecent=/home/user/one.qfm\nwindow=1024x768\n",
+    };
+    for (const std::string& text : texts) {
+        const size_t reports = boxes.GetRequests().size();
+        EXPECT_FALSE(Open(text)) << text;
+        EXPECT_TRUE(SameDocumentBytes(before, DocumentBytes(*doc))) << text;
+        ASSERT_EQ(boxes.GetRequests().size(), reports + 1) << text;
+        EXPECT_NE(boxes.GetRequests().back().text.str().find("is not a quelaForm document"),
+                  std::string::npos);
+    }
+
+    const struct {
+        const char* name;
+        std::string file;
+    } documents[] = {
+        {"the kept document",
+         qf::test::ReadFileBytes((qf::test::DataDir() / "docfile" / "every_kind.qfm").string())},
+        {"an older one",
+         before.substr(0, SectionOffset(before, "material_axis")) + FileBytes().Str("end").Get()},
+        {"a later one", before.substr(0, before.size() - 4) + FileBytes().Str("later_section").Int(7).Get()},
+        {"an empty one", FileBytes().Str("end").Get()},
+    };
+    for (const auto& d : documents)
+        EXPECT_TRUE(Open(d.file)) << d.name;
+    EXPECT_EQ(doc->m_objects.GetCount(), 0) << "the last, empty document was taken";
+}
+
+// The division and subdivision count size the surface mesh a pane or a
+// render builds; a file holding values no panel offers is read into range.
+TEST_F(DocFileDamageTest, MeshSizesOutsideThePanelsRangesAreReadIntoThem) {
+    const struct {
+        int division, subdivisionCount, keptDivision, keptCount, meshPoints;
+    } cases[] = {
+        {2147483647, 2147483647, 8, 16, 81},
+        {100000, 1000, 8, 16, 81},
+        {-7, -1, 1, 2, 4},
+        {0, 0, 1, 2, 4},
+        {5, 8, 5, 8, 25},
+    };
+    for (const auto& c : cases) {
+        CQuelDoc source;
+        CSpatchObj* obj = source.AddPatchObject(qf::test::MakeFlatQuadGrid(1));
+        obj->SetPolygonize(1);
+        obj->SetDivision(c.division);
+        obj->SetSubdivisionCount(c.subdivisionCount);
+        ASSERT_TRUE(Open(DocumentBytes(source))) << c.division;
+        CSpatchObj& read = *doc->m_objects.GetHead();
+        EXPECT_EQ(read.GetDivision(), c.keptDivision) << c.division;
+        EXPECT_EQ(read.GetSubdivisionCount(), c.keptCount) << c.subdivisionCount;
+        EXPECT_EQ(GetDisplayMesh(read)->m_vertices.GetCount(), c.meshPoints) << c.division;
+    }
 }

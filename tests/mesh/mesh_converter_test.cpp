@@ -40,12 +40,13 @@ std::unique_ptr<CSpatchObj> MakeTriangle() {
 
 } // namespace
 
+// A resolution too fine for an int to count the points builds nothing.
 TEST(MeshConverterTest, FlatQuadPatchAtEachResolution) {
     const struct {
         int resolution, vertices, quads, edges;
     } cases[] = {
-        {-5, 4, 1, 4}, {0, 4, 1, 4},    {1, 4, 1, 4},    {2, 9, 4, 12},
-        {3, 9, 4, 12}, {4, 25, 16, 16}, {5, 25, 16, 16}, {8, 81, 64, 32},
+        {-5, 4, 1, 4},   {0, 4, 1, 4},    {1, 4, 1, 4},    {2, 9, 4, 12},    {3, 9, 4, 12},
+        {4, 25, 16, 16}, {5, 25, 16, 16}, {8, 81, 64, 32}, {65536, 0, 0, 0}, {2147483647, 0, 0, 0},
     };
     for (const auto& c : cases) {
         auto obj = MakeFlatQuadGrid(1);
