@@ -32,6 +32,8 @@ inline constexpr CFormatProblem notANumber{"a number was expected", "数値が�
 inline constexpr CFormatProblem badCount{"a count is negative or larger than the rest of the file",
                                          "個数が負か、ファイルの残りに対して大きすぎます"};
 inline constexpr CFormatProblem tooLarge{"a lathe would sweep too many points", "回転体の点が多すぎます"};
+inline constexpr CFormatProblem tooManyPoints{"its objects would have more points than can be edited",
+                                              "オブジェクトの点が多すぎて編集できません"};
 inline constexpr CFormatProblem badIndex{"an index refers to nothing", "番号が存在しない要素を指しています"};
 inline constexpr CFormatProblem badLink{"a curve link does not match the curve",
                                         "カーブのリンクがカーブと合いません"};

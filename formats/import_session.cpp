@@ -20,9 +20,8 @@ CImportSession::CImportSession(CQuelDoc& doc)
 }
 
 CSpatchObj* CImportSession::Add(std::unique_ptr<CSpatchObj> obj) {
-    CSpatchObj* added = m_doc.AddPatchObject(std::move(obj));
-    added->Rebuild();
-    return added;
+    obj->Rebuild();
+    return m_doc.AddPatchObject(std::move(obj));
 }
 
 CPolygonObj* CImportSession::Add(std::unique_ptr<CPolygonObj> obj) {
@@ -64,14 +63,27 @@ bool ReadImportFile(const CString& path, std::string& bytes) {
     return false;
 }
 
-void ReportImportDamaged(const CString& path, const CFormatError& error) {
-    const int english = IsEnglish();
+namespace {
+
+void ReportImportRefused(const CString& path, const CString& english, const CString& japanese) {
+    const int inEnglish = IsEnglish();
     CString text;
-    if (english)
+    if (inEnglish)
         text.Format("The file \"%s\" could not be imported: %s. Nothing was changed.", path.GetString(),
-                    error.Describe(1).GetString());
+                    english.GetString());
     else
         text.Format("ファイル「%s」をインポートできませんでした: %s。何も変更していません。",
-                    path.GetString(), error.Describe(0).GetString());
-    MessageBox(MessageOwner(), text, english ? "error" : "エラー", MB_OK | MB_ICONERROR);
+                    path.GetString(), japanese.GetString());
+    MessageBox(MessageOwner(), text, inEnglish ? "error" : "エラー", MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+void ReportImportDamaged(const CString& path, const CFormatError& error) {
+    ReportImportRefused(path, error.Describe(1), error.Describe(0));
+}
+
+void ReportImportOutOfMemory(const CString& path) {
+    ReportImportRefused(path, "there is not enough memory for what it holds",
+                        "内容に対してメモリが足りません");
 }

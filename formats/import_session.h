@@ -5,10 +5,12 @@
 // whole file before a session starts: a refused file leaves no step.
 #include "platform/base/cstring.h"
 
+#include "formats/format_error.h"
+
 #include <memory>
+#include <new>
 #include <string>
 
-class CFormatError;
 class CPolygonObj;
 class CQuelDoc;
 class CSpatchObj;
@@ -18,8 +20,8 @@ public:
     // Records the step "(ファイル) インポート" / "(File) Import".
     explicit CImportSession(CQuelDoc& doc);
 
-    // Takes a read object into the document at the top level with the next
-    // identifier key and finds its patches. The caller has named it.
+    // Finds a read object's patches, then takes it into the document at the
+    // top level with the next identifier key. The caller has named it.
     CSpatchObj* Add(std::unique_ptr<CSpatchObj> obj);
     // Takes a read polygon object, its topology built, at the end of the list.
     CPolygonObj* Add(std::unique_ptr<CPolygonObj> obj);
@@ -44,3 +46,20 @@ CString UniqueImportName(const CString& base, const char* separator);
 bool ReadImportFile(const CString& path, std::string& bytes);
 // The message of a refused import, naming the file and where reading stopped.
 void ReportImportDamaged(const CString& path, const CFormatError& error);
+// The message of an import refused for want of memory for what it holds.
+void ReportImportOutOfMemory(const CString& path);
+
+// Runs read, which reads the whole file and builds what it holds apart from
+// the document. False, after telling the user, when the file is damaged or
+// the memory for it could not be had: nothing of it reached the document.
+template <class Read> bool ReadForImport(const CString& path, Read read) {
+    try {
+        read();
+        return true;
+    } catch (const CFormatError& error) {
+        ReportImportDamaged(path, error);
+    } catch (const std::bad_alloc&) {
+        ReportImportOutOfMemory(path);
+    }
+    return false;
+}

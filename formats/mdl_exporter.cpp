@@ -60,21 +60,23 @@ BOOL CMdlExporter::ImportFrom(CQuelDoc& doc, const CString& path) {
         return FALSE;
     CTokenScanner scanner(bytes);
     std::unique_ptr<CSpatchObj> obj;
-    try {
-        switch (ReadMdlHeader(scanner)) {
-        case mdlNotAModel:
-            ShowFormatError("Not AnimationMaster File", "AnimationMasterのファイルではありません");
-            return FALSE;
-        case mdlCannotLoad:
-            ShowFormatError("Fail To Load This File", "読み込みに失敗しました");
-            return FALSE;
-        case mdlHeaderOk:
-            break;
-        }
-        obj = ReadMdlSplines(scanner);
-    } catch (const CFormatError& error) {
-        ReportImportDamaged(path, error);
+    MdlHeader header = mdlCannotLoad;
+    const bool read = ReadForImport(path, [&] {
+        header = ReadMdlHeader(scanner);
+        if (header == mdlHeaderOk)
+            obj = ReadMdlSplines(scanner);
+    });
+    if (!read)
         return FALSE;
+    switch (header) {
+    case mdlNotAModel:
+        ShowFormatError("Not AnimationMaster File", "AnimationMasterのファイルではありません");
+        return FALSE;
+    case mdlCannotLoad:
+        ShowFormatError("Fail To Load This File", "読み込みに失敗しました");
+        return FALSE;
+    case mdlHeaderOk:
+        break;
     }
     CImportSession session(doc);
     obj->SetName(UniqueImportName(CString(file.stem().string()), "_"));

@@ -64,20 +64,23 @@ BOOL CMqoExporter::ImportFrom(CQuelDoc& doc, const CString& path) {
         ShowFormatError("This file isn't mqo file", "これはメタセコイアのファイルではありません");
         return FALSE;
     }
-    std::vector<std::unique_ptr<CMqoObject>> objects;
-    try {
-        objects = ReadMqoObjects(scanner);
-    } catch (const CFormatError& error) {
-        ReportImportDamaged(path, error);
+    // Every object is built before the first reaches the document.
+    std::vector<std::pair<std::unique_ptr<CSpatchObj>, CString>> built;
+    const bool read = ReadForImport(path, [&] {
+        std::vector<std::unique_ptr<CMqoObject>> objects = ReadMqoObjects(scanner);
+        for (auto& object : objects) {
+            std::unique_ptr<CSpatchObj> obj = MqoObjectToPatchObject(*object);
+            if (object->hasColor)
+                obj->SetColor(object->color);
+            built.emplace_back(std::move(obj), object->name.IsEmpty() ? CString(kDefaultName) : object->name);
+            object.reset();
+        }
+    });
+    if (!read)
         return FALSE;
-    }
     CImportSession session(doc);
-    for (auto& object : objects) {
-        std::unique_ptr<CSpatchObj> obj = MqoObjectToPatchObject(*object);
-        obj->SetName(UniqueImportName(object->name.IsEmpty() ? CString(kDefaultName) : object->name, " _"));
-        if (object->hasColor)
-            obj->SetColor(object->color);
-        object.reset();
+    for (auto& [obj, name] : built) {
+        obj->SetName(UniqueImportName(name, " _"));
         session.Add(std::move(obj));
     }
     session.Finish();

@@ -18,7 +18,10 @@ constexpr float kImportScale = 0.1f;
 // A lathe sweeps every profile vertex round this many times at most; more
 // in one file is taken for damage rather than a model.
 constexpr int kMaxLatheSegments = 4096;
-constexpr long long kMaxSweptVertices = 8'000'000;
+// The most points one import may give the document, lathes and mirrors
+// applied: about the largest model that is still drawn and edited at an
+// interactive pace, and each point costs its curves, links and patches too.
+constexpr long long kMaxImportPoints = 1'000'000;
 constexpr size_t kMinVertexBytes = 6; // x y z
 constexpr size_t kMinFaceBytes = 5;   // n V(i)
 constexpr size_t kBinaryVertexBytes = 12;
@@ -235,18 +238,44 @@ private:
         return text.substr(first, text.find_last_not_of(" \t") - first + 1);
     }
 
-    // Sorts the faces and refuses a lathe that would make an unreasonable
-    // number of vertices.
+    // Sorts the faces and refuses the file once its objects, swept and
+    // mirrored, would have more points than an import may give.
     std::unique_ptr<CMqoObject> Finish(std::unique_ptr<CMqoObject> object) {
         CPatchMesh& mesh = object->mesh;
         mesh.m_faces.SortByKind();
-        if (mesh.m_revolve && mesh.m_faces.LineCount() > 0 &&
-            static_cast<long long>(mesh.m_vertices.GetCount()) * mesh.m_revolveSegments > kMaxSweptVertices)
-            m_in.Fail(formatProblem::tooLarge);
+        m_points += ProcessedPoints(mesh);
+        if (m_points > kMaxImportPoints)
+            m_in.Fail(formatProblem::tooManyPoints);
         return object;
     }
 
+    // How many points the mesh has once its lathe and mirrors are applied;
+    // a joined mirror merges some, so this is at most that many.
+    static long long ProcessedPoints(const CPatchMesh& mesh) {
+        const int n = mesh.m_vertices.GetCount();
+        long long points = n;
+        const bool lathe = mesh.m_revolve && mesh.m_faces.LineCount() > 0 && mesh.m_revolveSegments >= 2;
+        if (lathe) {
+            std::vector<char> onProfile(static_cast<size_t>(n), 0);
+            long long profile = 0;
+            for (const CMeshFace& line : mesh.m_faces.m_lines)
+                for (int k = 0; k < 2; ++k)
+                    if (!onProfile[line.vertex[k]]) {
+                        onProfile[line.vertex[k]] = 1;
+                        ++profile;
+                    }
+            points += profile * (mesh.m_revolveSegments - 1);
+        }
+        const bool surfaces = lathe || mesh.m_faces.TriangleCount() + mesh.m_faces.QuadCount() > 0;
+        if (mesh.m_meshMirrorMode != 0 && surfaces)
+            for (int axis : mesh.m_meshMirrorAxis)
+                if (axis)
+                    points *= 2;
+        return points;
+    }
+
     CTokenScanner& m_in;
+    long long m_points = 0;
 };
 
 void WriteColor(CExportText& text, uint32_t color) {

@@ -73,17 +73,16 @@ BOOL CObjExporter::ImportFrom(CQuelDoc& doc, const CString& path) {
     std::string bytes;
     if (!ReadImportFile(path, bytes))
         return FALSE;
-    CObjMesh mesh;
-    try {
-        mesh = ReadObjMesh(bytes);
-    } catch (const CFormatError& error) {
-        ReportImportDamaged(path, error);
-        return FALSE;
-    }
     std::string name;
-    if (mesh.name.empty() || !qf::Cp932ToUtf8(mesh.name, name))
-        name = file.stem().string();
-    std::unique_ptr<CPolygonObj> obj = ObjMeshToPolygonObject(mesh);
+    std::unique_ptr<CPolygonObj> obj;
+    const bool read = ReadForImport(path, [&] {
+        const CObjMesh mesh = ReadObjMesh(bytes);
+        if (mesh.name.empty() || !qf::Cp932ToUtf8(mesh.name, name))
+            name = file.stem().string();
+        obj = ObjMeshToPolygonObject(mesh);
+    });
+    if (!read)
+        return FALSE;
     CImportSession session(doc);
     obj->SetName(UniqueImportName(CString(name), " _"));
     session.Add(std::move(obj));

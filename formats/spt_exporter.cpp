@@ -131,17 +131,16 @@ BOOL CSptExporter::ImportFrom(CQuelDoc& doc, const CString& path, const CSptImpo
     }
     const CString base(file.stem().string());
     std::array<std::unique_ptr<CSpatchObj>, kSptLayerCount> layers;
-    try {
+    const bool read = ReadForImport(path, [&] {
         if (version == 1) {
             layers[0] = std::make_unique<CSpatchObj>();
             ReadSptBody(scanner, *layers[0]);
         } else {
             layers = ReadSptLayers(scanner);
         }
-    } catch (const CFormatError& error) {
-        ReportImportDamaged(path, error);
+    });
+    if (!read)
         return FALSE;
-    }
 
     if (version == 2 && settings.shiftCenter)
         ShiftToCenter(layers);

@@ -62,6 +62,19 @@ const char* const kQuadObject = "Object \"quad\" {\n"
                                 "\tface 1 {\n\t\t4 V(0 1 2 3) M(0) UV(0 0 1 0 1 1 0 1)\n\t}\n"
                                 "}\n";
 
+// A lathe object chunk whose profile is a polyline of points swept round
+// segments times, with further keys.
+std::string Lathe(int points, int segments, const std::string& keys) {
+    std::string text = "Object \"o\" {\n" + keys + "\tlathe 1\n\tlathe_axis 1\n\tlathe_seg " +
+                       std::to_string(segments) + "\n\tvertex " + std::to_string(points) + " {\n";
+    for (int i = 0; i < points; ++i)
+        text += "\t\t10 " + std::to_string(i) + " 0\n";
+    text += "\t}\n\tface " + std::to_string(points - 1) + " {\n";
+    for (int i = 0; i + 1 < points; ++i)
+        text += "\t\t2 V(" + std::to_string(i) + " " + std::to_string(i + 1) + ")\n";
+    return text + "\t}\n}\n";
+}
+
 } // namespace
 
 TEST_F(MqoExchangeTest, ExportWritesTheSceneMaterialsAndObjectChunks) {
@@ -245,6 +258,13 @@ TEST_F(MqoExchangeTest, RefusedFilesChangeNothing) {
         {"a word for a coordinate", head + "\tvertex 1 {\n\t\t0 zero 0\n\t}\n}\n", "number"},
         {"an object that never closes", head + "\tvertex 1 {\n\t\t0 0 0\n\t}\n", "ends"},
         {"an endless lathe", head + "\tlathe 1\n\tlathe_seg 100000\n\tvertex 0 {\n\t}\n}\n", "lathe"},
+        // A 53 KB file would otherwise sweep eight million points.
+        {"a lathe of too many points", "Metasequoia\n" + Lathe(1950, 4096, ""),
+         "more points than can be edited (line "},
+        {"a mirrored lathe of too many points",
+         "Metasequoia\n" + Lathe(130, 4096, "\tmirror 1\n\tmirror_axis 1\n"), "more points"},
+        {"lathes too large together", "Metasequoia\n" + Lathe(130, 4096, "") + Lathe(130, 4096, ""),
+         "more points"},
     };
     Add(qf::test::MakeClosedBox(), "box");
     const std::string before = DocumentBytes(*doc);
