@@ -5,6 +5,8 @@
 #include "formats/export_framework.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string>
 
 namespace {
 
@@ -46,6 +48,23 @@ std::string DxfLayerName(const CString& name) {
     return layer;
 }
 
+const std::string& CDxfLayerNames::For(const CString& name) {
+    if (const auto it = m_layers.find(name.str()); it != m_layers.end())
+        return it->second;
+    const std::string base = DxfLayerName(name);
+    std::string layer = base;
+    for (int n = 2; !m_taken.insert(Folded(layer)).second; ++n)
+        layer = base + "_" + std::to_string(n);
+    return m_layers.emplace(name.str(), layer).first->second;
+}
+
+std::string CDxfLayerNames::Folded(const std::string& layer) {
+    std::string folded = layer;
+    for (char& c : folded)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return folded;
+}
+
 BOOL CDxfExporter::CanExport() const {
     return DocumentHasPatchObjects();
 }
@@ -63,9 +82,10 @@ BOOL CDxfExporter::ExportTo(CQuelDoc& doc, const CString& path, int subdivision)
     CBusyCursor busy;
     CExportText text;
     text << "0\nSECTION\n2\nENTITIES\n";
+    CDxfLayerNames layers;
     for (CSpatchObj* obj : ExportablePatchObjects(doc)) {
         const std::unique_ptr<CPatchMesh> mesh = BuildExportMesh(*obj, subdivision);
-        WriteFaces(text, *mesh, DxfLayerName(mesh->GetName()));
+        WriteFaces(text, *mesh, layers.For(mesh->GetName()));
     }
     text << "0\nENDSEC\n0\nEOF\n";
     return SaveExportFile(text, path);
