@@ -40,7 +40,11 @@ int ReferenceOf(std::string_view word) {
 } // namespace
 
 std::string ObjName(const CString& name) {
-    return Cp932Name(name, " \t");
+    std::string word = Cp932Name(name, " \t");
+    // Readers take a backslash at the end of a line as its continuation.
+    if (!word.empty() && word.back() == '\\')
+        word += '_';
+    return word;
 }
 
 void WriteObjMesh(CExportText& text, const CPatchMesh& mesh) {

@@ -27,7 +27,8 @@ class CPolygonObj;
 
 // The mesh's "o" block; the file's first lines are the caller's.
 void WriteObjMesh(CExportText& text, const CPatchMesh& mesh);
-// name as one word of the file (CP932 bytes).
+// name as one word of the file (CP932 bytes); "_" follows a last byte that
+// is a backslash, as in the CP932 bytes of 表 and ソ.
 std::string ObjName(const CString& name);
 
 struct CObjFace {

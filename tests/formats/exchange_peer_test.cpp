@@ -138,6 +138,15 @@ TEST_F(ExchangePeerTest, AssimpReadsTheObjMeshTenTimesTheModel) {
     EXPECT_EQ(ReportedCount(joined, "Vertices"), 8) << joined;
     EXPECT_NE(joined.find("Minimum point      (0.000000 10.000000 20.000000)"), std::string::npos) << joined;
     EXPECT_NE(joined.find("Maximum point      (20.000000 30.000000 40.000000)"), std::string::npos) << joined;
+
+    // Names whose last CP932 byte is a backslash, which would join the
+    // "o" and "g" lines with the next ones.
+    for (const char* name : {"表", "ソ", "十\\"}) {
+        box->SetName(name);
+        ASSERT_TRUE(CObjExporter().ExportTo(*doc, file.c_str(), CExportSettings()));
+        const std::string named = Run({"assimp", "info", file, "--raw"}, "assimp-obj-named.log");
+        EXPECT_EQ(ReportedCount(named, "Faces"), 6) << name << named;
+    }
 }
 
 TEST_F(ExchangePeerTest, TheSamplePluginsObjFileIsReadByAssimp) {
