@@ -1,10 +1,13 @@
 // The document reader on arbitrary bytes. Opening must either take the whole
 // file or throw CArchiveException without touching the document; inserting
-// with any choice of parts must merge cleanly; and what was opened must save
-// and open again to the very same bytes.
+// with any choice of parts must merge cleanly; what was opened must save and
+// open again to the very same bytes; and what was opened or inserted must
+// show with surfaces as a pane would.
 #include "app/document_reader.h"
 #include "app/quel_doc.h"
 #include "app/scene_buffer.h"
+#include "mesh/patch_surface_draw.h"
+#include "model/mirror_builder.h"
 #include "platform/base/archive.h"
 #include "platform/base/file_util.h"
 
@@ -12,6 +15,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -24,6 +28,30 @@ CQuelDoc& Document() {
         return *std::make_unique<CQuelDoc>().release();
     }();
     return doc;
+}
+
+// A pane's surface resolution on a first start.
+constexpr int kSurfaceGrid = 4;
+
+// What a pane with surfaces on works out before it draws: each object's
+// patches, nets and surface grid with normals or its display mesh, and for
+// an object with a mirror the mirrored copy shown in its place.
+void ShowWithSurfaces(CQuelDoc& doc) {
+    std::vector<CSpatchObj*> objects;
+    for (CSpatchObj* obj : doc.m_objects)
+        objects.push_back(obj);
+    PreparePatchSurfaces(objects, kSurfaceGrid, true, 1);
+    for (CSpatchObj* obj : objects) {
+        if (obj->GetMirrorMode() == 0)
+            continue;
+        if (!obj->GetMirrorCache())
+            CMirrorBuilder().Build(obj);
+        if (CSpatchObj* copy = obj->GetMirrorCache()) {
+            copy->CopySettings(obj);
+            copy->SetMirrorMode(0);
+            PreparePatchSurfaces({copy}, kSurfaceGrid, true, 1);
+        }
+    }
 }
 
 std::string Saved(CQuelDoc& doc) {
@@ -52,6 +80,7 @@ void Open(CQuelDoc& doc, const std::string& bytes) {
     doc.Serialize(again);
     if (Saved(doc) != first)
         std::abort(); // save, open, save is not stable
+    ShowWithSurfaces(doc);
 }
 
 // The first byte's bits choose the parts, as the insert dialog would.
@@ -67,6 +96,7 @@ void Insert(CQuelDoc& doc, uint8_t choice, const std::string& bytes) {
         return;
     }
     reader.MergeIntoDocument(buffer);
+    ShowWithSurfaces(doc);
 }
 
 } // namespace
