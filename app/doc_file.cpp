@@ -200,10 +200,13 @@ void CQuelDoc::Serialize(CArchive& ar) {
 }
 
 BOOL CQuelDoc::OnOpenDocument(const CString& path) {
-    const bool read = ReadDocumentFile(path, [&] {
-        CArchive ar = CArchive::LoadFile(path.str());
-        Serialize(ar);
-    });
+    const bool read = ReadDocumentFile(
+        path,
+        [&] {
+            CArchive ar = CArchive::LoadFile(path.str());
+            Serialize(ar);
+        },
+        [] {});
     if (!read)
         return FALSE;
     SetModifiedFlag(FALSE);

@@ -52,15 +52,18 @@ void ReportFileProblem(FileProblem problem, const CString& path, const std::stri
 // damaged by the failure's cause.
 void ReportReadFailure(const CString& path, const CArchiveException& failure);
 
-// Runs read on the file at path; false, after telling the user, when the
-// file cannot be read, is damaged or needs more memory than there is.
-template <class Read> bool ReadDocumentFile(const CString& path, Read read) {
+// Runs read on the file at path; false, after failed() and then telling the
+// user, when the file cannot be read, is damaged or needs more memory than
+// there is.
+template <class Read, class Failed> bool ReadDocumentFile(const CString& path, Read read, Failed failed) {
     try {
         read();
         return true;
     } catch (const CArchiveException& e) {
+        failed();
         ReportReadFailure(path, e);
     } catch (const std::bad_alloc&) {
+        failed();
         ReportFileProblem(fileTooLarge, path, std::string());
     }
     return false;

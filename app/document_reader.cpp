@@ -522,14 +522,15 @@ int CDocumentReader::InsertDocument(CQuelDoc& doc, const CString& path, const In
     CSceneBuffer buffer(doc);
     for (int i = 0; i < insertChoiceCount; ++i)
         buffer.SetTakeFlag(kPartOfChoice[i], choices[i]);
-    const bool read = ReadDocumentFile(path, [&] {
-        CArchive ar = CArchive::LoadFile(path.str());
-        ReadSections(ar, buffer);
-    });
-    if (!read) {
-        SetBusyCursor(FALSE);
+    const bool read = ReadDocumentFile(
+        path,
+        [&] {
+            CArchive ar = CArchive::LoadFile(path.str());
+            ReadSections(ar, buffer);
+        },
+        [] { SetBusyCursor(FALSE); });
+    if (!read)
         return 0;
-    }
     // One undo step for the whole insert, opened only once the file was read whole.
     doc.m_undoBuffer.BeginRecord();
     doc.m_undoBuffer.SetDescription("(ファイル) インサート", "(File) Insert");
