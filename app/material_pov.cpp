@@ -36,8 +36,10 @@ const char* PatternKeyword(int pattern) {
     return pattern >= 0 && pattern < patternCount ? keywords[pattern] : nullptr;
 }
 
+// The system format of file type 6 is a BMP picture, which POV-Ray reads as
+// "bmp" on every platform; its "sys" is defined on Windows only.
 const char* FileTypeWord(int fileType) {
-    static const char* const words[fileTypeCount] = {"gif ", "tga ", "iff ", "ppm ", "pgm ", "png ", "sys "};
+    static const char* const words[fileTypeCount] = {"gif ", "tga ", "iff ", "ppm ", "pgm ", "png ", "bmp "};
     return fileType >= 0 && fileType < fileTypeCount ? words[fileType] : "";
 }
 

@@ -32,6 +32,15 @@ void WriteImages(const TempDir& dir) {
     for (size_t i = 0; i < pixels.size(); i += 3)
         tga += {pixels[i + 2], pixels[i + 1], pixels[i]};
     WriteFileBytes(dir.File("map.tga"), tga);
+    // 24-bit BMP: 14-byte file header, 40-byte info header, bottom-up BGR rows padded to 4 bytes.
+    std::string bmp = std::string("BM\x46\0\0\0\0\0\0\0\x36\0\0\0", 14) +
+                      std::string("\x28\0\0\0\2\0\0\0\2\0\0\0\1\0\x18\0", 16) + std::string(24, '\0');
+    for (size_t row : {6u, 0u}) {
+        for (size_t i = row; i < row + 6; i += 3)
+            bmp += {pixels[i + 2], pixels[i + 1], pixels[i]};
+        bmp += std::string(2, '\0');
+    }
+    WriteFileBytes(dir.File("map.bmp"), bmp);
     WriteFileBytes(dir.File(std::string(kOddName) + ".hdr"),
                    "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 2 +X 2\n\x80\x80\xFF\x81\x80\x80\xFF\x81"
                    "\xFF\x80\x80\x81\xFF\x80\x80\x81");
@@ -54,8 +63,9 @@ std::vector<CMaterialData> Variants(const TempDir& dir) {
                                                   {"map.ppm", filePpm},
                                                   {"map.pgm", filePgm},
                                                   {"map.tga", fileTga},
-                                                  {std::string(kOddName) + ".png", filePng}};
-    for (int i = 0; i < 5; ++i) {
+                                                  {std::string(kOddName) + ".png", filePng},
+                                                  {"map.bmp", fileSys}};
+    for (int i = 0; i < static_cast<int>(std::size(images)); ++i) {
         CPigmentData& p = add().m_texture.m_pigment;
         p.m_kind = pigmentImageMap;
         p.m_imageMap.m_fileName = dir.File(images[i].first);
@@ -81,8 +91,8 @@ std::vector<CMaterialData> Variants(const TempDir& dir) {
     }
     CNormalData& bump = add().m_texture.m_normal;
     bump.m_kind = normalBumpMap;
-    bump.m_bumpMap.m_fileName = dir.File("map.png");
-    bump.m_bumpMap.m_fileType = filePng;
+    bump.m_bumpMap.m_fileName = dir.File("map.bmp");
+    bump.m_bumpMap.m_fileType = fileSys;
     add().m_texture.m_normal = {.m_declaredName = "N_Decl", .m_kind = normalDeclared};
     for (CMaterialData* m : {&all[all.size() - 2], &all.back()})
         m->m_texture.m_useNormal = 1;

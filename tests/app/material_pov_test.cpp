@@ -146,7 +146,7 @@ TEST(MaterialPovTest, ImageAndBumpMapLines) {
         {mapCylindrical, filePpm, 2, 1,
          "\t\t\timage_map{ ppm \"a b.img\" map_type 2 interpolate 4 once }\n\t\t\ttranslate y*-0.5\n"
          "\t\t\trotate y*-90\n"},
-        {mapTorus, fileSys, 3, 2, "\t\t\timage_map{ sys \"a b.img\" map_type 5 }\n"},
+        {mapTorus, fileSys, 3, 2, "\t\t\timage_map{ bmp \"a b.img\" map_type 5 }\n"},
     };
     CImageMapData map;
     map.m_fileName = "a b.img";
