@@ -52,7 +52,9 @@ public:
     int output_polygon_level = 3;
     int camera_image_size = 0; // stored only
     int hdr = 0;
-    int radiosity_type = 0; // 0 "Type1", 1 "Type2"
+    // 0 "Type1" (POV-Ray 3.1's keywords), 1 "Type2" (3.5 and later); a new
+    // definition is of 3.5.
+    int radiosity_type = 1;
     int separate_pov_inc = 1;
     int commandline_render = 0; // the front end passes "/render"
 

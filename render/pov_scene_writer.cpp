@@ -11,6 +11,26 @@
 #include "render/pov_format.h"
 
 #include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// POV-Ray 3.5 dropped the first radiosity set's distance_maximum and refuses
+// it. An official version that does not read as a number, and every
+// unofficial build, get the set as the user chose it.
+bool KnowsDistanceMaximum(const CRendererInfo& info) {
+    if (!info.is_official)
+        return true;
+    const char* text = info.official_version.GetString();
+    char* end = nullptr;
+    const long major = std::strtol(text, &end, 10);
+    if (end == text)
+        return true;
+    const long minor = *end == '.' ? std::strtol(end + 1, nullptr, 10) : 0;
+    return major < 3 || (major == 3 && minor < 5);
+}
+
+} // namespace
 
 bool CPovSceneWriter::WriteAll(qf::CTextFileWriter& stream) {
     if (!GetDoc() || !m_info)
@@ -113,7 +133,8 @@ void CPovSceneWriter::WriteGlobalSettings(qf::CTextFileWriter& stream) {
             stream.Write("\tradiosity{\n");
             stream.Printf("\t\tbrightness %0.3f\n", r.m_brightness);
             stream.Printf("\t\tcount %d\n", r.m_count);
-            stream.Printf("\t\tdistance_maximum %0.3f\n", r.m_distanceMaximum);
+            if (KnowsDistanceMaximum(*m_info))
+                stream.Printf("\t\tdistance_maximum %0.3f\n", r.m_distanceMaximum);
             stream.Printf("\t\terror_bound %0.3f\n", r.m_errorBound);
             stream.Printf("\t\tgray_threshold %0.3f\n", r.m_grayThreshold);
             stream.Printf("\t\tlow_error_factor %0.3f\n", r.m_lowErrorFactor);

@@ -13,7 +13,7 @@ const char* const kDefaultDefinition = "[basic info]\n\ntitle=\"untitle\"\npath=
                                        "[setting]\n\nno_shadow=\"on\"\n"
                                        "bicubic_patch_type=\"0\"\noutput_polygon_type=\"0\"\n"
                                        "output_patch_level=\"3\"\noutput_polygon_level=\"3\"\n\n\n"
-                                       "separate_pov_inc=\"on\"\nradiosity_type=\"0\"\n\n[end]\n\n";
+                                       "separate_pov_inc=\"on\"\nradiosity_type=\"1\"\n\n[end]\n\n";
 
 CRendererInfo Named(const char* title) {
     CRendererInfo info;

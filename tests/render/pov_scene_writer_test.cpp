@@ -53,12 +53,19 @@ TEST_F(PovGoldenTest, HdrSceneWithoutRenderSetting) {
 
 TEST_F(PovGoldenTest, OfficialSceneWithRadiosityAndNoRenderCamera) {
     info.official_version = "3.7";
+    info.radiosity_type = 0;
     info.hdr = 1;
     doc->m_hdr.m_use = 1; // no file: no sphere, lights as usual
     setting.use_radiosity = 1;
     setting.render_pane = 7;
     doc->m_includeFiles = {"colors.inc", "a\"b\\c\nd.inc"};
     ExpectGolden(Scene(), "pov", "scene_official.pov");
+    // Only POV-Ray from 3.5 on refuses the first set's distance_maximum.
+    info.official_version = "3.1";
+    EXPECT_TRUE(Contains(Scene(), "\t\tdistance_maximum 0.000\n"));
+    info.official_version = "3.7";
+    info.is_official = 0;
+    EXPECT_TRUE(Contains(Scene(), "\t\tdistance_maximum 0.000\n")) << "an unofficial build";
 }
 
 TEST_F(PovGoldenTest, FullScene) {

@@ -33,6 +33,23 @@ protected:
         EXPECT_TRUE(LoadPng(picture, image)) << picture;
         return image;
     }
+
+    // Exports the scene as name.pov and renders it at 80 x 60.
+    Image RenderExport(const std::string& name, const CRendererInfo& info) {
+        const std::string scene = dir.File(name + ".pov");
+        std::string error;
+        EXPECT_TRUE(CPovExporter().ExportPov(CString(scene), info, doc->m_render, &error)) << error;
+        const std::string picture = dir.File(name + ".png");
+        const std::string log = (OutputDir() / (name + ".log")).string();
+        EXPECT_EQ(RunProgram({"povray", "-D", "+W80", "+H60", "+L" + dir.path().string(), "+I" + scene,
+                              "+O" + picture, "+FN"},
+                             log),
+                  0)
+            << "see " << log;
+        Image image;
+        EXPECT_TRUE(LoadPng(picture, image)) << picture;
+        return image;
+    }
 };
 
 TEST_F(RenderPeerTest, PaneAndRegionRendersShowTheObjectOnlyWhereAsked) {
@@ -86,19 +103,38 @@ TEST_F(RenderPeerTest, ExportedScenesParseWithAndWithoutTheirInclude) {
     for (int separate : {0, 1}) {
         info.separate_pov_inc = separate;
         const std::string name = separate ? "export_separate" : "export_single";
-        const std::string scene = dir.File(name + ".pov");
-        std::string error;
-        ASSERT_TRUE(CPovExporter().ExportPov(CString(scene), info, doc->m_render, &error)) << error;
+        const Image image = RenderExport(name, info);
         EXPECT_EQ(std::filesystem::exists(dir.File(name + "_obj.inc")), separate == 1);
-        const std::string picture = dir.File(name + ".png");
-        const std::string log = (OutputDir() / (name + ".log")).string();
-        ASSERT_EQ(RunProgram({"povray", "-D", "+W80", "+H60", "+L" + dir.path().string(), "+I" + scene,
-                              "+O" + picture, "+FN"},
-                             log),
-                  0)
-            << "see " << log;
-        Image image;
-        ASSERT_TRUE(LoadPng(picture, image));
         EXPECT_GT(CountPixelsNot(image, 0x000000, 8), 80 * 60 / 20) << name;
+    }
+}
+
+// The definition a first start makes renders radiosity and the lighting
+// sphere with every value as a new document has it; so does a definition
+// saved earlier with the first radiosity set.
+TEST_F(RenderPeerTest, TheFirstStartDefinitionRendersRadiosityAndTheLightingSphere) {
+    WriteFileBytes(dir.File("sky.hdr"),
+                   "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 2 +X 2\n" + std::string(4 * 4, '\x80'));
+    doc->m_render.render_pane_flag = 1;
+    CRendererInfo firstSet = InstalledPovRayDefinition();
+    firstSet.radiosity_type = 0;
+    const struct {
+        const char* name;
+        CRendererInfo info;
+        bool radiosity;
+        bool sphere;
+    } cases[] = {
+        {"radiosity_first_start", InstalledPovRayDefinition(), true, false},
+        {"radiosity_first_set", firstSet, true, false},
+    };
+    for (const auto& c : cases) {
+        doc->m_render.use_radiosity = c.radiosity;
+        doc->m_hdr.m_use = c.sphere;
+        doc->m_hdr.m_imageFile = CString(dir.File("sky.hdr"));
+        const Image image = RenderExport(c.name, c.info);
+        SavePng((OutputDir() / (std::string(c.name) + ".png")).string(), image);
+        EXPECT_GT(CountPixelsNot(image, 0x000000, 8), 40) << c.name << ": the box's lit top";
+        if (c.sphere && image.width > 0)
+            EXPECT_GT(image.At(0, 0) & 0xFF, 8u) << "the sphere's sky round the box";
     }
 }

@@ -182,6 +182,7 @@ TEST_F(RendererPagesGuiTest, TheDefinitionDialogWritesEachControlIntoItsCopy) {
         original.official_version = "3.7";
         original.no_shadow = 0;
         original.post_process = 0;
+        original.radiosity_type = 0;
         CRendererSettingDlg dialog;
         dialog.SetInfo(original);
         boxes.AnswerModal(RealDialogWithSteps<CRendererSettingDlg>([&](CRendererSettingDlg&) {

@@ -214,10 +214,12 @@ TEST_F(ScenePageGuiTest, BothRadiositySetsClampStoreAndMarkTheDocument) {
     Enter(radiosity, 1314, "2.5");
     EXPECT_FLOAT_EQ(doc->m_radiosity2.m_maxSample, 2.5f);
 
-    // The first set is the older POV-Ray's (3.7 no longer knows its distance_maximum).
+    // The first set is the older POV-Ray's: 3.7 gets it without the distance_maximum it no longer knows.
     CRendererInfo info = PovRay37();
+    info.radiosity_type = 0;
     std::string scene = Scene(info, true);
     EXPECT_TRUE(Contains(scene, "\t\trecursion_limit 2\n"));
+    ExpectPovRayParses(scene, "radiosity_type1");
     info.radiosity_type = 1;
     scene = Scene(info, true);
     EXPECT_TRUE(Contains(scene, "\t\tcount 1\n"));

@@ -17,7 +17,6 @@ global_settings{
 	radiosity{
 		brightness 3.300
 		count 100
-		distance_maximum 0.000
 		error_bound 0.400
 		gray_threshold 0.500
 		low_error_factor 0.800
