@@ -4,6 +4,16 @@
 #include "platform/base/archive.h"
 #include "platform/base/text_file.h"
 
+namespace {
+
+// Official POV-Ray knows planar, spherical, cylindrical and torus maps and
+// refuses other numbers; MegaPOV adds its angular map (7).
+int WrittenMapType(int mapType, int megaPov) {
+    return megaPov || mapType == 0 || mapType == 1 || mapType == 2 || mapType == 5 ? mapType : 1;
+}
+
+} // namespace
+
 CHdrBackground& CHdrBackground::operator=(const CHdrBackground& other) {
     for (int i = 0; i < 3; ++i) {
         m_center[i] = other.m_center[i];
@@ -29,16 +39,16 @@ void CHdrBackground::SetDefaults() {
     m_extraLine.Empty();
     m_lightsOff = 1;
     m_use = 0;
-    m_mapType = 7;
+    m_mapType = 1;
 }
 
-void CHdrBackground::WritePov(qf::CTextFileWriter& file) const {
+void CHdrBackground::WritePov(qf::CTextFileWriter& file, int megaPov) const {
     if (!m_use)
         return;
     file.Printf("sphere{ <%0.3f, %0.3f, %0.3f> , %0.3f\n", m_center[0], m_center[1], m_center[2], m_radius);
     file.Write("\tpigment { image_map { hdr ");
     file.Write(PovStringExpression(m_imageFile).view());
-    file.Printf(" once interpolate 2 map_type %d } }\n", m_mapType);
+    file.Printf(" once interpolate 2 map_type %d } }\n", WrittenMapType(m_mapType, megaPov));
     file.Printf("\tfinish  { ambient<%0.3f, %0.3f, %0.3f> diffuse %0.3f }\n", m_ambient[0], m_ambient[1],
                 m_ambient[2], m_diffuse);
     file.Write("\thollow\n");

@@ -21,8 +21,9 @@ public:
     // Everything back to a new document's values.
     void SetDefaults();
 
-    // The sphere as POV-Ray text; nothing unless the record is in use.
-    void WritePov(qf::CTextFileWriter& file) const;
+    // The sphere as POV-Ray text; nothing unless the record is in use. A map
+    // type that official POV-Ray refuses is written as spherical unless megaPov.
+    void WritePov(qf::CTextFileWriter& file, int megaPov) const;
     // The section, keyword included.
     int Store(CArchive& ar) const;
     // The section body (the reader has consumed the keyword). The map type is

@@ -195,6 +195,7 @@ CRendererInfo InstalledPovRayDefinition() {
     info.light_parallel = 1;
     info.light_orient = 1;
     info.light_circular = 1;
+    info.hdr = 1;
     return info;
 }
 

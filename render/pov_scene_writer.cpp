@@ -229,5 +229,5 @@ int CPovSceneWriter::IsHdrEnabled() const {
 
 void CPovSceneWriter::WriteHdrSphere(qf::CTextFileWriter& stream) {
     if (IsHdrEnabled())
-        GetDoc()->m_hdr.WritePov(stream);
+        GetDoc()->m_hdr.WritePov(stream, m_info->is_official ? 0 : 1);
 }

@@ -8,10 +8,10 @@
 
 namespace {
 
-std::string PovText(const CHdrBackground& hdr) {
+std::string PovText(const CHdrBackground& hdr, int megaPov = 0) {
     qf::test::TempDir dir;
     qf::CTextFileWriter file(dir.File("hdr.pov"));
-    hdr.WritePov(file);
+    hdr.WritePov(file, megaPov);
     EXPECT_TRUE(file.Close());
     return qf::test::ReadFileBytes(dir.File("hdr.pov"));
 }
@@ -27,14 +27,30 @@ TEST(HdrBackgroundTest, SphereTextOnlyWhenInUse) {
     hdr.m_use = 1;
     EXPECT_EQ(PovText(hdr),
               std::string("sphere{ <0.000, 0.000, 0.000> , 200.000\n\tpigment { image_map { hdr "
-                          "\"sky.hdr\" once interpolate 2 map_type 7 } }\n") +
+                          "\"sky.hdr\" once interpolate 2 map_type 1 } }\n") +
                   kFinish + "}\n");
     hdr.m_extraLine = "scale <1,1,-1>";
     hdr.m_imageFile = "a\"b.hdr";
     EXPECT_EQ(PovText(hdr),
               std::string("sphere{ <0.000, 0.000, 0.000> , 200.000\n\tpigment { image_map { hdr "
-                          "concat(\"a\",chr(34),\"b.hdr\") once interpolate 2 map_type 7 } }\n") +
+                          "concat(\"a\",chr(34),\"b.hdr\") once interpolate 2 map_type 1 } }\n") +
                   kFinish + "\tscale <1,1,-1>\n}\n");
+}
+
+TEST(HdrBackgroundTest, OfficialPovRayGetsOnlyTheMapTypesItReads) {
+    CHdrBackground hdr;
+    hdr.m_use = 1;
+    const struct {
+        int mapType;
+        int megaPov;
+        const char* written;
+    } cases[] = {{0, 0, "map_type 0 "}, {2, 0, "map_type 2 "},  {5, 0, "map_type 5 "}, {3, 0, "map_type 1 "},
+                 {7, 0, "map_type 1 "}, {-1, 0, "map_type 1 "}, {7, 1, "map_type 7 "}};
+    for (const auto& c : cases) {
+        hdr.m_mapType = c.mapType;
+        EXPECT_NE(PovText(hdr, c.megaPov).find(c.written), std::string::npos)
+            << c.mapType << " " << c.megaPov;
+    }
 }
 
 TEST(HdrBackgroundTest, StoreLoadAndCopyLeaveTheMapType) {
@@ -46,7 +62,7 @@ TEST(HdrBackgroundTest, StoreLoadAndCopyLeaveTheMapType) {
     hdr.m_extraLine = "rotate y*90";
     hdr.m_lightsOff = 0;
     hdr.m_use = 1;
-    hdr.m_mapType = 1;
+    hdr.m_mapType = 2;
     CArchive out;
     EXPECT_EQ(hdr.Store(out), 1);
     EXPECT_EQ(out.GetBytes().size(), 12 + 8 * 4 + 7 + 12 + 2 * 4u) << "keyword, floats, strings, ints";
@@ -55,14 +71,14 @@ TEST(HdrBackgroundTest, StoreLoadAndCopyLeaveTheMapType) {
     in >> keyword;
     EXPECT_EQ(keyword, "hdr_setting");
     CHdrBackground loaded;
-    loaded.m_mapType = 1;
+    loaded.m_mapType = 2;
     EXPECT_EQ(loaded.Load(in), 1);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(PovText(loaded), PovText(hdr));
 
     CHdrBackground copy;
     copy = hdr;
-    EXPECT_EQ(copy.m_mapType, 7) << "the map type is not copied";
+    EXPECT_EQ(copy.m_mapType, 1) << "the map type is not copied";
     copy.SetDefaults();
     EXPECT_EQ(copy.m_use, 0);
     EXPECT_EQ(copy.m_lightsOff, 1);

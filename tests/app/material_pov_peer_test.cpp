@@ -142,8 +142,7 @@ void WriteScene(const TempDir& dir, const std::string& path) {
     CHdrBackground hdr;
     hdr.m_use = 1;
     hdr.m_imageFile = dir.File(std::string(kOddName) + ".hdr");
-    hdr.m_mapType = mapSpherical; // this renderer has no angular map (7)
-    hdr.WritePov(file);
+    hdr.WritePov(file, 0); // the map type a new document starts with
     ASSERT_TRUE(file.Close()) << file.GetError();
 }
 

@@ -126,6 +126,7 @@ TEST_F(RenderPeerTest, TheFirstStartDefinitionRendersRadiosityAndTheLightingSphe
     } cases[] = {
         {"radiosity_first_start", InstalledPovRayDefinition(), true, false},
         {"radiosity_first_set", firstSet, true, false},
+        {"lighting_sphere", InstalledPovRayDefinition(), false, true},
     };
     for (const auto& c : cases) {
         doc->m_render.use_radiosity = c.radiosity;

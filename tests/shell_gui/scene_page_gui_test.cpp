@@ -74,7 +74,7 @@ std::vector<LeafCheck> LeafChecks() {
         {"Image Based Lighting", "Image Based Lighting", wndBroadcastOnly,
          [text](CScenePage&, CSettingsPage& p, bool) {
              EXPECT_EQ(text(p, 1675), "123.4");
-             EXPECT_EQ(text(p, 1686), "7");
+             EXPECT_EQ(text(p, 1686), "1") << "spherical, as a new document starts";
              EXPECT_EQ(text(p, 1679), "0.20");
          }},
         {"Color Setting", "カラー設定", wndColorSettingPage,

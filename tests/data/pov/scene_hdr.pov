@@ -45,7 +45,7 @@ global_settings{
 camera{ camera_b }
 
 sphere{ <0.000, 0.000, 0.000> , 200.000
-	pigment { image_map { hdr concat("sky ",chr(34),"1",chr(34),".hdr") once interpolate 2 map_type 7 } }
+	pigment { image_map { hdr concat("sky ",chr(34),"1",chr(34),".hdr") once interpolate 2 map_type 1 } }
 	finish  { ambient<0.200, 0.200, 0.200> diffuse 0.000 }
 	hollow
 }
