@@ -92,7 +92,10 @@ bool CLightflowExporter::WriteScript(qf::CTextFileWriter& file, const CString& i
     CQuelDoc* doc = GetDoc();
     if (!doc)
         return false;
-    file.Write("#! /usr/bin/env python\n\nfrom lightflowPM import *\n\ns = scene()\n\n");
+    // The script is UTF-8, and Lightflow's module runs under Python 2, which
+    // refuses other than ASCII text without this line.
+    file.Write(
+        "#! /usr/bin/env python\n# -*- coding: utf-8 -*-\n\nfrom lightflowPM import *\n\ns = scene()\n\n");
     if (!doc->m_lights.IsEmpty()) {
         for (const CLightData* light : doc->m_lights)
             WriteLight(*light, file);

@@ -125,6 +125,19 @@ TEST_F(LightflowScriptPeerTest, ScriptRunsAgainstAStandInModule) {
     }
 }
 
+TEST_F(LightflowScriptPeerTest, AScriptWithAJapaneseNameRunsUnderPython2) {
+    const std::string log = (OutputDir() / "lightflow_python2.log").string();
+    if (RunProgram({"python2", "-c", "pass"}, log) != 0)
+        GTEST_SKIP() << "python2 is not installed";
+    const std::string script = dir.File("シーン.py");
+    std::string error;
+    ASSERT_TRUE(CLightflowExporter().ExportLightflow(CString(script), &error)) << error;
+    EXPECT_EQ(RunProgram({"env", "PYTHONPATH=" + (DataDir() / "lightflow").string(), "python2", script}, log),
+              0)
+        << ReadFileBytes(log);
+    EXPECT_EQ(Count(ReadFileBytes(log), "addObject"), 6) << "the script ran through the box's patches";
+}
+
 TEST_F(LightflowScriptPeerTest, ShellcheckFindsNothingInTheLightflowScript) {
     if (!IsOnPath("shellcheck"))
         GTEST_SKIP() << "shellcheck is not installed";
