@@ -5,6 +5,7 @@
 #include "platform/base/file_util.h"
 
 #include <algorithm>
+#include <cmath>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -170,15 +171,51 @@ private:
     std::string_view m_rest;
 };
 
+// A hand-edited or damaged file may hold anything; every value is brought
+// into the range its dialog offers, since some of them size meshes and
+// arrays. The comparisons are written so that a NaN fails them.
+void Limit(int& value, int low, int high) {
+    value = std::clamp(value, low, high);
+}
+void Limit(float& value, float low, float high) {
+    value = value >= low ? std::min(value, high) : low;
+}
+// A choice outside its list falls back to the default.
+void LimitChoice(int& value, int count, int fallback) {
+    if (value < 0 || value >= count)
+        value = fallback;
+}
+
 // An even curve smoothness within 2..20 drives both smoothness values, and
 // the grid spacing is never below 1.
 void AdjustPane(CPaneDisplaySettings& pane) {
-    if (pane.m_gridSpacing < 1.0f)
-        pane.m_gridSpacing = 1.0f;
+    Limit(pane.m_gridSpacing, 1.0f, 1000.0f);
+    Limit(pane.m_gridCount, 1, 1000);
+    Limit(pane.m_curveResolution, 2, 20);
     if (pane.m_curveResolution % 2 != 0)
         ++pane.m_curveResolution;
-    pane.m_curveResolution = std::clamp(pane.m_curveResolution, 2, 20);
     pane.m_surfaceResolution = pane.m_curveResolution;
+}
+
+void LimitToDialogRanges(CCoreSettings& s) {
+    const CCoreSettings defaults;
+    for (CPaneDisplaySettings& pane : s.m_panes)
+        AdjustPane(pane);
+    Limit(s.m_latheCount, 3, 100);
+    Limit(s.m_vertexSize, 1.0f, 10.0f);
+    Limit(s.m_cameraRotateSpeed, 0.0f, 10.0f);
+    LimitChoice(s.m_vertexSelectOption, 3, defaults.m_vertexSelectOption);
+    LimitChoice(s.m_normalRenderer, 2, defaults.m_normalRenderer);
+    if (!std::isfinite(s.m_megaPovVersion))
+        s.m_megaPovVersion = defaults.m_megaPovVersion;
+    // The output values share the ranges of the render settings dialog.
+    Limit(s.m_imageWidth, 1, 10000);
+    Limit(s.m_imageHeight, 1, 10000);
+    Limit(s.m_antiThreshold, 0.0f, 1.0f);
+    Limit(s.m_jitterAmount, 0.0f, 1.0f);
+    LimitChoice(s.m_antiSamplingMethod, 2, defaults.m_antiSamplingMethod);
+    Limit(s.m_antiDepth, 1, 6);
+    LimitChoice(s.m_outputFileType, 5, defaults.m_outputFileType);
 }
 
 // A path is stored as one line, so it must not hold a line end or a NUL.
@@ -221,7 +258,6 @@ void ParseSection(CCoreSettings& s, const char* section, const std::vector<CStri
             for (const PaneKey& k : kPaneDrawKeys)
                 words.KeyedInt(pane.*k.field);
             words.KeyedFloat(pane.m_gridSpacing);
-            AdjustPane(pane);
         }
     } else if (section == kOtherSection) {
         words.KeyedInt(s.m_latheCount);
@@ -290,6 +326,7 @@ void CQuelIniFile::Parse(qf::CTextFileReader& file) {
     }
     if (section)
         ParseSection(m_settings, section, body);
+    LimitToDialogRanges(m_settings);
 }
 
 bool CQuelIniFile::Write(std::string* error) const {

@@ -106,8 +106,10 @@ public:
     // break, or a character without a CP932 form).
     bool Write(std::string* error = nullptr) const;
     // Takes the values of every section found; values the file lacks keep
-    // theirs. The curve smoothness is made even and kept within 2..20, the
-    // surface smoothness follows it, and the grid spacing is at least 1.
+    // theirs. Numbers are then brought into the ranges their dialogs offer (a
+    // choice outside its list takes its default): the curve smoothness is made
+    // even within 2..20, the surface smoothness follows it, and the grid
+    // spacing is at least 1.
     void Parse(qf::CTextFileReader& file);
 
 private:

@@ -3,22 +3,32 @@
 #include "app/settings_text.h"
 #include "platform/base/file_util.h"
 
+#include <climits>
+
 namespace {
 
 using IntField = KeyedField<CRenderSetting>;
 
-constexpr IntField kNumbers[] = {
-    {"renderer_index", &CRenderSetting::renderer_index},
-    {"image_type", &CRenderSetting::image_type},
-    {"rendering_type", &CRenderSetting::rendering_type},
-    {"image_w", &CRenderSetting::image_w},
-    {"image_h", &CRenderSetting::image_h},
-    {"aspect_x", &CRenderSetting::aspect_x},
-    {"aspect_y", &CRenderSetting::aspect_y},
-    {"anti_rays", &CRenderSetting::anti_rays},
-    {"sampling_method", &CRenderSetting::sampling_method},
-    {"preview_render_camera", &CRenderSetting::preview_render_camera},
+// The ranges the render settings dialog offers; outside them the default
+// stands, so the run file written from the values is one the renderer accepts.
+constexpr RangedField<CRenderSetting> kNumbers[] = {
+    {"renderer_index", &CRenderSetting::renderer_index, -1, INT_MAX},
+    {"image_type", &CRenderSetting::image_type, 1, 5},
+    {"rendering_type", &CRenderSetting::rendering_type, 0, 1},
+    {"image_w", &CRenderSetting::image_w, 1, 10000},
+    {"image_h", &CRenderSetting::image_h, 1, 10000},
+    {"aspect_x", &CRenderSetting::aspect_x, 1, 30},
+    {"aspect_y", &CRenderSetting::aspect_y, 1, 30},
+    {"anti_rays", &CRenderSetting::anti_rays, 1, 6},
+    {"sampling_method", &CRenderSetting::sampling_method, 0, 1},
+    {"preview_render_camera", &CRenderSetting::preview_render_camera, 0, 3},
 };
+
+// The anti-aliasing threshold and jitter amount share the range 0..1.
+void ReadUnitFloat(const CString& value, float& field, float fallback) {
+    const float read = StringToFloat(value);
+    field = read >= 0.0f && read <= 1.0f ? read : fallback;
+}
 
 constexpr IntField kSwitches[] = {
     {"use_aspect", &CRenderSetting::use_aspect},
@@ -95,24 +105,19 @@ void CRenderSetting::ParseFile(qf::CTextFileReader& file) {
 }
 
 void CRenderSetting::ApplyEntry(const CString& key, const CString& value) {
-    for (const IntField& number : kNumbers)
-        if (key == number.key)
-            this->*number.field = StringToInt(value);
+    static const CRenderSetting defaults;
+    ApplyRangedField(kNumbers, *this, key, value);
     for (const IntField& on : kSwitches)
         if (key == on.key)
             this->*on.field = value == "on" ? 1 : 0;
     if (key == "anti_threshold")
-        anti_threshold = StringToFloat(value);
+        ReadUnitFloat(value, anti_threshold, defaults.anti_threshold);
     else if (key == "anti_jitter")
-        anti_jitter = StringToFloat(value);
+        ReadUnitFloat(value, anti_jitter, defaults.anti_jitter);
     else if (key == "output_folder")
         output_folder = value;
     else if (key == "output_filename")
         output_filename = value;
-    else if (key == "rendering_type" && rendering_type != 0 && rendering_type != 1)
-        rendering_type = 0;
-    else if (key == "preview_render_camera" && (preview_render_camera < 0 || preview_render_camera > 3))
-        preview_render_camera = 1;
 }
 
 bool CRenderSetting::SaveFile(std::string* error) const {

@@ -23,7 +23,9 @@ public:
     // Replaces that file with the current values; false, leaving the old file
     // as it was, when it cannot be written or a text cannot stand in it.
     bool SaveFile(std::string* error = nullptr) const;
-    // Reads "[render setting]" sections; fields the file does not mention keep their values.
+    // Reads "[render setting]" sections; fields the file does not mention keep
+    // their values, and a number outside the range the render settings dialog
+    // offers takes its default.
     void ParseFile(qf::CTextFileReader& file);
     // Gives output_filename the extension of image_type.
     void UpdateFileExtension();

@@ -55,10 +55,11 @@ constexpr Switch kOnOff[] = {
 };
 constexpr std::span<const Switch> kAllSwitches[] = {kModifiers, kSyntax, kLights, kEffects, kOnOff};
 
-constexpr Switch kNumbers[] = {
-    {"output_polygon_type", &CRendererInfo::output_polygon_type},
-    {"output_patch_level", &CRendererInfo::output_patch_level},
-    {"output_polygon_level", &CRendererInfo::output_polygon_level},
+// The ranges the renderer dialog offers; outside them the default stands.
+constexpr RangedField<CRendererInfo> kNumbers[] = {
+    {"output_polygon_type", &CRendererInfo::output_polygon_type, 0, 1},
+    {"output_patch_level", &CRendererInfo::output_patch_level, 1, 10},
+    {"output_polygon_level", &CRendererInfo::output_polygon_level, 1, 10},
 };
 
 void WriteSwitches(qf::CTextFileWriter& file, const CRendererInfo& info, std::span<const Switch> switches) {
@@ -141,9 +142,7 @@ void CRendererInfo::ApplySetting(const CString& key, const CString& value) {
         for (const Switch& s : switches)
             if (key == s.key)
                 this->*s.field = value == "on" ? 1 : 0;
-    for (const Switch& number : kNumbers)
-        if (key == number.key)
-            this->*number.field = StringToInt(value);
+    ApplyRangedField(kNumbers, *this, key, value);
     if (key == "patch_type" && value == "bezier_patch")
         patch_type = 1;
     else if (key == "bicubic_patch_type" && (value == "0" || value == "1"))
@@ -171,7 +170,7 @@ bool CRendererInfo::Save(qf::CTextFileWriter& file) const {
     if (patch_type == 1)
         file.Write("patch_type=\"bezier_patch\"\n");
     WriteIntEntry(file, "bicubic_patch_type", bicubic_patch_type);
-    for (const Switch& number : kNumbers)
+    for (const RangedField<CRendererInfo>& number : kNumbers)
         WriteIntEntry(file, number.key, this->*number.field);
     file.Write("\n");
     WriteSwitches(file, *this, kLights);

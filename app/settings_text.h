@@ -54,6 +54,27 @@ template <class Record> struct KeyedField {
     int Record::*field;
 };
 
+// An int field with the range its dialog offers; a value read from outside
+// the range (a damaged or hand-edited file) takes the field's default.
+template <class Record> struct RangedField {
+    const char* key;
+    int Record::*field;
+    int low;
+    int high;
+};
+// Reads value into field when key names one of fields.
+template <class Record, size_t N>
+void ApplyRangedField(const RangedField<Record> (&fields)[N], Record& record, const CString& key,
+                      const CString& value) {
+    static const Record defaults;
+    for (const RangedField<Record>& f : fields) {
+        if (key == f.key) {
+            const int read = StringToInt(value);
+            record.*f.field = read >= f.low && read <= f.high ? read : defaults.*f.field;
+        }
+    }
+}
+
 // An entry line key="value": key is the text before the first '=' (the whole
 // line without one), rest what follows it.
 void SplitEntry(const CString& line, CString& key, CString& rest);

@@ -79,8 +79,9 @@ TEST_F(CoreSettingsTest, SmoothnessAndGridSpacingAreAdjustedOnReading) {
         float gridSpacing;
     };
     const Case cases[] = {
-        {"3", "0.500", 4, 1.0f}, {"25", "1.000", 20, 1.0f}, {"1", "3.000", 2, 3.0f},
-        {"0", "1.000", 2, 1.0f}, {"-3", "-2.000", 2, 1.0f}, {"8", "1.250", 8, 1.25f},
+        {"3", "0.500", 4, 1.0f},         {"25", "1.000", 20, 1.0f},   {"1", "3.000", 2, 3.0f},
+        {"0", "1.000", 2, 1.0f},         {"-3", "-2.000", 2, 1.0f},   {"8", "1.250", 8, 1.25f},
+        {"2147483647", "nan", 20, 1.0f}, {"19", "5000", 20, 1000.0f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.curve);
@@ -93,6 +94,28 @@ TEST_F(CoreSettingsTest, SmoothnessAndGridSpacingAreAdjustedOnReading) {
         EXPECT_EQ(s.m_panes[2].m_surfaceResolution, c.smoothness) << "the surface follows the curves";
         EXPECT_FLOAT_EQ(s.m_panes[2].m_gridSpacing, c.gridSpacing);
     }
+}
+
+TEST_F(CoreSettingsTest, OtherValuesAreReadIntoTheRangesTheirDialogsOffer) {
+    PutEdited({
+        {"グリッド_数 10", "グリッド_数 0"},
+        {"回転体 8\n頂点の大きさ 4.000\nカメラの回転スピード 5.000\n頂点の選択オプション 2",
+         "回転体 5000000\n頂点の大きさ nan\nカメラの回転スピード 99\n頂点の選択オプション 7"},
+        {"[レンダリング設定]\n640\n480\n0.300\n1.000\n0\n3\n",
+         "[レンダリング設定]\n-5\n2147483647\n-inf\nnan\n2\n99\n"},
+    });
+    const CCoreSettings s = ReadBack();
+    EXPECT_EQ(s.m_panes[0].m_gridCount, 1);
+    EXPECT_EQ(s.m_latheCount, 100);
+    EXPECT_FLOAT_EQ(s.m_vertexSize, 1.0f);
+    EXPECT_FLOAT_EQ(s.m_cameraRotateSpeed, 10.0f);
+    EXPECT_EQ(s.m_vertexSelectOption, 2) << "a choice outside the list takes its default";
+    EXPECT_EQ(s.m_imageWidth, 1);
+    EXPECT_EQ(s.m_imageHeight, 10000);
+    EXPECT_FLOAT_EQ(s.m_antiThreshold, 0.0f);
+    EXPECT_FLOAT_EQ(s.m_jitterAmount, 0.0f);
+    EXPECT_EQ(s.m_antiSamplingMethod, 0);
+    EXPECT_EQ(s.m_antiDepth, 6);
 }
 
 TEST_F(CoreSettingsTest, OlderCrlfFileWithFivePathsEndingAfterTheOtherSettings) {

@@ -85,7 +85,7 @@ TEST_F(RenderSettingTest, HandMadeCrlfFileIsReadAsTheLinesSay) {
     EXPECT_EQ(s.preview_render_camera, 1);
     EXPECT_EQ(s.use_alpha, 0);
     EXPECT_EQ(s.use_anti, 1);
-    EXPECT_EQ(s.image_type, 0);
+    EXPECT_EQ(s.image_type, 2) << "an empty value is no image type";
     EXPECT_EQ(s.aspect_x, 16) << "a later section is read too";
     EXPECT_EQ(s.aspect_y, 3) << "fields the file does not mention keep their defaults";
     EXPECT_EQ(s.output_folder, "/tmp/出力/") << "an unterminated last line is applied";
@@ -97,9 +97,40 @@ TEST_F(RenderSettingTest, DamagedFileNeverLosesDefaults) {
                              "[render setting]\n" + binary + std::string(10000, '=') + "\nimage_w=\"-\"\n");
     NamedSetting s;
     ASSERT_TRUE(s.LoadFile());
-    EXPECT_EQ(s.image_w, 0);
+    EXPECT_EQ(s.image_w, 640);
     EXPECT_EQ(s.output_filename, "untitled.png");
     EXPECT_EQ(s.anti_rays, 3);
+}
+
+TEST_F(RenderSettingTest, NumbersOutsideTheirDialogRangesTakeTheirDefaults) {
+    struct Case {
+        const char* entry;
+        int CRenderSetting::*field;
+        int expected;
+    };
+    const Case cases[] = {
+        {"image_type=\"7\"", &CRenderSetting::image_type, 2},
+        {"image_type=\"5\"", &CRenderSetting::image_type, 5},
+        {"image_w=\"-5\"", &CRenderSetting::image_w, 640},
+        {"image_h=\"0\"", &CRenderSetting::image_h, 480},
+        {"image_h=\"99999\"", &CRenderSetting::image_h, 480},
+        {"image_w=\"10000\"", &CRenderSetting::image_w, 10000},
+        {"aspect_y=\"31\"", &CRenderSetting::aspect_y, 3},
+        {"anti_rays=\"0\"", &CRenderSetting::anti_rays, 3},
+        {"sampling_method=\"2\"", &CRenderSetting::sampling_method, 0},
+        {"renderer_index=\"-2\"", &CRenderSetting::renderer_index, -1},
+    };
+    for (const Case& c : cases) {
+        Put("render_setting.ini", std::string("[render setting]\n") + c.entry +
+                                      "\nanti_threshold=\"nan\"\n"
+                                      "anti_jitter=\"1.5\"\n[end]\n");
+        NamedSetting s;
+        s.renderer_index = 0;
+        ASSERT_TRUE(s.LoadFile());
+        EXPECT_EQ(s.*c.field, c.expected) << c.entry;
+        EXPECT_FLOAT_EQ(s.anti_threshold, 0.3f);
+        EXPECT_FLOAT_EQ(s.anti_jitter, 1.0f);
+    }
 }
 
 TEST_F(RenderSettingTest, WriterRefusesTextThatWouldBreakTheFile) {

@@ -84,9 +84,11 @@ TEST_F(RendererListTest, DefinitionsRoundTripInOrderByteForByte) {
 
 TEST_F(RendererListTest, HandMadeFilesAreReadAsTheLinesSay) {
     fs::create_directory(File("POV Render"));
-    Put(Def("render001.ini"), "[setting]\r\nhdr=\"on\"\r\nbicubic_patch_type=\"2\"\r\n[end]\r\n"
-                              "[basic info]\r\ntitle=\"\"\r\nversion=official release \"4.0\"\r\n[end]\r\n"
-                              "[setting]\r\nno_image=\"on\"\r\nradiosity_type=\"x\"\r\npatch_type=\"other\"");
+    Put(Def("render001.ini"),
+        "[setting]\r\nhdr=\"on\"\r\nbicubic_patch_type=\"2\"\r\noutput_patch_level=\"0\"\r\n"
+        "output_polygon_level=\"11\"\r\noutput_polygon_type=\"2\"\r\n[end]\r\n"
+        "[basic info]\r\ntitle=\"\"\r\nversion=official release \"4.0\"\r\n[end]\r\n"
+        "[setting]\r\nno_image=\"on\"\r\nradiosity_type=\"x\"\r\npatch_type=\"other\"");
     Put(Def("render002.ini"), "[basic info]\npath=\"/opt/pov\"\nversion=unofficial \"mega\"\n"
                               "[setting]\nno_shadow=\"off\"\n");
     qf::test::WriteFileBytes(File(Def("render003.ini")), std::string("\x83\xFF\0garbage", 10));
@@ -99,6 +101,9 @@ TEST_F(RendererListTest, HandMadeFilesAreReadAsTheLinesSay) {
     EXPECT_EQ(a.official_version, "3.5") << "\"release\" is not \"version\"";
     EXPECT_EQ(a.hdr, 1);
     EXPECT_EQ(a.bicubic_patch_type, 0);
+    EXPECT_EQ(a.output_patch_level, 3) << "decimals outside 1..10 take the default";
+    EXPECT_EQ(a.output_polygon_level, 3);
+    EXPECT_EQ(a.output_polygon_type, 0);
     EXPECT_EQ(a.no_image, 1) << "an unterminated last section line is applied";
     const CRendererInfo& b = *list.GetAt(1);
     EXPECT_EQ(b.title, "render002") << "no title line keeps the file name";
