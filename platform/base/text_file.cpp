@@ -60,24 +60,22 @@ bool CTextFileReader::ReadLine(CString& line, size_t maxBytes) {
 }
 
 bool CTextFileReader::ReadWord(CString& word, size_t maxBytes) {
-    while (!AtEnd()) {
-        while (m_pos < m_bytes.size() && IsBlank(m_bytes[m_pos])) {
-            if (m_bytes[m_pos] == '\n')
-                ++m_line;
-            ++m_pos;
-        }
-        if (AtEnd())
-            return false;
-        const size_t start = m_pos;
-        while (m_pos < m_bytes.size() && !IsBlank(m_bytes[m_pos]))
-            ++m_pos;
-        std::string_view raw(m_bytes.data() + start, m_pos - start);
-        if (raw.size() > maxBytes)
-            raw = raw.substr(0, maxBytes);
-        if (Decode(raw, word) || (raw.size() == maxBytes && Decode(raw.substr(0, raw.size() - 1), word)))
-            return true;
+    while (m_pos < m_bytes.size() && IsBlank(m_bytes[m_pos])) {
+        if (m_bytes[m_pos] == '\n')
+            ++m_line;
+        ++m_pos;
     }
-    return false;
+    if (AtEnd())
+        return false;
+    const size_t start = m_pos;
+    while (m_pos < m_bytes.size() && !IsBlank(m_bytes[m_pos]))
+        ++m_pos;
+    std::string_view raw(m_bytes.data() + start, m_pos - start);
+    if (raw.size() > maxBytes)
+        raw = raw.substr(0, maxBytes);
+    // An undecodable word is not passed over: the reader of a file of values
+    // taken by position must stop there, not shift every later value.
+    return Decode(raw, word) || (raw.size() == maxBytes && Decode(raw.substr(0, raw.size() - 1), word));
 }
 
 bool CTextFileReader::ReadInt(int& value) {

@@ -33,7 +33,8 @@ public:
     // when the line is not valid in the file's code page (the line is skipped).
     bool ReadLine(CString& line, size_t maxBytes = 4096);
     // The next white-space-delimited word; an overlong word is cut at maxBytes
-    // and its rest skipped. False at the end of the file.
+    // and its rest skipped. False at the end of the file, or when the word is
+    // not valid in the file's code page (the word is consumed).
     bool ReadWord(CString& word, size_t maxBytes = 256);
     // The next word as a number (C locale). False (value untouched) at the
     // end or when the word is not a number; the word is consumed either way.

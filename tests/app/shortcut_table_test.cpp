@@ -31,6 +31,7 @@ TEST_F(ShortcutTableTest, ReadingStopsAtTheFirstLineThatIsNoNumber) {
         {"ten lines", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n", 9},
         {"x on line 5, CRLF", "1\r\n2\r\n3\r\n4\r\nx\r\n6\r\n", 3},
         {"number too large", "1\n99999999999\n3\n", 0},
+        {"undecodable byte on line 5", "1\n2\n3\n4\n\xFF\n6\n7\n", 3},
     };
     for (const Case& c : cases) {
         qf::test::WriteFileBytes(File("quel_shortcut.ini"), c.text);

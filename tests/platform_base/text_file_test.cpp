@@ -54,6 +54,11 @@ TEST(TextFileTest, ReadsCrlfLinesAndWordsWithBounds) {
     EXPECT_TRUE(words.ReadFloat(f));
     EXPECT_EQ(f, -0.5f);
     EXPECT_FALSE(words.ReadWord(w));
+
+    auto damaged = CTextFileReader::FromText("\xFF 7");
+    EXPECT_FALSE(damaged.ReadInt(i)) << "an undecodable word is not passed over";
+    EXPECT_TRUE(damaged.ReadInt(i));
+    EXPECT_EQ(i, 7);
 }
 
 TEST(TextFileTest, CutNeverLeavesHalfACharacter) {
