@@ -9,17 +9,6 @@ namespace {
 // The longest key word read; the key words themselves are not compared.
 constexpr size_t kMaxKeyBytes = 100;
 
-bool ReadLine(qf::CTextFileReader& file, int* first, int* second = nullptr) {
-    CString line;
-    if (!file.ReadLine(line, 256))
-        return false;
-    qf::CTextFileReader words = qf::CTextFileReader::FromText(std::string(line), qf::TextEncoding::Utf8);
-    CString key;
-    if (!words.ReadWord(key, kMaxKeyBytes) || !words.ReadInt(*first))
-        return false;
-    return !second || words.ReadInt(*second);
-}
-
 } // namespace
 
 std::string FormatWindowLayout(const WindowLayout& layout) {
@@ -30,13 +19,26 @@ std::string FormatWindowLayout(const WindowLayout& layout) {
     return std::string(text);
 }
 
-std::optional<WindowLayout> ParseWindowLayout(const std::string& text) {
+WindowLayout ParseWindowLayout(const std::string& text) {
+    // Read as formatted input reads it: a key word, then its numbers, with
+    // any white space (blank lines too) between them. Reading stops at the
+    // first value missing or not a number.
     qf::CTextFileReader file = qf::CTextFileReader::FromText(text, qf::TextEncoding::Utf8);
     WindowLayout layout;
-    if (!ReadLine(file, &layout.toolWindow) || !ReadLine(file, &layout.dialogWindow, &layout.dialogOnRight) ||
-        !ReadLine(file, &layout.statusWindow) || !ReadLine(file, &layout.menuWindow) ||
-        !ReadLine(file, &layout.menuWindow2))
-        return std::nullopt;
+    struct Line {
+        int* first;
+        int* second;
+    };
+    const Line lines[] = {
+        {&layout.toolWindow, nullptr},   {&layout.dialogWindow, &layout.dialogOnRight},
+        {&layout.statusWindow, nullptr}, {&layout.menuWindow, nullptr},
+        {&layout.menuWindow2, nullptr},
+    };
+    CString key;
+    for (const Line& line : lines)
+        if (!file.ReadWord(key, kMaxKeyBytes) || !file.ReadInt(*line.first) ||
+            (line.second && !file.ReadInt(*line.second)))
+            break;
     return layout;
 }
 

@@ -229,11 +229,12 @@ TEST_F(ToolBarsGuiTest, TheBarsComeBackWhereTheyWereAfterARestart) {
     EXPECT_LT(side.left - frame.left, frame.right - side.right) << "the side bar stands on the left";
     SaveBars("layout_restored.png");
 
-    // A damaged file leaves the initial layout.
+    // A damaged file gives what it holds; the rest keeps the initial layout.
     Stop();
-    qf::test::WriteFileBytes(CWndLayout::FilePath(), "Tool_Window 0\nDialog_Window");
+    qf::test::WriteFileBytes(CWndLayout::FilePath(), "Tool_Window 0\n\nDialog_Window");
     Start();
-    EXPECT_TRUE(Frame().GetToolDialogBar().IsWindowVisible());
+    EXPECT_FALSE(Frame().GetToolDialogBar().IsWindowVisible());
+    EXPECT_TRUE(Frame().GetMouseStatusBar().IsWindowVisible());
     EXPECT_FALSE(Frame().GetCommandBar().IsWindowVisible());
     EXPECT_EQ(Frame().GetSideBar().m_onRight, 1);
 }
