@@ -97,6 +97,9 @@ void CQuelDoc::ReadSettingsFiles() {
         m_renderers.Add(InstalledPovRayDefinition());
         m_render.renderer_index = 0;
     }
+    // The material preview's own choice is not stored: every run it starts
+    // on the renderer the scene renders with.
+    m_previewRender.renderer_index = m_render.renderer_index;
 }
 
 void CQuelDoc::WriteSettingsFiles() {

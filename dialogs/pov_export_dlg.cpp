@@ -1,10 +1,12 @@
 #include "dialogs/pov_export_dlg.h"
 
+#include "app/doc_helpers.h"
 #include "app/renderer_list.h"
 #include "dialogs/dialog_fields.h"
 
 namespace {
 
+constexpr UINT kRendererLabel = 1496;
 constexpr UINT kRendererList = 1145;
 constexpr UINT kRadiosity = 1422;
 
@@ -22,7 +24,15 @@ BOOL CPovExportDlg::OnInitDialog() {
     m_radiosity = m_renderSetting.use_radiosity;
     CDialog::OnInitDialog();
     FillRendererList(m_rendererList, m_renderers);
-    GetDlgItem(IDOK)->EnableWindow(FALSE);
+    if (m_rendererIndex < 0 || m_rendererIndex >= m_rendererList.GetCount())
+        m_rendererIndex = -1;
+    m_rendererList.SetCurSel(m_rendererIndex);
+    GetDlgItem(IDOK)->EnableWindow(m_rendererIndex >= 0);
+    if (IsEnglish()) {
+        // The resource texts are Japanese; the render settings dialog names the same two.
+        SetDlgItemText(static_cast<int>(kRendererLabel), "Active Renderer");
+        SetDlgItemText(static_cast<int>(kRadiosity), "Radiosity");
+    }
     return TRUE;
 }
 

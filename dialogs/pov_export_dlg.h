@@ -1,7 +1,7 @@
 #pragma once
 // The POV-Ray export dialog (240, "Export POV-Ray"): which renderer
 // definition the scene is written for, and radiosity. OK is offered only
-// once a definition is chosen. Its texts are the same in both languages.
+// while a definition is chosen.
 #include "app/render_setting.h"
 #include "platform/ui/controls.h"
 #include "platform/ui/dialog.h"
@@ -13,8 +13,9 @@ public:
     enum { IDD = 240 };
     explicit CPovExportDlg(const CRendererList& renderers, CWnd* parent = nullptr);
 
-    // After IDOK: the chosen definition's position, and the render setting
-    // whose radiosity switch the dialog edits.
+    // Before DoModal, the definition to start on (the active renderer); after
+    // IDOK, the chosen definition's position. Also the render setting whose
+    // radiosity switch the dialog edits.
     int m_rendererIndex = -1;
     CRenderSetting m_renderSetting;
     int m_radiosity = 0;

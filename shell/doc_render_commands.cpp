@@ -29,6 +29,7 @@ void ReportExportFailure(const CString& path, const std::string& reason) {
 
 void CQuelDocCommands::OnFileExportPov() {
     CPovExportDlg dialog(m_document.m_renderers, AfxGetMainWnd());
+    dialog.m_rendererIndex = m_document.m_render.renderer_index;
     if (dialog.DoModal() != IDOK)
         return;
     const CRendererInfo* info = m_document.m_renderers.GetAt(dialog.m_rendererIndex);

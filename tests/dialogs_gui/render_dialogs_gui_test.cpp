@@ -79,6 +79,8 @@ TEST_F(RenderDialogsGuiTest, PovExportOffersOkOnceARendererIsChosen) {
         const int result = Run(dialog, [&] {
             EXPECT_EQ(Caption(dialog), "Export POV-Ray");
             EXPECT_EQ(List(dialog, 1145).GetCount(), 2);
+            EXPECT_EQ(Text(dialog, 1496), english ? "Active Renderer" : "使用するレンダラー");
+            EXPECT_EQ(Text(dialog, 1422), english ? "Radiosity" : "ラジオシティ有効");
             EXPECT_FALSE(Enabled(dialog, IDOK));
             Choose(dialog, 1145, 1);
             EXPECT_TRUE(Enabled(dialog, IDOK));
@@ -90,6 +92,18 @@ TEST_F(RenderDialogsGuiTest, PovExportOffersOkOnceARendererIsChosen) {
         EXPECT_EQ(dialog.m_rendererIndex, 1);
         EXPECT_EQ(dialog.m_renderSetting.use_radiosity, 1);
     }
+}
+
+TEST_F(RenderDialogsGuiTest, PovExportStartsOnTheActiveRenderer) {
+    CPovExportDlg dialog(renderers);
+    dialog.m_rendererIndex = 1;
+    const int result = Run(dialog, [&] {
+        EXPECT_EQ(List(dialog, 1145).GetCurSel(), 1);
+        EXPECT_TRUE(Enabled(dialog, IDOK));
+        Click(dialog, IDOK);
+    });
+    ASSERT_EQ(result, IDOK);
+    EXPECT_EQ(dialog.m_rendererIndex, 1);
 }
 
 TEST_F(RenderDialogsGuiTest, BackgroundImageTakesFilesInAnyCaseAndTypedPlaces) {

@@ -166,21 +166,10 @@ TEST_F(RenderCommandsGuiTest, MaterialPreviewShowsTheMaterialOnScreen) {
     CMaterialData* material = doc->AddMaterial();
     material->m_selected = 1;
     material->m_texture.m_pigment.m_colors[0].m_color = RGB(255, 0, 0);
-    // The first preview asks for the renderer, then renders with it.
-    runner.Answer(IDOK);
-    runner.AnswerModal(RealDialogWithSteps<CDialog>([](CDialog& dialog) {
-        auto& list = dynamic_cast<CComboBox&>(*dialog.GetDlgItem(1145));
-        list.SetCurSel(0);
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(1145, CBN_SELCHANGE),
-                           static_cast<LPARAM>(HandleToParam(list.GetSafeHwnd())));
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-    }));
+    // The first preview of a first start renders with the active renderer at once.
+    EXPECT_EQ(doc->m_previewRender.renderer_index, doc->m_render.renderer_index);
     Command(ID_MATERIAL_PREVIEW_RENDER);
-    ASSERT_EQ(runner.GetRequests().size(), 1u);
-    EXPECT_EQ(runner.GetRequests()[0].text, "Please Choose a Active-Renderer");
-    EXPECT_EQ(doc->m_previewRender.renderer_index, 0);
-
-    Command(ID_MATERIAL_PREVIEW_RENDER);
+    EXPECT_EQ(runner.GetRequests().size(), 0u) << "nothing asked";
     // povray shows the picture in a window of its own: red pixels appear on the screen.
     // The preview window, 200 pixels square, comes up at the top left.
     const CRect window(0, 0, 200, 200);
