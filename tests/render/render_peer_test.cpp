@@ -76,6 +76,18 @@ TEST_F(RenderPeerTest, PaneAndRegionRendersShowTheObjectOnlyWhereAsked) {
     EXPECT_EQ(outside, 0) << "nothing is drawn right of the region";
 }
 
+TEST_F(RenderPeerTest, ADamagedRenderSettingFileStillGivesARunFilePovRayRenders) {
+    auto file = qf::CTextFileReader::FromText("[render setting]\nimage_type=\"7\"\nimage_w=\"-5\"\n"
+                                              "image_h=\"0\"\nanti_rays=\"99\"\nuse_anti=\"on\"\n"
+                                              "anti_threshold=\"nan\"\noutput_filename=\"damaged\"\n[end]\n");
+    doc->m_render.ParseFile(file);
+    CPovExporter().Render(1);
+    ASSERT_FALSE(AwaitArguments().empty());
+    const Image image = RenderRunFile(WorkFile(CPovExporter::runFileName), dir.File("damaged.png"));
+    EXPECT_EQ(image.width, 640) << "the default size stands for the damaged one";
+    EXPECT_EQ(image.height, 480);
+}
+
 TEST_F(RenderPeerTest, MaterialPreviewRenders) {
     CMaterialData* material = doc->AddMaterial();
     material->m_selected = 1;
