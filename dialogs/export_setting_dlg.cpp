@@ -62,14 +62,6 @@ BOOL CExportSettingDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CExportSettingDlg::OnOK() {
-    // OK takes what the fields show, also a number typed into a field that
-    // still has the focus.
-    m_subdivisionEdit.CommitTypedText();
-    m_scaleEdit.CommitTypedText();
-    CDialog::OnOK();
-}
-
 void CExportSettingDlg::EnableForMode() {
     const auto enable = [this](UINT id, bool on) {
         if (CWnd* control = GetDlgItem(static_cast<int>(id)))

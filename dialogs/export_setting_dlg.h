@@ -43,7 +43,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    void OnOK() override;
     const CommandMap& GetCommandMap() const override;
 
 private:

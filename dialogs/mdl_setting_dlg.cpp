@@ -36,13 +36,6 @@ BOOL CMdlSettingDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CMdlSettingDlg::OnOK() {
-    // OK takes a number still being typed, as leaving its field would.
-    m_roundEdit.CommitTypedText();
-    m_peakEdit.CommitTypedText();
-    CDialog::OnOK();
-}
-
 const CommandMap& CMdlSettingDlg::GetCommandMap() const {
     static const CommandMap map = CommandMapFor<CMdlSettingDlg>(CDialog::GetCommandMap())
                                       .OnBnClicked(kOriginalId, &CMdlSettingDlg::OnModeClicked)

@@ -20,7 +20,6 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
-    void OnOK() override;
     const CommandMap& GetCommandMap() const override;
 
 private:

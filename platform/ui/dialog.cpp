@@ -434,6 +434,11 @@ BOOL CDialog::DialogKey(int virtualKey) {
     CWnd* button = GetDlgItem(static_cast<int>(id));
     if (button && !button->IsWindowEnabled())
         return TRUE;
+    // A click on the button would take the focus from the field first, and
+    // the field would take what was typed into it; Enter does the same, so
+    // the command reads the typed value.
+    if (auto* edit = dynamic_cast<CEdit*>(focus); edit && button)
+        edit->SendMessage(WM_KILLFOCUS, HandleToParam(button->GetSafeHwnd()), 0);
     SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                 button ? static_cast<LPARAM>(HandleToParam(button->GetSafeHwnd())) : 0);
     return TRUE;

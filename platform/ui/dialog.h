@@ -25,6 +25,8 @@
 // Keys: Escape and the close box send IDCANCEL, Enter sends the default
 // button's command (nothing while that button is disabled; a focused push
 // button takes Enter itself), each to the innermost dialog holding the focus.
+// Before that command, an edit holding the focus is left (WM_KILLFOCUS), as
+// a click on the button would leave it.
 // IDOK and IDCANCEL call the virtual OnOK and OnCancel.
 #include "platform/base/modal_runner.h"
 #include "platform/ui/wnd.h"
