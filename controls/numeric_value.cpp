@@ -57,6 +57,12 @@ CString CNumericValue::Text() const {
 
 CNumericValue::Commit CNumericValue::CommitText(const CString& text) {
     Commit commit;
+    // Text left as the field showed it changes nothing: a value with more
+    // digits than the field shows, or one given outside the range, stays.
+    if (text == Text()) {
+        commit.text = text;
+        return commit;
+    }
     if (!m_floatMode && (m_powerOfTwo || !m_oddAllowed)) {
         const int old = m_int;
         const std::optional<int> typed = ParseFieldInt(text);

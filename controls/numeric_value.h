@@ -32,7 +32,7 @@ public:
     // (clamped, or snapped by the even-only or power-of-two rule), the text
     // then shown, and whether the owner is to hear of it. Text that is no
     // number, or in power-of-two mode an entry outside the table, leaves the
-    // value as it was and shows it again.
+    // value as it was and shows it again; so does the text the value shows.
     struct Commit {
         bool changed = false;
         CString text;

@@ -1,5 +1,7 @@
 #include "dialogs/array_dlg.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kCountEdit = 1226;
@@ -31,6 +33,8 @@ BOOL CArrayDlg::OnInitDialog() {
     ToSteps(m_rotate, &m_steps[0]);
     ToSteps(m_scale, &m_steps[3]);
     ToSteps(m_translate, &m_steps[6]);
+    // No copies is no array: the dialog offers at least one.
+    m_count = std::max(m_count, 1);
     m_fields[0].InitInt(m_count, 1, 1000);
     for (size_t i = 0; i < m_steps.size(); ++i) {
         const float limit = i < 3 ? 360.0f : 1000.0f;

@@ -7,6 +7,8 @@
 
 class CRendererList;
 
+// The range clamps what the user enters, not the value given: one outside
+// it is shown, and read back, unchanged until the user edits the field.
 void SetupFloatField(CMyEdit& edit, CQuelSpin& spin, float min, float max, float value);
 void SetupIntField(CMyEdit& edit, CQuelSpin& spin, int min, int max, int value);
 // One entry per definition in list order, its title shown and the

@@ -1,5 +1,7 @@
 #include "dialogs/number_field.h"
 
+#include "dialogs/dialog_fields.h"
+
 void CNumberField::Exchange(CDataExchange* dx, int editId, int spinId) {
     m_editId = editId;
     DDX_Control(dx, editId, m_edit);
@@ -8,21 +10,13 @@ void CNumberField::Exchange(CDataExchange* dx, int editId, int spinId) {
 
 void CNumberField::InitFloat(float& value, float min, float max, int decimals) {
     m_float = &value;
-    m_edit.SetSpin(&m_spin);
-    m_edit.SetFloatMode(TRUE);
     m_edit.SetDecimals(decimals);
-    m_edit.SetRangeF(min, max);
-    m_edit.SetFloat(value);
-    value = m_edit.GetFloat();
+    SetupFloatField(m_edit, m_spin, min, max, value);
 }
 
 void CNumberField::InitInt(int& value, int min, int max) {
     m_int = &value;
-    m_edit.SetSpin(&m_spin);
-    m_edit.SetFloatMode(FALSE);
-    m_edit.SetRange(min, max);
-    m_edit.SetInt(value);
-    value = m_edit.GetInt();
+    SetupIntField(m_edit, m_spin, min, max, value);
 }
 
 void CNumberField::Store() {

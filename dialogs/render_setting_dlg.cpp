@@ -80,12 +80,6 @@ void CRenderSettingDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CRenderSettingDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    SetupIntField(m_widthEdit, m_widthSpin, 1, 10000, 640);
-    SetupIntField(m_heightEdit, m_heightSpin, 1, 10000, 480);
-    SetupIntField(m_aspectXEdit, m_aspectXSpin, 1, 30, 4);
-    SetupIntField(m_aspectYEdit, m_aspectYSpin, 1, 30, 3);
-    SetupFloatField(m_thresholdEdit, m_thresholdSpin, 0.0f, 1.0f, 0.3f);
-    SetupFloatField(m_jitterEdit, m_jitterSpin, 0.0f, 1.0f, 1.0f);
     LoadFromDocument();
     if (IsEnglish())
         SetEnglishTexts();
@@ -108,10 +102,10 @@ void CRenderSettingDlg::LoadFromDocument() {
     m_folder = rs.output_folder;
     m_fileName = rs.output_filename;
     m_sizeMode = rs.rendering_type;
-    m_widthEdit.SetInt(rs.image_w);
-    m_heightEdit.SetInt(rs.image_h);
-    m_aspectXEdit.SetInt(rs.aspect_x);
-    m_aspectYEdit.SetInt(rs.aspect_y);
+    SetupIntField(m_widthEdit, m_widthSpin, 1, 10000, rs.image_w);
+    SetupIntField(m_heightEdit, m_heightSpin, 1, 10000, rs.image_h);
+    SetupIntField(m_aspectXEdit, m_aspectXSpin, 1, 30, rs.aspect_x);
+    SetupIntField(m_aspectYEdit, m_aspectYSpin, 1, 30, rs.aspect_y);
     m_useAspect = rs.use_aspect;
     m_radiosity = rs.use_radiosity;
     m_alpha = rs.use_alpha;
@@ -119,9 +113,9 @@ void CRenderSettingDlg::LoadFromDocument() {
     m_rendererList.SetCurSel(known ? rs.renderer_index : -1);
     m_formatList.SetCurSel(rs.image_type >= 1 && rs.image_type <= 5 ? rs.image_type - 1 : -1);
     m_antialias = rs.use_anti;
-    m_thresholdEdit.SetFloat(rs.anti_threshold);
+    SetupFloatField(m_thresholdEdit, m_thresholdSpin, 0.0f, 1.0f, rs.anti_threshold);
     m_jitter = rs.anti_use_jitter;
-    m_jitterEdit.SetFloat(rs.anti_jitter);
+    SetupFloatField(m_jitterEdit, m_jitterSpin, 0.0f, 1.0f, rs.anti_jitter);
     m_raysList.SetCurSel(rs.anti_rays - 1);
     m_samplingList.SetCurSel(rs.sampling_method);
     m_previewPane = rs.preview_render_camera;

@@ -1,12 +1,12 @@
 #include "dialogs/renderer_setting_dlg.h"
 
 #include "app/doc_helpers.h"
+#include "dialogs/dialog_fields.h"
 #include "dialogs/dialog_texts.h"
 #include "dialogs/settings_rules.h"
 #include "platform/ui/common_dialogs.h"
 
 #include <iterator>
-#include <tuple>
 
 namespace {
 
@@ -154,14 +154,8 @@ void CRendererSettingDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CRendererSettingDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (auto [edit, spin, level] :
-         {std::tuple{&m_patchLevel, &m_patchLevelSpin, m_info.output_patch_level},
-          std::tuple{&m_polygonLevel, &m_polygonLevelSpin, m_info.output_polygon_level}}) {
-        edit->SetSpin(spin);
-        edit->SetFloatMode(FALSE);
-        edit->SetRange(1, 10);
-        edit->SetInt(level);
-    }
+    SetupIntField(m_patchLevel, m_patchLevelSpin, 1, 10, m_info.output_patch_level);
+    SetupIntField(m_polygonLevel, m_polygonLevelSpin, 1, 10, m_info.output_polygon_level);
     UpdateControlStates();
     ApplyEnglishTexts(*this, "Change Renderer Setting", kEnglish);
     return TRUE;

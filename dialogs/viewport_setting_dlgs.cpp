@@ -2,6 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "dialogs/dialog_fields.h"
 
 namespace {
 
@@ -48,24 +49,8 @@ void SetTexts(CDialog& dialog, std::initializer_list<std::pair<UINT, const char*
 } // namespace
 
 void CNumberFieldsDlg::OnOK() {
-    // A number typed and confirmed with Enter has not left its field yet.
-    if (auto* focused = dynamic_cast<CMyEdit*>(CWnd::GetFocus()))
-        focused->CommitTypedText();
     ReadFields();
     CDialog::OnOK();
-}
-
-void CNumberFieldsDlg::SetUpFloat(CMyEdit& edit, CQuelSpin& spin, float min, float max, float value) {
-    edit.SetSpin(&spin);
-    edit.SetFloatMode(TRUE);
-    edit.SetRangeF(min, max);
-    edit.SetFloat(value);
-}
-
-void CNumberFieldsDlg::SetUpInt(CMyEdit& edit, CQuelSpin& spin, int min, int max, int value) {
-    edit.SetSpin(&spin);
-    edit.SetRange(min, max);
-    edit.SetInt(value);
 }
 
 void CCameraSettingDlg::DoDataExchange(CDataExchange* dx) {
@@ -84,13 +69,13 @@ void CCameraSettingDlg::DoDataExchange(CDataExchange* dx) {
 BOOL CCameraSettingDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     for (size_t axis = 0; axis < 3; ++axis) {
-        SetUpFloat(m_locationEdits[axis], m_locationSpins[axis], -kCoordinateLimit, kCoordinateLimit,
-                   m_location.Get(static_cast<int>(axis)));
-        SetUpFloat(m_lookAtEdits[axis], m_lookAtSpins[axis], -kCoordinateLimit, kCoordinateLimit,
-                   m_lookAt.Get(static_cast<int>(axis)));
+        SetupFloatField(m_locationEdits[axis], m_locationSpins[axis], -kCoordinateLimit, kCoordinateLimit,
+                        m_location.Get(static_cast<int>(axis)));
+        SetupFloatField(m_lookAtEdits[axis], m_lookAtSpins[axis], -kCoordinateLimit, kCoordinateLimit,
+                        m_lookAt.Get(static_cast<int>(axis)));
     }
     // An angle of 0 or below has no projection, so the range starts at 1.
-    SetUpFloat(m_angleEdit, m_angleSpin, kMinAngle, kMaxAngle, m_angle);
+    SetupFloatField(m_angleEdit, m_angleSpin, kMinAngle, kMaxAngle, m_angle);
     m_groups[0].Init();
     m_groups[1].Init();
     m_groups[2].Init(&m_ok);
@@ -119,8 +104,8 @@ BOOL CGridSettingDlg::OnInitDialog() {
         SetWindowText("Grid Setting");
         SetTexts(*this, {{1496, "Size"}, {1497, "Num"}, {1498, "Lock"}, {kAllPanesId, "Change All Windows"}});
     }
-    SetUpFloat(m_sizeEdit, m_sizeSpin, 0.001f, 100.0f, m_size);
-    SetUpInt(m_countEdit, m_countSpin, 1, 1000, m_count);
+    SetupFloatField(m_sizeEdit, m_sizeSpin, 0.001f, 100.0f, m_size);
+    SetupIntField(m_countEdit, m_countSpin, 1, 1000, m_count);
     return TRUE;
 }
 
@@ -170,8 +155,8 @@ BOOL CViewSettingDlg::OnInitDialog() {
                          {1498, "Grid Size"},
                          {1505, "Grid Lock"}});
     }
-    SetUpInt(m_resolutionEdit, m_resolutionSpin, 1, 10, m_resolution);
-    SetUpFloat(m_gridEdit, m_gridSpin, 1.0f, 1000.0f, m_gridSize);
+    SetupIntField(m_resolutionEdit, m_resolutionSpin, 1, 10, m_resolution);
+    SetupFloatField(m_gridEdit, m_gridSpin, 1.0f, 1000.0f, m_gridSize);
     return TRUE;
 }
 

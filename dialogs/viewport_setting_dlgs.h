@@ -4,7 +4,7 @@
 // OpenGL drawing options of all panes (214). The caller fills the public
 // fields, runs the dialog, and on IDOK reads them back; a number typed into
 // a field is clamped to its range and taken when the field is left or OK
-// is pressed.
+// is pressed; a field the user left alone gives back the value it was given.
 #include "app/opengl_setting.h"
 #include "controls/my_edit.h"
 #include "controls/quel_group.h"
@@ -22,9 +22,6 @@ public:
 
 protected:
     void OnOK() override;
-    // Links a field to its spin and shows the value within the range.
-    static void SetUpFloat(CMyEdit& edit, CQuelSpin& spin, float min, float max, float value);
-    static void SetUpInt(CMyEdit& edit, CQuelSpin& spin, int min, int max, int value);
     virtual void ReadFields() = 0;
 };
 
