@@ -1,6 +1,7 @@
 #include "dialogs/connect_dlg.h"
 
 #include "app/doc_helpers.h"
+#include "dialogs/dialog_fields.h"
 
 namespace {
 
@@ -18,10 +19,7 @@ void CConnectDlg::DoDataExchange(CDataExchange* dx) {
 
 BOOL CConnectDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    m_angleEdit.SetSpin(&m_angleSpin);
-    m_angleEdit.SetFloatMode(TRUE);
-    m_angleEdit.SetRangeF(0.0f, 180.0f);
-    m_angleEdit.SetFloat(m_angle);
+    SetupFloatField(m_angleEdit, m_angleSpin, 0.0f, 180.0f, m_angle);
     m_angleSpin.SetDragStepF(10.0f);
     if (IsEnglish())
         SetDlgItemText(kSelectedOnlyId, "Only Select Part");

@@ -1,6 +1,7 @@
 #include "dialogs/export_setting_dlg.h"
 
 #include "app/doc_helpers.h"
+#include "dialogs/dialog_fields.h"
 
 namespace {
 
@@ -35,18 +36,11 @@ BOOL CExportSettingDlg::OnInitDialog() {
     m_subdivisionGroup.Init();
     m_scaleGroup.Init(GetDlgItem(IDOK));
 
-    m_subdivisionEdit.SetSpin(&m_subdivisionSpin);
-    m_subdivisionEdit.SetFloatMode(FALSE);
-    m_subdivisionEdit.SetRange(1, 8);
-    m_subdivisionEdit.SetInt(m_subdivision);
+    SetupIntField(m_subdivisionEdit, m_subdivisionSpin, 1, 8, m_subdivision);
     m_subdivisionEdit.SetStepOne(FALSE);
     m_subdivisionEdit.EnableWindow(FALSE);
 
-    m_scaleEdit.SetSpin(&m_scaleSpin);
-    m_scaleEdit.SetFloatMode(TRUE);
-    m_scaleEdit.SetDecimals(3);
-    m_scaleEdit.SetRangeF(0.001f, 1000.0f);
-    m_scaleEdit.SetFloat(m_scale);
+    SetupFloatField(m_scaleEdit, m_scaleSpin, 0.001f, 1000.0f, m_scale);
     m_scaleEdit.EnableWindow(FALSE);
 
     EnableForMode();

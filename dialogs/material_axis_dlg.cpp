@@ -37,9 +37,11 @@ CVector3* CMaterialAxisDlg::VectorOf(size_t field) {
 BOOL CMaterialAxisDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     for (size_t i = 0; i < m_fields.size(); ++i) {
+        // The range after the value, as in the fields with a spin: a value
+        // given outside it is shown and kept until the user edits it.
         m_fields[i].SetFloatMode(TRUE);
-        m_fields[i].SetRangeF(-kLimit, kLimit);
         m_fields[i].SetFloat(VectorOf(i)->Get(static_cast<int>(i % 3)));
+        m_fields[i].SetRangeF(-kLimit, kLimit);
     }
     ApplyEnglishTexts(*this, nullptr, kEnglish);
     return TRUE;

@@ -1,5 +1,7 @@
 #include "dialogs/mdl_setting_dlg.h"
 
+#include "dialogs/dialog_fields.h"
+
 namespace {
 
 constexpr UINT kOriginalId = 1577;
@@ -11,11 +13,8 @@ constexpr UINT kPeakSpinId = 1478;
 constexpr int kHundredths = 100;
 
 void InitMagnitude(CMyEdit& edit, CQuelSpin& spin, float magnitude) {
-    edit.SetSpin(&spin);
-    edit.SetFloatMode(FALSE);
-    edit.SetRange(-500, 500);
     // Truncated as the value stands in double precision: 1.67 shows as 166.
-    edit.SetInt(static_cast<int>(static_cast<double>(magnitude) * kHundredths));
+    SetupIntField(edit, spin, -500, 500, static_cast<int>(static_cast<double>(magnitude) * kHundredths));
 }
 
 } // namespace

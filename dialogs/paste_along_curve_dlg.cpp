@@ -1,6 +1,7 @@
 #include "dialogs/paste_along_curve_dlg.h"
 
 #include "app/doc_helpers.h"
+#include "dialogs/dialog_fields.h"
 
 namespace {
 
@@ -26,9 +27,7 @@ BOOL CPasteAlongCurveDlg::OnInitDialog() {
         SetDlgItemText(kAtSubdivisionsId, "Paste(subdivide curve)");
         SetDlgItemText(kSubdivisionLabelId, "subdivision");
     }
-    m_subdivisionEdit.SetSpin(&m_subdivisionSpin);
-    m_subdivisionEdit.SetRange(2, 100);
-    m_subdivisionEdit.SetInt(m_subdivision);
+    SetupIntField(m_subdivisionEdit, m_subdivisionSpin, 2, 100, m_subdivision);
     if (CWnd* subdivide = GetDlgItem(kAtSubdivisionsId))
         subdivide->EnableWindow(FALSE);
     EnableSubdivision();

@@ -1,6 +1,7 @@
 #include "dialogs/undo_setting_dlg.h"
 
 #include "app/doc_helpers.h"
+#include "dialogs/dialog_fields.h"
 
 namespace {
 
@@ -18,10 +19,7 @@ BOOL CUndoSettingDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     if (IsEnglish())
         SetWindowText("Undo Setting");
-    m_depthEdit.SetSpin(&m_depthSpin);
-    m_depthEdit.SetFloatMode(FALSE);
-    m_depthEdit.SetRange(0, 200);
-    m_depthEdit.SetInt(m_depth);
+    SetupIntField(m_depthEdit, m_depthSpin, 0, 200, m_depth);
     return TRUE;
 }
 
