@@ -1,9 +1,10 @@
 #pragma once
 // One number field of a dialog: the number edit with its spin button, bound
 // to the member it edits. The field shows the member when the dialog opens
-// and writes its value back, clamped to its range, whenever the value is
-// committed (on leaving the field, which also happens when the dialog
-// closes, and on a spin step).
+// and writes its value back whenever the value is committed (on leaving the
+// field, which also happens when the dialog closes, and on a spin step): a
+// number the user entered clamped to the field's range, and the member as it
+// came in while the user has not edited the field.
 #include "controls/my_edit.h"
 #include "controls/quel_spin.h"
 #include "platform/ui/dialog.h"
