@@ -126,7 +126,7 @@ wxWindow* CFrameWnd::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs
     });
     native->Bind(wxEVT_CHAR_HOOK, [frameOf](wxKeyEvent& event) {
         CFrameWnd* frame = frameOf();
-        const int key = VirtualKeyFromWx(event.GetKeyCode());
+        const int key = VirtualKeyOfEvent(event);
         if (!frame || !key || event.AltDown() || event.MetaDown() ||
             !frame->TranslateAccelerator(key, event.ControlDown(), event.ShiftDown(), CWnd::GetFocus()))
             event.Skip();

@@ -1,13 +1,35 @@
 #include "platform/ui/input.h"
 
 #include <array>
+#include <cctype>
 #include <wx/defs.h>
+#include <wx/event.h>
+#include <wx/utils.h>
+// After the wx headers: X11 defines macros that collide with names in them.
+#include <X11/XKBlib.h>
 
 namespace {
 
 std::array<bool, 256>& KeysDown() {
     static std::array<bool, 256> keys{};
     return keys;
+}
+
+// wx names a key by the character it gives now, which for a shifted digit
+// is punctuation ('(' for Shift+9 on a US keyboard) and which some layouts
+// put on their digit keys unshifted. The key itself carries its letter or
+// digit on one of its levels in one of the layout's groups.
+int VirtualKeyOfPhysicalKey(unsigned keycode) {
+    auto* display = static_cast<Display*>(wxGetDisplay());
+    if (!display || keycode < 8 || keycode > 255)
+        return 0;
+    for (int group = 0; group < XkbNumKbdGroups; ++group)
+        for (int level = 0; level < 2; ++level) {
+            const KeySym symbol = XkbKeycodeToKeysym(display, static_cast<KeyCode>(keycode), group, level);
+            if (symbol < 0x80 && std::isalnum(static_cast<int>(symbol)))
+                return VirtualKeyFromWx(static_cast<int>(symbol));
+        }
+    return 0;
 }
 
 } // namespace
@@ -73,4 +95,10 @@ int VirtualKeyFromWx(int code) {
     default:
         return 0;
     }
+}
+
+int VirtualKeyOfEvent(const wxKeyEvent& event) {
+    const int key = VirtualKeyFromWx(event.GetKeyCode());
+    // On GTK the raw flags are the hardware key code.
+    return key ? key : VirtualKeyOfPhysicalKey(event.GetRawKeyFlags());
 }

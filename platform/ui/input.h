@@ -31,5 +31,11 @@ SHORT GetKeyState(int virtualKey);
 // set the state they need directly.
 void SetKeyState(int virtualKey, bool down);
 
+class wxKeyEvent;
+
 // The virtual key of a wx key code, 0 for keys the program does not know.
 int VirtualKeyFromWx(int wxKeyCode);
+// The virtual key of a key pressed or released: by its key code, or else by
+// the letter or digit on the physical key, so that the 9 key is 9 with Shift
+// too, whatever character the layout gives it.
+int VirtualKeyOfEvent(const wxKeyEvent& event);

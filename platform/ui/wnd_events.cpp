@@ -160,7 +160,7 @@ void CWndEvents::Connect(CWnd& wnd) {
         // Always passed on, so that the character message follows.
         event.Skip();
         RecordModifiers(event);
-        const int key = VirtualKeyFromWx(event.GetKeyCode());
+        const int key = VirtualKeyOfEvent(event);
         CWnd* w = CWnd::FromHandle(h);
         if (!key || !w)
             return;
@@ -169,7 +169,7 @@ void CWndEvents::Connect(CWnd& wnd) {
     });
     native->Bind(wxEVT_KEY_UP, [h](wxKeyEvent& event) {
         RecordModifiers(event);
-        const int key = VirtualKeyFromWx(event.GetKeyCode());
+        const int key = VirtualKeyOfEvent(event);
         CWnd* w = CWnd::FromHandle(h);
         if (!key || !w) {
             event.Skip();

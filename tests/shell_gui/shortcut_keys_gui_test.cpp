@@ -3,7 +3,9 @@
 // keys, and quel_shortcut.ini written, read back and damaged.
 #include "dialogs/document_info_dlg.h"
 #include "platform/ui/common_dialogs.h"
+#include "platform/ui/input.h"
 #include "resources/command_ids.h"
+#include "resources/resource_tables.h"
 #include "shell/doc_commands.h"
 #include "shell/shortcut_actions.h"
 #include "shell_gui/shortcut_fixture.h"
@@ -147,6 +149,34 @@ TEST_F(ShortcutKeysGuiTest, UnboundKeysAndKeysDuringADragDoNothing) {
     ReleaseCapture();
     Press('T');
     EXPECT_EQ(settings.m_mouseModeLeft, 303);
+}
+
+// Every key slot runs its action when its key is pressed for real, the
+// shifted digits included, whose characters are not digits.
+TEST_F(ShortcutKeysGuiTest, EveryKeySlotRunsItsAction) {
+    Start();
+    FocusPane();
+    CPaneDisplaySettings& show = ActiveShow();
+    show.m_showSurfaces = 0;
+    constexpr int kSurfaceResolution2 = 153;
+    Doc().m_shortcutSlots.fill(kSurfaceResolution2);
+    const std::pair<int, int> named[] = {{VK_BACK, WXK_BACK},    {VK_TAB, WXK_TAB},   {VK_RETURN, WXK_RETURN},
+                                         {VK_SPACE, WXK_SPACE},  {VK_LEFT, WXK_LEFT}, {VK_UP, WXK_UP},
+                                         {VK_RIGHT, WXK_RIGHT},  {VK_DOWN, WXK_DOWN}, {VK_INSERT, WXK_INSERT},
+                                         {VK_DELETE, WXK_DELETE}};
+    const std::span<const AccelEntry> slots = ShortcutSlotAccelerators();
+    for (size_t slot = 0; slot < slots.size(); ++slot) {
+        const AccelEntry& entry = slots[slot];
+        int key = entry.key >= VK_F1 && entry.key < VK_F1 + 12 ? WXK_F1 + (entry.key - VK_F1) : entry.key;
+        for (const auto& [virtualKey, wxKey] : named)
+            if (entry.key == virtualKey)
+                key = wxKey;
+        const int modifiers =
+            ((entry.flags & FCONTROL) ? wxMOD_CONTROL : 0) | ((entry.flags & FSHIFT) ? wxMOD_SHIFT : 0);
+        show.m_surfaceResolution = 1;
+        mouse.Sim().Char(key, modifiers);
+        EXPECT_TRUE(PumpUntil([&] { return show.m_surfaceResolution == 2; }, 500)) << "slot " << slot;
+    }
 }
 
 // The file: written with the defaults at the first start, read at the next,
