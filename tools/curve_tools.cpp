@@ -32,8 +32,8 @@ int Cut(const CMouseToolController& c, const CCamera& camera, CSpatchObj& obj, i
 } // namespace
 
 void BeginCurveSelect(CMouseToolController& c, int x, int y) {
-    CSpatchObj* obj = GetSelectedObject();
-    if (!obj || !obj->IsShownEffective())
+    CSpatchObj* obj = TakeShownObject();
+    if (!obj)
         return;
     CCurvePoint* node = c.GetPane().PickCurveSegment(CPoint(x, y));
     obj->SelectAllVertices(0);

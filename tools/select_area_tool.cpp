@@ -82,17 +82,17 @@ bool IsInsideOutline(const std::vector<CPoint>& outline, CPoint pixel) {
 }
 
 void BeginSelectRect(CMouseToolController& c, int, int) {
-    if (CSpatchObj* obj = TakeEditableObject())
+    if (CSpatchObj* obj = TakeShownObject())
         DropSingleSelection(c, *obj);
 }
 
 void DragSelectRect(CMouseToolController& c, int x, int y) {
-    if (TakeEditableObject())
+    if (TakeShownObject())
         c.GetPane().ShowOverlay(MakeDragFrame(SpannedRect(c.m_leftPress, CPoint(x, y))));
 }
 
 void EndSelectRect(CMouseToolController& c, int x, int y) {
-    CSpatchObj* obj = TakeEditableObject();
+    CSpatchObj* obj = TakeShownObject();
     if (!obj)
         return;
     obj->SelectAllCurvePoints(0);
@@ -103,7 +103,7 @@ void EndSelectRect(CMouseToolController& c, int x, int y) {
 }
 
 void BeginLasso(CMouseToolController& c, int x, int y) {
-    CSpatchObj* obj = TakeEditableObject();
+    CSpatchObj* obj = TakeShownObject();
     if (!obj)
         return;
     c.m_stroke.push_back(CPoint(x, y));
@@ -111,7 +111,7 @@ void BeginLasso(CMouseToolController& c, int x, int y) {
 }
 
 void DragLasso(CMouseToolController& c, int x, int y) {
-    if (!TakeEditableObject())
+    if (!TakeShownObject())
         return;
     c.m_stroke.push_back(CPoint(x, y));
     CPixelStroke outline;
@@ -121,7 +121,7 @@ void DragLasso(CMouseToolController& c, int x, int y) {
 }
 
 void EndLasso(CMouseToolController& c, int, int) {
-    CSpatchObj* obj = TakeEditableObject();
+    CSpatchObj* obj = TakeShownObject();
     if (!obj)
         return;
     obj->SelectAllCurvePoints(0);

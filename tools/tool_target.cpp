@@ -4,9 +4,14 @@
 #include "model/spatch_obj.h"
 #include "tools/tool_pane.h"
 
-CSpatchObj* TakeEditableObject() {
+CSpatchObj* TakeShownObject() {
     CSpatchObj* obj = GetSelectedObject();
-    return obj && obj->IsShownEffective() && obj->IsEditable() ? obj : nullptr;
+    return obj && obj->IsShownEffective() ? obj : nullptr;
+}
+
+CSpatchObj* TakeEditableObject() {
+    CSpatchObj* obj = TakeShownObject();
+    return obj && obj->IsEditable() ? obj : nullptr;
 }
 
 CSpatchObj* TakeObjectWithSelection() {

@@ -1,12 +1,15 @@
 #pragma once
-// What the edit drags work on: the current object (the first selected patch
-// object) while it is shown and editable, and the panes they redraw. Each
-// drag asks anew at every event.
+// What the mouse tools work on: the current object (the first selected patch
+// object) while it is shown, and for the edit drags while it is editable too;
+// and the panes they redraw. Each drag asks anew at every event.
 #include <functional>
 
 class CSpatchObj;
 class CToolPane;
 
+// Null when there is no current object, or it is hidden. Selecting points
+// is not editing: a locked object takes a selection.
+CSpatchObj* TakeShownObject();
 // Null when there is no current object, or it is hidden or not editable.
 CSpatchObj* TakeEditableObject();
 // The same, and null also while none of its points is selected.

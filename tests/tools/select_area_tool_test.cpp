@@ -42,8 +42,10 @@ protected:
 
 // Left and top edges are inside, right and bottom edges outside; the
 // document's option selects, deselects or toggles; a point behind the
-// camera is never touched, nor a hidden one selected.
+// camera is never touched, nor a hidden one selected. Selecting is not
+// editing: a locked object's points are selected all the same.
 TEST_F(SelectAreaToolTest, RectangleAppliesTheSelectionOptionToThePointsInside) {
+    obj->SetEditable(0);
     doc->m_settings.m_mouseModeLeft = mouseModeSelect;
     doc->m_settings.m_vertexSelectOption = 0;
     LeftDrag(CPoint(127, 51), CPoint(100, 23));
@@ -112,8 +114,10 @@ TEST_F(SelectAreaToolTest, WindingRuleOfTheLassoOutline) {
 
 // The lasso shows its dotted outline while dragging and selects what it
 // encloses at the release. Mended: an outline of one or two points encloses
-// nothing, even when a point lies right under it.
+// nothing, even when a point lies right under it. A locked object's points
+// are selected too.
 TEST_F(SelectAreaToolTest, LassoSelectsWhatItsOutlineEncloses) {
+    obj->SetEditable(0);
     doc->m_settings.m_mouseModeLeft = mouseModeLasso;
     doc->m_settings.m_vertexSelectOption = 0;
     controller.OnLButtonDown(90, 30, 0);
