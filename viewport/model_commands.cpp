@@ -35,7 +35,7 @@ int CModelCommands::CanConnectCurve() const {
 }
 
 void CModelCommands::Freeze() {
-    CSpatchObj* obj = GetSelectedObject();
+    CSpatchObj* obj = TakeCurrentObject(testObject | testEditable);
     if (!obj || obj->GetMirrorMode() == 0)
         return;
     // Without an axis there is no mirrored shape to keep.
@@ -48,6 +48,6 @@ void CModelCommands::Freeze() {
 }
 
 int CModelCommands::CanFreeze() const {
-    const CSpatchObj* obj = GetSelectedObject();
+    const CSpatchObj* obj = TakeCurrentObject(testObject | testEditable);
     return obj && obj->GetMirrorMode() != 0 ? 1 : 0;
 }

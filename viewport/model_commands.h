@@ -6,7 +6,8 @@
 // dialog is cancelled, and refuses an object that may not be edited with the
 // usual message. Freeze makes the mirrored shape of the current object its
 // own geometry and switches its mirror off, as one undo step; an object
-// without a mirror, or whose mirror has no axis, stays as it is.
+// without a mirror, whose mirror has no axis or that may not be edited stays
+// as it is.
 class CModelCommands {
 public:
     virtual ~CModelCommands() = default;
@@ -15,6 +16,7 @@ public:
     // Whether the Connect Curve item is enabled: there is a current object.
     int CanConnectCurve() const;
     void Freeze();
-    // Whether the Freeze item is enabled: the current object is mirrored.
+    // Whether the Freeze item is enabled: the current object is mirrored and
+    // may be edited.
     int CanFreeze() const;
 };

@@ -218,6 +218,13 @@ TEST_F(ViewNumericTest, FreezeKeepsTheMirroredShapeAndUndoBringsTheMirrorBack) {
     EXPECT_EQ(obj->GetMirrorMode(), 1);
 
     obj->SetMirrorAxis(0, 1);
+    obj->SetEditable(0);
+    const std::string locked = qf::test::DocumentBytes(*doc);
+    EXPECT_FALSE(CModelCommands().CanFreeze());
+    CModelCommands().Freeze();
+    EXPECT_EQ(qf::test::DocumentBytes(*doc), locked) << "a locked object stays as it is";
+    EXPECT_EQ(doc->m_undoBuffer.GetRecordCount(), 0);
+    obj->SetEditable(1);
     const std::string before = qf::test::DocumentBytes(*doc);
     CModelCommands().Freeze();
     EXPECT_EQ(obj->GetVertices().GetCount(), 8) << "both halves are the object's own";
