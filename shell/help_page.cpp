@@ -15,10 +15,29 @@ void ReportHelpProblem(const CString& problem, const CString& page) {
                MB_OK | MB_ICONERROR);
 }
 
-// Told alike whether xdg-open is missing or finds no browser to start.
 CString CannotOpenText() {
     return IsEnglish() ? "Can't open the help file: xdg-open (xdg-utils) could not be started."
                        : "ヘルプを開けませんでした。xdg-open (xdg-utils) を起動できません。";
+}
+
+// xdg-open started and ended in failure: 3 says it found no browser, any
+// other status that the browser it started failed.
+CString OpenFailedText(int exitStatus) {
+    CString text;
+    if (exitStatus == 3)
+        text =
+            IsEnglish()
+                ? "Can't open the help file: xdg-open found no web browser to show it."
+                : "ヘルプを開けませんでした。xdg-open はヘルプを表示するブラウザを見つけられませんでした。";
+    else if (IsEnglish())
+        text.Format(
+            "Can't open the help file: the web browser could not show it (xdg-open ended with status %d).",
+            exitStatus);
+    else
+        text.Format(
+            "ヘルプを開けませんでした。ブラウザでヘルプを表示できませんでした (xdg-open の終了コード %d)。",
+            exitStatus);
+    return text;
 }
 
 } // namespace
@@ -28,7 +47,7 @@ BOOL ShowHelpPage(const CString& page) {
         ReportHelpProblem(IsEnglish() ? "Can't Find Help File" : "ヘルプが見つかりませんでした", page);
         return FALSE;
     }
-    if (ShellOpenFile(page, [page] { ReportHelpProblem(CannotOpenText(), page); }))
+    if (ShellOpenFile(page, [page](int exitStatus) { ReportHelpProblem(OpenFailedText(exitStatus), page); }))
         return TRUE;
     ReportHelpProblem(CannotOpenText(), page);
     return FALSE;

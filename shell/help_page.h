@@ -5,5 +5,6 @@
 
 // Opens page with xdg-open. A missing page, or no xdg-open to open it with,
 // is told to the user in his language, naming the page; FALSE then. An
-// xdg-open that finds no browser is told the same way once it has ended.
+// xdg-open that finds no browser, or whose browser fails, is told so once it
+// has ended.
 BOOL ShowHelpPage(const CString& page);

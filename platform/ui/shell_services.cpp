@@ -53,11 +53,11 @@ BOOL SetWindowIcon(CWnd& frame, UINT iconId) {
     return TRUE;
 }
 
-BOOL ShellOpenFile(const CString& path, std::function<void()> failed) {
+BOOL ShellOpenFile(const CString& path, std::function<void(int exitStatus)> failed) {
     // The status arrives on the thread that collects it; failed() runs on ours.
     auto ended = [failed = std::move(failed)](int status) {
         if (status != 0 && failed && wxTheApp)
-            wxTheApp->CallAfter(failed);
+            wxTheApp->CallAfter([failed, status] { failed(status); });
     };
     return qf::StartProcess({"xdg-open", path.str()}, nullptr, ended) ? TRUE : FALSE;
 }

@@ -21,9 +21,10 @@ BOOL SetWindowIcon(CWnd& frame, UINT iconId);
 
 // Opens the file with the desktop's application for its type, through
 // xdg-open; FALSE when xdg-open could not be started. xdg-open finds the
-// application after it started: when it ends in failure (no application for
-// the type, or none that starts), failed() runs later on this thread.
-BOOL ShellOpenFile(const CString& path, std::function<void()> failed = {});
+// application after it started: when it ends in failure, failed() runs
+// later on this thread with its exit status (3: no application for the
+// type; 4: the application failed; -1: it did not end normally).
+BOOL ShellOpenFile(const CString& path, std::function<void(int exitStatus)> failed = {});
 
 // The program's top-level window that has the keyboard focus (where focus
 // follows the pointer, the one under it), or null when another application

@@ -1,5 +1,6 @@
-// Help > Help: the page goes to xdg-open as one argument; a missing page or
-// a missing xdg-open is told to the user with the page's path.
+// Help > Help: the page goes to xdg-open as one argument; a missing page, a
+// missing xdg-open and one that finds no browser or whose browser fails are
+// each told to the user as what they are, with the page's path.
 #include "app/app_state.h"
 #include "platform/base/modal_runner.h"
 #include "shell/help_page.h"
@@ -34,19 +35,26 @@ TEST(HelpPageGuiTest, ThePageOpensWithXdgOpenAndWhatFailsIsTold) {
     EXPECT_FALSE(ShowHelpPage(dir.File("data folder/gone.html").c_str()));
     setenv("PATH", dir.path().c_str(), 1);
     EXPECT_FALSE(ShowHelpPage(page.c_str()));
-    // An xdg-open that finds no browser ends with status 3.
-    const std::string noBrowser = dir.File("no browser");
-    std::filesystem::create_directories(noBrowser);
-    std::ofstream(noBrowser + "/xdg-open") << "#!/bin/sh\nexit 3\n";
-    std::filesystem::permissions(noBrowser + "/xdg-open", std::filesystem::perms::owner_all);
-    setenv("PATH", noBrowser.c_str(), 1);
-    EXPECT_TRUE(ShowHelpPage(page.c_str())) << "it started";
-    EXPECT_TRUE(qf::test::PumpUntil([&] { return boxes.GetRequests().size() == 3; }));
+    // An xdg-open that finds no browser ends with status 3; one whose browser
+    // fails, with 4.
+    const std::string failing = dir.File("failing");
+    std::filesystem::create_directories(failing);
+    setenv("PATH", failing.c_str(), 1);
+    size_t told = boxes.GetRequests().size();
+    for (const int status : {3, 4}) {
+        std::ofstream(failing + "/xdg-open") << "#!/bin/sh\nexit " << status << "\n";
+        std::filesystem::permissions(failing + "/xdg-open", std::filesystem::perms::owner_all);
+        EXPECT_TRUE(ShowHelpPage(page.c_str())) << "it started";
+        EXPECT_TRUE(qf::test::PumpUntil([&] { return boxes.GetRequests().size() == told + 1; }));
+        told = boxes.GetRequests().size();
+    }
     setenv("PATH", oldPath.c_str(), 1);
 
-    ASSERT_EQ(boxes.GetRequests().size(), 3u);
+    ASSERT_EQ(boxes.GetRequests().size(), 4u);
     EXPECT_EQ(boxes.GetRequests()[0].text, "Can't Find Help File\n" + dir.File("data folder/gone.html"));
-    EXPECT_NE(boxes.GetRequests()[1].text.Find("xdg-open"), -1);
-    EXPECT_NE(boxes.GetRequests()[1].text.Find(page.c_str()), -1);
-    EXPECT_EQ(boxes.GetRequests()[2].text, boxes.GetRequests()[1].text) << "told as a missing xdg-open";
+    EXPECT_NE(boxes.GetRequests()[1].text.Find("xdg-open (xdg-utils) could not be started"), -1);
+    EXPECT_NE(boxes.GetRequests()[2].text.Find("no web browser"), -1) << "it started and found none";
+    EXPECT_NE(boxes.GetRequests()[3].text.Find("status 4"), -1);
+    for (size_t i = 1; i < 4; ++i)
+        EXPECT_NE(boxes.GetRequests()[i].text.Find(page.c_str()), -1) << i;
 }
