@@ -4,6 +4,7 @@
 #include "platform/ui/menu_node.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/resource_lookup.h"
+#include "platform/ui/shell_services.h"
 #include "platform/ui/ui_style.h"
 #include "resources/resource_tables.h"
 
@@ -357,19 +358,26 @@ void CFrameWnd::OnDestroy() {
 
 namespace {
 
-// The window manager shows a frame full screen when asked; without one (as
-// under Xvfb) nothing would happen, so the frame is also given the screen's
-// rectangle itself, and its own back when it leaves.
+// The window manager shows a frame full screen when asked and gives it its
+// place and size back afterwards; a size set meanwhile would be taken as
+// the frame's outer size while it has no borders, growing it by them. Without
+// one (as under Xvfb) nothing would happen, so the frame is then given the
+// screen's rectangle itself, and its own back when it leaves.
 void ShowFrameFullScreen(wxFrame& frame, bool fullScreen, CRect& windowed) {
+    const bool managed = WindowManagerShowsFullScreen();
     if (fullScreen) {
         const wxRect r = frame.GetRect();
         windowed = CRect(r.x, r.y, r.GetRight() + 1, r.GetBottom() + 1);
         frame.ShowFullScreen(true, wxFULLSCREEN_NOBORDER | wxFULLSCREEN_NOCAPTION);
-        const int display = wxDisplay::GetFromWindow(&frame);
-        frame.SetSize(wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetGeometry());
+        if (!managed) {
+            const int display = wxDisplay::GetFromWindow(&frame);
+            frame.SetSize(
+                wxDisplay(display == wxNOT_FOUND ? 0u : static_cast<unsigned>(display)).GetGeometry());
+        }
     } else {
         frame.ShowFullScreen(false);
-        frame.SetSize(windowed.left, windowed.top, windowed.Width(), windowed.Height());
+        if (!managed)
+            frame.SetSize(windowed.left, windowed.top, windowed.Width(), windowed.Height());
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/ui/resource_lookup.h"
 #include "platform/ui/ui_style.h"
 
+#include <algorithm>
 #include <wx/app.h>
 #include <wx/dnd.h>
 #include <wx/icon.h>
@@ -12,6 +13,7 @@
 #include <wx/utils.h>
 #include <wx/window.h>
 // After the wx headers: X11 defines macros that collide with names in them.
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
 namespace {
@@ -111,4 +113,33 @@ CWnd* GetActiveWindow() {
     // toolkit's own (a notebook's page): the top-level window above it is the active one.
     wxWindow* active = wxGetActiveWindow();
     return CWnd::FromNative(active ? wxGetTopLevelParent(active) : FocusWithoutWindowManager());
+}
+
+bool WindowManagerShowsFullScreen() {
+    auto* display = static_cast<Display*>(wxGetDisplay());
+    if (!display)
+        return false;
+    // The root's list of supported hints outlives a window manager that ended;
+    // its check window goes with it.
+    const auto atoms = [display](const char* name, Atom type) {
+        Atom actualType = None;
+        int format = 0;
+        unsigned long count = 0;
+        unsigned long after = 0;
+        unsigned char* data = nullptr;
+        std::vector<Atom> values;
+        if (XGetWindowProperty(display, DefaultRootWindow(display), XInternAtom(display, name, False), 0,
+                               4096, False, type, &actualType, &format, &count, &after, &data) == Success &&
+            data && format == 32) {
+            const auto* longs = reinterpret_cast<const unsigned long*>(data);
+            values.assign(longs, longs + count);
+        }
+        if (data)
+            XFree(data);
+        return values;
+    };
+    const std::vector<Atom> supported = atoms("_NET_SUPPORTED", XA_ATOM);
+    return !atoms("_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty() &&
+           std::find(supported.begin(), supported.end(),
+                     XInternAtom(display, "_NET_WM_STATE_FULLSCREEN", False)) != supported.end();
 }

@@ -26,6 +26,10 @@ BOOL SetWindowIcon(CWnd& frame, UINT iconId);
 // type; 4: the application failed; -1: it did not end normally).
 BOOL ShellOpenFile(const CString& path, std::function<void(int exitStatus)> failed = {});
 
+// Whether a window manager runs that shows a window full screen when asked,
+// and gives it back its place and size when it leaves full screen.
+bool WindowManagerShowsFullScreen();
+
 // The program's top-level window that has the keyboard focus (where focus
 // follows the pointer, the one under it), or null when another application
 // is active.

@@ -1,8 +1,10 @@
 // The main frame of the running program: full screen toggled back and forth
-// while GTK delivers its resizes late, and the File menu laid out the same
+// while GTK delivers its resizes late, the window given back as it was under
+// a window manager and without one, and the File menu laid out the same
 // each time it opens, whatever the recent-file list did in between.
 #include "app/app_state.h"
 #include "app/quel_doc.h"
+#include "dialogs_gui/window_manager.h"
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/menu_layout.h"
 #include "platform/ui/resource_lookup.h"
@@ -13,6 +15,7 @@
 #include "shell/quel_app.h"
 #include "support/command_probe.h"
 #include "support/gui_test.h"
+#include "support/run_program.h"
 #include "support/scoped_env.h"
 
 #include <gtest/gtest.h>
@@ -27,7 +30,8 @@ namespace {
 
 class FrameWindowGuiTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override { StartApp(); }
+    void StartApp() {
         runner.AnswerModal([](qf::CModalWindow&) { return IDCANCEL; });
         app = std::make_unique<CQuelApp>();
         ASSERT_TRUE(app->InitInstance({"quelaform"}));
@@ -35,7 +39,8 @@ protected:
         PumpEvents(200);
     }
     void TearDown() override {
-        app->ExitInstance();
+        if (app)
+            app->ExitInstance();
         app.reset();
         GetAppState() = CQuelAppState();
         SetResourceLanguage(ResourceLanguage::Japanese);
@@ -45,6 +50,19 @@ protected:
         CRect r;
         Frame().GetWindowRect(&r);
         return r;
+    }
+    bool CoversTheScreen() {
+        const wxRect screen = wxDisplay(0u).GetGeometry();
+        CRect client;
+        Frame().GetClientRect(&client);
+        return client.Width() == screen.width && client.Height() == screen.height;
+    }
+    // Full screen on or off, as the menu turns it, once the frame followed.
+    void ToggleFullScreen(bool full) {
+        Frame().SendMessage(WM_COMMAND, ID_WINDOW_FULL_SCREEN, 0);
+        PumpEvents(300);
+        PumpUntil([&] { return CoversTheScreen() == full; });
+        PumpEvents(300);
     }
 
     qf::test::IsolatedUserFolders folders;
@@ -59,34 +77,50 @@ protected:
 // with or without a window manager. A frame taken out of full screen from
 // outside (the window manager restoring it) leaves the mode.
 TEST_F(FrameWindowGuiTest, FullScreenTogglesInStepEveryTime) {
-    const wxRect screen = wxDisplay(0u).GetGeometry();
-    auto coversTheScreen = [&] {
-        CRect client;
-        Frame().GetClientRect(&client);
-        return client.Width() == screen.width && client.Height() == screen.height;
-    };
-    auto press = [&](bool full) {
-        Frame().SendMessage(WM_COMMAND, ID_WINDOW_FULL_SCREEN, 0);
-        PumpEvents(300);
-        PumpUntil([&] { return coversTheScreen() == full; });
-        PumpEvents(300);
-    };
     for (int round = 1; round <= 4; ++round) {
         SCOPED_TRACE("press " + std::to_string(round));
         const bool full = round % 2 == 1;
-        press(full);
+        ToggleFullScreen(full);
         EXPECT_EQ(Frame().IsFullScreen() != 0, full);
         EXPECT_EQ(Frame().IsShownFullScreen() != 0, full);
         EXPECT_EQ(Frame().GetMenu() == nullptr, full) << "the menu bar goes with full screen";
-        EXPECT_EQ(coversTheScreen(), full);
+        EXPECT_EQ(CoversTheScreen(), full);
     }
-    press(true);
+    ToggleFullScreen(true);
     static_cast<wxFrame*>(Frame().GetNativeWindow())->ShowFullScreen(false);
     PumpEvents(300);
-    PumpUntil([&] { return !coversTheScreen(); });
+    PumpUntil([&] { return !CoversTheScreen(); });
     PumpEvents(300);
     EXPECT_EQ(Frame().IsFullScreen(), 0) << "restored from outside";
     EXPECT_NE(Frame().GetMenu(), nullptr);
+}
+
+// Full screen and back gives the window back at exactly its size and place,
+// time after time, with or without a window manager framing it.
+TEST_F(FrameWindowGuiTest, LeavingFullScreenRestoresTheWindowExactly) {
+    const auto roundTrips = [&](const char* under) {
+        const CRect before = FrameRect();
+        for (int trip = 1; trip <= 2; ++trip) {
+            ToggleFullScreen(true);
+            ToggleFullScreen(false);
+            EXPECT_EQ(FrameRect(), before) << under << ", round trip " << trip;
+        }
+    };
+    roundTrips("without a window manager");
+    if (!qf::test::IsOnPath("openbox"))
+        GTEST_SKIP() << "openbox is not installed (scripts/install-deps installs it)";
+    // Started again under the manager, as on a desktop: it frames the window
+    // from the first.
+    app->ExitInstance();
+    app.reset();
+    const qf::test::WindowManager manager;
+    ASSERT_TRUE(manager.Running()) << "openbox did not take the display";
+    ASSERT_NO_FATAL_FAILURE(StartApp());
+    const std::string title = static_cast<wxFrame*>(Frame().GetNativeWindow())->GetTitle().utf8_string();
+    const qf::test::FramedWindow framed = manager.WaitForFramed(title);
+    ASSERT_NE(framed.window, 0u) << "the frame was not framed";
+    roundTrips("under a window manager");
+    EXPECT_EQ(manager.WaitForFramed(title).outer, framed.outer) << "the frame as the window manager drew it";
 }
 
 // Opening the File menu runs its update handlers, which put the recent files
