@@ -6,8 +6,11 @@
 #include "model/spatch_obj.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/menu.h"
+#include "platform/ui/sys_color.h"
 #include "platform/ui/tree_ctrl.h"
 #include "shell/object_page.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -36,11 +39,30 @@ constexpr UINT kExitButton = 1492;
 constexpr UINT kCreateId = 1473, kDeleteId = 1457, kSelectId = 1480;
 constexpr UINT kScaleId = 1475, kRotId = 1478, kTransId = 1481;
 constexpr UINT kSingleId = 1152, kMultiId = 1467;
+// Dialog units between two buttons of a bar.
+constexpr int kButtonGap = 2;
 
+// Black behind the buttons and the gaps between them, down to the gap under
+// the last one shown; a bar taller than its buttons goes on in the face colour
+// rather than in a black strip.
 BOOL FillBlack(CWnd& wnd, CDC* dc) {
     CRect client;
     wnd.GetClientRect(&client);
-    dc->FillSolidRect(client, RGB(0, 0, 0));
+    int bottom = 0;
+    for (CWnd* child = wnd.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
+        if (child->IsWindowVisible()) {
+            CRect r;
+            child->GetRectInParent(&r);
+            bottom = std::max(bottom, static_cast<int>(r.bottom));
+        }
+    CRect black = client;
+    if (bottom > 0)
+        black.bottom =
+            std::min(client.bottom, bottom + DialogUnitsToPixels(CRect(0, 0, 0, kButtonGap)).bottom);
+    dc->FillSolidRect(black, RGB(0, 0, 0));
+    if (black.bottom < client.bottom)
+        dc->FillSolidRect(CRect(client.left, black.bottom, client.right, client.bottom),
+                          GetSysColor(COLOR_3DFACE));
     return TRUE;
 }
 

@@ -4,8 +4,6 @@
 #include "app/quel_doc.h"
 #include "platform/ui/frame_wnd.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr UINT kBarTemplate = 111;
@@ -89,7 +87,7 @@ void CToolDialogBar::CreateTabs() {
         return;
     CRect client;
     GetClientRect(&client);
-    m_tabs.MoveWindow(0, 2, client.Width(), std::max(0, client.Height() - 2));
+    m_tabs.MoveWindow(0, 0, client.Width(), client.Height());
     m_tabs.ShowWindow(SW_SHOW);
     if (CQuelDoc* doc = GetDoc())
         doc->RegisterWindow(m_tabs.GetSafeHwnd(), wndToolTab);
@@ -97,6 +95,8 @@ void CToolDialogBar::CreateTabs() {
 
 void CToolDialogBar::OnSize(UINT type, int cx, int cy) {
     CDialogBar::OnSize(type, cx, cy);
+    // The strip takes the bar's whole height: Japanese captions in the UI
+    // font reach down to the tabs' bottom line in anything lower.
     if (m_tabs.GetNativeWindow())
-        m_tabs.MoveWindow(0, 2, cx, kHeight - 2);
+        m_tabs.MoveWindow(0, 0, cx, kHeight);
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <wx/anybutton.h>
+#include <wx/arrstr.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -50,6 +51,45 @@ void BindToControl(wxWindow* native, const Tag& type, HWND h, void (*handler)(Co
 
 wxItemContainer* Items(const CWnd& wnd) {
     return dynamic_cast<wxItemContainer*>(wnd.GetNativeWindow());
+}
+
+// A check box or radio button never gets less width than its text needs:
+// GTK would cut the text and complain that it got less than its minimum.
+// One taller than a line takes a text too wide for it on more lines, broken
+// at spaces, as a Windows button with the multi-line style does.
+void FitLabelledButton(wxWindow& native, const wxString& text) {
+    wxString shown = text;
+    native.SetLabel(shown);
+    native.InvalidateBestSize();
+    wxSize best = native.GetBestSize();
+    const wxSize size = native.GetSize();
+    int lineHeight = 0;
+    native.GetTextExtent("Ag", nullptr, &lineHeight);
+    if (best.x > size.x && size.y >= 2 * lineHeight - lineHeight / 4 && !text.Contains('\n')) {
+        int textWidth = 0;
+        native.GetTextExtent(text, &textWidth, nullptr);
+        const int room = size.x - (best.x - textWidth); // less the box and its gap
+        wxString line;
+        shown.clear();
+        for (const wxString& word : wxSplit(text, ' ', '\0')) {
+            const wxString longer = line.empty() ? word : line + ' ' + word;
+            int width = 0;
+            native.GetTextExtent(longer, &width, nullptr);
+            if (width > room && !line.empty()) {
+                shown += line + '\n';
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        shown += line;
+        native.SetLabel(shown);
+        native.InvalidateBestSize();
+        best = native.GetBestSize();
+    }
+    const int height = shown.Contains('\n') ? std::max(size.y, best.y) : size.y;
+    if (best.x > size.x || height > size.y)
+        native.SetSize(std::max(size.x, best.x), height);
 }
 
 } // namespace
@@ -118,6 +158,8 @@ wxWindow* CButton::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) 
                                                        b.Clicked();
                                                    });
         }
+        if (!pushLike)
+            FitLabelledButton(*native, label);
         break;
     case BS_GROUPBOX:
         native = MakeOwnedByWx<wxStaticBox>(parent, wxID_ANY, label, pos, size);
@@ -186,7 +228,10 @@ void CButton::SetCheck(int check) {
 
 void CButton::SetWindowText(const CString& text) {
     CWnd::SetWindowText(text);
-    if (wxWindow* native = GetNativeWindow(); native && (GetStyle() & BS_TYPEMASK) != BS_OWNERDRAW)
+    wxWindow* native = GetNativeWindow();
+    if (native && IsCheckOrRadio(GetStyle()) && !(GetStyle() & BS_PUSHLIKE))
+        FitLabelledButton(*native, ToWx(text));
+    else if (native && (GetStyle() & BS_TYPEMASK) != BS_OWNERDRAW)
         native->SetLabel(ToWx(text));
     else
         Invalidate();

@@ -4,6 +4,7 @@
 #include "app/mouse_mode.h"
 #include "dialogs/select_list_dlgs.h"
 #include "scene_page_fixture.h"
+#include "text_room.h"
 
 using qf::test::PumpEvents;
 
@@ -111,6 +112,16 @@ TEST_F(PreferencePagesGuiTest, TheDefaultMaterialRefersToAChosenMaterial) {
     EXPECT_TRUE(Checked(again, 1422));
     EXPECT_TRUE(Checked(again, 1578));
     EXPECT_FALSE(Checked(again, 1577));
+}
+
+TEST_F(PreferencePagesGuiTest, TheDefaultMaterialPageShowsItsTextsWholeInBothLanguages) {
+    for (const bool english : {false, true}) {
+        Open(english);
+        CDefaultMaterialPage& material =
+            Show<CDefaultMaterialPage>(english ? "Material Setting" : "マテリアル設定");
+        EXPECT_EQ(qf::test::CutTexts(material), std::vector<std::string>{});
+        Shoot("default_material", english);
+    }
 }
 
 TEST_F(PreferencePagesGuiTest, OtherSettingsClampAndRepaintWhereThePanesShowThem) {

@@ -2,6 +2,7 @@
 // panel of each kind of item in both languages, and the Window and Layout
 // commands that show, hide and move the bar.
 #include "running_app.h"
+#include "text_room.h"
 
 #include "app/mouse_mode.h"
 #include "dialogs/select_multi_objects_dlg.h"
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+using qf::test::CutTexts;
 using qf::test::PumpEvents;
 using qf::test::SaveScreenPicture;
 
@@ -19,24 +21,6 @@ namespace {
 
 const char* Suffix(ResourceLanguage language) {
     return language == ResourceLanguage::Japanese ? "ja" : "en";
-}
-
-// The check boxes and radio buttons of a window whose text the toolkit
-// cannot show whole at the size they got. (Push buttons ask wx's default
-// width whatever their text, so they cannot be judged this way.)
-std::vector<std::string> CutTexts(const CWnd& window) {
-    std::vector<std::string> cut;
-    for (CWnd* child = window.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
-        wxWindow* native = child->GetNativeWindow();
-        CString text;
-        child->GetWindowText(text);
-        const UINT type = child->GetStyle() & BS_TYPEMASK;
-        const bool labelled =
-            dynamic_cast<CButton*>(child) && (type == BS_AUTOCHECKBOX || type == BS_AUTORADIOBUTTON);
-        if (labelled && native->IsShown() && native->GetBestSize().x > native->GetSize().x)
-            cut.push_back(text.str());
-    }
-    return cut;
 }
 
 class SideBarGuiTest : public qf::test::RunningAppGuiTest {
