@@ -100,6 +100,42 @@ void TimeInChild(benchmark::State& state, const char* mode) {
     }
 }
 
+std::unique_ptr<CSpatchObj> MakeSwellGrid() {
+    auto obj = qf::test::MakeFlatQuadGrid(kMeshGridCells);
+    const float middle = 0.5f * kMeshGridCells;
+    for (CPatchVertex* v : obj->GetVertices())
+        v->SetY(0.002f * (v->GetX() - middle) * (v->GetZ() - middle));
+    obj->UpdateCurveHandles();
+    return obj;
+}
+
+const std::string& SavedMeshDocument() {
+    static const std::string path = [] {
+        setenv("QUELAFORM_HOME", qf::TempPath("settings").c_str(), 1);
+        CQuelDoc doc;
+        doc.AddPatchObject(MakeSwellGrid())->SetName("swell");
+        const std::string saved = qf::TempPath("bench_mesh.qfm");
+        return doc.OnSaveDocument(saved.c_str()) ? saved : std::string();
+    }();
+    return path;
+}
+
+void TimeMeshInChild(benchmark::State& state, const char* mode, int64_t points) {
+    if (SavedMeshDocument().empty()) {
+        state.SkipWithError("save failed");
+        return;
+    }
+    for (auto _ : state) {
+        const double seconds = RunChild(mode, SavedMeshDocument());
+        if (seconds < 0) {
+            state.SkipWithError("the child process failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * points);
+}
+
 bool SaveObjectTreeDocument() {
     static const bool saved = [] {
         setenv("QUELAFORM_HOME", qf::TempPath("settings").c_str(), 1);

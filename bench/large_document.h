@@ -5,6 +5,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -28,6 +29,16 @@ constexpr int kTreeFolders = 100;
 constexpr int kObjectsPerFolder = 100;
 bool SaveObjectTreeDocument();
 const std::string& ObjectTreeDocumentPath();
+// A 100 x 100 cell grid with a gentle swell, so that its surface is not a
+// plane: the object of the display-mesh benchmarks.
+constexpr int kMeshGridCells = 100;
+std::unique_ptr<CSpatchObj> MakeSwellGrid();
+// A document of that one object, saved once per run; its path, empty when
+// saving failed.
+const std::string& SavedMeshDocument();
+// Times the mode in the child on that document; items are the mesh's points.
+void TimeMeshInChild(benchmark::State& state, const char* mode, int64_t points);
+
 // The same with the window child (quelaform_bench_gui) on the object-tree document.
 void TimeInGuiChild(benchmark::State& state, const char* mode);
 

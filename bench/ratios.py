@@ -3,9 +3,12 @@
 
 Reads the JSON that quelaform_bench writes with --benchmark_out. The
 machines are shared and noisy, so every goal is a ratio of two benchmarks of
-the same run, given for the best and for the median repetition of each.
+the same run, given for the best and for the median repetition of each,
+with the machine's load averages when the table is printed.
 """
 import json
+import os
+import re
 import statistics
 import sys
 
@@ -19,11 +22,13 @@ PAIRS = [
      "BM_FourPaneDefaultView", "BM_FourPaneBarePolylines", 1.25, True),
     ("Rebuild + nets per patch: 40,000 patches / 900 patches",
      "BM_RebuildAndPatchNets/200", "BM_RebuildAndPatchNets/30", 1.3, True),
-    ("display mesh, resolution 4: bare precomputed loop / our build",
-     "BM_BareNetEvaluationPrecomputed/4", "BM_DisplayMeshBuild/4", 0.6, False),
-    ("mesh with corner normals: bare evaluation / our build",
+    ("display mesh, resolution 4: bare separable loop / our build",
+     "BM_BareNetEvaluation/4", "BM_DisplayMeshBuild/4", 0.6, False),
+    ("display mesh, fresh process: bare separable loop / our build",
+     "BM_BareMeshFreshProcess", "BM_DisplayMeshFreshProcess", 0.6, False),
+    ("mesh with corner normals: bare separable loop / our build",
      "BM_BareNetEvaluation/4", "BM_DisplayMeshWithNormals/4", 0.5, False),
-    ("document open, fresh process: raw field read / our open",
+    ("document open, fresh process: whole read, fields decoded / our open",
      "BM_RawFieldReadFreshProcess", "BM_DocumentOpenFreshProcess", 0.7, False),
     ("heap per quad patch after detection: bytes / 752 measured before",
      "BM_HeapPerQuadPatch:bytes_per_patch", 752.0, 0.5, True),
@@ -53,8 +58,7 @@ def collect(path):
         if run.get("run_type", "iteration") != "iteration" or run.get("error_occurred"):
             continue
         name = run["run_name"] if "run_name" in run else run["name"]
-        for suffix in ("/manual_time", "/real_time", "/iterations:1", "/iterations:3"):
-            name = name.replace(suffix, "")
+        name = re.sub(r"/(manual_time|real_time|iterations:\d+)", "", name)
         seconds = run["real_time"] * UNIT[run.get("time_unit", "ns")]
         items = run.get("items_per_second")
         per_item = 1.0 / items if items else seconds
@@ -76,10 +80,12 @@ def main():
         print("usage: ratios.py BENCH_JSON", file=sys.stderr)
         return 2
     values = collect(sys.argv[1])
-    print(f"{'pair':66} {'best':>8} {'median':>8}  goal")
+    load = ", ".join(f"{l:.2f}" for l in os.getloadavg())
+    print(f"load average (1, 5, 15 min): {load} on {os.cpu_count()} cores")
+    print(f"{'pair':68} {'best':>8} {'median':>8}  goal")
     for what, top, bottom, goal, at_most in PAIRS:
         if top not in values or (isinstance(bottom, str) and bottom not in values):
-            print(f"{what:66} {'-':>8} {'-':>8}  not run")
+            print(f"{what:68} {'-':>8} {'-':>8}  not run")
             continue
         tops = values[top]
         bottoms = values[bottom] if isinstance(bottom, str) else [bottom]
@@ -88,7 +94,7 @@ def main():
         median = statistics.median(tops) / statistics.median(bottoms)
         met = best <= goal if at_most else best >= goal
         sign = "<=" if at_most else ">="
-        print(f"{what:66} {best:8.3f} {median:8.3f}  {sign} {goal}  {'met' if met else 'NOT MET'}")
+        print(f"{what:68} {best:8.3f} {median:8.3f}  {sign} {goal}  {'met' if met else 'NOT MET'}")
     return 0
 
 

@@ -1,19 +1,27 @@
 // The benchmarks' fresh process: opens the large document, reads its bytes
-// field by field, or opens it and draws the first frame of four off-screen
-// panes, and prints the seconds that took. A fresh process starts with an
-// empty heap, as the program does when a user opens a file.
+// and decodes their fields, or opens it and draws the first frame of four
+// off-screen panes; or opens the mesh document and builds its object's
+// display mesh, or the same points with the bare loop; and prints the
+// seconds that took. A fresh process starts with an empty heap, as the
+// program does when a user opens a file.
 //   quelaform_bench_child open PATH | read PATH | surfaces PATH | curves PATH
+//                         | mesh PATH | baremesh PATH
 #include "app/quel_doc.h"
+#include "bench/bare_mesh.h"
 #include "bench/osmesa_pane.h"
+#include "bench/sum_fields.h"
+#include "mesh/mesh_converter.h"
 #include "tests/support/recording_windows.h"
 #include "viewport/pane_scene.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -23,16 +31,52 @@ double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
+// The file read whole in one go, then every 4-byte field decoded from memory.
 int RawRead(const char* path) {
     const auto start = Clock::now();
     FILE* f = std::fopen(path, "rb");
     if (!f)
         return 1;
-    uint32_t field = 0, sum = 0;
-    while (std::fread(&field, 4, 1, f) == 1)
-        sum += field;
+    std::fseek(f, 0, SEEK_END);
+    const long size = std::ftell(f);
+    std::fseek(f, 0, SEEK_SET);
+    const auto length = static_cast<size_t>(std::max(size, 0L));
+    const auto bytes = std::make_unique_for_overwrite<char[]>(length);
+    const size_t read = std::fread(bytes.get(), 1, length, f);
     std::fclose(f);
+    if (read != length)
+        return 1;
+    const uint32_t sum = qf::bench::SumFields(bytes.get(), length);
     std::printf("%.9f %u\n", Seconds(start), sum);
+    return 0;
+}
+
+// The first display mesh of the document's first object at resolution 4,
+// by the product or by the bare loop, after opening it: the object rebuilt
+// and its nets made beforehand, as the warm benchmarks have them.
+int MeshBuild(const char* path, bool bare) {
+    CQuelDoc doc;
+    if (!doc.OnOpenDocument(path) || doc.m_objects.IsEmpty())
+        return 1;
+    CSpatchObj& obj = *doc.m_objects.GetHead();
+    obj.Rebuild();
+    obj.UpdatePatchNets();
+    constexpr int r = 4;
+    double seconds = 0;
+    if (bare) {
+        const qf::bench::BareMeshInput in = qf::bench::GatherBareMeshInput(obj);
+        const auto start = Clock::now();
+        const qf::bench::BareMeshWeights weights(r);
+        const auto out = std::make_unique_for_overwrite<CFloat3[]>(static_cast<size_t>(in.PointCount(r)));
+        qf::bench::BareMeshPoints(in, weights, out.get());
+        seconds = Seconds(start);
+    } else {
+        const auto start = Clock::now();
+        CPatchMesh mesh;
+        CMeshConverter().BuildMesh(&mesh, &obj, r);
+        seconds = Seconds(start);
+    }
+    std::printf("%.9f\n", seconds);
     return 0;
 }
 
@@ -76,6 +120,8 @@ int main(int argc, char** argv) {
         return RawRead(argv[2]);
     if (std::strcmp(mode, "open") == 0)
         return Open(argv[2]);
+    if (std::strcmp(mode, "mesh") == 0 || std::strcmp(mode, "baremesh") == 0)
+        return MeshBuild(argv[2], std::strcmp(mode, "baremesh") == 0);
     if (std::strcmp(mode, "surfaces") == 0 || std::strcmp(mode, "curves") == 0)
         return FirstFrame(argv[2], std::strcmp(mode, "surfaces") == 0);
     return 2;
