@@ -250,8 +250,18 @@ void SendToRegisteredWindows(int code, HWND except, WPARAM value) {
     Broadcast(code, except, value, false);
 }
 
+namespace {
+WPARAM g_postedRepaints = 0;
+} // namespace
+
 void PostToRegisteredWindows(int code, HWND except, WPARAM value) {
+    if (code == notifyRepaintPanes && value == 0)
+        value = ++g_postedRepaints;
     Broadcast(code, except, value, true);
+}
+
+WPARAM PostedRepaintCount() {
+    return g_postedRepaints;
 }
 
 void RedrawAllPanes() {

@@ -77,6 +77,11 @@ template <class Service> Service* FindWindowService(int id) {
 // twice. Send delivers before returning, Post after the current command.
 void SendToRegisteredWindows(int code, HWND except = HWND{}, WPARAM value = 0);
 void PostToRegisteredWindows(int code, HWND except = HWND{}, WPARAM value = 0);
+// How many repaint requests (notifyRepaintPanes) have been posted so far.
+// Each posted request carries its number as its value, so that a pane that
+// has drawn its whole picture since the request was posted knows that the
+// picture already shows what the request was for.
+WPARAM PostedRepaintCount();
 // Repaints the four OpenGL panes now.
 void RedrawAllPanes();
 // Makes pane the active one and redraws the pane letters.

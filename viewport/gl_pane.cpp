@@ -24,6 +24,8 @@ constexpr int kZoomStepPercent = 15;
 
 CGLPane::CGLPane() {
     m_mouseTool.SetWindow(this);
+    // For the toolkit's own repaints (see OnPaint).
+    SetKeepPicture(true);
 }
 
 void CGLPane::SetPaneIndex(int index) {
@@ -47,8 +49,16 @@ void CGLPane::OnSize(UINT type, int cx, int cy) {
 
 void CGLPane::OnPaint() {
     CPaintDC dc(this);
+    // The toolkit repaints a pane on its own as the pane and its parents are
+    // shown and exposed, several times at start-up; when nothing asked for a
+    // new picture, the one kept from the last paint serves, and a scene that
+    // takes long to draw is not drawn again.
+    if (!IsPaintAsked() && ShowKeptPicture())
+        return;
     if (!MakeCurrent())
         return;
+    ++m_pictureCount;
+    m_picturePostedRepaints = PostedRepaintCount();
     if (CQuelDoc* doc = GetDoc()) {
         CPaneScene(*doc, m_paneIndex, m_camera, &m_handleState).Paint();
     } else {
@@ -189,7 +199,10 @@ LRESULT CGLPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return CGlWnd::WindowProc(message, wParam, lParam);
     switch (static_cast<int>(lParam)) {
     case notifyRepaintPanes:
-        RedrawNow();
+        // A request posted before the pane last drew its whole picture is
+        // shown in it already.
+        if (wParam == 0 || wParam > m_picturePostedRepaints)
+            RedrawNow();
         break;
     case notifyInvalidateOtherPanes:
         Invalidate();

@@ -41,6 +41,9 @@ public:
     // The handles of the current object's selected curve, while a
     // control-point tool is on the left button.
     void RedrawControlPoints() override;
+    // How many times the pane has drawn its scene; a repaint shown from the
+    // kept picture does not count.
+    int GetPictureCount() const { return m_pictureCount; }
     // The pane's own picture as it paints it, read from its back buffer
     // (gl_pane_picture.cpp): a window lying over the pane is not in it.
     // Empty before the pane can draw.
@@ -98,6 +101,9 @@ private:
     int PickHandle(ManipulatorKind kind, const CVector3& position, const CVector3& rotation, CPoint client);
 
     int m_paneIndex = 1;
+    int m_pictureCount = 0;
+    // PostedRepaintCount() when the pane last drew its whole picture.
+    WPARAM m_picturePostedRepaints = 0;
     CViewCamera m_camera{this};
     CHandleState m_handleState;
     CMouseToolController m_mouseTool;

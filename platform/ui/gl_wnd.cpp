@@ -121,18 +121,26 @@ void CGlWnd::SwapBuffers() {
     wxGLCanvas* canvas = Canvas();
     if (!canvas)
         return;
+    const bool drawnOver = static_cast<bool>(m_overlay);
     if (m_overlay)
         std::exchange(m_overlay, nullptr)();
-    if (!m_pixelOverlay.empty()) {
+    const bool keep = m_keepPicture && GetCapture() != this;
+    m_keptIsPicture = false;
+    if (keep || !m_pixelOverlay.empty()) {
         const int width = GetWidth();
         const int height = GetHeight();
         m_keptSize = CSize(width, height);
         m_keptPicture.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
         glReadBuffer(GL_BACK);
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, m_keptPicture.data());
+        m_keptIsPicture = keep && !drawnOver;
         DrawPixelOverlay(m_pixelOverlay, width, height);
     }
     canvas->SwapBuffers();
+}
+
+bool CGlWnd::ShowKeptPicture() {
+    return m_keptIsPicture && ShowKeptPictureWithOverlay();
 }
 
 bool CGlWnd::ShowKeptPictureWithOverlay() {
@@ -154,11 +162,14 @@ void CGlWnd::SetPixelOverlay(CPixelOverlay overlay) {
     m_pixelOverlay = std::move(overlay);
     if (m_pixelOverlay.empty()) {
         m_keptPicture.clear();
+        m_keptIsPicture = false;
         if (wasShown)
             RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         return;
     }
-    if (!ShowKeptPictureWithOverlay())
+    // The first lines come with a paint of their own; the picture kept for
+    // the toolkit's repaints may have had something drawn over it for once.
+    if (!wasShown || !ShowKeptPictureWithOverlay())
         RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 

@@ -38,6 +38,14 @@ public:
     // Lines in client pixels over the picture, drawn after every paint until
     // replaced; an empty overlay removes them. Shown at once.
     void SetPixelOverlay(CPixelOverlay overlay);
+    // Whether SwapBuffers keeps the picture it shows, for ShowKeptPicture.
+    // It is not kept while this window holds the mouse capture: a drag shows
+    // a new picture at every step.
+    void SetKeepPicture(bool keep) { m_keepPicture = keep; }
+    // Shows the picture kept at the last swap again, with the pixel
+    // overlay; false when none was kept at this size, or when something was
+    // drawn over that picture for once (DrawOverCurrentPicture).
+    bool ShowKeptPicture();
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;
@@ -59,5 +67,8 @@ private:
     // the overlay needs no repaint of the scene.
     std::vector<std::uint8_t> m_keptPicture;
     CSize m_keptSize;
+    bool m_keepPicture = false;
+    // m_keptPicture is the picture of the last paint as it is to be shown again.
+    bool m_keptIsPicture = false;
     int m_depthBits = 0;
 };

@@ -159,6 +159,10 @@ public:
     BOOL RedrawWindow(const CRect* rect = nullptr, std::nullptr_t region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void UpdateWindow();
+    // In WM_PAINT: whether the program invalidated the window for this
+    // paint, rather than the toolkit asking on its own (as it does when the
+    // window or one of its parents is shown or exposed).
+    bool IsPaintAsked() const { return m_paintAsked; }
     // Moves the content by (dx, dy): with SW_SCROLLCHILDREN every child
     // window moves by that much, with SW_INVALIDATE the window repaints. The
     // rectangles and the update region of the design's call are not used
@@ -253,6 +257,7 @@ private:
     wxDC* m_paintDC = nullptr;   // the paint DC while WM_PAINT runs
     bool m_paintPending = false; // invalidated since the last paint
     bool m_skipErase = false;    // and every invalidation said "no erase"
+    bool m_paintAsked = false;   // the paint in hand was invalidated for
     bool m_destroying = false;
     // The last WM_MOUSEMOVE delivered from wx, to drop repeats at the same place.
     struct {

@@ -91,6 +91,7 @@ void CWndEvents::Connect(CWnd& wnd) {
         wxDC* outer = w->m_paintDC;
         w->m_paintDC = &dc;
         const bool erase = !(w->m_paintPending && w->m_skipErase);
+        w->m_paintAsked = w->m_paintPending;
         w->m_paintPending = false;
         w->m_skipErase = false;
         if (erase) {
