@@ -52,6 +52,10 @@ struct Segment {
 // curves' lists so that the passes over them need not walk them again.
 std::vector<Segment> GatherSegments(CSpatchObj& object) {
     std::vector<Segment> segments;
+    size_t nodes = 0;
+    for (const CCurve* curve : object.GetCurves())
+        nodes += static_cast<size_t>(curve->m_nodes.GetCount());
+    segments.reserve(nodes); // a curve has at most one segment per node
     ForEachSegment(object, [&](CCurvePoint& a, CCurvePoint& b) { segments.push_back(Segment{&a, &b}); });
     return segments;
 }
@@ -269,11 +273,32 @@ void AddGridQuads(std::vector<CMeshFace>& quads, const GridPatch& patch, int r, 
             quads.push_back(QuadFace(at(i, j), at(i + 1, j), at(i + 1, j + 1), at(i, j + 1)));
 }
 
+// The patches and segments lie all over the heap, and the loops over them
+// wait on memory at every one for the nodes and points they name: those a
+// few items on are asked for early, so that fetching them overlaps the work.
+constexpr size_t kPatchesAhead = 4;
+constexpr size_t kSegmentsAhead = 8;
+
+void PrefetchSides(const std::vector<GridPatch>& patches, size_t k) {
+    if (k >= patches.size())
+        return;
+    const CPatch& p = *patches[k].patch;
+    for (int side = 0; side < p.m_sides; ++side)
+        __builtin_prefetch(SegmentStart(p, side));
+}
+
+void PrefetchSegment(const std::vector<Segment>& segments, size_t s) {
+    if (s >= segments.size())
+        return;
+    __builtin_prefetch(segments[s].start->m_vertex);
+    __builtin_prefetch(segments[s].end->m_vertex);
+}
+
 // The points of curve segments at t = d / r for d = 1 .. r-1, with the
 // weights of each t worked out once: the points BezierPoint gives.
 class CSegmentSampler {
 public:
-    explicit CSegmentSampler(int r) : m_weights(static_cast<size_t>(r) * 4) {
+    explicit CSegmentSampler(int r) : m_r(r), m_weights(static_cast<size_t>(r) * 4) {
         const float step = 1.0f / static_cast<float>(r);
         for (int d = 1; d < r; ++d) {
             const double s = d * step;
@@ -286,25 +311,36 @@ public:
         }
     }
 
-    // The point at d / r of the segment from a to b; zero when a node has
-    // no point.
-    void Point(const CCurvePoint& a, const CCurvePoint& b, int d, CFloat3& out) const {
+    // The points at d / r for d = 1 .. r-1 of the segment from a to b into
+    // out[0 .. r-2]; zero when a node has no point. The four control points
+    // are read once for all of them.
+    void Points(const CCurvePoint& a, const CCurvePoint& b, CFloat3* out) const {
         if (!a.m_vertex || !b.m_vertex) {
-            out.Set(0.0f, 0.0f, 0.0f);
+            for (int d = 1; d < m_r; ++d)
+                out[d - 1].Set(0.0f, 0.0f, 0.0f);
             return;
         }
-        const double* w = &m_weights[static_cast<size_t>(d) * 4];
         const CVector3* p[4] = {a.m_vertex, &a.m_handleOut, &b.m_handleIn, b.m_vertex};
-        double x = 0.0, y = 0.0, z = 0.0;
+        double px[4], py[4], pz[4];
         for (int i = 0; i < 4; ++i) {
-            x += w[i] * p[i]->GetX();
-            y += w[i] * p[i]->GetY();
-            z += w[i] * p[i]->GetZ();
+            px[i] = p[i]->GetX();
+            py[i] = p[i]->GetY();
+            pz[i] = p[i]->GetZ();
         }
-        out.Set(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
+        for (int d = 1; d < m_r; ++d) {
+            const double* w = &m_weights[static_cast<size_t>(d) * 4];
+            double x = 0.0, y = 0.0, z = 0.0;
+            for (int i = 0; i < 4; ++i) {
+                x += w[i] * px[i];
+                y += w[i] * py[i];
+                z += w[i] * pz[i];
+            }
+            out[d - 1].Set(static_cast<float>(x), static_cast<float>(y), static_cast<float>(z));
+        }
     }
 
 private:
+    int m_r;
     std::vector<double> m_weights;
 };
 
@@ -441,6 +477,7 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     const int h = r / 2;
     // The complete patches, sorted once; the rest contribute nothing.
     std::vector<GridPatch> patches;
+    patches.reserve(static_cast<size_t>(object.GetPatches().GetCount()));
     std::vector<CFivePointPatch*> fives;
     PatchCounts counts;
     for (CPatch* p : object.GetPatches()) {
@@ -486,7 +523,9 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     quads.reserve(static_cast<size_t>(quadCount));
     CNetSampler sampler(r);
     std::vector<int32_t> grid;
-    for (const GridPatch& patch : patches) {
+    for (size_t k = 0; k < patches.size(); ++k) {
+        PrefetchSides(patches, k + kPatchesAhead);
+        const GridPatch& patch = patches[k];
         CPatch* p = patch.patch;
         p->m_number = next;
         if (p->m_sides == 3) {
@@ -513,12 +552,13 @@ void CMeshConverter::BuildGridMesh(CPatchMesh& mesh, CSpatchObj& object, int r) 
     std::vector<CMeshEdge>& edges = mesh.m_edges.m_edges;
     edges.clear();
     edges.reserve(static_cast<size_t>(r) * segments);
-    for (const Segment& segment : segmentList) {
-        const CCurvePoint& a = *segment.start;
-        const CCurvePoint& b = *segment.end;
+    for (size_t s = 0; s < segmentList.size(); ++s) {
+        PrefetchSegment(segmentList, s + kSegmentsAhead);
+        const CCurvePoint& a = *segmentList[s].start;
+        const CCurvePoint& b = *segmentList[s].end;
+        segmentSampler.Points(a, b, &vertices[next]);
         int32_t previous = IndexOf(a.m_vertex);
         for (int d = 1; d < r; ++d) {
-            segmentSampler.Point(a, b, d, vertices[next]);
             edges.push_back(CMeshEdge{previous, next});
             previous = next++;
         }

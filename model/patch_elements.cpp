@@ -4,12 +4,6 @@
 
 namespace {
 
-template <size_t N> CPatchVertex* CornerOf(const std::array<CNodePair, N>& edges, int sides, int i) {
-    if (i < 0 || i >= sides || !edges[i].m_start)
-        return nullptr;
-    return edges[i].m_start->m_vertex;
-}
-
 // Edge i takes edge sides-1-i run the other way.
 template <size_t N>
 void ReverseEdges(std::array<CNodePair, N>& edges, std::array<CCurve*, N>& curves,
@@ -130,10 +124,6 @@ const CVector3& EdgeEndHandle(const CNodePair& edge, int direction) {
     return direction ? edge.m_end->m_handleIn : edge.m_end->m_handleOut;
 }
 
-CPatchVertex* CPatch::GetCorner(int i) const {
-    return CornerOf(m_edges, m_sides, i);
-}
-
 void CPatch::BuildNet(PatchNet& net) const {
     if (m_sides != 3 && m_sides != 4)
         return;
@@ -196,10 +186,6 @@ const PatchNet& CPatch::Net(int k) const {
 void CPatch::Reverse() {
     if (m_sides == 3 || m_sides == 4)
         ReverseEdges(m_edges, m_curves, m_direction, m_sides);
-}
-
-CPatchVertex* CFivePointPatch::GetCorner(int i) const {
-    return CornerOf(m_edges, 5, i);
 }
 
 void CFivePointPatch::Reverse() {

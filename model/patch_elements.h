@@ -149,6 +149,13 @@ struct CNodePair {
     CCurvePoint* m_end = nullptr;
 };
 
+// The control point of edge i's start node among the first `sides` edges.
+template <size_t N> CPatchVertex* CornerOf(const std::array<CNodePair, N>& edges, int sides, int i) {
+    if (i < 0 || i >= sides || !edges[i].m_start)
+        return nullptr;
+    return edges[i].m_start->m_vertex;
+}
+
 // The inner control points of a patch edge, next to its start and its end:
 // the start node's handleOut and the end node's handleIn when the edge runs
 // along its curve (direction 1), handleIn and handleOut when it runs against it.
@@ -175,8 +182,8 @@ public:
     const PatchNet& Net(int k) const;
 
     // The control point of edge i's start node; null for an edge the patch
-    // does not have.
-    CPatchVertex* GetCorner(int i) const;
+    // does not have. Inline: the mesh builders ask it for every corner.
+    CPatchVertex* GetCorner(int i) const { return CornerOf(m_edges, m_sides, i); }
     // Fills net from the edges and the nodes' handles; a triangle gives the
     // quad net with its last row collapsed onto the third corner. A patch
     // with another side count or an unset edge leaves net untouched.
@@ -202,7 +209,7 @@ public:
     int NetCount() const { return 5; }
     PatchNet& Net(int k) { return m_nets[static_cast<size_t>(k)]; }
     const PatchNet& Net(int k) const { return m_nets[static_cast<size_t>(k)]; }
-    CPatchVertex* GetCorner(int i) const;
+    CPatchVertex* GetCorner(int i) const { return CornerOf(m_edges, 5, i); }
     // Zeroes every field.
     void Clear() { *this = CFivePointPatch(); }
     void CopyFrom(const CFivePointPatch& other) { *this = other; }
