@@ -134,11 +134,15 @@ void CMyEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
 }
 
 bool CMyEdit::CommitText() {
+    // The text shows the value rounded; only what the user typed replaces it.
+    if (!GetModify())
+        return false;
     CString text;
     GetWindowText(text);
     const CNumericValue::Commit commit = m_value.CommitText(text);
     if (text != commit.text)
         SetWindowText(commit.text);
+    SetModify(FALSE);
     MoveBuddies(true, true);
     return commit.changed;
 }
@@ -146,6 +150,11 @@ bool CMyEdit::CommitText() {
 void CMyEdit::CommitTypedText() {
     if (CommitText())
         Notify(EN_KILLFOCUS);
+}
+
+void CMyEdit::CommitFocused() {
+    if (auto* edit = dynamic_cast<CMyEdit*>(GetFocus()))
+        edit->CommitTypedText();
 }
 
 void CMyEdit::OnKillFocus(CWnd* newWindow) {

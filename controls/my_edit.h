@@ -25,8 +25,9 @@
 //     void CMyPanel::OnKillFocusAngle() { m_angle = m_edit.GetFloat(); }
 //
 // Text that is no number ("12abc", empty, "1e999") leaves the value as it
-// was and shows it again. A dialog closed with Enter while the field has the
-// focus still hears the typed value: the field is left as the dialog closes.
+// was and shows it again. Text the user did not change commits nothing, so
+// a value finer than the field's decimals survives a visit. A dialog closed with Enter while the field has
+// the focus still hears the typed value: the field is left as the dialog closes.
 #include "controls/numeric_value.h"
 #include "platform/ui/controls.h"
 
@@ -73,6 +74,11 @@ public:
     // Takes the typed text now, as leaving the field does (the owner hears
     // EN_KILLFOCUS when the value changed): what a dialog's OK runs first.
     void CommitTypedText();
+    // CommitTypedText for the number field that has the focus, if any: what
+    // runs before anything that could show another item in the field's
+    // place (a tree selection, a page, a command, a click elsewhere), so
+    // that the value reaches the item it was typed for.
+    static void CommitFocused();
 
 protected:
     void OnChar(UINT ch, UINT repeat, UINT flags) override;
