@@ -18,7 +18,7 @@ int TypeImage(int type) {
 
 } // namespace
 
-CLightPage::CLightPage() : CTreePage(IDD) {}
+CLightPage::CLightPage() : CTreePage(IDD, kListButtonIds) {}
 
 CLightPage::~CLightPage() {
     DestroyWindow();
@@ -26,10 +26,9 @@ CLightPage::~CLightPage() {
 
 const CommandMap& CLightPage::GetCommandMap() const {
     static const CommandMap map = CommandMapFor<CLightPage>(CTreePage::GetCommandMap())
-                                      .OnNotify(TVN_SELCHANGED, kTreeId, &CLightPage::OnSelChanged)
-                                      .OnBnClicked(kNewButtonId, &CLightPage::OnNew)
-                                      .OnBnClicked(kCopyButtonId, &CLightPage::OnCopy)
-                                      .OnBnClicked(kDeleteButtonId, &CLightPage::OnDelete);
+                                      .OnBnClicked(kListButtonIds.newButton, &CLightPage::OnNew)
+                                      .OnBnClicked(kListButtonIds.copyButton, &CLightPage::OnCopy)
+                                      .OnBnClicked(kListButtonIds.deleteButton, &CLightPage::OnDelete);
     return map;
 }
 
@@ -123,11 +122,6 @@ void CLightPage::ResetTree() {
 }
 
 // --- selection -----------------------------------------------------------------------
-
-void CLightPage::OnSelChanged(NMHDR*, LRESULT* result) {
-    UpdateSelection();
-    *result = 0;
-}
 
 void CLightPage::UpdateSelection() {
     CQuelDoc* doc = GetDoc();

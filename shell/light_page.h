@@ -34,9 +34,8 @@ protected:
     const CommandMap& GetCommandMap() const override;
 
 private:
-    void OnSelChanged(NMHDR* header, LRESULT* result);
     // Selects the light of the selected item and shows the panel.
-    void UpdateSelection();
+    void UpdateSelection() override;
     HTREEITEM FindLightItem(const CString& name) const;
     // Every item shows the picture of its light's type again (after undo).
     void ShowItemTypes();

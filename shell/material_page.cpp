@@ -27,7 +27,7 @@ int CompareKinds(LPARAM a, LPARAM b, LPARAM) {
 
 } // namespace
 
-CMaterialPage::CMaterialPage() : CTreePage(IDD) {}
+CMaterialPage::CMaterialPage() : CTreePage(IDD, kListButtonIds) {}
 
 CMaterialPage::~CMaterialPage() {
     DestroyWindow();
@@ -35,11 +35,10 @@ CMaterialPage::~CMaterialPage() {
 
 const CommandMap& CMaterialPage::GetCommandMap() const {
     static const CommandMap map = CommandMapFor<CMaterialPage>(CTreePage::GetCommandMap())
-                                      .OnNotify(TVN_SELCHANGED, kTreeId, &CMaterialPage::OnSelChanged)
-                                      .OnBnClicked(kNewButtonId, &CMaterialPage::OnNew)
-                                      .OnBnClicked(kCopyButtonId, &CMaterialPage::OnCopy)
-                                      .OnBnClicked(kDeleteButtonId, &CMaterialPage::OnDelete)
-                                      .OnBnClicked(kEtcButtonId, &CMaterialPage::OnEtcMenu);
+                                      .OnBnClicked(kListButtonIds.newButton, &CMaterialPage::OnNew)
+                                      .OnBnClicked(kListButtonIds.copyButton, &CMaterialPage::OnCopy)
+                                      .OnBnClicked(kListButtonIds.deleteButton, &CMaterialPage::OnDelete)
+                                      .OnBnClicked(kListButtonIds.etcButton, &CMaterialPage::OnEtcMenu);
     return map;
 }
 
@@ -177,11 +176,6 @@ int CMaterialPage::GetSelectedParentKind() const {
 void CMaterialPage::ChangeSelectedChildren(const MaterialTreeChange& change, const CMaterialData& mat) {
     if (const HTREEITEM item = m_tree.GetSelectedItem())
         ApplyTreeChange(*this, item, GetSelectedKind(), change, mat);
-}
-
-void CMaterialPage::OnSelChanged(NMHDR*, LRESULT* result) {
-    UpdateSelection();
-    *result = 0;
 }
 
 void CMaterialPage::UpdateSelection() {

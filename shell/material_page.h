@@ -59,9 +59,8 @@ private:
     void MakePanels();
     // The kind of the selected item; -1 without a selection.
     int GetSelectedKind() const;
-    void OnSelChanged(NMHDR* header, LRESULT* result);
     // Selects the material of the selected item and shows the item's panel.
-    void UpdateSelection();
+    void UpdateSelection() override;
     HTREEITEM FindMaterialItem(const CString& name) const;
     void OnNew();
     void OnCopy();

@@ -9,7 +9,9 @@
 
 #include <random>
 
-CObjectPage::CObjectPage() : CDialog(IDD), m_commands(std::random_device{}()) {}
+CObjectPage::CObjectPage()
+    : CTreePage(IDD, {kNewButtonId, kCopyButtonId, kDeleteButtonId, kEtcButtonId}),
+      m_commands(std::random_device{}()) {}
 
 CObjectPage::~CObjectPage() {
     DestroyWindow();
@@ -17,8 +19,7 @@ CObjectPage::~CObjectPage() {
 
 const CommandMap& CObjectPage::GetCommandMap() const {
     static const CommandMap map =
-        CommandMapFor<CObjectPage>(CDialog::GetCommandMap())
-            .OnNotify(TVN_SELCHANGED, kTreeId, &CObjectPage::OnSelChanged)
+        CommandMapFor<CObjectPage>(CTreePage::GetCommandMap())
             .OnNotify(TVN_BEGINDRAG, kTreeId, &CObjectPage::OnBeginDrag)
             .OnBnClicked(kNewButtonId, &CObjectPage::ShowCreateMenu)
             .OnBnClicked(kCopyButtonId, &CObjectPage::OnCopy)
@@ -31,27 +32,8 @@ const CommandMap& CObjectPage::GetCommandMap() const {
     return map;
 }
 
-void CObjectPage::DoDataExchange(CDataExchange* dx) {
-    CDialog::DoDataExchange(dx);
-    DDX_Control(dx, kTreeId, m_tree);
-    DDX_Control(dx, kNewButtonId, m_newButton);
-    DDX_Control(dx, kCopyButtonId, m_copyButton);
-    DDX_Control(dx, kDeleteButtonId, m_deleteButton);
-    DDX_Control(dx, kEtcButtonId, m_etcButton);
-    DDX_Control(dx, kPanelFrameId, m_panelFrame);
-}
-
 BOOL CObjectPage::OnInitDialog() {
-    CDialog::OnInitDialog();
-    // A strip three pixels wide inside the right edge of the panel frame.
-    CRect frame;
-    m_panelFrame.GetWindowRect(&frame);
-    ScreenToClient(&frame);
-    m_levelBar.Create("", WS_CHILD | WS_VISIBLE,
-                      CRect(frame.right - 6, frame.top + 3, frame.right - 3, frame.bottom - 3), this,
-                      kLevelBarId);
-    m_levelBar.ShowWindow(SW_HIDE);
-
+    CTreePage::OnInitDialog();
     CQuelDoc* doc = GetDoc();
     const struct {
         CQuelScroll& panel;
@@ -78,7 +60,8 @@ BOOL CObjectPage::OnInitDialog() {
 
 void CObjectPage::OnDestroy() {
     m_pageList.RemoveAll();
-    CDialog::OnDestroy();
+    m_currentPanel = 0;
+    CTreePage::OnDestroy();
 }
 
 CWnd* CObjectPage::FindPanel(const char* name) const {
@@ -86,52 +69,6 @@ CWnd* CObjectPage::FindPanel(const char* name) const {
         if (entry->m_name == name)
             return entry->m_window;
     return nullptr;
-}
-
-void CObjectPage::OnSize(UINT type, int cx, int cy) {
-    CDialog::OnSize(type, cx, cy);
-    if (!m_tree.GetNativeWindow())
-        return;
-    const int w = cx;
-    const int h = cy;
-    const int t = h / 3;
-    m_tree.MoveWindow(5, 5, w - 10, t - 30);
-    CButton* buttons[] = {&m_newButton, &m_copyButton, &m_deleteButton, &m_etcButton};
-    for (int i = 0; i < 4; ++i)
-        buttons[i]->MoveWindow(w * i / 4, t - 20, w / 4, 20);
-    m_panelFrame.MoveWindow(5, t + 5, w - 10, h - t - 10);
-    m_levelBar.MoveWindow(w - 8, t + 6, 2, h - t - 12);
-    for (const CPageEntry* entry : m_pageList)
-        entry->m_window->MoveWindow(6, t + 6, w - 14, h - t - 13);
-    UpdateLevelBar();
-}
-
-void CObjectPage::OnVScroll(UINT code, UINT position, CWnd* scrollBar) {
-    UpdateLevelBar();
-    CDialog::OnVScroll(code, position, scrollBar);
-}
-
-CQuelScroll* CObjectPage::CurrentPanel() const {
-    const CPageEntry* entry = m_currentPanel > 0 ? m_pageList.GetAtIndex(m_currentPanel - 1) : nullptr;
-    return entry ? dynamic_cast<CQuelScroll*>(entry->m_window) : nullptr;
-}
-
-void CObjectPage::UpdateLevelBar() {
-    CQuelScroll* panel = CurrentPanel();
-    if (!panel || !m_levelBar.GetNativeWindow())
-        return;
-    m_levelBar.SetTotal(panel->GetContentHeight());
-    m_levelBar.SetPage(panel->UpdateScrollLimit());
-    m_levelBar.SetPos(panel->GetScrollOffset());
-}
-
-void CObjectPage::ShowPanel(int position) {
-    CQuelScroll* panel = dynamic_cast<CQuelScroll*>(m_pageList.GetAtIndex(position - 1)->m_window);
-    m_currentPanel = position;
-    panel->Refresh();
-    panel->ShowWindow(SW_SHOW);
-    m_levelBar.ShowWindow(SW_SHOW);
-    UpdateLevelBar();
 }
 
 // --- tree items --------------------------------------------------------------
@@ -225,10 +162,7 @@ void CObjectPage::ResetTree() {
     m_reinserting = true;
     m_tree.DeleteAllItems();
     m_reinserting = false;
-    m_levelBar.ShowWindow(SW_HIDE);
-    for (const CPageEntry* entry : m_pageList)
-        entry->m_window->ShowWindow(SW_HIDE);
-    m_currentPanel = 0;
+    HidePanels();
 }
 
 void CObjectPage::CreatePatchObject() {
@@ -256,18 +190,11 @@ void CObjectPage::RenameItems() {
 
 // --- selection ---------------------------------------------------------------
 
-void CObjectPage::OnSelChanged(NMHDR*, LRESULT* result) {
-    if (!m_reinserting)
-        UpdateSelection();
-    *result = 0;
-}
-
 void CObjectPage::UpdateSelection() {
     CQuelDoc* doc = GetDoc();
-    if (!doc)
+    if (!doc || m_reinserting)
         return;
-    m_levelBar.ShowWindow(SW_HIDE);
-    m_currentPanel = 0;
+    HidePanels();
     const HTREEITEM item = m_tree.GetSelectedItem();
     const auto* selection = item ? reinterpret_cast<const CBaseObj*>(m_tree.GetItemData(item)) : nullptr;
     ApplyTreeSelection(*doc, selection);
@@ -280,8 +207,6 @@ void CObjectPage::UpdateSelection() {
                               (entry->m_name == "Group" && GetSelectedFolder());
         if (selected)
             ShowPanel(position);
-        else
-            entry->m_window->ShowWindow(SW_HIDE);
     }
     if (m_treeNotify)
         PostToRegisteredWindows(notifyRepaintPanes);

@@ -2,6 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "controls/my_edit.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ CScenePage::~CScenePage() {
 
 const CommandMap& CScenePage::GetCommandMap() const {
     static const CommandMap map = CommandMapFor<CScenePage>(CDialog::GetCommandMap())
+                                      .OnNotify(TVN_SELCHANGING, kTreeId, &CScenePage::OnSelChanging)
                                       .OnNotify(TVN_SELCHANGED, kTreeId, &CScenePage::OnSelChanged);
     return map;
 }
@@ -91,6 +93,12 @@ CSettingsPage* CScenePage::GetCurrentPage() const {
 }
 
 // --- choosing a page -------------------------------------------------------------
+
+void CScenePage::OnSelChanging(NMHDR*, LRESULT* result) {
+    // The page shown still edits its record, and goes with the selection.
+    CMyEdit::CommitFocused();
+    *result = 0;
+}
 
 void CScenePage::OnSelChanged(NMHDR*, LRESULT* result) {
     ShowSelectedPage();

@@ -52,6 +52,7 @@ protected:
 
 private:
     void BuildTree();
+    void OnSelChanging(NMHDR* header, LRESULT* result);
     void OnSelChanged(NMHDR* header, LRESULT* result);
     // Shows the page whose leaf is selected and destroys every other page window.
     void ShowSelectedPage();

@@ -2,6 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "controls/my_edit.h"
 
 namespace {
 
@@ -89,6 +90,7 @@ void CPanelTabDlg::OnSize(UINT type, int cx, int cy) {
 }
 
 void CPanelTabDlg::OnTabChange(NMHDR*, LRESULT* result) {
+    CMyEdit::CommitFocused();
     ShowPage(m_tab.GetCurSel());
     *result = 0;
 }

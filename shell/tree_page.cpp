@@ -1,5 +1,7 @@
 #include "shell/tree_page.h"
 
+#include "controls/my_edit.h"
+
 namespace {
 
 constexpr int kPanelFrameId = 1496;
@@ -7,14 +9,33 @@ constexpr int kLevelBarId = 50;
 
 } // namespace
 
+const CommandMap& CTreePage::GetCommandMap() const {
+    static const CommandMap map = CommandMapFor<CTreePage>(CDialog::GetCommandMap())
+                                      .OnNotify(TVN_SELCHANGING, kTreeId, &CTreePage::OnSelChanging)
+                                      .OnNotify(TVN_SELCHANGED, kTreeId, &CTreePage::OnSelChanged);
+    return map;
+}
+
 void CTreePage::DoDataExchange(CDataExchange* dx) {
     CDialog::DoDataExchange(dx);
     DDX_Control(dx, kTreeId, m_tree);
-    DDX_Control(dx, kNewButtonId, m_newButton);
-    DDX_Control(dx, kCopyButtonId, m_copyButton);
-    DDX_Control(dx, kDeleteButtonId, m_deleteButton);
-    DDX_Control(dx, kEtcButtonId, m_etcButton);
+    DDX_Control(dx, m_buttonIds.newButton, m_newButton);
+    DDX_Control(dx, m_buttonIds.copyButton, m_copyButton);
+    DDX_Control(dx, m_buttonIds.deleteButton, m_deleteButton);
+    DDX_Control(dx, m_buttonIds.etcButton, m_etcButton);
     DDX_Control(dx, kPanelFrameId, m_panelFrame);
+}
+
+void CTreePage::OnSelChanging(NMHDR*, LRESULT* result) {
+    // The shown panel still edits the item selected now, and the tree still
+    // tells the panel which element that is.
+    CMyEdit::CommitFocused();
+    *result = 0;
+}
+
+void CTreePage::OnSelChanged(NMHDR*, LRESULT* result) {
+    UpdateSelection();
+    *result = 0;
 }
 
 BOOL CTreePage::OnInitDialog() {

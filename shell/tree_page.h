@@ -1,10 +1,12 @@
 #pragma once
-// What the light and material pages of the side bar share: a dialog with a
-// tree in its upper third, the New, Copy, Delete and etc. buttons under
-// it, and below them one panel at a time in a frame, with a level bar
-// beside it that mirrors how far the panel is scrolled. The page lays these
-// out at every size change; the derived page fills the panel list and
-// chooses the shown panel.
+// What the object, light and material pages of the side bar share: a
+// dialog with a tree in its upper third, the New, Copy, Delete and etc.
+// buttons under it, and below them one panel at a time in a frame, with a
+// level bar beside it that mirrors how far the panel is scrolled. The page
+// lays these out at every size change and, when the tree's selection
+// changes, first commits what was typed into the shown panel (it belongs to
+// the item shown before), then lets the derived page act on the selection;
+// the derived page fills the panel list and chooses the shown panel.
 #include "controls/level_bar.h"
 #include "controls/quel_scroll.h"
 #include "platform/base/obj_list.h"
@@ -13,20 +15,30 @@
 #include "platform/ui/tree_ctrl.h"
 #include "shell/page_entry.h"
 
+// The ids of the four buttons in a page's template.
+struct TreePageButtonIds {
+    int newButton;
+    int copyButton;
+    int deleteButton;
+    int etcButton;
+};
+
 class CTreePage : public CDialog {
 public:
-    explicit CTreePage(UINT templateId) : CDialog(templateId) {}
+    CTreePage(UINT templateId, const TreePageButtonIds& buttons)
+        : CDialog(templateId), m_buttonIds(buttons) {}
 
     CTreeCtrl& GetTree() { return m_tree; }
     const CLevelBar& GetLevelBar() const { return m_levelBar; }
+    // Selects what the tree's selected item stands for and shows its panel.
+    virtual void UpdateSelection() = 0;
 
 protected:
     static constexpr int kTreeId = 1022;
-    static constexpr int kNewButtonId = 1130;
-    static constexpr int kCopyButtonId = 1149;
-    static constexpr int kDeleteButtonId = 1158;
-    static constexpr int kEtcButtonId = 1283;
+    // The buttons of the light and material pages' templates.
+    static constexpr TreePageButtonIds kListButtonIds{1130, 1149, 1158, 1283};
 
+    const CommandMap& GetCommandMap() const override;
     void DoDataExchange(CDataExchange* dx) override;
     // Makes the level bar, hidden.
     BOOL OnInitDialog() override;
@@ -61,4 +73,8 @@ protected:
 
 private:
     void UpdateLevelBar();
+    void OnSelChanging(NMHDR* header, LRESULT* result);
+    void OnSelChanged(NMHDR* header, LRESULT* result);
+
+    TreePageButtonIds m_buttonIds;
 };

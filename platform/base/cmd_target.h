@@ -36,6 +36,7 @@ constexpr UINT kAcceleratorCode = 1;
 constexpr UINT NM_CLICK = static_cast<UINT>(-2);
 constexpr UINT NM_DBLCLK = static_cast<UINT>(-3);
 constexpr UINT NM_RCLICK = static_cast<UINT>(-5);
+constexpr UINT TVN_SELCHANGING = static_cast<UINT>(-401);
 constexpr UINT TVN_SELCHANGED = static_cast<UINT>(-402);
 constexpr UINT TVN_BEGINDRAG = static_cast<UINT>(-407);
 constexpr UINT TCN_SELCHANGE = static_cast<UINT>(-551);

@@ -102,9 +102,15 @@ wxWindow* CTreeCtrl::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs
         style |= wxTR_LINES_AT_ROOT;
     auto* tree = MakeOwnedByWx<Native>(parent, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy), style);
     const HWND h = GetSafeHwnd();
+    tree->Bind(wxEVT_TREE_SEL_CHANGING, [h](wxTreeEvent& event) {
+        if (auto* self = dynamic_cast<CTreeCtrl*>(CWnd::FromHandle(h)))
+            self->NotifySelection(TVN_SELCHANGING, Handle(event.GetOldItem()), Handle(event.GetItem()),
+                                  TVC_UNKNOWN);
+    });
     tree->Bind(wxEVT_TREE_SEL_CHANGED, [h](wxTreeEvent& event) {
         if (auto* self = dynamic_cast<CTreeCtrl*>(CWnd::FromHandle(h)))
-            self->NotifySelection(Handle(event.GetOldItem()), Handle(event.GetItem()), TVC_UNKNOWN);
+            self->NotifySelection(TVN_SELCHANGED, Handle(event.GetOldItem()), Handle(event.GetItem()),
+                                  TVC_UNKNOWN);
     });
     tree->Bind(wxEVT_TREE_BEGIN_DRAG, [h](wxTreeEvent& event) {
         // Not allowed for wx: the parent runs the drag itself.
@@ -129,12 +135,12 @@ LRESULT CTreeCtrl::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CControlWnd::DefWindowProc(message, wParam, lParam);
 }
 
-void CTreeCtrl::NotifySelection(HTREEITEM oldItem, HTREEITEM newItem, UINT action) {
+void CTreeCtrl::NotifySelection(UINT code, HTREEITEM oldItem, HTREEITEM newItem, UINT action) {
     CWnd* parent = GetParent();
     if (!parent)
         return;
     NMTREEVIEW nm;
-    nm.hdr = {GetSafeHwnd(), static_cast<UINT_PTR>(GetDlgCtrlID()), TVN_SELCHANGED};
+    nm.hdr = {GetSafeHwnd(), static_cast<UINT_PTR>(GetDlgCtrlID()), code};
     nm.action = action;
     nm.itemOld = {oldItem, static_cast<LPARAM>(GetItemData(oldItem))};
     nm.itemNew = {newItem, static_cast<LPARAM>(GetItemData(newItem))};
@@ -198,7 +204,7 @@ BOOL CTreeCtrl::DeleteItem(HTREEITEM item) {
         if (next)
             tree->SelectItem(Id(next));
         else
-            NotifySelection(nullptr, nullptr, TVC_UNKNOWN);
+            NotifySelection(TVN_SELCHANGED, nullptr, nullptr, TVC_UNKNOWN);
     }
     return TRUE;
 }
@@ -379,7 +385,7 @@ BOOL CTreeCtrl::SelectItem(HTREEITEM item) {
         const HTREEITEM old = GetSelectedItem();
         tree->Unselect();
         if (old)
-            NotifySelection(old, nullptr, TVC_UNKNOWN);
+            NotifySelection(TVN_SELCHANGED, old, nullptr, TVC_UNKNOWN);
         return TRUE;
     }
     tree->SelectItem(Id(item));

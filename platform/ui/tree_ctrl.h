@@ -3,6 +3,8 @@
 //
 // Items are handles (HTREEITEM) that stay valid until the item is deleted.
 // The tree tells its parent with WM_NOTIFY (an NMTREEVIEW):
+//   TVN_SELCHANGING just before the user or SelectItem changes the
+//   selection (the tree still shows the old one; the change goes ahead);
 //   TVN_SELCHANGED whenever the selection changes, by the user or by the
 //   program (SelectItem, or DeleteItem taking the selected item away: the
 //   selection then moves to the next sibling, else the previous one, else
@@ -176,7 +178,7 @@ protected:
 
 private:
     Native* Tree() const;
-    void NotifySelection(HTREEITEM oldItem, HTREEITEM newItem, UINT action);
+    void NotifySelection(UINT code, HTREEITEM oldItem, HTREEITEM newItem, UINT action);
 
     HTREEITEM m_dropTarget = nullptr;
     CImageList* m_images = nullptr;
