@@ -250,8 +250,37 @@ bool CFrameWnd::IsFocusInDialog(const CWnd* focus) {
     return false;
 }
 
+namespace {
+
+// The Ctrl keys a text field uses itself: select all, the clipboard, undo,
+// and moving or deleting by words.
+bool IsTextEditingKey(int virtualKey) {
+    switch (virtualKey) {
+    case 'A':
+    case 'C':
+    case 'V':
+    case 'X':
+    case 'Y':
+    case 'Z':
+    case VK_INSERT:
+    case VK_BACK:
+    case VK_DELETE:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_HOME:
+    case VK_END:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 BOOL CFrameWnd::TranslateAccelerator(int virtualKey, bool control, bool shift, const CWnd* focus) {
-    if (IsFocusInDialog(focus))
+    // A field of the side bar keeps the keys it types and edits with; other
+    // Ctrl keys (Ctrl+S, Ctrl+O...) still reach their commands from there.
+    if (IsFocusInDialog(focus) && (!control || IsTextEditingKey(virtualKey)))
         return FALSE;
     const UINT command = m_accelerators.Translate(virtualKey, control, shift);
     if (!command)

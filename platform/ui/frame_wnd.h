@@ -89,7 +89,8 @@ public:
     // The command of the key, sent as WM_COMMAND (id, 1) when the focus
     // allows it; TRUE when a command was sent.
     BOOL TranslateAccelerator(int virtualKey, bool control, bool shift, const CWnd* focus);
-    // TRUE when the focus is inside a dialog, where accelerators keep off.
+    // TRUE when the focus is inside a dialog, where plain keys and the Ctrl
+    // keys of text editing go to the focused control, not to accelerators.
     static bool IsFocusInDialog(const CWnd* focus);
 
     // The message pane of the status bar; the idle text is "Ready".
