@@ -42,13 +42,14 @@ Lane4 FaceNormal(const CFloat3& p0, const CFloat3& p1, const CFloat3& p2) {
     return Lane4{x, y, z, 0.0f} / Lane4{length, length, length, length};
 }
 
-// The normals of one kind of face from their first three corners, a face
-// with one of those outside the mesh getting zero; when corners is given,
-// each corner on a vertex outside the mesh gets its face's normal there.
-void FaceNormals(const std::vector<CMeshFace>& faces, int cornerCount, const CMeshVertexArray& p,
-                 std::vector<CFloat3>& normals, std::vector<CFloat3>* corners) {
+// The normals of faces from..to-1 of one kind from their first three
+// corners, a face with one of those outside the mesh getting zero; when
+// corners is given, each corner on a vertex outside the mesh gets its face's
+// normal there.
+void FaceNormals(const std::vector<CMeshFace>& faces, size_t from, size_t to, int cornerCount,
+                 const CMeshVertexArray& p, std::vector<CFloat3>& normals, std::vector<CFloat3>* corners) {
     const auto n = static_cast<uint32_t>(p.GetCount());
-    for (size_t f = 0; f < faces.size(); ++f) {
+    for (size_t f = from; f < to; ++f) {
         const auto& v = faces[f].vertex;
         const bool inside0 = static_cast<uint32_t>(v[0]) < n, inside1 = static_cast<uint32_t>(v[1]) < n,
                    inside2 = static_cast<uint32_t>(v[2]) < n;
@@ -64,6 +65,28 @@ void FaceNormals(const std::vector<CMeshFace>& faces, int cornerCount, const CMe
             if (static_cast<uint32_t>(v[k]) >= n)
                 Store((*corners)[f * cornerCount + k], normal);
     }
+}
+
+// The normals of the triangles and the quads (see FaceNormals); each face's
+// are its own, so a large mesh's are worked out in runs side by side.
+void AllFaceNormals(CPatchMesh& mesh, bool cornersOutside) {
+    CMeshFaceArrays& faces = mesh.m_faces;
+    constexpr size_t kRun = 32768;
+    const size_t triangleRuns = (faces.m_triangles.size() + kRun - 1) / kRun;
+    const size_t quadRuns = (faces.m_quads.size() + kRun - 1) / kRun;
+    const size_t total = faces.m_triangles.size() + faces.m_quads.size();
+    const int threads = total >= 2 * kRun ? qf::WorkerThreads() : 1;
+    qf::ParallelFor(triangleRuns + quadRuns, threads, [&](size_t run) {
+        const bool quads = run >= triangleRuns;
+        const std::vector<CMeshFace>& list = quads ? faces.m_quads : faces.m_triangles;
+        const size_t first = (quads ? run - triangleRuns : run) * kRun;
+        const size_t end = std::min(list.size(), first + kRun);
+        std::vector<CFloat3>* corners = !cornersOutside ? nullptr
+                                        : quads         ? &faces.m_quadCornerNormals
+                                                        : &faces.m_triangleCornerNormals;
+        FaceNormals(list, first, end, quads ? 4 : 3, mesh.m_vertices,
+                    quads ? faces.m_quadNormals : faces.m_triangleNormals, corners);
+    });
 }
 
 // How far the squared length of a face normal may be from 1 for it to serve
@@ -377,8 +400,7 @@ void CMeshProcessor::ComputeFaceNormals() {
         return;
     CMeshFaceArrays& faces = m_mesh->m_faces;
     faces.AllocateFaceNormals();
-    FaceNormals(faces.m_triangles, 3, m_mesh->m_vertices, faces.m_triangleNormals, nullptr);
-    FaceNormals(faces.m_quads, 4, m_mesh->m_vertices, faces.m_quadNormals, nullptr);
+    AllFaceNormals(*m_mesh, false);
 }
 
 void CMeshProcessor::ComputeCornerNormals() {
@@ -400,9 +422,7 @@ void CMeshProcessor::ComputeCornerNormals() {
             FindFaceCorners(mesh.m_vertices.m_quadLinks, vertexCount, faces.m_quads, 4, quadCorners);
     faces.AllocateFaceNormals();
     faces.AllocateCornerNormals();
-    FaceNormals(faces.m_triangles, 3, mesh.m_vertices, faces.m_triangleNormals,
-                &faces.m_triangleCornerNormals);
-    FaceNormals(faces.m_quads, 4, mesh.m_vertices, faces.m_quadNormals, &faces.m_quadCornerNormals);
+    AllFaceNormals(mesh, true);
 
     // Each vertex writes only the corners that name it, so runs of vertices
     // can be walked side by side; a large mesh is, in runs of kRun.
