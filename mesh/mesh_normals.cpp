@@ -47,7 +47,7 @@ Lane4 FaceNormal(const CFloat3& p0, const CFloat3& p1, const CFloat3& p2) {
 // corners is given, each corner on a vertex outside the mesh gets its face's
 // normal there.
 void FaceNormals(const std::vector<CMeshFace>& faces, size_t from, size_t to, int cornerCount,
-                 const CMeshVertexArray& p, std::vector<CFloat3>& normals, std::vector<CFloat3>* corners) {
+                 const CMeshVertexArray& p, CNormalArray& normals, CNormalArray* corners) {
     const auto n = static_cast<uint32_t>(p.GetCount());
     for (size_t f = from; f < to; ++f) {
         const auto& v = faces[f].vertex;
@@ -81,9 +81,9 @@ void AllFaceNormals(CPatchMesh& mesh, bool cornersOutside) {
         const std::vector<CMeshFace>& list = quads ? faces.m_quads : faces.m_triangles;
         const size_t first = (quads ? run - triangleRuns : run) * kRun;
         const size_t end = std::min(list.size(), first + kRun);
-        std::vector<CFloat3>* corners = !cornersOutside ? nullptr
-                                        : quads         ? &faces.m_quadCornerNormals
-                                                        : &faces.m_triangleCornerNormals;
+        CNormalArray* corners = !cornersOutside ? nullptr
+                                : quads         ? &faces.m_quadCornerNormals
+                                                : &faces.m_triangleCornerNormals;
         FaceNormals(list, first, end, quads ? 4 : 3, mesh.m_vertices,
                     quads ? faces.m_quadNormals : faces.m_triangleNormals, corners);
     });
@@ -422,6 +422,12 @@ void CMeshProcessor::ComputeCornerNormals() {
             FindFaceCorners(mesh.m_vertices.m_quadLinks, vertexCount, faces.m_quads, 4, quadCorners);
     faces.AllocateFaceNormals();
     faces.AllocateCornerNormals();
+    // Lists that match the faces name every corner inside the mesh, so the
+    // walk sets them all; others may miss some, which stay zero.
+    if (!cornersKnown) {
+        std::fill(faces.m_triangleCornerNormals.begin(), faces.m_triangleCornerNormals.end(), CFloat3{});
+        std::fill(faces.m_quadCornerNormals.begin(), faces.m_quadCornerNormals.end(), CFloat3{});
+    }
     AllFaceNormals(mesh, true);
 
     // Each vertex writes only the corners that name it, so runs of vertices

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <vector>
 
@@ -22,6 +23,25 @@ struct CFloat3 {
         z = az;
     }
 };
+
+// Leaves the elements a vector grows by default-initialized (for plain
+// records, unset) instead of zeroed, for arrays filled whole right after
+// they are sized: zeroing megabytes that are then overwritten costs as much
+// as the filling.
+template <class T> struct CUnsetAllocator : std::allocator<T> {
+    using value_type = T;
+    template <class U> struct rebind { using other = CUnsetAllocator<U>; };
+    CUnsetAllocator() = default;
+    template <class U> CUnsetAllocator(const CUnsetAllocator<U>&) noexcept {}
+
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... Args> void construct(U* p, Args&&... args) {
+        std::construct_at(p, std::forward<Args>(args)...);
+    }
+};
+
+// Face and corner normals: unset until the normals are worked out.
+using CNormalArray = std::vector<CFloat3, CUnsetAllocator<CFloat3>>;
 
 // Texture coordinates of one face corner.
 struct CFloatFlag {
@@ -115,7 +135,8 @@ public:
     // order (other corner counts are dropped) and frees the mixed array.
     void SortByKind();
     // One normal per triangle and per quad; three corner normals per triangle
-    // (corner k of triangle t at 3t + k) and four per quad (4q + k).
+    // (corner k of triangle t at 3t + k) and four per quad (4q + k); all
+    // unset, for the normal passes to fill.
     void AllocateFaceNormals();
     void AllocateCornerNormals();
     void FreeFaceNormals();
@@ -136,10 +157,10 @@ public:
     std::vector<CCornerUVs> m_lineUVs;
     std::vector<CCornerUVs> m_triangleUVs;
     std::vector<CCornerUVs> m_quadUVs;
-    std::vector<CFloat3> m_triangleNormals;
-    std::vector<CFloat3> m_quadNormals;
-    std::vector<CFloat3> m_triangleCornerNormals;
-    std::vector<CFloat3> m_quadCornerNormals;
+    CNormalArray m_triangleNormals;
+    CNormalArray m_quadNormals;
+    CNormalArray m_triangleCornerNormals;
+    CNormalArray m_quadCornerNormals;
 
 private:
     static void Reserve(std::vector<CMeshFace>& faces, std::vector<CCornerUVs>& uvs, int n);

@@ -67,7 +67,7 @@ void FillMesh(CPatchMesh& mesh, CPolygonObj& object) {
             continue;
         CMeshFace f;
         f.count = face->m_count;
-        std::vector<CFloat3>& normals =
+        CNormalArray& normals =
             face->m_count == CPolyFace::triangle ? faces.m_triangleCornerNormals : faces.m_quadCornerNormals;
         for (int k = 0; k < face->m_count; ++k) {
             f.vertex[k] = face->m_vertices[k]->m_index;
@@ -237,8 +237,8 @@ void CPovSceneWriter::WriteMesh(qf::CTextFileWriter& stream, const CPatchMesh& m
     const CMeshFaceArrays& faces = mesh.m_faces;
     std::string line;
     // One triangle of face corners a, b, c; normals from the face's corner normals at base.
-    auto writeTriangle = [&](const CMeshFace& face, const std::vector<CFloat3>& normals, size_t base, int a,
-                             int b, int c) {
+    auto writeTriangle = [&](const CMeshFace& face, const CNormalArray& normals, size_t base, int a, int b,
+                             int c) {
         line = smooth ? "\tsmooth_triangle{" : "\ttriangle{";
         for (int k : {a, b, c}) {
             line += ' ';

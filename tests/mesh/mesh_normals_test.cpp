@@ -131,7 +131,7 @@ CFloat3 ReferenceCorner(const CPatchMesh& mesh, bool quad, size_t face, int32_t 
         return own;
     float x = own.x, y = own.y, z = own.z;
     int count = 1;
-    auto gather = [&](const CMeshIncidence& links, const std::vector<CFloat3>& normals, bool ofQuads) {
+    auto gather = [&](const CMeshIncidence& links, const CNormalArray& normals, bool ofQuads) {
         for (int32_t g : links.Of(v)) {
             if (ofQuads == quad && static_cast<size_t>(g) == face)
                 continue;
