@@ -68,7 +68,8 @@ using CCornerUVs = std::array<CFloatFlag, 4>;
 // vertex v are items[offsets[v]] up to items[offsets[v + 1]].
 struct CMeshIncidence {
     std::vector<int32_t> offsets;
-    std::vector<int32_t> items;
+    // Sized to the counted items, then each placed: unset in between.
+    std::vector<int32_t, CUnsetAllocator<int32_t>> items;
 
     std::span<const int32_t> Of(int v) const {
         return {items.data() + offsets[v], static_cast<size_t>(offsets[v + 1] - offsets[v])};
