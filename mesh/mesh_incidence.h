@@ -53,6 +53,14 @@ void FillIncidence(CMeshIncidence& incidence, int vertexCount, Visit visit,
 // at which its face names the vertex.
 inline void FillFaceIncidence(CMeshIncidence& incidence, int vertexCount, const std::vector<CMeshFace>& faces,
                               int corners, std::vector<uint8_t>* cornerOf = nullptr) {
+    // No faces: every list empty, without counting over the vertices.
+    if (faces.empty() && vertexCount > 0) {
+        incidence.offsets.assign(static_cast<size_t>(vertexCount) + 1, 0);
+        incidence.items.clear();
+        if (cornerOf)
+            cornerOf->clear();
+        return;
+    }
     FillIncidence(
         incidence, vertexCount,
         [&](auto place) {
