@@ -134,15 +134,11 @@ void CMyEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
 }
 
 bool CMyEdit::CommitText() {
-    // The text shows the value rounded; only what the user typed replaces it.
-    if (!GetModify())
-        return false;
     CString text;
     GetWindowText(text);
     const CNumericValue::Commit commit = m_value.CommitText(text);
     if (text != commit.text)
         SetWindowText(commit.text);
-    SetModify(FALSE);
     MoveBuddies(true, true);
     return commit.changed;
 }

@@ -358,12 +358,10 @@ LRESULT CEdit::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CEdit::SetWindowText(const CString& text) {
-    if (auto* edit = dynamic_cast<wxTextCtrl*>(GetNativeWindow())) {
+    if (auto* edit = dynamic_cast<wxTextCtrl*>(GetNativeWindow()))
         edit->ChangeValue(ToWx(text));
-        edit->DiscardEdits();
-    } else {
+    else
         CWnd::SetWindowText(text);
-    }
 }
 
 void CEdit::GetWindowText(CString& text) const {
@@ -387,20 +385,6 @@ void CEdit::GetSel(int& start, int& end) const {
         edit->GetSelection(&from, &to);
     start = static_cast<int>(from);
     end = static_cast<int>(to);
-}
-
-BOOL CEdit::GetModify() const {
-    auto* edit = dynamic_cast<wxTextCtrl*>(GetNativeWindow());
-    return edit && edit->IsModified() ? TRUE : FALSE;
-}
-
-void CEdit::SetModify(BOOL modified) {
-    if (auto* edit = dynamic_cast<wxTextCtrl*>(GetNativeWindow())) {
-        if (modified)
-            edit->MarkDirty();
-        else
-            edit->DiscardEdits();
-    }
 }
 
 BOOL CEdit::SetReadOnly(BOOL readOnly) {

@@ -103,10 +103,6 @@ public:
     void SetSel(int start, int end, BOOL noScroll = FALSE);
     void GetSel(int& start, int& end) const;
     BOOL SetReadOnly(BOOL readOnly = TRUE);
-    // Whether the user changed the text since the program last set it
-    // (SetWindowText clears the flag).
-    BOOL GetModify() const;
-    void SetModify(BOOL modified = TRUE);
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;

@@ -218,7 +218,6 @@ TEST_F(ControlsGuiTest, ANumberFieldTakesDigitsClampsAndCommitsOnce) {
     Click(mouse, panel.level, CPoint(10, 8));
     Click(mouse, panel.angle, CPoint(10, 8));
     panel.level.SetWindowText("12abc");
-    panel.level.SetModify(TRUE); // as a paste leaves it
     Click(mouse, panel.level, CPoint(10, 8));
     Click(mouse, panel.angle, CPoint(10, 8));
     EXPECT_EQ(panel.Count(idLevel, EN_KILLFOCUS, true), 0);
