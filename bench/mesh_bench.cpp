@@ -1,6 +1,6 @@
 // Display-mesh building on a 100 x 100 patch object at resolutions 4 and 8,
-// beside the fastest plain code for the same points (bench/bare_mesh.h), the
-// compute limit of the sampling. Items are the points the mesh holds, each
+// beside the fastest plain code for the same mesh (bench/bare_mesh.h) and
+// for its points alone, the compute limit of the sampling. Items are the points the mesh holds, each
 // evaluated (or copied) once by either side: about 16 a patch at
 // resolution 4, as the patches share their sides' points.
 #include "bench/bare_mesh.h"
@@ -37,7 +37,8 @@ void SetSamples(benchmark::State& state, int r) {
     state.SetLabel("mesh points per second");
 }
 
-// The bare loop into one flat array, the points checked against the mesh's.
+// The bare loop's points alone into one flat array, checked against the
+// mesh's: the limit of the evaluation, without the quads and edges.
 void BM_BareNetEvaluation(benchmark::State& state) {
     const int r = static_cast<int>(state.range(0));
     auto obj = ReadyGrid();
@@ -51,9 +52,48 @@ void BM_BareNetEvaluation(benchmark::State& state) {
     }
     CPatchMesh mesh;
     CMeshConverter().BuildMesh(&mesh, obj.get(), r);
-    if (!qf::bench::SamePoints(out, mesh.m_vertices))
+    if (!qf::bench::SamePoints(out, mesh.m_vertices.m_positions))
         state.SkipWithError("the bare loop's points are not the mesh's");
     SetSamples(state, r);
+}
+
+// The bare loops' whole mesh (points, quads, edges), and with normals the
+// smooth-shaded mesh's face normals, vertex quad lists and corner normals,
+// each checked against the product's.
+void BareMesh(benchmark::State& state, bool withNormals) {
+    const int r = static_cast<int>(state.range(0));
+    auto obj = ReadyGrid();
+    const qf::bench::BareMeshInput in = qf::bench::GatherBareMeshInput(*obj);
+    if (!in.onlyQuads) {
+        state.SkipWithError("the bare loops take four-sided patches only");
+        return;
+    }
+    const qf::bench::BareMeshWeights weights(r);
+    qf::bench::BareMeshOutput out(in, r);
+    qf::bench::BareNormalsOutput normals(out);
+    CPatchMesh mesh;
+    CMeshConverter().BuildMesh(&mesh, obj.get(), r);
+    for (auto _ : state) {
+        qf::bench::BareMeshBuild(in, weights, out);
+        if (withNormals)
+            qf::bench::BareCornerNormals(out, mesh.m_creaseAngle, normals);
+        benchmark::DoNotOptimize(out.points.data());
+        benchmark::DoNotOptimize(normals.cornerNormals.data());
+        benchmark::ClobberMemory();
+    }
+    if (withNormals)
+        CMeshProcessor(&mesh).ComputeCornerNormals();
+    if (!qf::bench::SameMesh(out, mesh, withNormals ? &normals : nullptr))
+        state.SkipWithError("the bare loops' mesh is not the product's");
+    SetSamples(state, r);
+}
+
+void BM_BareMeshBuild(benchmark::State& state) {
+    BareMesh(state, false);
+}
+
+void BM_BareMeshWithNormals(benchmark::State& state) {
+    BareMesh(state, true);
 }
 
 void BM_DisplayMeshBuild(benchmark::State& state) {
@@ -123,6 +163,8 @@ void BM_BareMeshFreshProcess(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_BareNetEvaluation)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BareMeshBuild)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BareMeshWithNormals)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DisplayMeshBuild)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DisplayMeshWithNormals)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CornerNormals)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime();
