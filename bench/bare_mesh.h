@@ -338,6 +338,13 @@ inline void BareCornerNormals(const BareMeshOutput& mesh, float creaseDegrees, B
         CFloat3 around[kMost];
         uint32_t pairs[kMost];
         for (size_t v = from; v < to; ++v) {
+            // The faces of a vertex a few on are fetched while this one is worked.
+            constexpr size_t kAhead = 8;
+            if (v + kAhead < to)
+                for (int32_t i = offsets[v + kAhead]; i < offsets[v + kAhead + 1]; ++i) {
+                    __builtin_prefetch(&normal[quadsAt[i]]);
+                    __builtin_prefetch(&corners[4 * static_cast<size_t>(quadsAt[i]) + cornerAt[i]], 1);
+                }
             const int32_t first = offsets[v];
             const int n = std::min(offsets[v + 1] - first, kMost);
             float x = 0.0f, y = 0.0f, z = 0.0f;
