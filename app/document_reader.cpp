@@ -274,7 +274,7 @@ private:
             size_t headerBytes = 0;
             size_t bytes = 0;
         };
-        const std::string_view bytes(m_ar.GetBytes());
+        const std::string_view bytes = m_ar.GetLoadBytes();
         std::vector<Record> records(static_cast<size_t>(count));
         size_t end = m_ar.GetPosition();
         for (Record& record : records) {
@@ -294,7 +294,7 @@ private:
         std::vector<CString> partners(records.size());
         try {
             for (size_t i = 0; i < records.size(); ++i) {
-                CArchive header(std::string(bytes.substr(records[i].start, records[i].headerBytes)));
+                CArchive header = CArchive::Borrow(bytes.substr(records[i].start, records[i].headerBytes));
                 objects[i] = std::make_unique<CSpatchObj>();
                 objects[i]->ReadHeader(header, partners[i]);
             }
@@ -305,8 +305,8 @@ private:
         const qf::LargeHeapSteps steps;
         qf::ParallelFor(records.size(), threads, [&](size_t i) {
             const Record& record = records[i];
-            CArchive geometry(std::string(
-                bytes.substr(record.start + record.headerBytes, record.bytes - record.headerBytes)));
+            CArchive geometry = CArchive::Borrow(
+                bytes.substr(record.start + record.headerBytes, record.bytes - record.headerBytes));
             try {
                 objects[i]->ReadGeometry(geometry);
                 clean[i] = geometry.AtEnd();
@@ -363,10 +363,8 @@ private:
                 m_ar.Fail(CArchiveException::badSchema, "manual handles for " + std::to_string(nodeCount) +
                                                             " nodes of a curve with " +
                                                             std::to_string(curve->m_nodes.GetCount()));
-            for (int n = 0; n < nodeCount; ++n) {
-                CCurvePoint dropped;
-                manual |= ReadHandle(m_ar, dropped);
-            }
+            for (int n = 0; n < nodeCount; ++n)
+                manual |= ReadHandle(m_ar, nullptr);
         }
         if (!obj)
             return;
@@ -376,25 +374,38 @@ private:
             obj->InvalidateCaches();
     }
 
-    // Whether either handle of the node is manual.
-    static bool ReadHandle(CArchive& ar, CCurvePoint& node) {
-        ar >> node.m_manualIn;
-        if (node.m_manualIn)
-            node.m_offsetIn = ReadVector(ar);
-        ar >> node.m_manualOut;
-        if (node.m_manualOut)
-            node.m_offsetOut = ReadVector(ar);
-        return node.m_manualIn || node.m_manualOut;
+    // Whether either handle of the node is manual; null only checks the
+    // record, with no node built to be thrown away.
+    static bool ReadHandle(CArchive& ar, CCurvePoint* node) {
+        int32_t manualIn = 0;
+        int32_t manualOut = 0;
+        CVector3 offsetIn;
+        CVector3 offsetOut;
+        ar >> manualIn;
+        if (manualIn)
+            offsetIn = ReadVector(ar);
+        ar >> manualOut;
+        if (manualOut)
+            offsetOut = ReadVector(ar);
+        if (node) {
+            node->m_manualIn = manualIn;
+            if (manualIn)
+                node->m_offsetIn = offsetIn;
+            node->m_manualOut = manualOut;
+            if (manualOut)
+                node->m_offsetOut = offsetOut;
+        }
+        return manualIn || manualOut;
     }
 
     // A handle record ReadHandles checked, set on obj's nodes.
     void ApplyHandles(CSpatchObj& obj, std::pair<size_t, size_t> record) const {
-        CArchive ar(std::string(std::string_view(m_ar.GetBytes()).substr(record.first, record.second)));
+        CArchive ar = CArchive::Borrow(m_ar.GetLoadBytes().substr(record.first, record.second));
         ReadInt(ar);
         for (CCurve* curve : obj.GetCurves()) {
             ReadInt(ar);
             for (CCurvePoint* node : curve->m_nodes)
-                ReadHandle(ar, *node);
+                ReadHandle(ar, node);
         }
     }
 

@@ -24,14 +24,41 @@ template <typename T> void Put(std::string& bytes, T v) {
 
 CArchive::CArchive() : m_mode(store) {}
 
-CArchive::CArchive(std::string bytes) : m_mode(load), m_bytes(std::move(bytes)) {}
+CArchive::CArchive(std::string bytes) : m_mode(load), m_bytes(std::move(bytes)), m_in(m_bytes) {}
+
+CArchive CArchive::Borrow(std::string_view bytes) {
+    CArchive ar{std::string()};
+    ar.m_in = bytes;
+    return ar;
+}
+
+CArchive::CArchive(CArchive&& other) noexcept : m_mode(other.m_mode) {
+    *this = std::move(other);
+}
+
+CArchive& CArchive::operator=(CArchive&& other) noexcept {
+    if (this != &other) {
+        // A view of the other's own bytes must follow them into this archive.
+        const bool own = other.m_in.data() == other.m_bytes.data();
+        m_mode = other.m_mode;
+        m_bytes = std::move(other.m_bytes);
+        m_file = std::move(other.m_file);
+        m_in = own ? std::string_view(m_bytes) : other.m_in;
+        m_pos = other.m_pos;
+        other.m_in = std::string_view();
+        other.m_pos = 0;
+    }
+    return *this;
+}
 
 CArchive CArchive::LoadFile(const std::string& path) {
-    std::string bytes;
+    CArchive ar{std::string()};
+    size_t size = 0;
     std::string error;
-    if (!qf::ReadWholeFile(path, bytes, &error))
+    if (!qf::ReadWholeFile(path, ar.m_file, size, &error))
         throw CArchiveException(CArchiveException::fileError, 0, error);
-    return CArchive(std::move(bytes));
+    ar.m_in = std::string_view(ar.m_file.get(), size);
+    return ar;
 }
 
 void CArchive::Fail(CArchiveException::Cause cause, const std::string& what) const {
@@ -41,19 +68,13 @@ void CArchive::Fail(CArchiveException::Cause cause, const std::string& what) con
 void CArchive::Need(size_t size) const {
     if (m_mode != load)
         Fail(CArchiveException::badSchema, "reading from an archive that stores");
-    if (size > m_bytes.size() - m_pos)
+    if (size > m_in.size() - m_pos)
         Fail(CArchiveException::endOfFile, "unexpected end of file");
 }
 
 void CArchive::Write(const void* data, size_t size) {
     m_bytes.append(static_cast<const char*>(data), size);
     m_pos = m_bytes.size();
-}
-
-void CArchive::Read(void* data, size_t size) {
-    Need(size);
-    std::memcpy(data, m_bytes.data() + m_pos, size);
-    m_pos += size;
 }
 
 void CArchive::Skip(size_t size) {
@@ -105,28 +126,6 @@ CArchive& CArchive::operator<<(const CString& s) {
     return *this;
 }
 
-CArchive& CArchive::operator>>(int32_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(uint32_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(int16_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(uint16_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(uint8_t& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(float& v) {
-    return Read(&v, sizeof v), *this;
-}
-CArchive& CArchive::operator>>(double& v) {
-    return Read(&v, sizeof v), *this;
-}
-
 CArchive& CArchive::operator>>(CString& s) {
     const size_t start = m_pos;
     uint8_t b = 0;
@@ -152,7 +151,7 @@ CArchive& CArchive::operator>>(CString& s) {
         Fail(CArchiveException::endOfFile, "string length " + std::to_string(n) + " beyond the end of file");
     }
     std::string text;
-    if (!qf::Cp932ToUtf8(std::string_view(m_bytes).substr(m_pos, n), text)) {
+    if (!qf::Cp932ToUtf8(m_in.substr(m_pos, n), text)) {
         m_pos = start;
         Fail(CArchiveException::badCharacter, "text that is not valid CP932");
     }

@@ -1,5 +1,8 @@
 #include "platform/base/file_util.h"
 
+#include "platform/base/parallel_for.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +14,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -80,19 +84,89 @@ PrivateTempDir& TheTempDir() {
     return dir;
 }
 
-} // namespace
+// Files smaller than this are read in one piece: threads would cost more than they save.
+constexpr size_t kReadPieceBytes = size_t{4} << 20;
 
-bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
+// The file at path opened for reading, with its status; -1 when it cannot be
+// opened or is no regular file.
+int OpenRegularFile(const std::string& path, struct stat& st, std::string* error) {
     Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (fd.get() < 0) {
         SetError(error, Errno("cannot open", path));
-        return false;
+        return -1;
     }
-    struct stat st {};
     if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
         SetError(error, "\"" + path + "\" is not a readable file");
-        return false;
+        return -1;
     }
+    return fd.release();
+}
+
+// Bytes [begin, end) of the file into the same place of out; how many were
+// read before its end, or -1 with errno set.
+ssize_t ReadAt(int fd, char* out, size_t begin, size_t end) {
+    size_t got = 0;
+    while (begin + got < end) {
+        const ssize_t n = ::pread(fd, out + begin + got, end - begin - got, static_cast<off_t>(begin + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    return static_cast<ssize_t>(got);
+}
+
+} // namespace
+
+bool ReadWholeFile(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size,
+                   std::string* error) {
+    struct stat st {};
+    const Fd fd(OpenRegularFile(path, st, error));
+    if (fd.get() < 0)
+        return false;
+    const size_t expected = static_cast<size_t>(st.st_size);
+    // One byte beyond the size: a file that grew since is found at once.
+    auto out = std::make_unique_for_overwrite<char[]>(expected + 1);
+    const size_t pieces =
+        std::clamp<size_t>(expected / kReadPieceBytes, 1, static_cast<size_t>(WorkerThreads()));
+    std::vector<ssize_t> got(pieces);
+    std::vector<int> failure(pieces);
+    ParallelFor(pieces, static_cast<int>(pieces), [&](size_t i) {
+        got[i] = ReadAt(fd.get(), out.get(), expected * i / pieces, expected * (i + 1) / pieces);
+        failure[i] = got[i] < 0 ? errno : 0;
+    });
+    for (size_t i = 0; i < pieces; ++i)
+        if (got[i] < 0) {
+            errno = failure[i];
+            SetError(error, Errno("cannot read", path));
+            return false;
+        }
+    for (size_t i = 0; i < pieces; ++i)
+        if (static_cast<size_t>(got[i]) != expected * (i + 1) / pieces - expected * i / pieces ||
+            (i + 1 == pieces && ReadAt(fd.get(), out.get(), expected, expected + 1) != 0)) {
+            // The file changed size while it was read: once more, to its end as it is now.
+            std::string whole;
+            if (!ReadWholeFile(path, whole, error))
+                return false;
+            out = std::make_unique_for_overwrite<char[]>(whole.size());
+            std::copy(whole.begin(), whole.end(), out.get());
+            bytes = std::move(out);
+            size = whole.size();
+            return true;
+        }
+    bytes = std::move(out);
+    size = expected;
+    return true;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error) {
+    struct stat st {};
+    const Fd fd(OpenRegularFile(path, st, error));
+    if (fd.get() < 0)
+        return false;
     // One byte beyond the size the file had: the read that finds its end
     // lands there, so a file that did not grow is never copied to a larger buffer.
     std::string out;

@@ -1,14 +1,20 @@
 #pragma once
 // Files and folders: whole-file reads, saves that never harm the old file,
 // file status, and the folders the program keeps its files in.
+#include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <memory>
 #include <string>
 
 namespace qf {
 
 // Reads the whole file; false with a message in error when it cannot.
 bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* error = nullptr);
+// The same into memory that is not zeroed first; a large file is read in
+// pieces on several threads, so the pages it lands in are taken side by side.
+bool ReadWholeFile(const std::string& path, std::unique_ptr<char[]>& bytes, size_t& size,
+                   std::string* error = nullptr);
 
 // Writes bytes to a temporary file beside path, flushes it to disk and renames
 // it over path, so a failed save leaves the old file as it was.
