@@ -203,10 +203,17 @@ private:
             });
         else if (k == kSectionVertexExtInfo)
             ReadForEach(m_buffer.m_objects, kVertexFlagRecordBytes, [this](CSpatchObj* obj) {
-                if (obj)
-                    m_pending[obj].flagRecords.push_back(obj->ReadVertexFlagRecord(m_ar));
-                else
+                if (!obj) {
                     SkipVertexFlags(m_ar);
+                    return;
+                }
+                CVertexFlagRecord record = obj->ReadVertexFlagRecord(m_ar);
+                std::vector<CVertexFlagRecord>& records = m_pending[obj].flagRecords;
+                // A record clears every flag before it sets its own; an empty
+                // one before any other has nothing to clear on points just read.
+                if (!records.empty() || !record.fivePoints.empty() || !record.markers.empty() ||
+                    !record.colours.empty())
+                    records.push_back(std::move(record));
             });
         else if (!m_sectionsRead && k != kSectionEnd)
             // A later version's section follows ours; a file that starts
@@ -368,7 +375,11 @@ private:
         }
         if (!obj)
             return;
-        m_pending[obj].handleRecords.emplace_back(start, m_ar.GetPosition() - start);
+        // A record sets every node's manual switches; one with none on,
+        // before any other, sets what the nodes just read already have.
+        std::vector<std::pair<size_t, size_t>>& records = m_pending[obj].handleRecords;
+        if (manual || !records.empty())
+            records.emplace_back(start, m_ar.GetPosition() - start);
         // As an update of the handles would, now, with the options read so far.
         if (manual)
             obj->InvalidateCaches();

@@ -165,3 +165,38 @@ TEST_F(DocFileThreadsTest, DamagedHandleAndFlagRecordsFailAsWhenReadInOrder) {
             }
     }
 }
+
+TEST_F(DocFileThreadsTest, LaterHandleAndFlagRecordsClearEarlierOnes) {
+    // The same grid with a manual handle and a flagged point, and without.
+    auto grid = [&](bool marked) {
+        CloseDocument();
+        doc = std::make_unique<CQuelDoc>();
+        main.emplace(doc.get());
+        CSpatchObj* obj = doc->AddPatchObject();
+        obj->AppendGeometry(qf::test::MakeFlatQuadGrid(3).get(), 0);
+        if (marked) {
+            CCurvePoint* node = obj->GetCurves().GetHead()->m_nodes.GetHead();
+            node->m_manualOut = 1;
+            node->m_offsetOut = CVector3(0.5f, 0.5f, 0.0f);
+            obj->GetVertices().GetHead()->m_fivePoint = 1;
+        }
+        obj->UpdateCurveHandles();
+        return DocumentBytes(*doc);
+    };
+    const std::string marked = grid(true);
+    const std::string plain = grid(false);
+    ASSERT_FALSE(SameDocumentBytes(marked, plain));
+    // The plain file's records follow the marked file's, section for section.
+    std::string both = marked;
+    for (auto [section, next] : {std::pair{kSectionObjectCpInfo, kSectionMemoCamera},
+                                 std::pair{kSectionVertexExtInfo, kSectionEnd}}) {
+        const size_t from = SectionOffset(plain, section);
+        const std::string records = plain.substr(from, SectionOffset(plain, next) - from);
+        both.insert(SectionOffset(both, next), records);
+    }
+    for (int threads : {1, 4}) {
+        const ReadResult result = Read(both, threads, true);
+        ASSERT_FALSE(result.cause) << result.what;
+        EXPECT_TRUE(SameDocumentBytes(plain, result.document)) << threads << " threads";
+    }
+}
