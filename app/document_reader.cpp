@@ -309,6 +309,7 @@ private:
             return false;
         }
         std::vector<char> clean(records.size(), 0);
+        std::vector<std::vector<int>> curveNodes(records.size());
         const qf::LargeHeapSteps steps;
         qf::ParallelFor(records.size(), threads, [&](size_t i) {
             const Record& record = records[i];
@@ -317,6 +318,7 @@ private:
             try {
                 objects[i]->ReadGeometry(geometry);
                 clean[i] = geometry.AtEnd();
+                curveNodes[i] = CountCurveNodes(*objects[i]);
             } catch (const CArchiveException&) {
                 clean[i] = 0;
             }
@@ -325,8 +327,10 @@ private:
             return false;
 
         m_ar.Skip(total);
-        for (size_t i = 0; i < records.size(); ++i)
+        for (size_t i = 0; i < records.size(); ++i) {
+            m_pending[objects[i].get()].curveNodes = std::move(curveNodes[i]);
             m_partners.emplace_back(m_buffer.AddPatchObject(std::move(objects[i])), partners[i]);
+        }
         m_objectThreads = std::max(m_objectThreads, threads);
         return true;
     }
@@ -356,20 +360,19 @@ private:
     // whole file has been read (ApplyPending).
     void ReadHandles(CSpatchObj* obj) {
         const size_t start = m_ar.GetPosition();
+        const std::vector<int>* curveNodes = obj ? &CurveNodes(*obj) : nullptr;
         const int curveCount = m_ar.ReadCount(kAnyCount, kCurveHandleBytes);
-        if (obj && curveCount != obj->GetCurves().GetCount())
+        if (curveNodes && static_cast<size_t>(curveCount) != curveNodes->size())
             m_ar.Fail(CArchiveException::badSchema, "manual handles for " + std::to_string(curveCount) +
                                                         " curves of an object with " +
-                                                        std::to_string(obj->GetCurves().GetCount()));
-        POSITION curvePos = obj ? obj->GetCurves().GetHeadPosition() : nullptr;
+                                                        std::to_string(curveNodes->size()));
         bool manual = false;
         for (int c = 0; c < curveCount; ++c) {
-            const CCurve* curve = curvePos ? obj->GetCurves().GetNext(curvePos) : nullptr;
             const int nodeCount = m_ar.ReadCount(kAnyCount, kManualHandleBytes);
-            if (curve && nodeCount != curve->m_nodes.GetCount())
-                m_ar.Fail(CArchiveException::badSchema, "manual handles for " + std::to_string(nodeCount) +
-                                                            " nodes of a curve with " +
-                                                            std::to_string(curve->m_nodes.GetCount()));
+            if (curveNodes && nodeCount != (*curveNodes)[static_cast<size_t>(c)])
+                m_ar.Fail(CArchiveException::badSchema,
+                          "manual handles for " + std::to_string(nodeCount) + " nodes of a curve with " +
+                              std::to_string((*curveNodes)[static_cast<size_t>(c)]));
             for (int n = 0; n < nodeCount; ++n)
                 manual |= ReadHandle(m_ar, nullptr);
         }
@@ -383,6 +386,24 @@ private:
         // As an update of the handles would, now, with the options read so far.
         if (manual)
             obj->InvalidateCaches();
+    }
+
+    // How many nodes each curve of obj has, in list order.
+    static std::vector<int> CountCurveNodes(const CSpatchObj& obj) {
+        std::vector<int> counts;
+        counts.reserve(static_cast<size_t>(obj.GetCurves().GetCount()));
+        for (const CCurve* curve : obj.GetCurves())
+            counts.push_back(curve->m_nodes.GetCount());
+        return counts;
+    }
+
+    // The node counts of obj's curves: counted where its geometry was read,
+    // while it was still in that thread's cache, else now.
+    const std::vector<int>& CurveNodes(const CSpatchObj& obj) {
+        std::vector<int>& counts = m_pending[&obj].curveNodes;
+        if (counts.size() != static_cast<size_t>(obj.GetCurves().GetCount()))
+            counts = CountCurveNodes(obj);
+        return counts;
     }
 
     // Whether either handle of the node is manual; null only checks the
@@ -482,10 +503,12 @@ private:
 
     // What the later per-object sections said, kept to be set on each object
     // at the end: handle records by offset and length in the stream, and
-    // vertex flag records.
+    // vertex flag records; and the node count of each curve, to check the
+    // handle records against.
     struct Pending {
         std::vector<std::pair<size_t, size_t>> handleRecords;
         std::vector<CVertexFlagRecord> flagRecords;
+        std::vector<int> curveNodes;
     };
 
     CArchive& m_ar;
