@@ -8,6 +8,7 @@
 #include "mesh/mesh_converter.h"
 #include "mesh/mesh_processor.h"
 #include "mesh/patch_mesh.h"
+#include "mesh/patch_surface_draw.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -127,6 +128,23 @@ void BM_DisplayMeshWithNormals(benchmark::State& state) {
     SetSamples(state, r);
 }
 
+// The same build into the arrays of the mesh an edit dropped, as the pane
+// rebuilds a polygonized object's display mesh after each edit.
+void BM_DisplayMeshRebuildWithNormals(benchmark::State& state) {
+    const int r = static_cast<int>(state.range(0));
+    auto obj = ReadyGrid();
+    obj->SetDivision(r);
+    obj->SetSmoothOn(1);
+    obj->SetSmoothAngle(CPatchMesh().m_creaseAngle); // as in the fresh build above
+    CPatchMesh mesh;
+    BuildDisplayMesh(mesh, *obj);
+    for (auto _ : state) {
+        BuildDisplayMesh(mesh, *obj);
+        benchmark::DoNotOptimize(mesh.m_faces.m_quadCornerNormals.data());
+    }
+    SetSamples(state, r);
+}
+
 // The corner normals alone (with the vertex face lists they build) on a
 // copy of the built mesh, to tell their share of the build above.
 void BM_CornerNormals(benchmark::State& state) {
@@ -167,6 +185,7 @@ BENCHMARK(BM_BareMeshBuild)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseR
 BENCHMARK(BM_BareMeshWithNormals)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DisplayMeshBuild)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DisplayMeshWithNormals)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DisplayMeshRebuildWithNormals)->Arg(4)->Arg(8)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_CornerNormals)->Arg(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DisplayMeshFreshProcess)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
 BENCHMARK(BM_BareMeshFreshProcess)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);

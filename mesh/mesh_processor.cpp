@@ -58,11 +58,22 @@ template <class Fn> void ForEachSide(const std::vector<CMeshFace>& faces, int co
 void CMeshProcessor::ClearMesh() {
     if (!m_mesh)
         return;
+    m_mesh->m_vertices = {};
+    m_mesh->m_edges = {};
+    m_mesh->m_faces = {};
+    ClearBuiltFlags();
+}
+
+void CMeshProcessor::EmptyMesh() {
+    if (!m_mesh)
+        return;
     m_mesh->m_vertices.Resize(0);
-    m_mesh->m_edges.Free();
+    m_mesh->m_edges.m_edges.clear();
     m_mesh->m_faces.FreeAll();
-    m_mesh->m_faces.FreeFaceNormals();
-    m_mesh->m_faces.FreeCornerNormals();
+    ClearBuiltFlags();
+}
+
+void CMeshProcessor::ClearBuiltFlags() {
     m_mesh->m_edgesBuilt = 0;
     m_mesh->m_vertexEdgesBuilt = 0;
     m_mesh->m_vertexFacesBuilt = 0;

@@ -20,6 +20,8 @@ public:
     // Frees the geometry, edges, faces and normals and clears the built
     // flags; settings and base attributes stay.
     void ClearMesh();
+    // ClearMesh that keeps the arrays' room, for a rebuild into them.
+    void EmptyMesh();
     // The name, the pass settings and the base attributes of source.
     void CopySettings(const CPatchMesh& source);
     // Positions, edges and line, triangle and quad faces of source (whose
@@ -59,6 +61,7 @@ public:
     void Draw() const;
 
 private:
+    void ClearBuiltFlags();
     // BuildVertexFaceLists that also gives, beside each list item, the
     // corner at which the face names the vertex.
     void BuildVertexFaceLists(std::vector<uint8_t>* triangleCorners, std::vector<uint8_t>* quadCorners);

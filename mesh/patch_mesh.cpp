@@ -11,7 +11,7 @@ std::span<const int32_t> LinksOf(const CMeshIncidence& incidence, int v) {
 } // namespace
 
 void CMeshVertexArray::Resize(int n) {
-    m_positions = {};
+    m_positions.clear();
     m_edgeLinks.Free();
     m_lineLinks.Free();
     m_triangleLinks.Free();
@@ -32,8 +32,8 @@ void CMeshEdgeArray::Allocate(int n) {
 }
 
 void CMeshFaceArrays::Reserve(std::vector<CMeshFace>& faces, std::vector<CCornerUVs>& uvs, int n) {
-    faces = {};
-    uvs = {};
+    faces.clear();
+    uvs.clear();
     if (n > 0)
         faces.resize(n);
 }
@@ -43,6 +43,10 @@ void CMeshFaceArrays::FreeAll() {
     FreeLines();
     FreeTriangles();
     FreeQuads();
+    m_triangleNormals.clear();
+    m_quadNormals.clear();
+    m_triangleCornerNormals.clear();
+    m_quadCornerNormals.clear();
 }
 
 void CMeshFaceArrays::SortByKind() {
@@ -60,29 +64,19 @@ void CMeshFaceArrays::SortByKind() {
         if (withUVs)
             uvs.push_back(m_mixedUVs[i]);
     }
-    FreeMixed();
+    // An imported mesh's mixed faces are not needed again.
+    m_mixed = {};
+    m_mixedUVs = {};
 }
 
 void CMeshFaceArrays::AllocateFaceNormals() {
-    FreeFaceNormals();
     m_triangleNormals.resize(m_triangles.size());
     m_quadNormals.resize(m_quads.size());
 }
 
 void CMeshFaceArrays::AllocateCornerNormals() {
-    FreeCornerNormals();
     m_triangleCornerNormals.resize(3 * m_triangles.size());
     m_quadCornerNormals.resize(4 * m_quads.size());
-}
-
-void CMeshFaceArrays::FreeFaceNormals() {
-    m_triangleNormals = {};
-    m_quadNormals = {};
-}
-
-void CMeshFaceArrays::FreeCornerNormals() {
-    m_triangleCornerNormals = {};
-    m_quadCornerNormals = {};
 }
 
 int CPatchMesh::NeedsProcessing() const {

@@ -91,8 +91,9 @@ struct CMeshVertexLinks {
 
 class CMeshVertexArray {
 public:
-    // Frees everything, then holds n undefined positions with empty lists;
-    // n below 1 leaves the array empty.
+    // Empties everything, then holds n undefined positions with empty lists;
+    // n below 1 leaves the array empty. The arrays keep their room, so that
+    // a rebuild of the same mesh does not fault in megabytes afresh.
     void Resize(int n);
     int GetCount() const { return static_cast<int>(m_positions.size()); }
     CFloat3& operator[](int i) { return m_positions[i]; }
@@ -121,8 +122,9 @@ public:
 
 class CMeshFaceArrays {
 public:
-    // Each frees its array, then holds n default faces; nothing for n below 1.
-    // (texture coordinates are freed with their faces).
+    // Each empties its array, then holds n default faces; nothing for n below
+    // 1 (texture coordinates are emptied with their faces). Like the vertex
+    // array, the face and normal arrays keep their room for a rebuild.
     void ReserveMixed(int n) { Reserve(m_mixed, m_mixedUVs, n); }
     void ReserveLines(int n) { Reserve(m_lines, m_lineUVs, n); }
     void ReserveTriangles(int n) { Reserve(m_triangles, m_triangleUVs, n); }
@@ -131,6 +133,7 @@ public:
     void FreeLines() { ReserveLines(0); }
     void FreeTriangles() { ReserveTriangles(0); }
     void FreeQuads() { ReserveQuads(0); }
+    // Empties the faces of every kind and the normals.
     void FreeAll();
     // Distributes the mixed faces into lines, triangles and quads in their
     // order (other corner counts are dropped) and frees the mixed array.
@@ -140,8 +143,6 @@ public:
     // unset, for the normal passes to fill.
     void AllocateFaceNormals();
     void AllocateCornerNormals();
-    void FreeFaceNormals();
-    void FreeCornerNormals();
 
     int LineCount() const { return static_cast<int>(m_lines.size()); }
     int TriangleCount() const { return static_cast<int>(m_triangles.size()); }

@@ -10,6 +10,7 @@
 
 #include <GL/gl.h>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -65,20 +66,73 @@ void PrepareOne(CSpatchObj& object, int grid, bool withNormals) {
         surface.PrepareNormals(object);
 }
 
+// The arrays of the display mesh an edit dropped last, kept for the next
+// build of the same object: building into them spares faulting in and
+// zeroing megabytes afresh. One mesh's worth at most is kept.
+class SpareMeshArrays {
+public:
+    static SpareMeshArrays& Get() {
+        static auto* spare = new SpareMeshArrays; // outlives every object
+        return *spare;
+    }
+
+    void Keep(const CSpatchObj* owner, CPatchMesh& mesh) {
+        std::lock_guard lock(m_mutex);
+        m_owner = owner;
+        m_vertices = std::move(mesh.m_vertices);
+        m_edges = std::move(mesh.m_edges);
+        m_faces = std::move(mesh.m_faces);
+    }
+
+    // Moves them into mesh when they came from owner's display mesh.
+    void Give(const CSpatchObj* owner, CPatchMesh& mesh) {
+        std::lock_guard lock(m_mutex);
+        if (m_owner != owner)
+            return;
+        m_owner = nullptr;
+        mesh.m_vertices = std::move(m_vertices);
+        mesh.m_edges = std::move(m_edges);
+        mesh.m_faces = std::move(m_faces);
+    }
+
+private:
+    std::mutex m_mutex;
+    const CSpatchObj* m_owner = nullptr; // compared, never followed
+    CMeshVertexArray m_vertices;
+    CMeshEdgeArray m_edges;
+    CMeshFaceArrays m_faces;
+};
+
+// The mesh an object caches for drawing, whose arrays outlive it as spares.
+class DisplayMesh final : public CPatchMesh {
+public:
+    explicit DisplayMesh(const CSpatchObj& owner) : m_owner(&owner) {}
+    ~DisplayMesh() override { SpareMeshArrays::Get().Keep(m_owner, *this); }
+
+private:
+    const CSpatchObj* m_owner;
+};
+
 } // namespace
+
+void BuildDisplayMesh(CPatchMesh& mesh, CSpatchObj& object) {
+    CMeshProcessor processor(&mesh);
+    processor.EmptyMesh();
+    CMeshConverter().BuildMesh(&mesh, &object, object.GetDivision());
+    mesh.m_shading = 1;
+    mesh.m_creaseAngle = object.GetSmoothOn() == 1 ? object.GetSmoothAngle() : 0.0f;
+    mesh.m_subdivide = object.GetSubdivisionOn();
+    mesh.m_subdivisionSegments = object.GetSubdivisionCount();
+    processor.Process();
+    processor.ComputeCornerNormals();
+}
 
 CPatchMesh* GetDisplayMesh(CSpatchObj& object) {
     if (auto* cached = dynamic_cast<CPatchMesh*>(object.GetMeshCache()))
         return cached;
-    auto mesh = std::make_unique<CPatchMesh>();
-    CMeshConverter().BuildMesh(mesh.get(), &object, object.GetDivision());
-    mesh->m_shading = 1;
-    mesh->m_creaseAngle = object.GetSmoothOn() == 1 ? object.GetSmoothAngle() : 0.0f;
-    mesh->m_subdivide = object.GetSubdivisionOn();
-    mesh->m_subdivisionSegments = object.GetSubdivisionCount();
-    CMeshProcessor processor(mesh.get());
-    processor.Process();
-    processor.ComputeCornerNormals();
+    auto mesh = std::make_unique<DisplayMesh>(object);
+    SpareMeshArrays::Get().Give(&object, *mesh);
+    BuildDisplayMesh(*mesh, object);
     CPatchMesh* result = mesh.get();
     object.SetMeshCache(std::move(mesh));
     object.SetMeshDirty(0);

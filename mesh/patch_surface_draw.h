@@ -20,6 +20,8 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
 // object's division as resolution, its crease angle when smoothing is on
 // (else 0, flat), its subdivision settings, processed, with corner normals.
 CPatchMesh* GetDisplayMesh(CSpatchObj& object);
+// Builds that mesh into mesh, whatever it held, keeping its arrays' room.
+void BuildDisplayMesh(CPatchMesh& mesh, CSpatchObj& object);
 
 // Does beforehand, for each object changed since it was last drawn, the work
 // DrawPatchSurfaces would do before drawing it at resolution grid (patches,

@@ -1,5 +1,6 @@
 #include "mesh/mesh_converter.h"
 #include "mesh/mesh_processor.h"
+#include "mesh/patch_surface_draw.h"
 #include "mesh/polygon_obj.h"
 #include "support/mesh_builders.h"
 
@@ -362,4 +363,49 @@ TEST(MeshNormalsTest, LargeMeshesWalkedInRunsMatchTheRule) {
     processor.Process();
     processor.ComputeCornerNormals();
     ExpectReferenceNormals(mesh, "48 x 48 patches at resolution 4");
+}
+
+// A display mesh built into arrays that held another mesh (lines,
+// triangles, a finer grid, normals, lists) is the one a fresh build makes,
+// whether the pane rebuilds it after an edit or a caller builds it anew.
+TEST(MeshNormalsTest, DisplayMeshRebuiltIntoKeptArraysIsAFreshOne) {
+    auto obj = MakeFlatQuadGrid(3);
+    int i = 0;
+    for (CPatchVertex* v : obj->GetVertices())
+        v->SetY(i++ % 5 == 2 ? 0.7f : 0.1f * v->GetX());
+    obj->UpdateCurveHandles();
+    obj->SetPolygonize(1);
+    obj->SetSmoothOn(1);
+    obj->SetSmoothAngle(30.0f);
+    obj->SetDivision(4);
+    CPatchMesh fresh;
+    BuildDisplayMesh(fresh, *obj);
+    auto expectFresh = [&](const CPatchMesh& mesh, const std::string& what) {
+        ExpectReferenceNormals(mesh, what);
+        auto same = [](const CNormalArray& a, const CNormalArray& b) {
+            return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](auto& p, auto& q) {
+                       return p.x == q.x && p.y == q.y && p.z == q.z;
+                   });
+        };
+        EXPECT_TRUE(same(mesh.m_faces.m_quadCornerNormals, fresh.m_faces.m_quadCornerNormals)) << what;
+        EXPECT_EQ(mesh.m_vertices.GetCount(), fresh.m_vertices.GetCount()) << what;
+        EXPECT_EQ(mesh.m_faces.LineCount() + mesh.m_faces.TriangleCount(), 0) << what;
+        EXPECT_EQ(mesh.m_edges.GetCount(), fresh.m_edges.GetCount()) << what;
+        EXPECT_TRUE(mesh.m_vertices.m_edgeLinks.offsets.empty()) << what;
+    };
+
+    auto kept = MakeMesh({{F3(0, 0, 0), F3(1, 0, 0), F3(1, 1, 0), F3(0, 1, 0), F3(2, 0, 0)},
+                          {{0, 1}, {1, 4, 2}, {0, 1, 2, 3}}});
+    CMeshProcessor(kept.get()).BuildAdjacency();
+    CMeshProcessor(kept.get()).ComputeCornerNormals();
+    BuildDisplayMesh(*kept, *obj);
+    expectFresh(*kept, "built over a small mixed mesh");
+
+    obj->SetDivision(8);
+    GetDisplayMesh(*obj);
+    obj->SetDivision(4);
+    obj->InvalidateMesh(); // the dropped finer mesh's arrays are rebuilt into
+    const CPatchMesh* rebuilt = GetDisplayMesh(*obj);
+    ASSERT_NE(rebuilt, nullptr);
+    expectFresh(*rebuilt, "rebuilt after an edit");
 }
