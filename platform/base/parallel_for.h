@@ -15,7 +15,8 @@ int WorkerThreads();
 // calling one among them; with one thread, or one piece, all on the calling
 // thread in order. Every piece runs even when another throws; once all are
 // done the exception of the lowest throwing i is thrown again, as a plain
-// loop would have thrown it first.
+// loop would have thrown it first. The helping threads are started on first
+// need and kept for later calls.
 void ParallelFor(size_t count, int threads, const std::function<void(size_t)>& fn);
 
 } // namespace qf

@@ -21,6 +21,19 @@ TEST(ParallelForTest, EveryPieceRunsOnceWhateverTheThreads) {
     }
 }
 
+// The helping threads are shared: calls made from inside pieces, and calls
+// one after another, still run every piece once and return.
+TEST(ParallelForTest, NestedAndRepeatedCallsFinish) {
+    for (int round = 0; round < 20; ++round) {
+        std::vector<std::atomic<int>> runs(8 * 64);
+        qf::ParallelFor(8, 8, [&](size_t outer) {
+            qf::ParallelFor(64, 4, [&](size_t inner) { ++runs[outer * 64 + inner]; });
+        });
+        for (size_t i = 0; i < runs.size(); ++i)
+            ASSERT_EQ(runs[i].load(), 1) << "round " << round << ", piece " << i;
+    }
+}
+
 TEST(ParallelForTest, OneThreadRunsInOrderOnTheCaller) {
     std::vector<size_t> order;
     std::set<std::thread::id> seen;
