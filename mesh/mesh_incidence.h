@@ -5,6 +5,7 @@
 // vertex outside 0..vertexCount-1 are ignored.
 #include "mesh/patch_mesh.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // visit(place) calls place(vertex, item) or place(vertex, item, tag) for
@@ -70,6 +71,139 @@ inline void FillFaceIncidence(CMeshIncidence& incidence, int vertexCount, const 
         },
         cornerOf);
 }
+
+// FillFaceIncidence with the corners given, in stages whose runs may be
+// worked side by side, for many faces: each run of faces counts, and later
+// places, its corners by blocks of kBlock vertices, in face order; then
+// each block's items are put in vertex order, keeping that order. The
+// result is FillFaceIncidence's. The stages: Count every run, Prefix,
+// Place every run, then SortBlocks over every block, after which a block's
+// lists (and the offsets of its vertices and of the next block's first)
+// are final.
+class StagedFaceIncidence {
+public:
+    static constexpr int kShift = 8;
+    static constexpr int32_t kBlock = 1 << kShift;
+    // Fewer corners are filled more quickly by FillFaceIncidence.
+    static constexpr size_t kMinCorners = 65536;
+
+    // runs is the number of runs of faces wanted, at least 1.
+    StagedFaceIncidence(CMeshIncidence& incidence, int vertexCount, const std::vector<CMeshFace>& faces,
+                        int corners, std::vector<uint8_t>& cornerOf, size_t runs)
+        : m_incidence(incidence), m_vertexCount(static_cast<uint32_t>(std::max(vertexCount, 0))),
+          m_faces(faces), m_corners(corners), m_cornerOf(cornerOf), m_blocks(BlocksFor(vertexCount)),
+          m_runs(std::max<size_t>(runs, 1)), m_runFaces((faces.size() + m_runs - 1) / m_runs) {
+        m_starts.assign(m_runs * m_blocks, 0);
+    }
+
+    static size_t BlocksFor(int vertexCount) {
+        return (static_cast<size_t>(std::max(vertexCount, 0)) + kBlock - 1) / kBlock;
+    }
+    size_t Runs() const { return m_runs; }
+
+    void Count(size_t run) {
+        int32_t* count = &m_starts[run * m_blocks];
+        ForCorners(run, [&](uint32_t v, int32_t, int) { ++count[v >> kShift]; });
+    }
+
+    // Where each run's first corner in each block goes; sizes the lists.
+    void Prefix() {
+        m_blockStarts.resize(m_blocks + 1);
+        int32_t total = 0;
+        for (size_t b = 0; b < m_blocks; ++b) {
+            m_blockStarts[b] = total;
+            for (size_t run = 0; run < m_runs; ++run) {
+                const int32_t count = m_starts[run * m_blocks + b];
+                m_starts[run * m_blocks + b] = total;
+                total += count;
+            }
+        }
+        m_blockStarts[m_blocks] = total;
+        m_incidence.items.resize(static_cast<size_t>(total));
+        m_cornerOf.resize(static_cast<size_t>(total));
+        // Each block's first offset now, so that a block's last list ends
+        // before the next block is sorted.
+        m_incidence.offsets.resize(static_cast<size_t>(m_vertexCount) + 1);
+        for (size_t b = 0; b <= m_blocks; ++b)
+            m_incidence.offsets[std::min<size_t>(b << kShift, m_vertexCount)] = m_blockStarts[b];
+    }
+
+    void Place(size_t run) {
+        int32_t* at = &m_starts[run * m_blocks];
+        int32_t* items = m_incidence.items.data();
+        uint8_t* cornerOf = m_cornerOf.data();
+        ForCorners(run, [&](uint32_t v, int32_t f, int k) {
+            const int32_t i = at[v >> kShift]++;
+            items[i] = f;
+            cornerOf[i] = static_cast<uint8_t>(k);
+        });
+    }
+
+    void SortBlocks(size_t from, size_t to) {
+        for (size_t b = from; b < std::min(to, m_blocks); ++b)
+            SortBlock(b);
+    }
+
+private:
+    struct Corner {
+        int32_t face;
+        uint8_t corner;
+        uint8_t vertex; // within its block
+    };
+
+    // fn(vertex, face, corner) for each corner on a vertex of the mesh of
+    // the faces of one run, in order.
+    template <class Fn> void ForCorners(size_t run, Fn fn) const {
+        const size_t end = std::min(m_faces.size(), (run + 1) * m_runFaces);
+        for (size_t f = run * m_runFaces; f < end; ++f)
+            for (int k = 0; k < m_corners; ++k) {
+                const auto v = static_cast<uint32_t>(m_faces[f].vertex[k]);
+                if (v < m_vertexCount)
+                    fn(v, static_cast<int32_t>(f), k);
+            }
+    }
+
+    // Puts one block's items, in face order, in vertex order, and sets the
+    // offsets of its vertices after the first.
+    void SortBlock(size_t b) {
+        thread_local std::vector<Corner> held;
+        const int32_t from = m_blockStarts[b], to = m_blockStarts[b + 1];
+        int32_t* items = m_incidence.items.data();
+        uint8_t* cornerOf = m_cornerOf.data();
+        const auto first = static_cast<uint32_t>(b << kShift);
+        held.resize(static_cast<size_t>(to - from));
+        int32_t at[kBlock + 1] = {};
+        for (int32_t i = from; i < to; ++i) {
+            const int32_t f = items[i];
+            const uint8_t k = cornerOf[i];
+            const auto vertex = static_cast<uint8_t>(static_cast<uint32_t>(m_faces[f].vertex[k]) - first);
+            held[i - from] = Corner{f, k, vertex};
+            ++at[vertex + 1];
+        }
+        const auto count = std::min<uint32_t>(kBlock, m_vertexCount - first);
+        at[0] = from;
+        for (uint32_t v = 1; v < count; ++v) {
+            at[v] += at[v - 1];
+            m_incidence.offsets[first + v] = at[v];
+        }
+        for (const Corner& c : held) {
+            const int32_t i = at[c.vertex]++;
+            items[i] = c.face;
+            cornerOf[i] = c.corner;
+        }
+    }
+
+    CMeshIncidence& m_incidence;
+    uint32_t m_vertexCount;
+    const std::vector<CMeshFace>& m_faces;
+    int m_corners;
+    std::vector<uint8_t>& m_cornerOf;
+    size_t m_blocks;
+    size_t m_runs;
+    size_t m_runFaces;
+    std::vector<int32_t> m_starts;      // per run and block
+    std::vector<int32_t> m_blockStarts; // per block, and the total
+};
 
 // The corner of each item of lists already filled, as FillFaceIncidence
 // would give them; false (cornerOf unusable) when the lists are not what it

@@ -67,27 +67,41 @@ void FaceNormals(const std::vector<CMeshFace>& faces, size_t from, size_t to, in
     }
 }
 
-// The normals of the triangles and the quads (see FaceNormals); each face's
-// are its own, so a large mesh's are worked out in runs side by side.
-void AllFaceNormals(CPatchMesh& mesh, bool cornersOutside) {
-    CMeshFaceArrays& faces = mesh.m_faces;
-    constexpr size_t kRun = 32768;
-    const size_t triangleRuns = (faces.m_triangles.size() + kRun - 1) / kRun;
-    const size_t quadRuns = (faces.m_quads.size() + kRun - 1) / kRun;
-    const size_t total = faces.m_triangles.size() + faces.m_quads.size();
-    const int threads = total >= 2 * kRun ? qf::WorkerThreads() : 1;
-    qf::ParallelFor(triangleRuns + quadRuns, threads, [&](size_t run) {
-        const bool quads = run >= triangleRuns;
+// The normals of the triangles and the quads (see FaceNormals) in runs of
+// kRun faces; each face's are its own, so runs can be worked side by side.
+class FaceNormalRuns {
+public:
+    FaceNormalRuns(CPatchMesh& mesh, bool cornersOutside)
+        : m_mesh(mesh), m_cornersOutside(cornersOutside),
+          m_triangleRuns((mesh.m_faces.m_triangles.size() + kRun - 1) / kRun),
+          m_quadRuns((mesh.m_faces.m_quads.size() + kRun - 1) / kRun) {}
+
+    size_t Runs() const { return m_triangleRuns + m_quadRuns; }
+    // Whether there are enough faces for threads to be worth starting.
+    bool Many() const {
+        return m_mesh.m_faces.m_triangles.size() + m_mesh.m_faces.m_quads.size() >= 2 * kRun;
+    }
+
+    void Run(size_t run) {
+        CMeshFaceArrays& faces = m_mesh.m_faces;
+        const bool quads = run >= m_triangleRuns;
         const std::vector<CMeshFace>& list = quads ? faces.m_quads : faces.m_triangles;
-        const size_t first = (quads ? run - triangleRuns : run) * kRun;
+        const size_t first = (quads ? run - m_triangleRuns : run) * kRun;
         const size_t end = std::min(list.size(), first + kRun);
-        CNormalArray* corners = !cornersOutside ? nullptr
-                                : quads         ? &faces.m_quadCornerNormals
-                                                : &faces.m_triangleCornerNormals;
-        FaceNormals(list, first, end, quads ? 4 : 3, mesh.m_vertices,
+        CNormalArray* corners = !m_cornersOutside ? nullptr
+                                : quads           ? &faces.m_quadCornerNormals
+                                                  : &faces.m_triangleCornerNormals;
+        FaceNormals(list, first, end, quads ? 4 : 3, m_mesh.m_vertices,
                     quads ? faces.m_quadNormals : faces.m_triangleNormals, corners);
-    });
-}
+    }
+
+private:
+    static constexpr size_t kRun = 16384;
+    CPatchMesh& m_mesh;
+    bool m_cornersOutside;
+    size_t m_triangleRuns;
+    size_t m_quadRuns;
+};
 
 // How far the squared length of a face normal may be from 1 for it to serve
 // as its own unit vector: its cosines with others are then within a few
@@ -400,7 +414,9 @@ void CMeshProcessor::ComputeFaceNormals() {
         return;
     CMeshFaceArrays& faces = m_mesh->m_faces;
     faces.AllocateFaceNormals();
-    AllFaceNormals(*m_mesh, false);
+    FaceNormalRuns normals(*m_mesh, false);
+    qf::ParallelFor(normals.Runs(), normals.Many() ? qf::WorkerThreads() : 1,
+                    [&](size_t run) { normals.Run(run); });
 }
 
 void CMeshProcessor::ComputeCornerNormals() {
@@ -408,36 +424,71 @@ void CMeshProcessor::ComputeCornerNormals() {
         return;
     CPatchMesh& mesh = *m_mesh;
     CMeshFaceArrays& faces = mesh.m_faces;
-    const int vertexCount = mesh.m_vertices.GetCount();
+    CMeshVertexArray& vertices = mesh.m_vertices;
+    const int vertexCount = vertices.GetCount();
+    faces.AllocateFaceNormals();
+    faces.AllocateCornerNormals();
+    // Each vertex writes only the corners that name it, so runs of vertices
+    // can be walked side by side; a large mesh is, in runs of kRun.
+    constexpr int32_t kRun = 32 * StagedFaceIncidence::kBlock;
+    FaceNormalRuns normals(mesh, true);
+    const int threads = vertexCount >= 2 * kRun || normals.Many() ? qf::WorkerThreads() : 1;
+
     // The corner of each list item, so that the walk below need not look
     // into the faces to find it.
     thread_local std::vector<uint8_t> triangleCorners, quadCorners;
     bool cornersKnown = true;
-    if (!mesh.m_vertexFacesBuilt)
-        BuildVertexFaceLists(&triangleCorners, &quadCorners);
-    else
+    // The lists of many faces are filled in stages, side by side with the
+    // face normals and the walk.
+    std::vector<StagedFaceIncidence> staged;
+    if (!mesh.m_vertexFacesBuilt) {
+        mesh.m_vertexFacesBuilt = 1;
+        FillFaceIncidence(vertices.m_lineLinks, vertexCount, faces.m_lines, 2);
+        staged.reserve(2);
+        auto fill = [&](CMeshIncidence& lists, const std::vector<CMeshFace>& list, int corners,
+                        std::vector<uint8_t>& cornerOf) {
+            if (vertexCount > 0 && list.size() * corners >= StagedFaceIncidence::kMinCorners)
+                staged.emplace_back(lists, vertexCount, list, corners, cornerOf,
+                                    2 * static_cast<size_t>(threads));
+            else
+                FillFaceIncidence(lists, vertexCount, list, corners, &cornerOf);
+        };
+        fill(vertices.m_triangleLinks, faces.m_triangles, 3, triangleCorners);
+        fill(vertices.m_quadLinks, faces.m_quads, 4, quadCorners);
+    } else {
         cornersKnown =
-            FindFaceCorners(mesh.m_vertices.m_triangleLinks, vertexCount, faces.m_triangles, 3,
-                            triangleCorners) &&
-            FindFaceCorners(mesh.m_vertices.m_quadLinks, vertexCount, faces.m_quads, 4, quadCorners);
-    faces.AllocateFaceNormals();
-    faces.AllocateCornerNormals();
+            FindFaceCorners(vertices.m_triangleLinks, vertexCount, faces.m_triangles, 3, triangleCorners) &&
+            FindFaceCorners(vertices.m_quadLinks, vertexCount, faces.m_quads, 4, quadCorners);
+    }
     // Lists that match the faces name every corner inside the mesh, so the
     // walk sets them all; others may miss some, which stay zero.
     if (!cornersKnown) {
         std::fill(faces.m_triangleCornerNormals.begin(), faces.m_triangleCornerNormals.end(), CFloat3{});
         std::fill(faces.m_quadCornerNormals.begin(), faces.m_quadCornerNormals.end(), CFloat3{});
     }
-    AllFaceNormals(mesh, true);
 
-    // Each vertex writes only the corners that name it, so runs of vertices
-    // can be walked side by side; a large mesh is, in runs of kRun.
-    constexpr int32_t kRun = 16384;
+    std::vector<std::pair<StagedFaceIncidence*, size_t>> stagedRuns;
+    for (StagedFaceIncidence& lists : staged)
+        for (size_t run = 0; run < lists.Runs(); ++run)
+            stagedRuns.emplace_back(&lists, run);
+    qf::ParallelFor(stagedRuns.size() + normals.Runs(), threads, [&](size_t item) {
+        if (item < stagedRuns.size())
+            stagedRuns[item].first->Count(stagedRuns[item].second);
+        else
+            normals.Run(item - stagedRuns.size());
+    });
+    for (StagedFaceIncidence& lists : staged)
+        lists.Prefix();
+    qf::ParallelFor(stagedRuns.size(), threads,
+                    [&](size_t item) { stagedRuns[item].first->Place(stagedRuns[item].second); });
+
     const int32_t runs = (vertexCount + kRun - 1) / kRun;
-    const int threads = vertexCount >= 2 * kRun ? qf::WorkerThreads() : 1;
     const uint8_t* triangleCornerData = cornersKnown ? triangleCorners.data() : nullptr;
     const uint8_t* quadCornerData = cornersKnown ? quadCorners.data() : nullptr;
     qf::ParallelFor(static_cast<size_t>(runs), threads, [&](size_t run) {
+        constexpr size_t kBlocks = kRun / StagedFaceIncidence::kBlock;
+        for (StagedFaceIncidence& lists : staged)
+            lists.SortBlocks(run * kBlocks, (run + 1) * kBlocks);
         // The normals and corners of the faces a few vertices on are asked
         // for early, so that fetching them overlaps the work before.
         constexpr int32_t kAhead = 8;

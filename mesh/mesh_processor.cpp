@@ -169,19 +169,14 @@ void CMeshProcessor::BuildVertexEdgeLists() {
 }
 
 void CMeshProcessor::BuildVertexFaceLists() {
-    BuildVertexFaceLists(nullptr, nullptr);
-}
-
-void CMeshProcessor::BuildVertexFaceLists(std::vector<uint8_t>* triangleCorners,
-                                          std::vector<uint8_t>* quadCorners) {
     if (!m_mesh)
         return;
     CPatchMesh& mesh = *m_mesh;
     mesh.m_vertexFacesBuilt = 1;
     const int n = mesh.m_vertices.GetCount();
     FillFaceIncidence(mesh.m_vertices.m_lineLinks, n, mesh.m_faces.m_lines, 2);
-    FillFaceIncidence(mesh.m_vertices.m_triangleLinks, n, mesh.m_faces.m_triangles, 3, triangleCorners);
-    FillFaceIncidence(mesh.m_vertices.m_quadLinks, n, mesh.m_faces.m_quads, 4, quadCorners);
+    FillFaceIncidence(mesh.m_vertices.m_triangleLinks, n, mesh.m_faces.m_triangles, 3);
+    FillFaceIncidence(mesh.m_vertices.m_quadLinks, n, mesh.m_faces.m_quads, 4);
 }
 
 void CMeshProcessor::BuildAdjacency() {

@@ -62,9 +62,6 @@ public:
 
 private:
     void ClearBuiltFlags();
-    // BuildVertexFaceLists that also gives, beside each list item, the
-    // corner at which the face names the vertex.
-    void BuildVertexFaceLists(std::vector<uint8_t>* triangleCorners, std::vector<uint8_t>* quadCorners);
     void SeparatedMirror(CPatchMesh& input, int axis);
     void ConnectedMirror(CPatchMesh& input, int axis);
 
