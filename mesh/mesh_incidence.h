@@ -11,8 +11,7 @@
 // visit(place) calls place(vertex, item) or place(vertex, item, tag) for
 // every item; tags, when given, receives each placed item's tag beside it.
 template <class Visit>
-void FillIncidence(CMeshIncidence& incidence, int vertexCount, Visit visit,
-                   std::vector<uint8_t>* tags = nullptr) {
+void FillIncidence(CMeshIncidence& incidence, int vertexCount, Visit visit, CItemBytes* tags = nullptr) {
     std::vector<int32_t>& offsets = incidence.offsets;
     if (vertexCount <= 0) {
         offsets.assign(1, 0);
@@ -53,7 +52,7 @@ void FillIncidence(CMeshIncidence& incidence, int vertexCount, Visit visit,
 // order; cornerOf, when given, receives beside each item the corner (0..3)
 // at which its face names the vertex.
 inline void FillFaceIncidence(CMeshIncidence& incidence, int vertexCount, const std::vector<CMeshFace>& faces,
-                              int corners, std::vector<uint8_t>* cornerOf = nullptr) {
+                              int corners, CItemBytes* cornerOf = nullptr) {
     // No faces: every list empty, without counting over the vertices.
     if (faces.empty() && vertexCount > 0) {
         incidence.offsets.assign(static_cast<size_t>(vertexCount) + 1, 0);
@@ -82,14 +81,16 @@ inline void FillFaceIncidence(CMeshIncidence& incidence, int vertexCount, const 
 // are final.
 class StagedFaceIncidence {
 public:
-    static constexpr int kShift = 8;
+    // A block's vertices are told apart by the upper six bits of the corner
+    // byte until the block is sorted.
+    static constexpr int kShift = 6;
     static constexpr int32_t kBlock = 1 << kShift;
     // Fewer corners are filled more quickly by FillFaceIncidence.
     static constexpr size_t kMinCorners = 65536;
 
     // runs is the number of runs of faces wanted, at least 1.
     StagedFaceIncidence(CMeshIncidence& incidence, int vertexCount, const std::vector<CMeshFace>& faces,
-                        int corners, std::vector<uint8_t>& cornerOf, size_t runs)
+                        int corners, CItemBytes& cornerOf, size_t runs)
         : m_incidence(incidence), m_vertexCount(static_cast<uint32_t>(std::max(vertexCount, 0))),
           m_faces(faces), m_corners(corners), m_cornerOf(cornerOf), m_blocks(BlocksFor(vertexCount)),
           m_runs(std::max<size_t>(runs, 1)), m_runFaces((faces.size() + m_runs - 1) / m_runs) {
@@ -135,7 +136,7 @@ public:
         ForCorners(run, [&](uint32_t v, int32_t f, int k) {
             const int32_t i = at[v >> kShift]++;
             items[i] = f;
-            cornerOf[i] = static_cast<uint8_t>(k);
+            cornerOf[i] = static_cast<uint8_t>(k | (v & (kBlock - 1)) << 2);
         });
     }
 
@@ -147,8 +148,7 @@ public:
 private:
     struct Corner {
         int32_t face;
-        uint8_t corner;
-        uint8_t vertex; // within its block
+        uint8_t corner; // and the vertex within its block, as Place left it
     };
 
     // fn(vertex, face, corner) for each corner on a vertex of the mesh of
@@ -170,16 +170,13 @@ private:
         const int32_t from = m_blockStarts[b], to = m_blockStarts[b + 1];
         int32_t* items = m_incidence.items.data();
         uint8_t* cornerOf = m_cornerOf.data();
-        const auto first = static_cast<uint32_t>(b << kShift);
         held.resize(static_cast<size_t>(to - from));
         int32_t at[kBlock + 1] = {};
         for (int32_t i = from; i < to; ++i) {
-            const int32_t f = items[i];
-            const uint8_t k = cornerOf[i];
-            const auto vertex = static_cast<uint8_t>(static_cast<uint32_t>(m_faces[f].vertex[k]) - first);
-            held[i - from] = Corner{f, k, vertex};
-            ++at[vertex + 1];
+            held[i - from] = Corner{items[i], cornerOf[i]};
+            ++at[(cornerOf[i] >> 2) + 1];
         }
+        const auto first = static_cast<uint32_t>(b << kShift);
         const auto count = std::min<uint32_t>(kBlock, m_vertexCount - first);
         at[0] = from;
         for (uint32_t v = 1; v < count; ++v) {
@@ -187,9 +184,9 @@ private:
             m_incidence.offsets[first + v] = at[v];
         }
         for (const Corner& c : held) {
-            const int32_t i = at[c.vertex]++;
+            const int32_t i = at[c.corner >> 2]++;
             items[i] = c.face;
-            cornerOf[i] = c.corner;
+            cornerOf[i] = c.corner & 3;
         }
     }
 
@@ -197,7 +194,7 @@ private:
     uint32_t m_vertexCount;
     const std::vector<CMeshFace>& m_faces;
     int m_corners;
-    std::vector<uint8_t>& m_cornerOf;
+    CItemBytes& m_cornerOf;
     size_t m_blocks;
     size_t m_runs;
     size_t m_runFaces;
@@ -209,14 +206,12 @@ private:
 // would give them; false (cornerOf unusable) when the lists are not what it
 // would have filled from these faces.
 inline bool FindFaceCorners(const CMeshIncidence& incidence, int vertexCount,
-                            const std::vector<CMeshFace>& faces, int corners,
-                            std::vector<uint8_t>& cornerOf) {
+                            const std::vector<CMeshFace>& faces, int corners, CItemBytes& cornerOf) {
     const std::vector<int32_t>& offsets = incidence.offsets;
     if (vertexCount <= 0 || offsets.size() != static_cast<size_t>(vertexCount) + 1 ||
         incidence.items.size() != static_cast<size_t>(offsets.back()))
         return false;
-    thread_local std::vector<int32_t> fill;
-    fill.assign(offsets.begin(), offsets.end() - 1);
+    std::vector<int32_t, CUnsetAllocator<int32_t>> fill(offsets.begin(), offsets.end() - 1);
     cornerOf.resize(incidence.items.size());
     const auto n = static_cast<uint32_t>(vertexCount);
     for (size_t f = 0; f < faces.size(); ++f)

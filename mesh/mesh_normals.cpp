@@ -436,7 +436,8 @@ void CMeshProcessor::ComputeCornerNormals() {
 
     // The corner of each list item, so that the walk below need not look
     // into the faces to find it.
-    thread_local std::vector<uint8_t> triangleCorners, quadCorners;
+    CItemBytes& triangleCorners = vertices.m_triangleLinks.corners;
+    CItemBytes& quadCorners = vertices.m_quadLinks.corners;
     bool cornersKnown = true;
     // The lists of many faces are filled in stages, side by side with the
     // face normals and the walk.
@@ -446,7 +447,7 @@ void CMeshProcessor::ComputeCornerNormals() {
         FillFaceIncidence(vertices.m_lineLinks, vertexCount, faces.m_lines, 2);
         staged.reserve(2);
         auto fill = [&](CMeshIncidence& lists, const std::vector<CMeshFace>& list, int corners,
-                        std::vector<uint8_t>& cornerOf) {
+                        CItemBytes& cornerOf) {
             if (vertexCount > 0 && list.size() * corners >= StagedFaceIncidence::kMinCorners)
                 staged.emplace_back(lists, vertexCount, list, corners, cornerOf,
                                     2 * static_cast<size_t>(threads));

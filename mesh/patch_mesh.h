@@ -64,12 +64,18 @@ struct CMeshFace {
 // The texture coordinates of a face's corners.
 using CCornerUVs = std::array<CFloatFlag, 4>;
 
+// One byte per item of a list, unset until filled.
+using CItemBytes = std::vector<uint8_t, CUnsetAllocator<uint8_t>>;
+
 // Items about each vertex (edge or face indices), all in one array: those of
 // vertex v are items[offsets[v]] up to items[offsets[v + 1]].
 struct CMeshIncidence {
     std::vector<int32_t> offsets;
     // Sized to the counted items, then each placed: unset in between.
     std::vector<int32_t, CUnsetAllocator<int32_t>> items;
+    // Face lists' room for the corner normal pass, which keeps here the
+    // corner (0..3) at which each item's face names the vertex.
+    CItemBytes corners;
 
     std::span<const int32_t> Of(int v) const {
         return {items.data() + offsets[v], static_cast<size_t>(offsets[v + 1] - offsets[v])};
@@ -77,6 +83,7 @@ struct CMeshIncidence {
     void Free() {
         offsets.clear();
         items.clear();
+        corners.clear();
     }
 };
 
