@@ -429,10 +429,12 @@ void CMeshProcessor::ComputeCornerNormals() {
     faces.AllocateFaceNormals();
     faces.AllocateCornerNormals();
     // Each vertex writes only the corners that name it, so runs of vertices
-    // can be walked side by side; a large mesh is, in runs of kRun.
-    constexpr int32_t kRun = 32 * StagedFaceIncidence::kBlock;
+    // can be walked side by side; a large mesh is, in runs of kRun (whole
+    // blocks of the staged lists).
+    constexpr int32_t kRun = 64 * StagedFaceIncidence::kBlock;
+    constexpr int32_t kManyVertices = 32768;
     FaceNormalRuns normals(mesh, true);
-    const int threads = vertexCount >= 2 * kRun || normals.Many() ? qf::WorkerThreads() : 1;
+    const int threads = vertexCount >= kManyVertices || normals.Many() ? qf::WorkerThreads() : 1;
 
     // The corner of each list item, so that the walk below need not look
     // into the faces to find it.
