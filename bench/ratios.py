@@ -22,6 +22,8 @@ PAIRS = [
      "BM_FourPaneDefaultView", "BM_FourPaneBarePolylines", 1.25, True),
     ("Rebuild + nets per patch: 40,000 patches / 900 patches",
      "BM_RebuildAndPatchNets/200", "BM_RebuildAndPatchNets/30", 1.3, True),
+    ("Rebuild + nets per patch, fresh object: 40,000 / 900",
+     "BM_RebuildFreshObject/200", "BM_RebuildFreshObject/30", 1.3, True),
     ("display mesh, resolution 4: bare loops, same mesh / our build",
      "BM_BareMeshBuild/4", "BM_DisplayMeshBuild/4", 0.6, False),
     ("display mesh, fresh process: bare loops, same mesh / our build",
