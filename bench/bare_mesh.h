@@ -14,13 +14,13 @@
 #include "mesh/patch_mesh.h"
 #include "mesh/polygon_obj.h"
 #include "model/spatch_obj.h"
+#include "platform/base/parallel_for.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdlib>
 #include <new>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -248,27 +248,24 @@ inline void BareMeshBuild(const BareMeshInput& in, const BareMeshWeights& weight
 struct BareNormalsOutput {
     explicit BareNormalsOutput(const BareMeshOutput& mesh)
         : faceNormals(mesh.quads.size()), cornerNormals(mesh.quads.size() * 4),
-          offsets(mesh.points.size() + 1), quadsAt(mesh.quads.size() * 4), cornerAt(quadsAt.size()) {}
+          offsets(mesh.points.size() + 2), quadsAt(mesh.quads.size() * 4), cornerAt(quadsAt.size()) {}
     BareArray<CFloat3> faceNormals;
     BareArray<CFloat3> cornerNormals;
     // The quads at vertex v are quadsAt[offsets[v]] up to quadsAt[offsets[v + 1]],
-    // in quad order, each with the corner that names v.
+    // in quad order, each with the corner that names v (one offset more is
+    // room for the counting).
     BareArray<int32_t> offsets;
     BareArray<int32_t> quadsAt;
     BareArray<uint8_t> cornerAt;
 };
 
-// fn(from, to) over [0, count) in equal runs, one per hardware thread (at
-// most 8, as the product takes), the calling thread among them.
+// fn(from, to) over [0, count) in equal runs, one per thread the product
+// takes, on the same kept threads.
 template <class Fn> void BareSideBySide(size_t count, Fn fn) {
-    const size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1, 8);
+    const auto threads = static_cast<size_t>(qf::WorkerThreads());
     const size_t run = (count + threads - 1) / threads;
-    std::vector<std::thread> others;
-    for (size_t t = 1; t < threads && t * run < count; ++t)
-        others.emplace_back(fn, t * run, std::min(count, (t + 1) * run));
-    fn(size_t{0}, std::min(count, run));
-    for (std::thread& other : others)
-        other.join();
+    qf::ParallelFor(threads, static_cast<int>(threads),
+                    [&](size_t t) { fn(std::min(count, t * run), std::min(count, (t + 1) * run)); });
 }
 
 // The face normals from the first three corners, the quads at each vertex,
@@ -301,8 +298,7 @@ inline void BareCornerNormals(const BareMeshOutput& mesh, float creaseDegrees, B
     // Counted two places on, so that placing through offsets[v + 1] leaves
     // it at the end of v's list, the start of the next one.
     const size_t vertexCount = mesh.points.size();
-    BareArray<int32_t> counts(vertexCount + 2);
-    int32_t* offsets = counts.data();
+    int32_t* offsets = out.offsets.data();
     std::fill(offsets, offsets + vertexCount + 2, 0);
     for (size_t f = 0; f < quadCount; ++f)
         for (int k = 0; k < 4; ++k)
@@ -317,7 +313,6 @@ inline void BareCornerNormals(const BareMeshOutput& mesh, float creaseDegrees, B
             quadsAt[at] = static_cast<int32_t>(f);
             cornerAt[at] = static_cast<uint8_t>(k);
         }
-    std::copy(offsets, offsets + vertexCount + 1, out.offsets.data());
 
     const double limit = std::cos(creaseDegrees * 3.1415927 / 180.0);
     const auto above = static_cast<float>(limit + 1e-5), below = static_cast<float>(limit - 1e-5);
