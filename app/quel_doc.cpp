@@ -120,6 +120,8 @@ BOOL CQuelDoc::OnNewDocument() {
     m_nextMaterialId = m_nextObjectKey = m_nextFolderKey = 0;
     for (int i = 0; i < kPaneCount; ++i)
         m_cameras[i].SetPreset(i);
+    // A file that ends before its memo cameras must not keep the previous document's.
+    m_memoCameras.fill(CCamera());
     m_motionBlurCount = 5;
     m_motionBlurTime = 0.05f;
     m_renderBgColor = 0x969696;

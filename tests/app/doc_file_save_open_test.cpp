@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <span>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -29,6 +30,21 @@ protected:
 
     qf::test::TempDir dir;
 };
+
+// Every section a document holds, in the order it is written.
+const char* const kSectionOrder[] = {"object_info",     "light_info",
+                                     "material_info",   "wnd_info",
+                                     "background_info", "include_file",
+                                     "global_settings", "radiosity_info",
+                                     "megapov_info",    "post_process_info",
+                                     "aspect",          "object_cp_info",
+                                     "memo_camera",     "material_axis",
+                                     "polygon_info",    "material_axis_polygon",
+                                     "bg_image",        "default_mat_setting",
+                                     "folder_info",     "object_tree",
+                                     "radiosity2_info", "hdr_setting",
+                                     "object_info2",    "light_info2",
+                                     "vertex_ext_info", "end"};
 
 // The int that follows a section keyword in file.
 int32_t CountAfter(const std::string& file, const std::string& keyword) {
@@ -98,21 +114,8 @@ TEST_F(DocFileSaveOpenTest, LayoutMatchesTheKeptFile) {
 TEST_F(DocFileSaveOpenTest, SparseDocumentStillHasAllSectionsInOrder) {
     doc->AddPatchObject()->SetName("only");
     const std::string file = DocumentBytes(*doc);
-    const char* const order[] = {"object_info",     "light_info",
-                                 "material_info",   "wnd_info",
-                                 "background_info", "include_file",
-                                 "global_settings", "radiosity_info",
-                                 "megapov_info",    "post_process_info",
-                                 "aspect",          "object_cp_info",
-                                 "memo_camera",     "material_axis",
-                                 "polygon_info",    "material_axis_polygon",
-                                 "bg_image",        "default_mat_setting",
-                                 "folder_info",     "object_tree",
-                                 "radiosity2_info", "hdr_setting",
-                                 "object_info2",    "light_info2",
-                                 "vertex_ext_info", "end"};
     size_t previous = 0;
-    for (const char* keyword : order) {
+    for (const char* keyword : kSectionOrder) {
         const size_t at = SectionOffset(file, keyword);
         ASSERT_NE(at, std::string::npos) << keyword;
         EXPECT_GE(at, previous) << keyword << " is out of order";
@@ -154,6 +157,29 @@ TEST_F(DocFileSaveOpenTest, FileEndingAfterMemoCamerasKeepsDefaultsForTheRest) {
     EXPECT_EQ(doc->m_objects.GetHead()->GetPolygonize(), 0);
     EXPECT_EQ(doc->m_objects.GetAtIndex(1)->CountFivePointVertices(), 0);
     EXPECT_EQ(doc->m_lights.GetHead()->m_shadowPigmentOn, 0);
+}
+
+// A section of a later version ends reading where it stands; whatever the
+// file did not give is a new document's, never the document open before.
+TEST_F(DocFileSaveOpenTest, AFileOpenedOnTopOfAnotherGivesWhatItGivesOpenedFresh) {
+    FillEveryKindOfContent(*doc);
+    const std::string full = DocumentBytes(*doc);
+    // A file that starts with an unknown section is no document at all.
+    for (const char* keyword : std::span(kSectionOrder).subspan(1)) {
+        SCOPED_TRACE(keyword);
+        const size_t at = SectionOffset(full, keyword);
+        ASSERT_NE(at, std::string::npos);
+        const std::string later =
+            full.substr(0, at) + FileBytes().Str("later_section").Get() + full.substr(at);
+        ASSERT_TRUE(Open(later));
+        const std::string onTop = DocumentBytes(*doc);
+        CloseDocument();
+        doc = std::make_unique<CQuelDoc>();
+        main.emplace(doc.get());
+        ASSERT_TRUE(Open(later));
+        EXPECT_TRUE(SameDocumentBytes(onTop, DocumentBytes(*doc)));
+        FillEveryKindOfContent(*doc);
+    }
 }
 
 TEST_F(DocFileSaveOpenTest, MaterialOfADeletedSlotReadsBackAsNone) {
