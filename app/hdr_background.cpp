@@ -42,15 +42,15 @@ void CHdrBackground::SetDefaults() {
     m_mapType = 1;
 }
 
-void CHdrBackground::WritePov(qf::CTextFileWriter& file, int megaPov) const {
+void CHdrBackground::WritePov(qf::CTextFileWriter& file, int megaPov, bool emission) const {
     if (!m_use)
         return;
     file.Printf("sphere{ <%0.3f, %0.3f, %0.3f> , %0.3f\n", m_center[0], m_center[1], m_center[2], m_radius);
     file.Write("\tpigment { image_map { hdr ");
     file.Write(PovStringExpression(m_imageFile).view());
     file.Printf(" once interpolate 2 map_type %d } }\n", WrittenMapType(m_mapType, megaPov));
-    file.Printf("\tfinish  { ambient<%0.3f, %0.3f, %0.3f> diffuse %0.3f }\n", m_ambient[0], m_ambient[1],
-                m_ambient[2], m_diffuse);
+    file.Printf("\tfinish  { %s<%0.3f, %0.3f, %0.3f> diffuse %0.3f }\n", emission ? "emission" : "ambient",
+                m_ambient[0], m_ambient[1], m_ambient[2], m_diffuse);
     file.Write("\thollow\n");
     if (!m_extraLine.IsEmpty()) {
         file.Write("\t");

@@ -23,7 +23,9 @@ public:
 
     // The sphere as POV-Ray text; nothing unless the record is in use. A map
     // type that official POV-Ray refuses is written as spherical unless megaPov.
-    void WritePov(qf::CTextFileWriter& file, int megaPov) const;
+    // The sphere's light is its finish's ambient, or its emission where the
+    // renderer ignores ambient (POV-Ray 3.7 and later with radiosity on).
+    void WritePov(qf::CTextFileWriter& file, int megaPov, bool emission) const;
     // The section, keyword included.
     int Store(CArchive& ar) const;
     // The section body (the reader has consumed the keyword). The map type is

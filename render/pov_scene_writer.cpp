@@ -12,22 +12,30 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 namespace {
+
+// The official POV-Ray version the definition names, as major * 100 + minor;
+// none for unofficial builds and for a version that does not read as a number.
+std::optional<long> OfficialVersion(const CRendererInfo& info) {
+    if (!info.is_official)
+        return std::nullopt;
+    const char* text = info.official_version.GetString();
+    char* end = nullptr;
+    const long major = std::strtol(text, &end, 10);
+    if (end == text)
+        return std::nullopt;
+    const long minor = *end == '.' ? std::strtol(end + 1, nullptr, 10) : 0;
+    return major * 100 + minor;
+}
 
 // POV-Ray 3.5 dropped the first radiosity set's distance_maximum and refuses
 // it. An official version that does not read as a number, and every
 // unofficial build, get the set as the user chose it.
 bool KnowsDistanceMaximum(const CRendererInfo& info) {
-    if (!info.is_official)
-        return true;
-    const char* text = info.official_version.GetString();
-    char* end = nullptr;
-    const long major = std::strtol(text, &end, 10);
-    if (end == text)
-        return true;
-    const long minor = *end == '.' ? std::strtol(end + 1, nullptr, 10) : 0;
-    return major < 3 || (major == 3 && minor < 5);
+    const std::optional<long> version = OfficialVersion(info);
+    return !version || *version < 305;
 }
 
 } // namespace
@@ -127,7 +135,7 @@ void CPovSceneWriter::WriteGlobalSettings(qf::CTextFileWriter& stream) {
         }
     }
 
-    if (m_setting && m_setting->use_radiosity) {
+    if (IsRadiosityWritten()) {
         if (m_info->radiosity_type == 0) {
             const CRadiosityData& r = doc->m_radiosity;
             stream.Write("\tradiosity{\n");
@@ -227,7 +235,17 @@ int CPovSceneWriter::IsHdrEnabled() const {
     return doc && m_info && m_info->hdr && doc->m_hdr.m_use && !doc->m_hdr.m_imageFile.IsEmpty() ? 1 : 0;
 }
 
+bool CPovSceneWriter::IsRadiosityWritten() const {
+    return m_info && m_setting && m_setting->use_radiosity &&
+           (m_info->radiosity_type == 0 || m_info->radiosity_type == 1);
+}
+
 void CPovSceneWriter::WriteHdrSphere(qf::CTextFileWriter& stream) {
-    if (IsHdrEnabled())
-        GetDoc()->m_hdr.WritePov(stream, m_info->is_official ? 0 : 1);
+    if (!IsHdrEnabled())
+        return;
+    // POV-Ray 3.7 lights nothing with an ambient finish while radiosity is
+    // on, and the sphere itself would be black.
+    const std::optional<long> version = OfficialVersion(*m_info);
+    const bool emission = version && *version >= 307 && IsRadiosityWritten();
+    GetDoc()->m_hdr.WritePov(stream, m_info->is_official ? 0 : 1, emission);
 }

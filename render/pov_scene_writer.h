@@ -50,6 +50,8 @@ public:
     void WriteCamera(qf::CTextFileWriter& stream, const CCamera& camera);
     void WriteHdrSphere(qf::CTextFileWriter& stream);
     int IsHdrEnabled() const;
+    // The setting asks for radiosity and the renderer has a set of it to write.
+    bool IsRadiosityWritten() const;
     void WriteLights(qf::CTextFileWriter& stream);
     void WriteMaterials(qf::CTextFileWriter& stream);
     void WriteObjects(qf::CTextFileWriter& stream);

@@ -11,7 +11,7 @@ namespace {
 std::string PovText(const CHdrBackground& hdr, int megaPov = 0) {
     qf::test::TempDir dir;
     qf::CTextFileWriter file(dir.File("hdr.pov"));
-    hdr.WritePov(file, megaPov);
+    hdr.WritePov(file, megaPov, false);
     EXPECT_TRUE(file.Close());
     return qf::test::ReadFileBytes(dir.File("hdr.pov"));
 }

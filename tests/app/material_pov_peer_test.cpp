@@ -142,7 +142,7 @@ void WriteScene(const TempDir& dir, const std::string& path) {
     CHdrBackground hdr;
     hdr.m_use = 1;
     hdr.m_imageFile = dir.File(std::string(kOddName) + ".hdr");
-    hdr.WritePov(file, 0); // the map type a new document starts with
+    hdr.WritePov(file, 0, false); // the map type a new document starts with
     ASSERT_TRUE(file.Close()) << file.GetError();
 }
 

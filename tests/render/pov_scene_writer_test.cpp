@@ -68,6 +68,34 @@ TEST_F(PovGoldenTest, OfficialSceneWithRadiosityAndNoRenderCamera) {
     EXPECT_TRUE(Contains(Scene(), "\t\tdistance_maximum 0.000\n")) << "an unofficial build";
 }
 
+// POV-Ray 3.7 ignores an ambient finish while radiosity is on; older and
+// unofficial renderers know no emission.
+TEST_F(PovGoldenTest, TheLightingSphereGlowsByEmissionOnlyForRadiosityFromPovRay37) {
+    info.hdr = 1;
+    doc->m_hdr.m_use = 1;
+    doc->m_hdr.m_imageFile = "sky.hdr";
+    const struct {
+        int official;
+        const char* version;
+        int radiosity;
+        int radiosityType;
+        const char* glow;
+    } cases[] = {
+        {1, "3.7", 1, 1, "emission"}, {1, "3.7", 1, 0, "emission"}, {1, "3.8", 1, 1, "emission"},
+        {1, "3.7", 0, 1, "ambient"},  {1, "3.7", 1, 2, "ambient"},  {1, "3.6", 1, 1, "ambient"},
+        {1, "3.5", 1, 0, "ambient"},  {0, "3.7", 1, 1, "ambient"},  {1, "new", 1, 1, "ambient"},
+    };
+    for (const auto& c : cases) {
+        info.is_official = c.official;
+        info.official_version = info.unofficial_version = c.version;
+        setting.use_radiosity = c.radiosity;
+        info.radiosity_type = c.radiosityType;
+        EXPECT_TRUE(Contains(Scene(), std::string("\tfinish  { ") + c.glow + "<0.200, 0.200, 0.200>"))
+            << c.version << (c.official ? " official" : " unofficial") << ", radiosity " << c.radiosity
+            << " of type " << c.radiosityType;
+    }
+}
+
 TEST_F(PovGoldenTest, FullScene) {
     info.is_official = 0;
     info.no_image = info.no_reflection = info.double_illuminate = 1;

@@ -39,6 +39,8 @@ protected:
         const std::string scene = dir.File(name + ".pov");
         std::string error;
         EXPECT_TRUE(CPovExporter().ExportPov(CString(scene), info, doc->m_render, &error)) << error;
+        std::filesystem::copy_file(scene, OutputDir() / (name + ".pov"),
+                                   std::filesystem::copy_options::overwrite_existing);
         const std::string picture = dir.File(name + ".png");
         const std::string log = (OutputDir() / (name + ".log")).string();
         EXPECT_EQ(RunProgram({"povray", "-D", "+W80", "+H60", "+L" + dir.path().string(), "+I" + scene,
@@ -122,11 +124,16 @@ TEST_F(RenderPeerTest, ExportedScenesParseWithAndWithoutTheirInclude) {
 }
 
 // The definition a first start makes renders radiosity and the lighting
-// sphere with every value as a new document has it; so does a definition
-// saved earlier with the first radiosity set.
+// sphere with every value as a new document has it, alone and together; so
+// does a definition saved earlier with the first radiosity set. The sphere's
+// red sky shows in the corners and, the scene's lights being off with it,
+// is what lights the box.
 TEST_F(RenderPeerTest, TheFirstStartDefinitionRendersRadiosityAndTheLightingSphere) {
-    WriteFileBytes(dir.File("sky.hdr"),
-                   "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 2 +X 2\n" + std::string(4 * 4, '\x80'));
+    // Two by two pixels of (16, 0.06, 0.06) in RGBE.
+    std::string red;
+    for (int i = 0; i < 4; ++i)
+        red += "\xFF\x01\x01\x84";
+    WriteFileBytes(dir.File("sky.hdr"), "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 2 +X 2\n" + red);
     doc->m_render.render_pane_flag = 1;
     CRendererInfo firstSet = InstalledPovRayDefinition();
     firstSet.radiosity_type = 0;
@@ -139,6 +146,8 @@ TEST_F(RenderPeerTest, TheFirstStartDefinitionRendersRadiosityAndTheLightingSphe
         {"radiosity_first_start", InstalledPovRayDefinition(), true, false},
         {"radiosity_first_set", firstSet, true, false},
         {"lighting_sphere", InstalledPovRayDefinition(), false, true},
+        {"lighting_sphere_radiosity", InstalledPovRayDefinition(), true, true},
+        {"lighting_sphere_radiosity_first_set", firstSet, true, true},
     };
     for (const auto& c : cases) {
         doc->m_render.use_radiosity = c.radiosity;
@@ -146,8 +155,21 @@ TEST_F(RenderPeerTest, TheFirstStartDefinitionRendersRadiosityAndTheLightingSphe
         doc->m_hdr.m_imageFile = CString(dir.File("sky.hdr"));
         const Image image = RenderExport(c.name, c.info);
         SavePng((OutputDir() / (std::string(c.name) + ".png")).string(), image);
-        EXPECT_GT(CountPixelsNot(image, 0x000000, 8), 40) << c.name << ": the box's lit top";
-        if (c.sphere && image.width > 0)
-            EXPECT_GT(image.At(0, 0) & 0xFF, 8u) << "the sphere's sky round the box";
+        if (image.Empty())
+            continue;
+        const auto red = [](uint32_t rgb) { return rgb >> 16; };
+        const auto green = [](uint32_t rgb) { return (rgb >> 8) & 0xFF; };
+        if (!c.sphere) {
+            EXPECT_GT(CountPixelsNot(image, 0x000000, 8), 40) << c.name << ": the box's lit top";
+            continue;
+        }
+        for (const uint32_t corner : {image.At(0, 0), image.At(image.width - 1, image.height - 1)})
+            EXPECT_TRUE(red(corner) > 150 && green(corner) < 40)
+                << c.name << ": the red sky, not " << std::hex << corner;
+        // Without radiosity only the box's own ambient shows it, in grey.
+        const uint32_t box = image.At(image.width / 2, image.height / 2);
+        if (c.radiosity)
+            EXPECT_TRUE(red(box) > 24 && red(box) > 2 * green(box))
+                << c.name << ": the box lit red by the sky, not " << std::hex << box;
     }
 }
