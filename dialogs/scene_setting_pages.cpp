@@ -191,6 +191,7 @@ const CommandMap& CImageBasedLightingPanel::GetCommandMap() const {
     static const CommandMap map = CommandMapFor<CImageBasedLightingPanel>(CSettingsPage::GetCommandMap())
                                       .OnBnClicked(kAmbientSwatch, &CImageBasedLightingPanel::OnAmbientSwatch)
                                       .OnBnClicked(kBrowse, &CImageBasedLightingPanel::OnBrowse)
+                                      .OnEnKillFocus(kPath, &CImageBasedLightingPanel::OnPathKillFocus)
                                       .OnEnKillFocus(kMapType, &CImageBasedLightingPanel::OnMapTypeKillFocus);
     return map;
 }
@@ -244,6 +245,15 @@ void CImageBasedLightingPanel::OnAmbientSwatch() {
 
 void CImageBasedLightingPanel::OnMapTypeKillFocus() {
     StoreAll();
+}
+
+void CImageBasedLightingPanel::OnPathKillFocus() {
+    // A typed path is taken as a chosen one is; a visit changes nothing.
+    const CQuelDoc* doc = GetDoc();
+    CString path;
+    GetDlgItemText(kPath, path);
+    if (doc && path != doc->m_hdr.m_imageFile)
+        StoreAll();
 }
 
 void CImageBasedLightingPanel::OnBrowse() {

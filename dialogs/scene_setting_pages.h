@@ -61,6 +61,7 @@ private:
     void ShowAmbientSwatch();
     void OnAmbientSwatch();
     void OnMapTypeKillFocus();
+    void OnPathKillFocus();
     void OnBrowse();
     // Copies every control into the document's record and marks it modified.
     void StoreAll();

@@ -137,9 +137,12 @@ TEST_F(ScenePageGuiTest, ImageBasedLightingStoresTheSphereAndMarksTheDocument) {
         const std::string picture = work.File("sky.hdr");
         WriteFileBytes(picture, TinyHdrPicture());
         CImageBasedLightingPanel& lighting = Show<CImageBasedLightingPanel>("Image Based Lighting");
+        // A typed path is taken on leaving the field, as a chosen one is.
+        Enter(lighting, 1677, work.File("typed.hdr").c_str());
+        EXPECT_EQ(doc->m_hdr.m_imageFile, work.File("typed.hdr"));
+        EXPECT_TRUE(doc->IsModified());
         Click(lighting, 1422);
         EXPECT_EQ(doc->m_hdr.m_use, 1);
-        EXPECT_TRUE(doc->IsModified());
         ChooseFile(lighting, 1478, picture);
         EXPECT_EQ(doc->m_hdr.m_imageFile, picture);
         EXPECT_EQ(Text(lighting, 1677), picture);
