@@ -5,10 +5,10 @@
 //
 // Export asks for the magnitude settings and the file, then writes the
 // curves of every exportable patch object as splines (mdl_format.h). Import
-// takes a file named .mdl or .MDL, reads and checks its whole mesh section
-// first, and only then adds one patch object named after the file, as one
-// undo step; a file that is no model or is damaged gets a message and
-// changes nothing.
+// takes a file named .mdl or .MDL, reads and checks the whole file first,
+// and only then adds one patch object named after the file, as one undo
+// step; a file that is no model, is damaged or was cut short gets a message
+// and changes nothing.
 #include "formats/exchange_ui.h"
 
 class CQuelDoc;

@@ -20,6 +20,7 @@ constexpr int kExtraNumberFlags = 0x10 | 0x1000;
 // magnitude lines) take with their separators.
 constexpr size_t kMinSplineBytes = 6;
 constexpr size_t kMinCpBytes = 8;
+constexpr std::string_view kEndMesh = "[ENDMESH]";
 
 void WriteCorner(CExportText& text, float x, float y, float z, char end) {
     text.Fixed(x, 4) << ' ';
@@ -111,6 +112,12 @@ int ReadKeyedNumber(CTokenScanner& in, std::string_view key, std::string_view al
     if (!ParseWholeInt(number, value))
         in.Fail(formatProblem::notANumber);
     return value;
+}
+
+// Words up to and including tag; the end of the file before it throws.
+void SkipPast(CTokenScanner& in, std::string_view tag) {
+    while (in.Word() != tag) {
+    }
 }
 
 int CheckedCount(CTokenScanner& in, int count, size_t minBytes) {
@@ -260,12 +267,11 @@ MdlHeader ReadMdlHeader(CTokenScanner& scanner) {
 std::unique_ptr<CSpatchObj> ReadMdlSplines(CTokenScanner& scanner) {
     std::vector<std::vector<CMdlCp>> splines;
     std::vector<CMdlCp> cps;
-    CTokenScanner probe = scanner;
-    std::string_view word;
+    // A mesh may close without a spline count: none, then.
     const int splineCount =
-        probe.TryWord(word)
-            ? CheckedCount(scanner, ReadKeyedNumber(scanner, "Splines", "Spline", 0), kMinSplineBytes)
-            : 0;
+        CTokenScanner(scanner).Word() == kEndMesh
+            ? 0
+            : CheckedCount(scanner, ReadKeyedNumber(scanner, "Splines", "Spline", 0), kMinSplineBytes);
     splines.reserve(static_cast<size_t>(splineCount));
     for (int s = 0; s < splineCount; ++s) {
         const int count = CheckedCount(scanner, ReadKeyedNumber(scanner, "CPs", {}, 0), kMinCpBytes);
@@ -275,6 +281,10 @@ std::unique_ptr<CSpatchObj> ReadMdlSplines(CTokenScanner& scanner) {
             spline.push_back(ReadCp(scanner));
         cps.insert(cps.end(), spline.begin(), spline.end());
     }
+    // The counted splines end the mesh, and a whole file ends with the
+    // model file's closing tag: a file cut short lacks one or the other.
+    scanner.Expect(kEndMesh);
+    SkipPast(scanner, "[ENDMODELFILE]");
 
     // A target names the first CP of that number in the file.
     std::unordered_map<int, size_t> byNumber;

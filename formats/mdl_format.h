@@ -8,10 +8,12 @@
 // splines stay joined. Each exportable object becomes a group of its CPs.
 //
 // Reading takes only the "[MESH]" section into one patch object (z negated
-// back, so an exported model returns as it was). The whole section is read
-// and checked first: counts beyond the data, numbers that are none, and
-// attachments that name no CP or run in a loop throw CFormatError with the
-// line. A spline of fewer than two CPs is dropped (its points stay).
+// back, so an exported model returns as it was). The whole file is read
+// and checked first: counts beyond the data, numbers that are none,
+// attachments that name no CP or run in a loop, and a file cut short (no
+// "[ENDMESH]" after the counted splines, or no "[ENDMODELFILE]" after it)
+// throw CFormatError with the line. A spline of fewer than two CPs is
+// dropped (its points stay).
 #include "formats/exchange_ui.h"
 #include "formats/token_scanner.h"
 
@@ -36,5 +38,6 @@ enum MdlHeader {
 };
 // Reads up to and including the mesh version.
 MdlHeader ReadMdlHeader(CTokenScanner& scanner);
-// The splines after the header as a new patch object, its handles set.
+// The splines after the header as a new patch object, its handles set; the
+// rest of the file is read to its closing tag.
 std::unique_ptr<CSpatchObj> ReadMdlSplines(CTokenScanner& scanner);

@@ -314,8 +314,9 @@ bool ReadMqoHeader(CTokenScanner& scanner) {
 std::vector<std::unique_ptr<CMqoObject>> ReadMqoObjects(CTokenScanner& scanner) {
     std::vector<std::unique_ptr<CMqoObject>> objects;
     CMqoReader reader(scanner);
-    std::string_view word;
-    while (scanner.TryWord(word) && word != "Eof")
+    // A whole document ends with "Eof"; without it the file was cut short,
+    // maybe between two objects, and what came before is not all there is.
+    for (std::string_view word = scanner.Word(); word != "Eof"; word = scanner.Word())
         if (word == "Object")
             objects.push_back(reader.ReadObject());
     return objects;

@@ -2,9 +2,10 @@
 // The Metasequoia text document (.mqo). Reading takes every Object chunk
 // into a polygon mesh with the chunk's settings (scaled by 0.1 and with z
 // negated, as our axes want it); the whole file is read and checked first
-// (counts, vertex indices, binary vertex sizes, face lines) and a damaged
-// one throws CFormatError naming the line. Writing gives the fixed scene,
-// one material per object and one Object chunk per patch object, in CP932.
+// (counts, vertex indices, binary vertex sizes, face lines, the closing
+// "Eof") and a damaged one throws CFormatError naming the line. Writing
+// gives the fixed scene, one material per object and one Object chunk per
+// patch object, in CP932.
 #include "formats/token_scanner.h"
 #include "mesh/patch_mesh.h"
 #include "platform/base/win_types.h"
@@ -28,7 +29,8 @@ struct CMqoObject {
 
 // Whether the first word is "Metasequoia".
 bool ReadMqoHeader(CTokenScanner& scanner);
-// Every Object chunk from here to the end of the file or the word "Eof".
+// Every Object chunk from here to the word "Eof"; a file that ends before it
+// was cut short and throws.
 std::vector<std::unique_ptr<CMqoObject>> ReadMqoObjects(CTokenScanner& scanner);
 // The patch object of a read chunk: its mirror and lathe applied to the
 // mesh, every vertex a control point and every edge a two-point curve; named

@@ -11,6 +11,7 @@
 #include "support/temp_dir.h"
 
 #include <cmath>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -70,6 +71,8 @@ private:
     }
 };
 
+inline std::string DescribeGeometry(CSpatchObj& obj);
+
 class ExchangeTest : public DocTest {
 protected:
     void SetUp() override {
@@ -98,16 +101,60 @@ protected:
     std::string Read(const std::string& file) const { return qf::test::ReadFileBytes(file); }
 
     // Runs an import that must be refused: one message that contains told,
-    // no undo step, and the document's file the same as before.
+    // no undo step, the modified flag as it was, and the document's file the
+    // same as before.
     template <class Import>
     void ExpectRefused(Import import, const std::string& told, const std::string& before) {
         const size_t asked = boxes.GetRequests().size();
+        const BOOL modified = doc->IsModified();
         EXPECT_FALSE(import());
         ASSERT_EQ(boxes.GetRequests().size(), asked + 1);
         const std::string text = boxes.GetRequests().back().text.str();
         EXPECT_NE(text.find(told), std::string::npos) << text;
         EXPECT_EQ(doc->m_undoBuffer.GetPosition(), 0);
+        EXPECT_EQ(doc->IsModified(), modified);
         EXPECT_TRUE(qf::test::SameDocumentBytes(before, qf::test::DocumentBytes(*doc)));
+    }
+
+    // Writes whole to path cut short after each of its bytes, up to and into
+    // its last word, and runs import on each: every cut file is refused
+    // (ExpectRefused), once it holds the word named with the message that
+    // names the file. Then whole is imported, and undone again. whole is the
+    // file as written and the same with Windows line ends and a blank line
+    // after; both give the same objects.
+    template <class Import>
+    void ExpectEveryCutRefused(const std::string& written, const std::string& named, const std::string& path,
+                               Import import) {
+        std::string windows;
+        for (char c : written)
+            windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        std::string imported;
+        for (const std::string& whole : {written, windows + "\r\n\r\n"}) {
+            const std::string before = qf::test::DocumentBytes(*doc);
+            const int objects = doc->m_objects.GetCount();
+            const size_t namedFrom = whole.find(named) + named.size();
+            const size_t lastByte = whole.find_last_not_of(" \t\r\n");
+            for (size_t length = 0; length <= lastByte && !HasFailure(); ++length) {
+                SCOPED_TRACE("cut after " + std::to_string(length) + " bytes");
+                // A new file for each cut: one rewritten in place is written
+                // out to the disk at every close.
+                std::filesystem::remove(path);
+                qf::test::WriteFileBytes(path, whole.substr(0, length));
+                ExpectRefused(import, length < namedFrom ? "" : path, before);
+            }
+            qf::test::WriteFileBytes(path, whole);
+            ASSERT_TRUE(import()) << "the whole file";
+            ASSERT_EQ(doc->m_undoBuffer.GetPosition(), 1);
+            std::string added;
+            for (int i = objects; i < doc->m_objects.GetCount(); ++i)
+                added += DescribeGeometry(*doc->m_objects.GetAtIndex(i));
+            EXPECT_FALSE(added.empty());
+            if (imported.empty())
+                imported = added;
+            EXPECT_EQ(added, imported) << "the same with either line end";
+            doc->m_undoBuffer.Undo();
+            ASSERT_TRUE(qf::test::SameDocumentBytes(before, qf::test::DocumentBytes(*doc)));
+        }
     }
 
     qf::test::TempDir dir;

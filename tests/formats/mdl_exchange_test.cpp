@@ -279,6 +279,17 @@ TEST_F(MdlExchangeTest, RefusedFilesChangeNothing) {
     }
 }
 
+TEST_F(MdlExchangeTest, AFileCutShortAnywhereIsRefusedWhole) {
+    Add(MakeJoinedCurves(), "joined");
+    Add(MakeSquare(0, 0, 0), "square");
+    // Cut inside the mesh's head the file has no splines; cut inside a
+    // spline's "CPs=" it has one spline less; cut after "[ENDMESH]" its
+    // splines are all there, but not the rest of the model.
+    const std::string path = dir.File("cut.mdl");
+    ExpectEveryCutRefused(Write(), "[MESH]", path,
+                          [&] { return CMdlExporter().ImportFrom(*doc, path.c_str()); });
+}
+
 TEST_F(MdlExchangeTest, CommandsAskForTheSettingsAndTheFile) {
     EXPECT_FALSE(CMdlExporter().CanExport());
     EXPECT_TRUE(CMdlExporter().CanImport());

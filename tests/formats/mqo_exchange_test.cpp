@@ -274,17 +274,14 @@ TEST_F(MqoExchangeTest, RefusedFilesChangeNothing) {
     }
 }
 
-TEST_F(MqoExchangeTest, AFileCutShortInsideAnObjectIsRefusedWhole) {
-    const std::string whole = Document(kQuadObject);
-    const size_t first = whole.find("Object") + std::strlen("Object");
-    const size_t last = whole.rfind('}');
-    for (size_t length = first; length <= last; ++length) {
-        EXPECT_FALSE(ImportText(whole.substr(0, length))) << "cut at " << length;
-        if (HasFailure())
-            break;
-    }
-    EXPECT_TRUE(doc->m_objects.IsEmpty());
-    EXPECT_EQ(doc->m_undoBuffer.GetPosition(), 0);
-    // Cut after the last object, the file is whole.
-    EXPECT_TRUE(ImportText(whole.substr(0, last + 1)));
+TEST_F(MqoExchangeTest, AFileCutShortAnywhereIsRefusedWhole) {
+    Add(MakeSquare(1, 2, 3), "square");
+    // The exported square, then a chunk as other programs write it. Cut
+    // between the two, or with nothing after the first word, the file lacks
+    // only its closing "Eof".
+    std::string whole = Export();
+    whole.insert(whole.rfind("Eof"), kQuadObject);
+    const std::string path = dir.File("cut.mqo");
+    ExpectEveryCutRefused(whole, "Metasequoia", path,
+                          [&] { return CMqoExporter().ImportFrom(*doc, path.c_str()); });
 }
