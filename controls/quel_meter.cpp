@@ -43,8 +43,6 @@ void CQuelMeter::Track(int x) {
     SetPosF(value.floatValue);
     SendCommandToParent(*this);
     TellBuddy(TRUE);
-    // A number field that had the focus commits what was typed into it.
-    SetFocus();
 }
 
 void CQuelMeter::TellBuddy(BOOL inProgress) {

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "controls/my_edit.h"
 #include "dialogs/select_resource_type_dlg.h"
 #include "platform/base/file_util.h"
 #include "platform/ui/common_dialogs.h"
@@ -126,6 +127,12 @@ const CommandMap& CQuelApp::GetCommandMap() const {
 void CQuelApp::OnAppAbout() {
     CAboutDlg dialog(m_frame.get());
     dialog.DoModal();
+}
+
+void CQuelApp::OnMouseButtonPress(CWnd* pressed) {
+    // A press in the field itself places the caret.
+    if (pressed != CWnd::GetFocus())
+        CMyEdit::CommitFocused();
 }
 
 void CQuelApp::OnFileNew() {

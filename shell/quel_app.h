@@ -37,6 +37,10 @@ public:
 
     // Shows the About box.
     void OnAppAbout();
+    // A press anywhere but in the number field that holds typed text first
+    // commits that text, so that it reaches the item it was typed for
+    // whatever the pressed control or pane then does.
+    void OnMouseButtonPress(CWnd* pressed) override;
 
 protected:
     const CommandMap& GetCommandMap() const override;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <wx/display.h>
+#include <wx/eventfilter.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 
@@ -25,7 +26,33 @@ BOOL CView::OnCmdMsg(const CommandMessage& message) {
     return m_document ? m_document->OnCmdMsg(message) : FALSE;
 }
 
-CWinApp::CWinApp() {
+// Every event of the program passes the toolkit's filters before any
+// handler sees it; this one tells the application of button presses.
+class CWinApp::CPressFilter : public wxEventFilter {
+public:
+    explicit CPressFilter(CWinApp& app) : m_app(app) { wxEvtHandler::AddFilter(this); }
+    ~CPressFilter() override { wxEvtHandler::RemoveFilter(this); }
+    CPressFilter(const CPressFilter&) = delete;
+    CPressFilter& operator=(const CPressFilter&) = delete;
+
+    int FilterEvent(wxEvent& event) override {
+        const wxEventType type = event.GetEventType();
+        if (type == wxEVT_LEFT_DOWN || type == wxEVT_MIDDLE_DOWN || type == wxEVT_RIGHT_DOWN ||
+            type == wxEVT_LEFT_DCLICK || type == wxEVT_MIDDLE_DCLICK || type == wxEVT_RIGHT_DCLICK) {
+            CWnd* pressed = nullptr;
+            for (const wxWindow* native = dynamic_cast<wxWindow*>(event.GetEventObject()); native && !pressed;
+                 native = native->GetParent())
+                pressed = CWnd::FromNative(native);
+            m_app.OnMouseButtonPress(pressed);
+        }
+        return Event_Skip;
+    }
+
+private:
+    CWinApp& m_app;
+};
+
+CWinApp::CWinApp() : m_pressFilter(std::make_unique<CPressFilter>(*this)) {
     g_app = this;
 }
 
@@ -33,6 +60,8 @@ CWinApp::~CWinApp() {
     if (g_app == this)
         g_app = nullptr;
 }
+
+void CWinApp::OnMouseButtonPress(CWnd*) {}
 
 CWinApp* AfxGetApp() {
     return g_app;

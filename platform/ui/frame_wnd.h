@@ -43,12 +43,24 @@ private:
 };
 
 // The application: the last target of the frame's routing, and the holder
-// of the main window. One exists at a time.
+// of the main window. One exists at a time. While it lives it hears of every
+// mouse button press in the program first (OnMouseButtonPress).
 class CWinApp : public CCmdTarget {
 public:
     CWinApp();
     ~CWinApp() override;
     CWnd* m_pMainWnd = nullptr;
+
+    // Runs before the pressed window hears of a press of any mouse button
+    // (also the second press of a double click), in any window of the
+    // program, modal ones included. pressed: the window of ours under the
+    // pointer, or the one of ours that holds the toolkit's window pressed;
+    // null when none of ours does. The default does nothing.
+    virtual void OnMouseButtonPress(CWnd* pressed);
+
+private:
+    class CPressFilter;
+    std::unique_ptr<CPressFilter> m_pressFilter;
 };
 CWinApp* AfxGetApp();
 CWnd* AfxGetMainWnd();

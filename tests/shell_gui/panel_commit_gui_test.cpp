@@ -1,19 +1,30 @@
 // A number typed into a side-bar panel in the running program reaches the
 // item the panel showed while it was typed, whichever way the user leaves
 // the field: another item of the same kind or of another kind, another tab,
-// a click into a pane, or Ctrl+S. Pointing at fields and visiting them
-// without typing changes nothing.
+// a click into a pane, Ctrl+S, or a click on any control that takes no
+// focus. Pointing at fields and visiting them without typing changes nothing.
 #include "running_app.h"
 
 #include "app/light_data.h"
+#include "controls/color_button.h"
+#include "controls/level_bar.h"
+#include "controls/my_edit.h"
+#include "controls/quel_meter.h"
+#include "controls/quel_spin.h"
+#include "controls/tab_strip.h"
 #include "platform/base/file_util.h"
 #include "platform/ui/common_dialogs.h"
 #include "resources/command_ids.h"
+#include "shell/command_bars.h"
 #include "shell/light_commands.h"
+#include "shell/tool_dialog_bar.h"
+#include "viewport/pane_header.h"
 
 #include <cmath>
 #include <filesystem>
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -123,12 +134,24 @@ protected:
         PumpEvents(50);
     }
     CWnd& Pane(int i) { return Frame().GetView().GetSplitter().GetPane(i).GetFrame().GetGLPane(); }
+    // Shows the tab and the item's panel, loaded afresh.
+    void Show(const FieldCase& c) {
+        if (Host().GetTabCtrl().GetCurSel() != c.tab)
+            ClickTab(c.tab);
+        ClickItem(c.tab, c.b);
+        ClickItem(c.tab, c.a);
+    }
+    std::string DocumentFile() const {
+        return (std::filesystem::path(qf::SettingsPath("")) / "commit.qfm").string();
+    }
+    std::vector<FieldCase> MakeItems();
 };
 
 CMaterialData* AddMaterial(CQuelDoc& doc, CMaterialPage& page, const std::string& name, int pigmentKind) {
     CMaterialData* m = doc.AddMaterial();
     m->m_name = name.c_str();
     m->m_useInterior = 1;
+    m->m_interior.m_useCaustics = 1;
     CTextureData& t = m->m_texture;
     t.m_useNormal = t.m_useFinish = 1;
     t.m_finish.m_megaPov = 1;
@@ -142,16 +165,18 @@ CMaterialData* AddMaterial(CQuelDoc& doc, CMaterialPage& page, const std::string
     return m;
 }
 
-} // namespace
-
-TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFieldIsLeft) {
+// Two items of every kind whose panel has number fields, each pair with the
+// fields in use, and a folder; the document saved to its own file. The
+// cases name one field of each panel with a number field.
+std::vector<FieldCase> PanelCommitGuiTest::MakeItems() {
     CQuelDoc& doc = Doc();
-    // Two patch objects and two polygon objects, each pair with the field in use; a folder.
     CSpatchObj* objects[2] = {GetSelectedObject(), nullptr};
     Page().CreatePatchObject();
     objects[1] = GetSelectedObject();
-    for (CSpatchObj* obj : objects)
+    for (CSpatchObj* obj : objects) {
         obj->SetSeeThrough(1);
+        obj->SetPolygonize(1);
+    }
     CFolderObj* folder = doc.AddFolder();
     folder->SetName("group_00");
     Page().AddObjectTreeItem(folder);
@@ -163,6 +188,8 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
         Page().AddPolygonItem(polygons[i]);
     }
     CLightData* lights[2] = {CreateLight(doc), CreateLight(doc)};
+    for (CLightData* light : lights)
+        light->m_type = lightSpot;
     // A pair of materials for each pigment kind with a colour entry; the first pair also for the rest.
     std::vector<std::pair<CMaterialData*, CMaterialData*>> materials;
     for (const int kind : {pigmentColorMap, pigmentSolid, pigmentChecker, pigmentHexagon, pigmentBrick}) {
@@ -171,21 +198,22 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
                                AddMaterial(doc, Host().GetMaterialPage(), name + "b", kind));
     }
     doc.m_hdr.m_use = 1;
+    doc.m_postProcess.m_focalBlurOn = doc.m_postProcess.m_starsOn = doc.m_postProcess.m_posterizeOn = 1;
     // Save goes to the document's own file without asking.
-    const std::string file = (std::filesystem::path(qf::SettingsPath("")) / "commit.qfm").string();
-    runner.AnswerModal([&](qf::CModalWindow& window) {
-        EXPECT_TRUE(dynamic_cast<CFileDialog&>(window).AcceptPath(file.c_str()));
+    runner.AnswerModal([this](qf::CModalWindow& window) {
+        EXPECT_TRUE(dynamic_cast<CFileDialog&>(window).AcceptPath(DocumentFile().c_str()));
         return IDOK;
     });
     Command(ID_FILE_SAVE);
 
-    const auto material = [&](size_t pair, bool first) -> CMaterialData& {
+    const auto material = [materials](size_t pair, bool first) -> CMaterialData& {
         return first ? *materials[pair].first : *materials[pair].second;
     };
-    const auto materialPath = [&](size_t pair, bool first, Path below) {
+    const auto materialPath = [material](size_t pair, bool first, Path below) {
         below.insert(below.begin(), std::string(material(pair, first).m_name.str()) + "[Material]");
         return below;
     };
+    // The items live as long as the document: the cases keep pointers to them.
     std::vector<FieldCase> cases = {
         {"object",
          CPanelTabDlg::tabObject,
@@ -195,7 +223,7 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
          1712,
          "77",
          77,
-         [&](bool first) { return objects[first ? 0 : 1]->GetSeeThroughAmount(); }},
+         [objects](bool first) { return objects[first ? 0 : 1]->GetSeeThroughAmount(); }},
         {"polygon",
          CPanelTabDlg::tabObject,
          {"poly_a"},
@@ -204,17 +232,17 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
          1650,
          "33.5",
          33.5,
-         [&](bool first) { return polygons[first ? 0 : 1]->GetSmoothingAngle(); },
-         [&](double v) { polygons[0]->SetSmoothingAngle(static_cast<float>(v)); }},
+         [polygons](bool first) { return polygons[first ? 0 : 1]->GetSmoothingAngle(); },
+         [polygons](double v) { polygons[0]->SetSmoothingAngle(static_cast<float>(v)); }},
         {"light",
          CPanelTabDlg::tabLight,
          {"light_00"},
          {"light_01"},
          {},
-         1532,
-         "3.5",
-         3.5,
-         [&](bool first) { return lights[first ? 0 : 1]->m_location.GetX(); }},
+         1545,
+         "61.5",
+         61.5,
+         [lights](bool first) { return lights[first ? 0 : 1]->m_falloff; }},
         {"global_settings",
          CPanelTabDlg::tabScene,
          {"global_settings"},
@@ -223,8 +251,10 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
          1278,
          "20",
          20,
-         [&](bool first) { return first ? doc.m_globalSettings.m_maxTraceLevel : doc.m_radiosity.m_count; },
-         [&](double v) { doc.m_globalSettings.m_maxTraceLevel = static_cast<int>(v); }},
+         [&doc](bool first) {
+             return first ? doc.m_globalSettings.m_maxTraceLevel : doc.m_radiosity.m_count;
+         },
+         [&doc](double v) { doc.m_globalSettings.m_maxTraceLevel = static_cast<int>(v); }},
         {"radiosity",
          CPanelTabDlg::tabScene,
          {"radiosity"},
@@ -233,8 +263,20 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
          1226,
          "150",
          150,
-         [&](bool first) { return first ? doc.m_radiosity.m_count : doc.m_globalSettings.m_maxTraceLevel; },
-         [&](double v) { doc.m_radiosity.m_count = static_cast<int>(v); }},
+         [&doc](bool first) {
+             return first ? doc.m_radiosity.m_count : doc.m_globalSettings.m_maxTraceLevel;
+         },
+         [&doc](double v) { doc.m_radiosity.m_count = static_cast<int>(v); }},
+        {"post_process",
+         CPanelTabDlg::tabScene,
+         {"post_process"},
+         {"radiosity"},
+         {"Configulation"},
+         1107,
+         "12.5",
+         12.5,
+         [&doc](bool first) { return first ? doc.m_postProcess.m_focalBlur[0] : doc.m_radiosity.m_count; },
+         [&doc](double v) { doc.m_postProcess.m_focalBlur[0] = static_cast<float>(v); }},
         {"image_based_lighting",
          CPanelTabDlg::tabScene,
          {"Image Based Lighting"},
@@ -243,8 +285,18 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
          1063,
          "4.5",
          4.5,
-         [&](bool first) { return first ? doc.m_hdr.m_center[0] : doc.m_globalSettings.m_maxTraceLevel; },
-         [&](double v) { doc.m_hdr.m_center[0] = static_cast<float>(v); }},
+         [&doc](bool first) { return first ? doc.m_hdr.m_center[0] : doc.m_globalSettings.m_maxTraceLevel; },
+         [&doc](double v) { doc.m_hdr.m_center[0] = static_cast<float>(v); }},
+        {"etc_setting",
+         CPanelTabDlg::tabScene,
+         {"Etc. Setting"},
+         {"global_settings"},
+         {"Scene Setting"},
+         1675,
+         "9",
+         9,
+         [&doc](bool first) { return first ? doc.m_motionBlurCount : doc.m_globalSettings.m_maxTraceLevel; },
+         [&doc](double v) { doc.m_motionBlurCount = static_cast<int>(v); }},
     };
     // Each material element panel with number fields, a field of it and the
     // record's value (none: the red of the pigment's first colour).
@@ -311,12 +363,12 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
         cases.push_back({f.name, CPanelTabDlg::tabMaterial, materialPath(f.pair, true, f.below),
                          materialPath(f.pair, false, f.below), materialPath(f.pair, false, {}), f.field,
                          f.typed, f.expected,
-                         [&, f](bool first) -> double {
+                         [material, f](bool first) -> double {
                              CMaterialData& m = material(f.pair, first);
                              return f.value ? f.value(m)
                                             : GetRValue(m.m_texture.m_pigment.m_colors[0].m_color);
                          },
-                         [&, f](double v) {
+                         [material, f](double v) {
                              CMaterialData& m = material(f.pair, true);
                              if (f.value)
                                  f.value(m) = static_cast<float>(v);
@@ -324,17 +376,21 @@ TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFiel
                                  m.m_texture.m_pigment.m_colors[0].m_color = RGB(static_cast<int>(v), 20, 30);
                          }});
     }
+    return cases;
+}
 
+} // namespace
+
+TEST_F(PanelCommitGuiTest, ATypedNumberReachesTheItemItWasTypedForHoweverTheFieldIsLeft) {
+    CQuelDoc& doc = Doc();
+    const std::vector<FieldCase> cases = MakeItems();
     for (const FieldCase& c : cases) {
         for (const Leave leave :
              {Leave::sameKind, Leave::otherKind, Leave::otherTab, Leave::pane, Leave::save}) {
             if (leave == Leave::otherKind && c.other.empty())
                 continue; // the light page holds lights only
             SCOPED_TRACE(std::string(c.name) + " left by way " + std::to_string(static_cast<int>(leave)));
-            if (Host().GetTabCtrl().GetCurSel() != c.tab)
-                ClickTab(c.tab);
-            ClickItem(c.tab, c.b);
-            ClickItem(c.tab, c.a);
+            Show(c);
             CWnd* panel = ShownPanel(c.tab);
             ASSERT_TRUE(panel && panel->GetDlgItem(c.field));
             const double before = c.value(true);
@@ -428,4 +484,169 @@ TEST_F(PanelCommitGuiTest, PointingAtAndVisitingFieldsChangesNothing) {
         EXPECT_EQ(Doc().m_undoBuffer.GetPosition(), steps) << v.item;
         EXPECT_FALSE(Doc().IsModified()) << v.item;
     }
+}
+
+namespace {
+
+// The kinds of control that take no focus: those of a panel, the level bar
+// beside it, and those of the bars around the side bar.
+enum class Kind { spin, slider, colour, levelBar, xyz, dropButton, menuButton, tabStrip };
+constexpr const char* kKindNames[] = {"spin", "slider", "colour", "level bar", "xyz", "drop", "menu", "tabs"};
+
+// Every window under `parent`, depth first.
+void ForEachWindow(CWnd& parent, const std::function<void(CWnd&)>& visit) {
+    for (CWnd* child = parent.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+        visit(*child);
+        ForEachWindow(*child, visit);
+    }
+}
+
+// The number field under `parent` that the spin or slider steps.
+CMyEdit* BuddyOf(CWnd& parent, const CWnd& control) {
+    CMyEdit* buddy = nullptr;
+    ForEachWindow(parent, [&](CWnd& w) {
+        auto* edit = dynamic_cast<CMyEdit*>(&w);
+        if (edit && (edit->GetSpin() == &control || edit->GetMeter() == &control))
+            buddy = edit;
+    });
+    return buddy;
+}
+
+double ValueOf(const CMyEdit& edit) {
+    return edit.IsFloatMode() ? edit.GetFloat() : edit.GetInt();
+}
+
+} // namespace
+
+TEST_F(PanelCommitGuiTest, AClickOnAControlThatTakesNoFocusCommitsTheTypedNumberFirst) {
+    CQuelDoc& doc = Doc();
+    const std::vector<FieldCase> cases = MakeItems();
+    for (const UINT bar : {ID_WINDOW_MENU_LEFT, ID_WINDOW_MENU_RIGHT})
+        Command(bar);
+    CCommandDlg2& bar2 = Frame().GetCommandBar2().GetDialog();
+    ASSERT_TRUE(bar2.IsWindowVisible() && Frame().GetCommandBar().GetDialog().IsWindowVisible());
+    CTabStrip& tabs = Frame().GetToolDialogBar().GetTabDialog().GetTabStrip();
+    std::set<Kind> seen;
+
+    // Every panel with a number field × one control of each kind it shows
+    // (found among its windows, so a control added later is not missed),
+    // the level bar beside it, and with the first panel the bars' controls.
+    for (const FieldCase& c : cases) {
+        for (const Kind kind : {Kind::spin, Kind::slider, Kind::colour, Kind::levelBar, Kind::xyz,
+                                Kind::dropButton, Kind::menuButton, Kind::tabStrip}) {
+            if (kind >= Kind::xyz && &c != &cases.front())
+                continue;
+            SCOPED_TRACE(std::string(c.name) + ", " + kKindNames[static_cast<int>(kind)]);
+            Show(c);
+            CWnd* panel = ShownPanel(c.tab);
+            ASSERT_TRUE(panel && panel->GetDlgItem(c.field));
+            auto& field = dynamic_cast<CMyEdit&>(*panel->GetDlgItem(c.field));
+            CRect inside;
+            panel->GetClientRect(&inside);
+            CWnd* control = nullptr;
+            ForEachWindow(*panel, [&](CWnd& w) {
+                const bool ofKind =
+                    (kind == Kind::spin && dynamic_cast<CQuelSpin*>(&w) && &w != field.GetSpin()) ||
+                    (kind == Kind::slider && dynamic_cast<CQuelMeter*>(&w) && &w != field.GetMeter()) ||
+                    (kind == Kind::colour && dynamic_cast<CColorButton*>(&w));
+                CRect r;
+                w.GetWindowRect(&r);
+                panel->ScreenToClient(&r);
+                if (!control && ofKind && w.IsWindowVisible() && w.IsWindowEnabled() && r.top >= 0 &&
+                    r.bottom <= inside.bottom)
+                    control = &w;
+            });
+            if (kind == Kind::levelBar)
+                ForEachWindow(*panel->GetParent(), [&](CWnd& w) {
+                    if (!control && dynamic_cast<CLevelBar*>(&w) && w.IsWindowVisible())
+                        control = &w;
+                });
+            if (kind == Kind::xyz)
+                control = &bar2.GetReadout(CCommandDlg2::readoutRot);
+            if (kind == Kind::dropButton)
+                control = &Frame().GetCommandBar().GetDialog().GetButton(0);
+            if (kind == Kind::menuButton)
+                control = &Frame().GetView().GetSplitter().GetPane(1).GetFrame().GetHeader().GetMenuButton(0);
+            if (kind == Kind::tabStrip)
+                control = &tabs;
+            if (!control) {
+                ASSERT_NE(kind, Kind::levelBar) << "every panel has its level bar";
+                continue;
+            }
+            seen.insert(kind);
+            CMyEdit* buddy = kind <= Kind::slider ? BuddyOf(*panel, *control) : nullptr;
+            ASSERT_TRUE(kind > Kind::slider || buddy);
+            const double buddyBefore = buddy ? ValueOf(*buddy) : 0;
+            const int tab = tabs.GetCurSel();
+
+            const double before = c.value(true);
+            ASSERT_NE(before, c.expected);
+            const int steps = doc.m_undoBuffer.GetPosition();
+            Type(field, c.typed);
+            // The colour dialog or popup menu the control opens sees the number on its item.
+            std::optional<bool> onItemWhenAsked;
+            COLORREF chosen = 0;
+            if (kind == Kind::colour || kind == Kind::dropButton || kind == Kind::menuButton)
+                runner.AnswerModal([&](qf::CModalWindow& window) {
+                    onItemWhenAsked = std::abs(c.value(true) - c.expected) < 1e-4;
+                    if (auto* dialog = dynamic_cast<CColorDialog*>(&window)) {
+                        // Another blue only: a swatch of a colour entry keeps the red typed for it.
+                        const COLORREF shown = dialog->GetColor();
+                        chosen = RGB(GetRValue(shown), GetGValue(shown), 255 - GetBValue(shown));
+                        dialog->SetColor(chosen);
+                        return IDOK;
+                    }
+                    return 0;
+                });
+            CRect client;
+            control->GetClientRect(&client);
+            CPoint at(client.Width() / 2, client.Height() / 2);
+            if (kind == Kind::spin)
+                at.y = client.Height() / 4;
+            if (kind == Kind::slider)
+                at.x = client.Width() / 3;
+            if (kind == Kind::tabStrip) {
+                const TabPlace place = tabs.GetItemPlace(tab == 0 ? 1 : 0);
+                at.x = place.x + place.width / 2;
+            }
+            Click(*control, at);
+
+            EXPECT_NEAR(c.value(true), c.expected, 1e-4) << "the item it was typed for";
+            if (kind == Kind::colour || kind == Kind::dropButton || kind == Kind::menuButton)
+                EXPECT_EQ(onItemWhenAsked, std::optional<bool>(true)) << "committed before the control acted";
+            // The control did what it does.
+            if (buddy) {
+                EXPECT_NE(ValueOf(*buddy), buddyBefore) << "the spin or slider stepped its own field";
+            } else if (kind == Kind::colour) {
+                EXPECT_EQ(dynamic_cast<CColorButton&>(*control).GetColor(), chosen);
+            } else if (kind == Kind::tabStrip) {
+                EXPECT_NE(tabs.GetCurSel(), tab);
+            }
+            if (c.restore) {
+                EXPECT_EQ(doc.m_undoBuffer.GetPosition(), steps) << "these edits are no undo steps";
+            } else {
+                // The typed number is one undo step, the first: the control's
+                // steps come after it.
+                const int added = doc.m_undoBuffer.GetPosition() - steps;
+                EXPECT_GE(added, 1);
+                for (int i = 1; i < added; ++i)
+                    Command(ID_EDIT_UNDO);
+                EXPECT_NEAR(c.value(true), c.expected, 1e-4) << "kept while the control's steps are undone";
+                if (buddy) {
+                    EXPECT_EQ(ValueOf(*buddy), buddyBefore) << "the control's steps undone";
+                }
+                if (added >= 1) {
+                    Command(ID_EDIT_UNDO);
+                    EXPECT_EQ(c.value(true), before) << "one more takes the typed number back";
+                }
+            }
+            // Whatever a failing row left typed goes too: the next row starts afresh.
+            CMyEdit::CommitFocused();
+            if (c.restore)
+                c.restore(before);
+            while (doc.m_undoBuffer.GetPosition() > steps)
+                Command(ID_EDIT_UNDO);
+        }
+    }
+    EXPECT_EQ(seen.size(), std::size(kKindNames)) << "every kind of control was clicked";
 }
