@@ -2,6 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "controls/my_edit.h"
 #include "platform/base/modal_runner.h"
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/frame_wnd.h"
@@ -46,6 +47,9 @@ CString CQuelDocCommands::GetFrameTitle() const {
 }
 
 BOOL CQuelDocCommands::SaveModified() {
+    // A number typed into a panel but not yet committed is a change too;
+    // nothing that replaces or closes the document moves the focus first.
+    CMyEdit::CommitFocused();
     if (!m_document.IsModified())
         return TRUE;
     const CString question =

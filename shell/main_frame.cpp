@@ -126,8 +126,8 @@ void CMainFrame::UpdateRecentFileMenu(CMenu& menu) {
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     // A number typed into a panel belongs to the item the panel shows: it is
-    // committed before a menu command, a key's command or the closing acts.
-    if (message == WM_COMMAND || message == WM_CLOSE)
+    // committed before a menu command or a key's command acts.
+    if (message == WM_COMMAND)
         CMyEdit::CommitFocused();
     if (message == WM_DROPFILES) {
         // One document at a time: the first dropped file opens.

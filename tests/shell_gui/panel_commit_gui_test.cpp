@@ -1,8 +1,9 @@
 // A number typed into a side-bar panel in the running program reaches the
 // item the panel showed while it was typed, whichever way the user leaves
 // the field: another item of the same kind or of another kind, another tab,
-// a click into a pane, Ctrl+S, or a click on any control that takes no
-// focus. Pointing at fields and visiting them without typing changes nothing.
+// a click into a pane, Ctrl+S, a click on any control that takes no focus,
+// or a dropped document. Pointing at fields and visiting them without typing
+// changes nothing.
 #include "running_app.h"
 
 #include "app/light_data.h"
@@ -27,6 +28,7 @@
 #include <set>
 #include <string>
 #include <vector>
+#include <wx/dnd.h>
 
 using qf::test::PumpEvents;
 
@@ -649,4 +651,32 @@ TEST_F(PanelCommitGuiTest, AClickOnAControlThatTakesNoFocusCommitsTheTypedNumber
         }
     }
     EXPECT_EQ(seen.size(), std::size(kKindNames)) << "every kind of control was clicked";
+}
+
+TEST_F(PanelCommitGuiTest, ADroppedDocumentAsksToSaveATypedNumberAndCancelKeepsIt) {
+    const std::vector<FieldCase> cases = MakeItems();
+    const FieldCase& c = cases.front();
+    Show(c);
+    CSpatchObj* const shown = Doc().m_objects.GetHead();
+    const int steps = Doc().m_undoBuffer.GetPosition();
+    Type(*ShownPanel(c.tab)->GetDlgItem(c.field), c.typed);
+    ASSERT_FALSE(Doc().IsModified());
+
+    // The saved document dropped on the window, as the window system hands
+    // a drop to the frame's drop target; the save question is cancelled.
+    const size_t asked = runner.GetRequests().size();
+    runner.Answer(IDCANCEL);
+    auto* target = dynamic_cast<wxFileDropTarget*>(Frame().GetNativeWindow()->GetDropTarget());
+    ASSERT_TRUE(target);
+    wxArrayString names;
+    names.Add(wxString::FromUTF8(DocumentFile()));
+    EXPECT_TRUE(target->OnDropFiles(20, 20, names));
+    PumpEvents(50);
+
+    ASSERT_EQ(runner.GetRequests().size(), asked + 1) << "the save question";
+    EXPECT_EQ(runner.GetRequests().back().text, "Save changes to commit.qfm?");
+    EXPECT_TRUE(Doc().IsModified());
+    ASSERT_EQ(Doc().m_objects.GetHead(), shown) << "the document stays";
+    EXPECT_EQ(shown->GetSeeThroughAmount(), c.expected) << "the typed number on its item";
+    EXPECT_EQ(Doc().m_undoBuffer.GetPosition(), steps + 1);
 }
