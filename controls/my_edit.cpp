@@ -14,13 +14,29 @@ void CMyEdit::SetFloatMode(BOOL floatMode) {
 }
 
 void CMyEdit::SetInt(int value) {
-    SetWindowText(m_value.SetInt(value));
-    MoveBuddies(true, true);
+    const bool typed = HoldsTypedText();
+    ShowSetValue(m_value.SetInt(value), typed);
 }
 
 void CMyEdit::SetFloat(float value) {
-    SetWindowText(m_value.SetFloat(value));
+    const bool typed = HoldsTypedText();
+    ShowSetValue(m_value.SetFloat(value), typed);
+}
+
+void CMyEdit::ShowSetValue(const CString& text, bool typed) {
+    // A panel that shows its stored values again (after another of its
+    // fields committed) would otherwise wipe what the user is typing.
+    if (!typed)
+        SetWindowText(text);
     MoveBuddies(true, true);
+}
+
+bool CMyEdit::HoldsTypedText() const {
+    if (GetFocus() != this)
+        return false;
+    CString text;
+    GetWindowText(text);
+    return m_value.IsTyped(text);
 }
 
 void CMyEdit::SetDecimals(int decimals) {

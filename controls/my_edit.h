@@ -41,7 +41,9 @@ public:
     // Also puts the buddies in that mode.
     void SetFloatMode(BOOL floatMode);
     BOOL IsFloatMode() const { return m_value.IsFloatMode(); }
-    // Clamp, show, move the buddies; no notification.
+    // Clamp, show, move the buddies; no notification. Text the user is
+    // typing into the focused field stays: it commits over the new value
+    // when he leaves the field.
     void SetInt(int value);
     void SetFloat(float value);
     int GetInt() const { return m_value.GetInt(); }
@@ -87,6 +89,10 @@ protected:
     void OnEnable(BOOL enable) override;
 
 private:
+    // Shows the text of a value just set, unless the user's entry holds the field.
+    void ShowSetValue(const CString& text, bool typed);
+    // The field has the focus and holds text the user typed and did not commit.
+    bool HoldsTypedText() const;
     // Takes the typed text as the value and shows it as taken; true when the value changed.
     bool CommitText();
     // A buddy step: show the value, commit when due, move the other buddy.

@@ -59,7 +59,7 @@ CNumericValue::Commit CNumericValue::CommitText(const CString& text) {
     Commit commit;
     // Text left as the field showed it changes nothing: a value with more
     // digits than the field shows, or one given outside the range, stays.
-    if (text == Text()) {
+    if (!IsTyped(text)) {
         commit.text = text;
         return commit;
     }

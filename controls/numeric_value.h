@@ -27,6 +27,9 @@ public:
     float GetFloat() const { return m_float; }
     // The text of the value in the field's mode.
     CString Text() const;
+    // Whether the field's text is anything but the value as shown: an entry
+    // the user typed and did not commit yet.
+    bool IsTyped(const CString& text) const { return text != Text(); }
 
     // Leaving the field with `text` typed into it: the value it settles on
     // (clamped, or snapped by the even-only or power-of-two rule), the text

@@ -224,6 +224,21 @@ TEST_F(ControlsGuiTest, ANumberFieldTakesDigitsClampsAndCommitsOnce) {
     panel.level.GetWindowText(shown);
     EXPECT_EQ(shown, "10") << "the stored value is shown again";
 
+    // The panel showing its stored values again while the user types leaves
+    // his entry alone; leaving the field commits it over the value set.
+    Click(mouse, panel.level, CPoint(10, 8));
+    panel.level.SetSel(0, -1);
+    mouse.Sim().Text("7");
+    PumpEvents(60);
+    panel.commands.clear();
+    panel.level.SetInt(2);
+    panel.level.GetWindowText(shown);
+    EXPECT_EQ(shown, "7");
+    EXPECT_EQ(panel.meter.GetPos(), 2) << "the buddies show the value set";
+    Click(mouse, panel.angle, CPoint(10, 8));
+    EXPECT_EQ(panel.level.GetInt(), 7);
+    EXPECT_EQ(panel.Count(idLevel, EN_KILLFOCUS, true), 1);
+
     // Disabling the field disables its buddies.
     panel.level.EnableWindow(FALSE);
     EXPECT_FALSE(panel.levelSpin.IsWindowEnabled());
