@@ -3,18 +3,13 @@
 #include "support/gui_test.h"
 #include "support/run_program.h"
 
-#include <csignal>
-#include <cstdlib>
-#include <fcntl.h>
+#include <algorithm>
+#include <array>
 #include <filesystem>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <wx/utils.h>
 // After the wx headers: X11 defines macros that collide with names in them.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-
-extern char** environ;
 
 namespace qf::test {
 
@@ -83,6 +78,25 @@ private:
     XErrorHandler m_previous = nullptr;
 };
 
+// Requests from a pager or task bar are obeyed at once.
+constexpr long kFromPager = 2;
+
+// Sends the manager a request about a window, as the window-manager
+// specification has pagers and task bars do.
+void AskManager(Window window, const char* request, std::array<long, 4> data) {
+    Display* display = XDisplay();
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, request, False);
+    event.xclient.format = 32;
+    for (size_t i = 0; i < data.size(); ++i)
+        event.xclient.data.l[i] = data[i];
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
+    XFlush(display);
+}
+
 bool WindowManagerRuns() {
     Display* display = XDisplay();
     return !LongsOf(DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
@@ -93,45 +107,23 @@ bool WindowManagerRuns() {
 WindowManager::WindowManager() {
     if (!IsOnPath("openbox") || !XDisplay() || WindowManagerRuns())
         return;
-    std::vector<std::string> environment;
-    for (char** e = environ; *e; ++e)
-        environment.emplace_back(*e);
-    environment.push_back("XDG_CONFIG_HOME=" + m_folders.File("config"));
-    environment.push_back("XDG_CACHE_HOME=" + m_folders.File("cache"));
-    environment.push_back("XDG_DATA_HOME=" + m_folders.File("data"));
-    std::vector<char*> envp;
-    for (std::string& e : environment)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
     // It runs the start-up command once it manages the display; before that,
     // a window mapped now may go unmanaged.
     const std::string ready = m_folders.File("ready");
-    std::string program = "openbox";
-    std::string noSession = "--sm-disable";
-    std::string startup = "--startup";
-    std::string touchReady = "touch '" + ready + "'";
-    char* argv[] = {program.data(), noSession.data(), startup.data(), touchReady.data(), nullptr};
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    const std::string log = m_folders.File("openbox.log");
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, log.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                     0644);
-    posix_spawn_file_actions_adddup2(&actions, STDOUT_FILENO, STDERR_FILENO);
-    const int started = posix_spawnp(&m_pid, "openbox", &actions, nullptr, argv, envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (started != 0) {
-        m_pid = -1;
-        return;
-    }
-    m_running = PumpUntil([&] { return std::filesystem::exists(ready); }, 10000) && WindowManagerRuns();
+    m_openbox = std::make_unique<StartedProgram>(
+        std::vector<std::string>{"openbox", "--sm-disable", "--startup", "touch '" + ready + "'"},
+        m_folders.File("openbox.log"),
+        std::vector<std::string>{"XDG_CONFIG_HOME=" + m_folders.File("config"),
+                                 "XDG_CACHE_HOME=" + m_folders.File("cache"),
+                                 "XDG_DATA_HOME=" + m_folders.File("data")});
+    m_running = m_openbox->Started() && PumpUntil([&] { return std::filesystem::exists(ready); }, 10000) &&
+                WindowManagerRuns();
 }
 
 WindowManager::~WindowManager() {
-    if (m_pid <= 0)
+    if (!m_openbox)
         return;
-    kill(m_pid, SIGTERM);
-    int status = 0;
-    waitpid(m_pid, &status, 0);
+    m_openbox.reset();
     // The windows it framed go back to the root window.
     PumpUntil([] { return !WindowManagerRuns(); }, 2000);
     PumpEvents(100);
@@ -181,23 +173,38 @@ FramedWindow WindowManager::WaitForFramed(const std::string& title, int timeoutM
 bool WindowManager::Activate(const FramedWindow& framed) const {
     if (!m_running || !framed.window)
         return false;
-    Display* display = XDisplay();
-    const Window root = DefaultRootWindow(display);
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = framed.window;
-    event.xclient.message_type = XInternAtom(display, "_NET_ACTIVE_WINDOW", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = 2; // from a pager: obeyed at once
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XFlush(display);
+    AskManager(framed.window, "_NET_ACTIVE_WINDOW", {kFromPager, CurrentTime});
     const bool active = PumpUntil([&] {
-        const std::vector<unsigned long> current = LongsOf(root, "_NET_ACTIVE_WINDOW", XA_WINDOW);
+        const std::vector<unsigned long> current =
+            LongsOf(DefaultRootWindow(XDisplay()), "_NET_ACTIVE_WINDOW", XA_WINDOW);
         return !current.empty() && current[0] == framed.window;
     });
     PumpEvents(200); // the title bar drawn anew
     return active;
+}
+
+bool WindowManager::Maximize(const FramedWindow& framed) const {
+    if (!m_running || !framed.window)
+        return false;
+    Display* display = XDisplay();
+    const long vertical = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    const long horizontal = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    constexpr long kAdd = 1;
+    AskManager(framed.window, "_NET_WM_STATE", {kAdd, vertical, horizontal, kFromPager});
+    const bool maximized = PumpUntil([&] {
+        const std::vector<unsigned long> state = LongsOf(framed.window, "_NET_WM_STATE", XA_ATOM);
+        const auto has = [&](long atom) {
+            return std::find(state.begin(), state.end(), static_cast<unsigned long>(atom)) != state.end();
+        };
+        return has(vertical) && has(horizontal);
+    });
+    PumpEvents(300); // the window laid out at its new size
+    return maximized;
+}
+
+void WindowManager::Close(const FramedWindow& framed) const {
+    if (m_running && framed.window)
+        AskManager(framed.window, "_NET_CLOSE_WINDOW", {CurrentTime, kFromPager});
 }
 
 } // namespace qf::test

@@ -3,10 +3,11 @@
 // object (xvfb-run starts none), and what it says about the windows it
 // frames. Tests that need one skip when openbox is not installed.
 #include "platform/base/win_types.h"
+#include "support/run_program.h"
 #include "support/temp_dir.h"
 
+#include <memory>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace qf::test {
@@ -33,10 +34,15 @@ public:
     // Asks the manager to make the window the active one, as a task bar
     // would, and waits until it is (title bars look different when not).
     bool Activate(const FramedWindow& framed) const;
+    // Asks the manager to maximize the window, as its title bar's button
+    // does, and waits until it is.
+    bool Maximize(const FramedWindow& framed) const;
+    // Asks the manager to close the window, as its title bar's button does.
+    void Close(const FramedWindow& framed) const;
 
 private:
     TempDir m_folders; // openbox's own settings and cache, off the real home
-    pid_t m_pid = -1;
+    std::unique_ptr<StartedProgram> m_openbox;
     bool m_running = false;
 };
 
