@@ -8,6 +8,7 @@
 #include "platform/ui/tab_ctrl.h"
 #include "platform/ui/tree_ctrl.h"
 #include "platform/ui/ui_style.h"
+#include "platform/ui/window_showing.h"
 #include "resources/resource_tables.h"
 
 #include <algorithm>
@@ -225,6 +226,7 @@ int CDialog::RunModalLoop() {
         auto* native = static_cast<wxDialog*>(GetNativeWindow());
         native->CentreOnParent();
         TakeKeyboardFocusWhenShown(*native);
+        SizeBeforeFirstShow(*native);
         result = native->ShowModal();
     }
     DestroyWindow();

@@ -1,6 +1,7 @@
 #include "platform/ui/tab_ctrl.h"
 
 #include "platform/ui/native_window.h"
+#include "platform/ui/window_showing.h"
 
 #include <algorithm>
 #include <wx/notebook.h>
@@ -78,7 +79,7 @@ BOOL CTabCtrl::GetItemRect(int index, CRect* rect) const {
     // pages begin, and along the row hit-testing finds the tab's label,
     // which the theme pads on either side.
     const int width = notebook->GetClientSize().x;
-    if (!notebook->IsShownOnScreen()) {
+    if (!IsPlacedOnScreen(*notebook)) {
         // Nothing is placed before the control is on screen: the row is as
         // high as the theme asks (the notebook's frame adds one pixel below
         // the page), and the tabs share it equally.

@@ -5,6 +5,7 @@
 #include "platform/ui/menu_node.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/sys_color.h"
+#include "platform/ui/window_showing.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -126,8 +127,10 @@ BOOL CWnd::Create(const CString& windowName, DWORD style, const CRect& rect, CWn
     if (!IsWindow(h))
         return FALSE;
     ReportSize();
-    if (cs.style & WS_VISIBLE)
+    if (cs.style & WS_VISIBLE) {
+        SizeBeforeFirstShow(*native);
         native->Show();
+    }
     return TRUE;
 }
 
@@ -445,6 +448,7 @@ BOOL CWnd::ShowWindow(int command) {
         m_native->Hide();
         return wasVisible;
     }
+    SizeBeforeFirstShow(*m_native);
     m_native->Show();
     if (command == SW_MAXIMIZE)
         if (auto* frame = dynamic_cast<wxTopLevelWindow*>(m_native))
