@@ -58,4 +58,5 @@ enum DocNotifyCode {
     notifyUpdateTreeItem = 301, // wParam: the object or folder
     notifyDrawFivePointVertices = 500,
     notifyDrawInvisibleVertices = 501,
+    notifySurfaceShortage = 502, // posted by a pane that drew an object without its surfaces
 };

@@ -11,6 +11,8 @@
 #include <GL/gl.h>
 #include <memory>
 #include <mutex>
+#include <new>
+#include <stdexcept>
 
 namespace {
 
@@ -43,27 +45,17 @@ void DrawEvaluated(CSpatchObj& object, int grid) {
     SurfaceGridsOf(object).Get(object, grid).Draw(object, glIsEnabled(GL_AUTO_NORMAL) == GL_TRUE);
 }
 
-// Whether the object's patches, nets and drawn surfaces are built; a grid at
-// another resolution, or normals still missing, are left to the drawing.
+// Whether the object's patches, nets and drawn surfaces are built (or could
+// not be for want of memory); a grid at another resolution, or normals still
+// missing, are left to the drawing.
 bool IsPrepared(const CSpatchObj& object) {
+    if (object.GetSurfaceShortage() != CSpatchObj::surfacesBuildable)
+        return true;
     if (object.GetNeedsRebuild() || object.GetNetsDirty())
         return false;
     if (object.GetMirrorMode() != 0)
         return true;
     return object.GetPolygonize() ? object.GetMeshCache() != nullptr : object.GetSurfaceCache() != nullptr;
-}
-
-void PrepareOne(CSpatchObj& object, int grid, bool withNormals) {
-    UpdatePatches(object);
-    if (object.GetMirrorMode() != 0)
-        return; // the mirrored copy is made and drawn in its place
-    if (object.GetPolygonize()) {
-        GetDisplayMesh(object);
-        return;
-    }
-    CSurfaceGrid& surface = SurfaceGridsOf(object).Get(object, grid);
-    if (withNormals)
-        surface.PrepareNormals(object);
 }
 
 // The arrays of the display mesh an edit dropped last, kept for the next
@@ -82,6 +74,15 @@ public:
         m_vertices = std::move(mesh.m_vertices);
         m_edges = std::move(mesh.m_edges);
         m_faces = std::move(mesh.m_faces);
+    }
+
+    // Gives the memory back, wherever it came from.
+    void Drop() {
+        std::lock_guard lock(m_mutex);
+        m_owner = nullptr;
+        m_vertices = CMeshVertexArray();
+        m_edges = CMeshEdgeArray();
+        m_faces = CMeshFaceArrays();
     }
 
     // Moves them into mesh when they came from owner's display mesh.
@@ -113,6 +114,46 @@ private:
     const CSpatchObj* m_owner;
 };
 
+// Runs build, which builds (and may draw) what the object's surfaces are
+// drawn from, unless the memory for them was found wanting before. When it
+// runs out of memory, what it half built goes with the object's other
+// surface caches, and the object is marked short of memory until it changes.
+template <class Build> void BuildSurfaces(CSpatchObj& object, Build build) {
+    if (object.GetSurfaceShortage() != CSpatchObj::surfacesBuildable)
+        return;
+    try {
+        build();
+        return;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    object.SetSurfaceCache(nullptr);
+    object.SetMeshCache(nullptr);
+    if (CSpatchObj* copy = object.GetMirrorCache())
+        copy->SetMeshCache(nullptr);
+    SpareMeshArrays::Get().Drop();
+    object.SetSurfaceShortage(CSpatchObj::surfacesShort);
+}
+
+void PrepareOne(CSpatchObj& object, int grid, bool withNormals) {
+    BuildSurfaces(object, [&] {
+        UpdatePatches(object);
+        if (object.GetMirrorMode() != 0)
+            return; // the mirrored copy is made and drawn in its place
+        if (object.GetPolygonize()) {
+            GetDisplayMesh(object);
+            return;
+        }
+        CSurfaceGrid& surface = SurfaceGridsOf(object).Get(object, grid);
+        if (withNormals)
+            surface.PrepareNormals(object);
+    });
+}
+
+// DrawPatchSurfaces once the memory for the object's surfaces is known to
+// be there or is tried for.
+void DrawSurfacesOf(CSpatchObj& object, int grid, const CPatchDrawSettings& settings);
+
 } // namespace
 
 void BuildDisplayMesh(CPatchMesh& mesh, CSpatchObj& object) {
@@ -140,9 +181,14 @@ CPatchMesh* GetDisplayMesh(CSpatchObj& object) {
 }
 
 void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& settings) {
+    if (settings.surfaceAlpha > 0)
+        BuildSurfaces(object, [&] { DrawSurfacesOf(object, grid, settings); });
+}
+
+namespace {
+
+void DrawSurfacesOf(CSpatchObj& object, int grid, const CPatchDrawSettings& settings) {
     const int alpha = settings.surfaceAlpha;
-    if (alpha <= 0)
-        return;
     UpdatePatches(object);
 
     if (CSpatchObj* copy = object.GetMirrorCache())
@@ -154,7 +200,7 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
             copy->CopySettings(&object);
             copy->SetSelected(object.GetSelected());
             copy->SetMirrorMode(0);
-            DrawPatchSurfaces(*copy, grid, settings);
+            DrawSurfacesOf(*copy, grid, settings);
             return;
         }
     }
@@ -185,6 +231,8 @@ void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& s
         DrawEvaluated(object, grid);
     }
 }
+
+} // namespace
 
 void PreparePatchSurfaces(const std::vector<CSpatchObj*>& objects, int grid, bool withNormals, int threads) {
     // Every pane's paint comes here; once the objects are ready, nothing is

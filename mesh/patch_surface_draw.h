@@ -14,6 +14,10 @@ class CSpatchObj;
 // grid (three- and five-sided patches use half of it per corner part).
 // Rebuilds patches, nets, the mirrored copy and the display mesh as needed;
 // a surface opacity of 0 draws nothing. The GL state it changes is restored.
+// When the memory for what it builds cannot be had (std::bad_alloc, or
+// std::length_error for a size that does not fit), nothing is drawn, what was
+// half built is let go and the object is marked short of memory
+// (CSpatchObj::GetSurfaceShortage); an object so marked is not drawn.
 void DrawPatchSurfaces(CSpatchObj& object, int grid, const CPatchDrawSettings& settings);
 
 // The object's cached display mesh, built first when there is none: the
@@ -28,6 +32,8 @@ void BuildDisplayMesh(CPatchMesh& mesh, CSpatchObj& object);
 // nets, the surface grid and, when withNormals, its normals, or the display
 // mesh); objects with a mirror get their patches and nets only. Large sets of objects are worked on side
 // by side: each object's caches are its own, so the results are the same.
+// An object whose surfaces run out of memory is marked as DrawPatchSurfaces
+// marks it, without keeping the others from being prepared.
 // threads 0 leaves the number of threads to the size of the objects.
 void PreparePatchSurfaces(const std::vector<CSpatchObj*>& objects, int grid, bool withNormals,
                           int threads = 0);

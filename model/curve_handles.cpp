@@ -41,7 +41,7 @@ void SetHandles(CCurvePoint& node, const CVector3& prev, const CVector3& next, b
 
 void CSpatchObj::UpdateCurveHandles() {
     DeriveCurveHandles();
-    m_netsDirty = 1;
+    SetNetsDirty(1);
     InvalidateCaches();
 }
 

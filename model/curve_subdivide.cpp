@@ -71,7 +71,7 @@ int CSpatchObj::SubdivideSelectedCurve(int count, int onlySelectedPart) {
             node->m_manualIn = node->m_manualOut = 0;
     }
     UpdateCurveHandles();
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     return 1;
 }
 
@@ -175,7 +175,7 @@ int CSpatchObj::ConnectVertices(CPatchVertex* target, CPatchVertex* merged) {
                 LinkNode(target, curve, node);
     m_vertices.Remove(merged);
     NumberVertices();
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     UpdateCurveHandles();
     return 1;
 }

@@ -61,7 +61,7 @@ void CSpatchObj::SetFivePointFlag(int op) {
                 continue;
             v->m_fivePoint = op == fivePointSet ? 1 : op == fivePointClear ? 0 : !v->m_fivePoint;
         }
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
 }
 
 void CSpatchObj::SelectByFivePointFlag(int v) {

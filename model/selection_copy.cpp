@@ -31,7 +31,7 @@ void CSpatchObj::CopySelectionTo(CSpatchObj* target) {
     }
     target->DeleteSelectedVertices();
     target->UpdateCurveHandles();
-    target->m_needsRebuild = 1;
+    target->SetNeedsRebuild(1);
     target->SelectAllCurvePoints(0);
 }
 
@@ -75,6 +75,6 @@ int CSpatchObj::ExtrudeCircleAlongCurve(float radius) {
         prev = cur;
     }
     UpdateCurveHandles();
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     return 1;
 }

@@ -100,7 +100,7 @@ int CSpatchObj::DeleteSelectedVertices() {
         if (m_curves.GetNext(pos)->m_nodes.GetCount() < 2)
             m_curves.RemoveAt(at);
     }
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     UpdateCurveHandles();
     SelectAllCurvePoints(0);
     return 1;
@@ -151,7 +151,7 @@ int CSpatchObj::DeleteSelectedSegment() {
         }
     }
     UpdateCurveHandles();
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     SelectAllCurvePoints(0);
     return 1;
 }
@@ -269,7 +269,7 @@ int CSpatchObj::CreateLathe(int divisions) {
         }
     }
     UpdateCurveHandles();
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     SelectAllCurvePoints(0);
     return 1;
 }
@@ -311,7 +311,7 @@ int CSpatchObj::Extrude(CMouseModeSetter& modes) {
         }
     }
     UpdateCurveHandles();
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     modes.SetLeftMouseMode(mouseModeTranslate);
     SelectAllCurvePoints(0);
     return 1;
@@ -338,7 +338,7 @@ int CSpatchObj::ToggleVisibleSelected() {
         }
     if (!any)
         return 0;
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     return 1;
 }
 
@@ -375,7 +375,7 @@ int CSpatchObj::AddStarShape(float r1, float r2) {
         }
     const int before = m_vertices.GetCount();
     AppendGeometry(&star, 0);
-    m_needsRebuild = 1;
+    SetNeedsRebuild(1);
     UpdateCurveHandles();
     int index = 0;
     for (CPatchVertex* v : m_vertices)

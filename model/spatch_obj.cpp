@@ -205,10 +205,21 @@ void CSpatchObj::Rebuild() {
     DeleteAllPatches();
     // Numbers the points, curves and nodes, and empties the points' patch
     // back-lists: the search keeps its own.
-    SearchPatches();
+    try {
+        SearchPatches();
+    } catch (...) {
+        // Out of memory: no patches rather than some, none of the memory
+        // kept, and the next reader of the patches searches again.
+        RemoveAllPatches();
+        DeleteAllPatches();
+        m_sparePatches.RemoveAll();
+        m_needsRebuild = 1;
+        InvalidateCaches();
+        throw;
+    }
     m_sparePatches.RemoveAll();
     m_needsRebuild = 0;
-    m_netsDirty = 1;
+    SetNetsDirty(1);
     InvalidateCaches();
 }
 
@@ -224,21 +235,24 @@ void CSpatchObj::SetMirrorDirty(int flag) {
     if (flag == 0)
         return;
     m_mirrorCache.reset();
+    m_surfaceShortage = surfacesBuildable;
     if (flag == 1)
         SetMeshDirty(1);
 }
 
 void CSpatchObj::SetMeshDirty(int flag) {
     m_meshDirty = flag;
-    if (flag != 0)
+    if (flag != 0) {
         m_meshCache.reset();
+        m_surfaceShortage = surfacesBuildable;
+    }
     if (m_mirrorCache)
         m_mirrorCache->SetMeshDirty(flag);
 }
 
 void CSpatchObj::SetSmoothing(int on) {
     m_smoothing = on;
-    m_netsDirty = 1;
+    SetNetsDirty(1);
     InvalidateCaches();
 }
 
@@ -325,8 +339,8 @@ void CSpatchObj::AppendGeometry(CSpatchObj* other, int keepSelection) {
     }
 
     UpdateCurveHandles();
-    m_needsRebuild = 1;
-    m_netsDirty = 1;
+    SetNeedsRebuild(1);
+    SetNetsDirty(1);
     InvalidateCaches();
     SelectAllCurvePoints(0);
 }

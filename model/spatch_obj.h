@@ -113,7 +113,8 @@ public:
     // Derives the patches from the curve network: every closed cycle of three
     // or four curve segments, and of five through flagged points when
     // fivePointOn is set, oriented alike where they share edges. Clears
-    // needsRebuild, marks the nets dirty and drops the caches.
+    // needsRebuild, marks the nets dirty and drops the caches. A search that
+    // runs out of memory throws and leaves no patches, needsRebuild set.
     void Rebuild();
     // The three-sided (four-sided) search alone, appending to the patch list;
     // the curves and points are numbered first. The control points' patch
@@ -320,10 +321,28 @@ public:
     // a current OpenGL context.
     void DrawSelectedCurveHandles() const;
 
+    // A change of the topology or of the geometry makes the patches or the
+    // nets stale, which also lets the panes try the surfaces again.
     int GetNeedsRebuild() const { return m_needsRebuild; }
-    void SetNeedsRebuild(int v) { m_needsRebuild = v; }
+    void SetNeedsRebuild(int v) {
+        m_needsRebuild = v;
+        if (v)
+            m_surfaceShortage = surfacesBuildable;
+    }
     int GetNetsDirty() const { return m_netsDirty; }
-    void SetNetsDirty(int v) { m_netsDirty = v; }
+    void SetNetsDirty(int v) {
+        m_netsDirty = v;
+        if (v)
+            m_surfaceShortage = surfacesBuildable;
+    }
+    // Set when the memory for the surfaces the panes draw (patches, nets,
+    // evaluated surfaces, mirrored copy, display mesh) could not be had: the
+    // panes draw the object without them and do not try again until a change
+    // makes any of them stale (needsRebuild, netsDirty, a dropped mirrored
+    // copy or display mesh). Told once the user has been told.
+    enum SurfaceShortage { surfacesBuildable = 0, surfacesShort = 1, surfacesShortTold = 2 };
+    int GetSurfaceShortage() const { return m_surfaceShortage; }
+    void SetSurfaceShortage(int v) { m_surfaceShortage = v; }
     int GetFivePointOn() const { return m_fivePointOn; }
     void SetFivePointOn(int v) { m_fivePointOn = v; }
     int GetSmoothing() const { return m_smoothing; }
@@ -386,6 +405,7 @@ private:
     mutable std::vector<CCurvePolylines> m_curvePolylines; // by curve resolution
     unsigned m_netsGeneration = 0;
     int m_treeIndex = 0;
+    int m_surfaceShortage = surfacesBuildable;
     // The patches of the previous search, handed out again by the next one
     // while Rebuild runs and empty otherwise: a large object then keeps its
     // patch memory instead of returning it to the system and faulting it in

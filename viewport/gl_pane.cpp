@@ -1,6 +1,7 @@
 #include "viewport/gl_pane.h"
 
 #include "app/doc_helpers.h"
+#include "app/memory_shortage.h"
 #include "app/quel_doc.h"
 #include "model/mouse_modes.h"
 #include "platform/ui/cursor.h"
@@ -61,6 +62,9 @@ void CGLPane::OnPaint() {
     m_picturePostedRepaints = PostedRepaintCount();
     if (CQuelDoc* doc = GetDoc()) {
         CPaneScene(*doc, m_paneIndex, m_camera, &m_handleState).Paint();
+        // The user is told after the paint, not in it.
+        if (HasUntoldSurfaceShortage(*doc))
+            PostMessage(WM_DOC_NOTIFY, 0, notifySurfaceShortage);
     } else {
         const CGlColor face = UnpackColor(GetSysColor(COLOR_3DFACE));
         glClearColor(face.r, face.g, face.b, 1.0f);
@@ -206,6 +210,10 @@ LRESULT CGLPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case notifyInvalidateOtherPanes:
         Invalidate();
+        break;
+    case notifySurfaceShortage:
+        if (CQuelDoc* doc = GetDoc())
+            ReportSurfaceShortages(*doc);
         break;
     case notifyDrawFivePointVertices:
     case notifyDrawInvisibleVertices:
