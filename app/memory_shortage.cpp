@@ -4,6 +4,8 @@
 #include "app/quel_doc.h"
 #include "platform/base/modal_runner.h"
 
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -17,7 +19,63 @@ const char* InLanguage(const Text& text) {
     return IsEnglish() ? text.english : text.japanese;
 }
 
+// Runs fn; false when it ran out of memory.
+template <class Fn> bool RunWithMemory(Fn fn) {
+    try {
+        fn();
+        return true;
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    return false;
+}
+
+// Takes back what the handler began and tells the user.
+void RecoverStep(CUndoHold& hold) {
+    CString step;
+    bool takenBack = false;
+    RunWithMemory([&] {
+        if (const CUndoRecord* first = hold.GetFirstStep())
+            step = IsEnglish() ? first->m_english : first->m_japanese;
+        takenBack = hold.TakeBack();
+        if (takenBack)
+            SendToRegisteredWindows(notifyStepTakenBack);
+    });
+    CString text;
+    if (takenBack && !step.IsEmpty())
+        text.Format(
+            InLanguage({"There was not enough memory for \"%s\". It was taken back: the document is as "
+                        "it was before.",
+                        "メモリが足りないため「%s」を続けられませんでした。取り消したので、"
+                        "ドキュメントは前のままです。"}),
+            step.GetString());
+    else
+        text = InLanguage({"There was not enough memory to finish what was asked.",
+                           "メモリが足りないため、操作を最後まで行えませんでした。"});
+    MessageBox(MessageOwner(), text, "quelaForm", MB_OK | MB_ICONERROR);
+}
+
 } // namespace
+
+CMemoryShortageGuard::CMemoryShortageGuard() : m_previous(SetMessageGuard(this)) {}
+
+CMemoryShortageGuard::~CMemoryShortageGuard() {
+    SetMessageGuard(m_previous);
+}
+
+LRESULT CMemoryShortageGuard::Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) {
+    CQuelDoc* doc = GetDoc();
+    if (!doc)
+        return target.WindowProc(message, wParam, lParam);
+    CUndoHold hold(doc->m_undoBuffer);
+    LRESULT result = 0;
+    // A paint edits nothing, and its picture stays as far as it got: a box
+    // at every paint would keep the user from going on. Surfaces left out
+    // are told about by the panes.
+    if (!RunWithMemory([&] { result = target.WindowProc(message, wParam, lParam); }) && message != WM_PAINT)
+        RunWithMemory([&] { RecoverStep(hold); });
+    return result;
+}
 
 bool HasUntoldSurfaceShortage(const CQuelDoc& doc) {
     for (const CSpatchObj* obj : doc.m_objects)

@@ -1,8 +1,28 @@
 #pragma once
-// When memory runs short (std::bad_alloc, or std::length_error where a size
-// would not fit) for the surfaces of a patch object: it is drawn by its
-// curves and the user told once.
+// When memory runs short in the middle of something (std::bad_alloc, or
+// std::length_error where a size would not fit): an edit is taken back
+// whole and the user told; a patch object whose surfaces could not be built
+// is drawn by its curves and the user told once.
+#include "platform/base/message.h"
+
 class CQuelDoc;
+
+// The guard of every message the event loop hands a window, in use while it
+// lives. A handler that runs out of memory has every undo step it began
+// taken back, the current document's undo list and modified flag given
+// back as they were, and the user is told what could not be done.
+class CMemoryShortageGuard : public CMessageGuard {
+public:
+    CMemoryShortageGuard();
+    ~CMemoryShortageGuard() override;
+    CMemoryShortageGuard(const CMemoryShortageGuard&) = delete;
+    CMemoryShortageGuard& operator=(const CMemoryShortageGuard&) = delete;
+
+    LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    CMessageGuard* m_previous;
+};
 
 // Whether a patch object of doc could not have its surfaces built since it
 // last changed and the user has not been told yet.

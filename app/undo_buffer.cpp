@@ -5,6 +5,7 @@
 #include "platform/base/archive.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -98,19 +99,33 @@ void CopyWholeObject(CSpatchObj& copy, CSpatchObj& obj) {
 
 } // namespace
 
-std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj) {
-    auto copy = std::make_unique<CSpatchObj>();
-    CopyWholeObject(*copy, obj);
-    return copy;
-}
+// Counts a save into the open record as under way until it ends normally.
+class CUndoBuffer::CSaveScope {
+public:
+    explicit CSaveScope(CUndoRecord* record) : m_record(record) {
+        if (m_record)
+            ++m_record->m_savesUnderWay;
+    }
+    ~CSaveScope() {
+        if (m_record && std::uncaught_exceptions() == m_exceptions)
+            --m_record->m_savesUnderWay;
+    }
+    CSaveScope(const CSaveScope&) = delete;
+    CSaveScope& operator=(const CSaveScope&) = delete;
+
+private:
+    CUndoRecord* m_record;
+    int m_exceptions = std::uncaught_exceptions();
+};
 
 void CUndoBuffer::BeginRecord() {
     SetModified();
     if (m_restoring)
         return;
     while (m_records.GetCount() > m_position)
-        m_records.RemoveTail();
+        RemoveRecord(false);
     m_open = m_records.Emplace();
+    m_open->m_serial = m_nextSerial++;
     ++m_position;
     while (m_records.GetCount() > m_maxLevels)
         DropOldest();
@@ -119,8 +134,19 @@ void CUndoBuffer::BeginRecord() {
 void CUndoBuffer::DropOldest() {
     if (m_records.GetHead() == m_open)
         m_open = nullptr;
-    m_records.RemoveHead();
+    RemoveRecord(true);
     m_position = std::max(m_position - 1, 0);
+}
+
+void CUndoBuffer::RemoveRecord(bool oldest) {
+    const POSITION pos = oldest ? m_records.GetHeadPosition() : m_records.GetTailPosition();
+    if (m_holds == 0) {
+        m_records.RemoveAt(pos);
+        return;
+    }
+    // The room first: keeping it must not fail once it is out of the list.
+    m_kept.reserve(m_kept.size() + 1);
+    m_kept.push_back({m_records.Detach(pos), oldest});
 }
 
 void CUndoBuffer::BeginRecord(const CString& japanese, const CString& english, int kind) {
@@ -142,6 +168,7 @@ void CUndoBuffer::SetKind(int kind) {
 }
 
 void CUndoBuffer::SavePatchGeometry(CSpatchObj* obj) {
+    const CSaveScope save(m_open);
     if (!m_open || !obj)
         return;
     CSpatchObj* copy = AddNamedCopy(m_open->m_objects, *obj);
@@ -186,6 +213,7 @@ int CSavedPoints::Flag(int i, int which) const {
 }
 
 void CUndoBuffer::SavePatchPositions(CSpatchObj* obj) {
+    const CSaveScope save(m_open);
     if (!m_open || !obj)
         return;
     AddNamedCopy(m_open->m_objects, *obj);
@@ -194,6 +222,7 @@ void CUndoBuffer::SavePatchPositions(CSpatchObj* obj) {
 }
 
 void CUndoBuffer::SavePatchCurves(CSpatchObj* obj) {
+    const CSaveScope save(m_open);
     if (!m_open || !obj)
         return;
     CSpatchObj* copy = AddNamedCopy(m_open->m_objects, *obj);
@@ -211,6 +240,7 @@ void CUndoBuffer::SavePatchCurves(CSpatchObj* obj) {
 }
 
 void CUndoBuffer::SaveWholePatchObject(CSpatchObj* obj) {
+    const CSaveScope save(m_open);
     if (!m_open || !obj)
         return;
     CopyWholeObject(*m_open->m_objects.Emplace(), *obj);
@@ -238,6 +268,7 @@ void CUndoBuffer::SavePlaces(const CBaseObj& node) {
 }
 
 void CUndoBuffer::SaveObjectInfo(CSpatchObj* obj, int redraw) {
+    const CSaveScope save(m_open);
     if (!m_open || !obj)
         return;
     CSpatchObj* copy = m_open->m_objects.Emplace();
@@ -249,16 +280,19 @@ void CUndoBuffer::SaveObjectInfo(CSpatchObj* obj, int redraw) {
 }
 
 void CUndoBuffer::SaveObjectName(CSpatchObj* obj) {
+    const CSaveScope save(m_open);
     if (m_open && obj)
         AddNamedCopy(m_open->m_objects, *obj);
 }
 
 void CUndoBuffer::SavePolygonName(CPolygonObj* obj) {
+    const CSaveScope save(m_open);
     if (m_open && obj)
         m_open->m_polygonObjects.Emplace()->SetName(obj->GetName());
 }
 
 void CUndoBuffer::SaveDeletedPolygon(CPolygonObj* obj) {
+    const CSaveScope save(m_open);
     CQuelDoc* doc = GetDoc();
     if (!m_open || !obj || !doc)
         return;
@@ -267,11 +301,13 @@ void CUndoBuffer::SaveDeletedPolygon(CPolygonObj* obj) {
 }
 
 void CUndoBuffer::SaveFolder(CFolderObj* folder) {
+    const CSaveScope save(m_open);
     if (m_open && folder)
         AddNamedCopy(m_open->m_folders, *folder);
 }
 
 void CUndoBuffer::SaveFolderInfo(CFolderObj* folder, int redraw) {
+    const CSaveScope save(m_open);
     if (!m_open || !folder)
         return;
     CFolderObj* copy = AddNamedCopy(m_open->m_folders, *folder);
@@ -280,6 +316,7 @@ void CUndoBuffer::SaveFolderInfo(CFolderObj* folder, int redraw) {
 }
 
 void CUndoBuffer::SaveDeletedFolder(CFolderObj* folder) {
+    const CSaveScope save(m_open);
     if (!m_open || !folder)
         return;
     CFolderObj* copy = AddNamedCopy(m_open->m_folders, *folder);
@@ -293,6 +330,7 @@ void CUndoBuffer::SaveDeletedFolder(CFolderObj* folder) {
 }
 
 void CUndoBuffer::SaveParentChange(CBaseObj* obj, CBaseObj* newParent) {
+    const CSaveScope save(m_open);
     if (!m_open || !obj)
         return;
     CObjList<CBaseObj>& saved = m_open->m_baseObjects;
@@ -311,16 +349,19 @@ void CUndoBuffer::SaveParentChange(CBaseObj* obj, CBaseObj* newParent) {
 }
 
 void CUndoBuffer::SaveLight(CLightData* light) {
+    const CSaveScope save(m_open);
     if (m_open && light)
         m_open->m_lights.Emplace()->CopyFrom(*light);
 }
 
 void CUndoBuffer::SaveLightName(CLightData* light) {
+    const CSaveScope save(m_open);
     if (m_open && light)
         m_open->m_lights.Emplace()->m_name = light->m_name;
 }
 
 void CUndoBuffer::SaveLightPosition(CLightData* light) {
+    const CSaveScope save(m_open);
     if (!m_open || !light)
         return;
     CLightData* copy = m_open->m_lights.Emplace();
@@ -330,6 +371,7 @@ void CUndoBuffer::SaveLightPosition(CLightData* light) {
 }
 
 void CUndoBuffer::SaveMaterial(CMaterialData* mat) {
+    const CSaveScope save(m_open);
     if (!m_open || !mat)
         return;
     CMaterialData* copy = m_open->m_materials.Emplace();
@@ -339,11 +381,13 @@ void CUndoBuffer::SaveMaterial(CMaterialData* mat) {
 }
 
 void CUndoBuffer::SaveMaterialName(CMaterialData* mat) {
+    const CSaveScope save(m_open);
     if (m_open && mat)
         m_open->m_materials.Emplace()->m_name = mat->m_name;
 }
 
 void CUndoBuffer::SaveScene() {
+    const CSaveScope save(m_open);
     CQuelDoc* doc = GetDoc();
     if (!m_open || !doc)
         return;
@@ -378,6 +422,7 @@ void CUndoBuffer::SaveScene() {
 }
 
 void CUndoBuffer::ReduceToPositions() {
+    const CSaveScope save(m_open);
     if (!m_open || m_open->m_kind != undoWholeObject || m_open->m_keepWhole)
         return;
     CSpatchObj* saved = m_open->m_objects.GetHead();
@@ -392,6 +437,7 @@ void CUndoBuffer::ReduceToPositions() {
 }
 
 void CUndoBuffer::WidenToWholeObject(CSpatchObj* obj) {
+    const CSaveScope save(m_open);
     if (!m_open || !obj || m_open->m_kind != undoPatchPositions || m_open->m_points.size() != 1 ||
         !m_open->m_points.front())
         return;
@@ -439,6 +485,77 @@ void CUndoBuffer::SetMaxLevels(int n) {
 
 void CUndoBuffer::Clear() {
     m_records.RemoveAll();
+    m_kept.clear();
+    ++m_clears;
     m_position = 0;
     m_open = nullptr;
+}
+
+CUndoHold::CUndoHold(CUndoBuffer& undo)
+    : m_undo(undo), m_firstSerial(undo.m_nextSerial), m_position(undo.m_position), m_open(undo.m_open),
+      m_keptCount(undo.m_kept.size()), m_clears(undo.m_clears) {
+    if (const CQuelDoc* doc = GetDoc())
+        m_modified = doc->IsModified();
+    ++m_undo.m_holds;
+}
+
+CUndoHold::~CUndoHold() {
+    if (--m_undo.m_holds == 0)
+        m_undo.m_kept.clear();
+}
+
+const CUndoRecord* CUndoHold::GetFirstStep() const {
+    for (size_t i = m_keptCount; i < m_undo.m_kept.size(); ++i)
+        if (m_undo.m_kept[i].oldest && m_undo.m_kept[i].record->m_serial >= m_firstSerial)
+            return m_undo.m_kept[i].record.get();
+    for (const CUndoRecord* record : m_undo.m_records)
+        if (record->m_serial >= m_firstSerial)
+            return record;
+    return nullptr;
+}
+
+bool CUndoHold::TakeBack() {
+    return Finish(true);
+}
+
+void CUndoHold::Drop() {
+    Finish(false);
+}
+
+bool CUndoHold::Finish(bool restore) {
+    CUndoBuffer& undo = m_undo;
+    if (undo.m_clears != m_clears)
+        return false;
+    CQuelDoc* doc = GetDoc();
+    const auto takeBack = [&](CUndoRecord& record) {
+        if (restore && doc)
+            undo.RestoreFrom(*doc, record);
+    };
+    bool begun = false;
+    // Newest first: the new steps still in the list, then those the maximum
+    // pushed out (new ones that were undone and removed again stay undone).
+    for (CUndoRecord* newest = undo.m_records.GetTail(); newest && newest->m_serial >= m_firstSerial;
+         newest = undo.m_records.GetTail()) {
+        takeBack(*newest);
+        undo.m_records.RemoveTail();
+        begun = true;
+    }
+    for (size_t i = undo.m_kept.size(); i-- > m_keptCount;) {
+        CUndoBuffer::CKeptRecord& kept = undo.m_kept[i];
+        if (kept.record->m_serial >= m_firstSerial) {
+            if (kept.oldest)
+                takeBack(*kept.record);
+            begun = true;
+        } else if (kept.oldest) {
+            undo.m_records.AddHead(std::move(kept.record));
+        } else {
+            undo.m_records.AddTail(std::move(kept.record));
+        }
+    }
+    undo.m_kept.resize(m_keptCount);
+    undo.m_position = m_position;
+    undo.m_open = m_open;
+    if (begun && doc)
+        doc->SetModifiedFlag(m_modified);
+    return begun;
 }

@@ -84,11 +84,6 @@ void CopyPolygonObject(CPolygonObj& to, CPolygonObj& from);
 // document file; AppendGeometry starts every curve it adds with 0.
 void CopyCurveWords(CSpatchObj& to, const CSpatchObj& from);
 
-// A copy of obj that an undo step can save in its place: settings, name and
-// key, the whole geometry with its selection. Commands that may find nothing
-// to do take it first and record it only when they changed the object.
-std::unique_ptr<CSpatchObj> SnapshotObject(CSpatchObj& obj);
-
 // The scene-wide state before an import or insert, and what the scene held
 // then, by identity (patch objects and folders by key, materials by id,
 // lights and polygon objects by name): Undo removes everything else.
@@ -180,6 +175,11 @@ public:
     int m_redraw = 1;
     // Set by KeepWhole: ReduceToPositions leaves the record as it is.
     int m_keepWhole = 0;
+    // The running number of the BeginRecord that opened it.
+    unsigned m_serial = 0;
+    // Saves into it that began and did not end: one left by an exception (no
+    // memory for the copy) leaves the record unfinished, never restored from.
+    int m_savesUnderWay = 0;
 };
 
 class CUndoBuffer {
@@ -258,7 +258,21 @@ public:
     const CUndoRecord* GetRecord(int index) const { return m_records.GetAtIndex(index); }
 
 private:
+    friend class CUndoHold;
+    // A record BeginRecord removed while a hold was on: the oldest one beyond
+    // the maximum, or an undone one.
+    struct CKeptRecord {
+        std::unique_ptr<CUndoRecord> record;
+        bool oldest;
+    };
+    class CSaveScope;
+
     void DropOldest();
+    // Deletes the oldest or the newest record, or keeps it while a hold is on.
+    void RemoveRecord(bool oldest);
+    // Restores the document from record, with nothing recording meanwhile;
+    // an unfinished record restores nothing.
+    void RestoreFrom(CQuelDoc& doc, CUndoRecord& record);
     // Where node and everything below it stand, for the undo of a deletion.
     void SavePlaces(const CBaseObj& node);
 
@@ -272,4 +286,61 @@ private:
     CUndoRecord* m_open = nullptr;
     // While Undo restores, nothing records and nothing is undone.
     bool m_restoring = false;
+    // Removed records, in the order removed, kept until the last hold ends.
+    std::vector<CKeptRecord> m_kept;
+    int m_holds = 0;
+    unsigned m_nextSerial = 1;
+    // Counts Clear, after which no hold can give the list back.
+    unsigned m_clears = 0;
 };
+
+// While one lives, the steps begun meanwhile can be taken back and the undo
+// list given back as it was: the records BeginRecord removes meanwhile are
+// kept until the last hold ends. The event loop's guard holds one around
+// every message, so that an edit that runs out of memory leaves the document
+// as it was; an edit that records before it knows whether it changes
+// anything holds one to drop its step again.
+class CUndoHold {
+public:
+    explicit CUndoHold(CUndoBuffer& undo);
+    ~CUndoHold();
+    CUndoHold(const CUndoHold&) = delete;
+    CUndoHold& operator=(const CUndoHold&) = delete;
+
+    // The first step begun since the hold began, in the list or kept; null when none.
+    const CUndoRecord* GetFirstStep() const;
+    // Restores the document from every step begun since, newest first (one
+    // whose saves did not all end changed nothing yet), then gives back the
+    // list, its position, the open record and the document's modified flag
+    // as they were. False when no step was begun or the list was cleared.
+    bool TakeBack();
+    // The same without restoring anything: the steps changed nothing.
+    void Drop();
+
+private:
+    bool Finish(bool restore);
+
+    CUndoBuffer& m_undo;
+    unsigned m_firstSerial;
+    int m_position;
+    CUndoRecord* m_open;
+    size_t m_keptCount;
+    unsigned m_clears;
+    BOOL m_modified = FALSE;
+};
+
+// Runs edit, which changes obj or finds nothing to do (false), as one step
+// that keeps the whole object. The step is recorded before edit runs, so
+// that an edit left half done can be taken back, and dropped again, leaving
+// the list and the modified flag as they were, when edit changed nothing.
+template <class Edit>
+bool RecordWholeObjectStep(CUndoBuffer& undo, CSpatchObj& obj, const CString& japanese,
+                           const CString& english, Edit edit) {
+    CUndoHold hold(undo);
+    undo.BeginRecord(japanese, english, undoWholeObject);
+    undo.SaveWholePatchObject(&obj);
+    if (edit())
+        return true;
+    hold.Drop();
+    return false;
+}

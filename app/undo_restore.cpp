@@ -684,10 +684,23 @@ void CUndoBuffer::Undo() {
     CUndoRecord* record = m_records.GetAtIndex(m_position - 1);
     --m_position;
     m_open = nullptr;
+    RestoreFrom(*doc, *record);
+}
+
+void CUndoBuffer::RestoreFrom(CQuelDoc& doc, CUndoRecord& record) {
+    if (record.m_savesUnderWay > 0)
+        return;
     // Windows told about the restore must not record: that would delete this record under it.
-    m_restoring = true;
-    const bool restored = Restore(*doc, *record);
-    m_restoring = false;
+    struct Restoring {
+        bool& flag;
+        explicit Restoring(bool& f) : flag(f) { flag = true; }
+        ~Restoring() { flag = false; }
+    };
+    bool restored = false;
+    {
+        const Restoring restoring(m_restoring);
+        restored = Restore(doc, record);
+    }
     if (restored)
         SendToRegisteredWindows(notifySceneMerged);
 }

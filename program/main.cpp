@@ -1,14 +1,14 @@
 // quelaForm: the wx application that runs the modeller's application object.
 #include "platform/ui/common_dialogs.h"
+#include "platform/ui/toolkit_app.h"
 #include "shell/quel_app.h"
 
 #include <cstdlib>
 #include <memory>
 #include <vector>
-#include <wx/app.h>
 #include <wx/init.h>
 
-class CQuelWxApp : public wxApp {
+class CQuelWxApp : public CToolkitApp {
 public:
     bool OnInit() override {
         // Message boxes and dialogs may appear as soon as the document reads its settings.

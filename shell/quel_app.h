@@ -5,6 +5,7 @@
 // on the command line (or starts a new one) and shows the main window. It
 // handles New, Open, the recent files, Exit and About, and destroys the
 // frame and then the document (which writes the settings files) at the end.
+#include "app/memory_shortage.h"
 #include "platform/ui/frame_wnd.h"
 #include "resources/command_ids.h"
 #include "shell/recent_file_list.h"
@@ -58,6 +59,8 @@ private:
     void RegisterShellFileTypes() const;
     void SaveRecentFiles() const;
 
+    // Every message to the program's windows passes it while the application lives.
+    CMemoryShortageGuard m_memoryGuard;
     CRecentFileList m_recentFiles{kRecentFileCount};
     std::unique_ptr<CQuelDoc> m_document;
     std::unique_ptr<CQuelDocCommands> m_commands;

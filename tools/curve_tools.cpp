@@ -68,11 +68,7 @@ void EndKnife(CMouseToolController& c, int x, int y) {
     c.GetPane().ShowOverlay({});
     if (!doc || !obj || !camera)
         return;
-    const std::unique_ptr<CSpatchObj> before = SnapshotObject(*obj);
-    if (!Cut(c, *camera, *obj, doc->m_knifeMode, x, y))
-        return;
-    CUndoBuffer& undo = doc->m_undoBuffer;
-    undo.BeginRecord("(パッチ) ナイフ", "(Patch) Knife", undoWholeObject);
-    undo.SaveWholePatchObject(before.get());
-    RedrawAllPanes();
+    if (RecordWholeObjectStep(doc->m_undoBuffer, *obj, "(パッチ) ナイフ", "(Patch) Knife",
+                              [&] { return Cut(c, *camera, *obj, doc->m_knifeMode, x, y) != 0; }))
+        RedrawAllPanes();
 }

@@ -84,6 +84,15 @@ void CMouseToolController::OnLButtonUp(int x, int y, UINT keys) {
     SendToRegisteredWindows(notifyHideStatusText);
 }
 
+void CMouseToolController::AbandonLeftDrag() {
+    if (!m_leftDrag)
+        return;
+    m_leftDrag = 0;
+    m_pane->GetHandleState().ClearHighlight();
+    m_pane->ReleaseMouse();
+    SendToRegisteredWindows(notifyHideStatusText);
+}
+
 void CMouseToolController::OnRButtonDown(int x, int y, UINT keys) {
     m_keys = keys;
     const CQuelDoc* doc = GetDoc();

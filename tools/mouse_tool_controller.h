@@ -31,6 +31,9 @@ public:
     void OnMButtonDown(int x, int y, UINT keys);
     void OnMButtonUp(int x, int y, UINT keys);
     void OnMouseMove(int x, int y, UINT keys);
+    // Ends a left drag without its tool's end handler: the step its press
+    // began was taken back, and the rest of the drag would edit unrecorded.
+    void AbandonLeftDrag();
 
     // This pane's camera in the current document; null without a document.
     CCamera* GetCamera() const;

@@ -211,6 +211,9 @@ LRESULT CGLPane::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case notifyInvalidateOtherPanes:
         Invalidate();
         break;
+    case notifyStepTakenBack:
+        m_mouseTool.AbandonLeftDrag();
+        break;
     case notifySurfaceShortage:
         if (CQuelDoc* doc = GetDoc())
             ReportSurfaceShortages(*doc);

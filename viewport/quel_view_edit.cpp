@@ -109,16 +109,15 @@ const PatternCommand* FindPatternCommand(UINT id) {
 }
 
 // Extrude and Lathe: the operation runs on the object; only when it changed
-// the object is the copy from before recorded and the panes repainted.
+// the object is its step kept and are the panes repainted.
 template <class Operation>
 void RunCopyFirst(CSpatchObj* obj, const CommandTexts& texts, Operation operation) {
-    if (!obj)
+    CQuelDoc* doc = GetDoc();
+    if (!obj || !doc)
         return;
-    const std::unique_ptr<CSpatchObj> before = SnapshotObject(*obj);
-    if (!operation(*obj))
-        return;
-    RecordUndoStep(before.get(), texts, undoWholeObject);
-    RepaintPanes(repaintAll);
+    if (RecordWholeObjectStep(doc->m_undoBuffer, *obj, texts.japanese, texts.english,
+                              [&] { return operation(*obj) != 0; }))
+        RepaintPanes(repaintAll);
 }
 
 } // namespace
@@ -281,11 +280,11 @@ void CQuelView::OnText() {
     CTextFontStyle style;
     style.italic = dialog.m_font.lfItalic;
     style.charSet = dialog.m_font.lfCharSet;
-    const std::unique_ptr<CSpatchObj> before = SnapshotObject(*obj);
-    if (!obj->CreateTextOutline(dialog.m_text, dialog.m_fontName, style, size)) {
+    if (!RecordWholeObjectStep(GetDoc()->m_undoBuffer, *obj, "(パッチ) テキスト", "(Patch) Text", [&] {
+            return obj->CreateTextOutline(dialog.m_text, dialog.m_fontName, style, size) != 0;
+        })) {
         ShowMessage(msgCreateFailed);
         return;
     }
-    RecordUndoStep(before.get(), {"(パッチ) テキスト", "(Patch) Text"}, undoWholeObject);
     RepaintPanes(repaintAll);
 }

@@ -18,6 +18,11 @@ struct PostedMessage {
     LPARAM lParam;
 };
 
+// How many SendMessage calls are under way since the loop last handed a
+// message out; the guard sees only the outermost.
+int g_sendDepth = 0;
+CMessageGuard* g_guard = nullptr;
+
 // Targets that outlive the table (static windows dying at exit) only drop
 // their handles once it is gone.
 bool g_stateGone = false;
@@ -95,7 +100,30 @@ BOOL IsWindow(HWND h) {
 
 LRESULT SendMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     CMessageTarget* target = CMessageTarget::FromHandle(h);
-    return target ? target->WindowProc(message, wParam, lParam) : 0;
+    if (!target)
+        return 0;
+    struct Depth {
+        Depth() { ++g_sendDepth; }
+        ~Depth() { --g_sendDepth; }
+    };
+    CMessageGuard* guard = g_sendDepth == 0 ? g_guard : nullptr;
+    const Depth depth;
+    return guard ? guard->Deliver(*target, message, wParam, lParam)
+                 : target->WindowProc(message, wParam, lParam);
+}
+
+CMessageGuard* SetMessageGuard(CMessageGuard* guard) {
+    CMessageGuard* previous = g_guard;
+    g_guard = guard;
+    return previous;
+}
+
+CEventLoopScope::CEventLoopScope() : m_outerDepth(g_sendDepth) {
+    g_sendDepth = 0;
+}
+
+CEventLoopScope::~CEventLoopScope() {
+    g_sendDepth = m_outerDepth;
 }
 
 BOOL PostMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -119,6 +147,7 @@ int DispatchPostedMessages() {
         const PostedMessage m = s.posted.front();
         s.posted.pop_front();
         ++taken;
+        const CEventLoopScope loop;
         SendMessage(m.target, m.message, m.wParam, m.lParam);
     }
     Wake();

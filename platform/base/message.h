@@ -145,6 +145,35 @@ LRESULT SendMessage(HWND h, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // is not a live window. A queued message to a target that dies is dropped.
 BOOL PostMessage(HWND h, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+// What stands between the event loop and a window's handler: every message
+// the loop hands a window (the outermost SendMessage in one handing-out, see
+// CEventLoopScope) goes through the guard in use, which can deal with what
+// the handler leaves unfinished.
+class CMessageGuard {
+public:
+    virtual ~CMessageGuard() = default;
+    // Hands the message to target.WindowProc and returns its result.
+    virtual LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+};
+// Makes guard the one in use (null: none) and returns the one it replaces.
+CMessageGuard* SetMessageGuard(CMessageGuard* guard);
+
+// While one lives, the next message sent is one the event loop hands out,
+// though a handler may be running: each event the toolkit hands the program
+// makes one (it may come in the middle of a handler, as a repaint does,
+// through toolkit code that cannot carry an exception back), as do the loops
+// of modal windows and each posted message.
+class CEventLoopScope {
+public:
+    CEventLoopScope();
+    ~CEventLoopScope();
+    CEventLoopScope(const CEventLoopScope&) = delete;
+    CEventLoopScope& operator=(const CEventLoopScope&) = delete;
+
+private:
+    int m_outerDepth;
+};
+
 // Delivers the messages that were queued when the call began, in order (what
 // their handlers post waits for the next round); returns how many it took.
 // The event loop calls it; tests call it by hand.

@@ -59,6 +59,7 @@ int CScriptedModalRunner::RunModal(CModalWindow& window) {
 }
 
 int RunModal(CModalWindow& window) {
+    const CEventLoopScope loop;
     return g_runner ? g_runner->RunModal(window) : window.GetCancelResult();
 }
 
@@ -66,6 +67,7 @@ int RunModal(CModalWindow& window) {
 
 int MessageBox(HWND owner, const CString& text, const CString& caption, UINT type) {
     const qf::CModalRequest request{owner, text, caption, type};
+    const CEventLoopScope loop;
     if (qf::g_runner)
         return qf::g_runner->RunMessageBox(request);
     std::fprintf(stderr, "%s: %s\n", caption.GetString(), text.GetString());

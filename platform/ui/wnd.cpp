@@ -179,15 +179,19 @@ void CWnd::Teardown(bool deleteNative) {
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    const CurrentMessage outer = m_current;
+    // The outer message comes back however the handler ends: one that runs
+    // out of memory leaves by an exception, and its event is gone then.
+    struct Restore {
+        CWnd& wnd;
+        const CurrentMessage outer;
+        ~Restore() { wnd.m_current = outer; }
+    } restore{*this, m_current};
     m_current = CurrentMessage{message, wParam, lParam, nullptr};
     if (m_nativeEvent && m_nativeMessage == message) {
         m_current.native = m_nativeEvent;
         m_nativeEvent = nullptr;
     }
-    const LRESULT result = Dispatch(message, wParam, lParam);
-    m_current = outer;
-    return result;
+    return Dispatch(message, wParam, lParam);
 }
 
 LRESULT CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {

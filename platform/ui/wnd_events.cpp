@@ -66,17 +66,21 @@ wxWindow* CMouseInputScope::Current() {
 }
 
 LRESULT CWndEvents::Deliver(CWnd& wnd, wxEvent& event, UINT message, WPARAM wParam, LPARAM lParam) {
-    const HWND h = wnd.GetSafeHwnd();
-    const UINT outerMessage = wnd.m_nativeMessage;
-    wxEvent* outerEvent = wnd.m_nativeEvent;
+    // The outer event comes back however the message ends, to a window that lives.
+    struct Restore {
+        const HWND h;
+        const UINT message;
+        wxEvent* const event;
+        ~Restore() {
+            if (CWnd* alive = CWnd::FromHandle(h)) {
+                alive->m_nativeMessage = message;
+                alive->m_nativeEvent = event;
+            }
+        }
+    } restore{wnd.GetSafeHwnd(), wnd.m_nativeMessage, wnd.m_nativeEvent};
     wnd.m_nativeMessage = message;
     wnd.m_nativeEvent = &event;
-    const LRESULT result = ::SendMessage(h, message, wParam, lParam);
-    if (CWnd* alive = CWnd::FromHandle(h)) {
-        alive->m_nativeMessage = outerMessage;
-        alive->m_nativeEvent = outerEvent;
-    }
-    return result;
+    return ::SendMessage(restore.h, message, wParam, lParam);
 }
 
 void CWndEvents::Connect(CWnd& wnd) {

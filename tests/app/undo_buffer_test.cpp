@@ -1,6 +1,7 @@
 // The undo list: how records are opened, kept, dropped and cleared, the
 // depth, the Edit menu's text, and what the save operations and
 // ReduceToPositions keep.
+#include "support/doc_bytes.h"
 #include "undo_fixture.h"
 
 using qf::test::PointsOf;
@@ -221,4 +222,54 @@ TEST_F(UndoBufferTest, SaveOperationsKeepNamesKeysAndParentsNotPointersIntoTheSc
     for (const CCurve* curve : copy.GetCurves())
         for (const CCurvePoint* node : curve->m_nodes)
             EXPECT_NE(copy.GetVertices().Find(node->m_vertex), nullptr);
+}
+
+// What an edit that runs out of memory leaves: the steps it began taken back,
+// the records their BeginRecord removed given back, in their places.
+TEST_F(UndoBufferTest, AHoldGivesTheListBackAsItWasWithTheDocumentOfEachStepBegunSince) {
+    struct Case {
+        const char* name;
+        int undone;    // of the three edits before the hold
+        int maxLevels; // the list is full at 3
+        int steps;     // each moves the points
+        bool takeBack; // else the steps changed nothing and are dropped
+    };
+    const Case cases[] = {
+        {"steps push the oldest records out", 0, 3, 2, true},
+        {"a step removes the undone records", 2, 15, 1, true},
+        {"a step that changed nothing removes both", 1, 3, 1, false},
+        {"no step was begun", 1, 3, 0, true},
+    };
+    CSpatchObj* obj = AddObject("patch_obj_00", 2);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Buffer().Clear();
+        Buffer().SetMaxLevels(15);
+        RecordEdits(Buffer(), 1, 3);
+        for (int i = 0; i < c.undone; ++i)
+            Buffer().Undo();
+        Buffer().SetMaxLevels(c.maxLevels);
+        Doc().SetModifiedFlag(FALSE);
+        const std::vector<std::string> steps = Descriptions(Buffer());
+        const int position = Buffer().GetPosition();
+        const std::string bytes = qf::test::DocumentBytes(Doc());
+        {
+            CUndoHold hold(Buffer());
+            for (int i = 0; i < c.steps; ++i) {
+                Record(undoPatchPositions);
+                Buffer().SavePatchPositions(obj);
+                if (c.takeBack)
+                    for (CPatchVertex* v : obj->GetVertices())
+                        v->SetX(v->GetX() + 1.0f);
+            }
+            if (c.takeBack)
+                EXPECT_EQ(hold.TakeBack(), c.steps > 0);
+            else
+                hold.Drop();
+        }
+        EXPECT_EQ(Descriptions(Buffer()), steps);
+        EXPECT_EQ(Buffer().GetPosition(), position);
+        EXPECT_FALSE(Doc().IsModified());
+        EXPECT_TRUE(qf::test::SameDocumentBytes(bytes, qf::test::DocumentBytes(Doc())));
+    }
 }

@@ -1,14 +1,23 @@
 // Memory running out for real in the running program (its operator new
-// refuses what goes beyond a budget) while the panes prepare an object's
-// surfaces: the program goes on and says so once; the document, its undo
-// list and its modified flag are as they were.
+// refuses what goes beyond a budget): while the panes prepare an object's
+// surfaces, while an import searches its patches, while a modelling command
+// runs and while a tool's press records its step. The program goes on and
+// says so once; the document, its undo list and its modified flag are as
+// they were.
 #include "app/quel_doc.h"
+#include "formats/spt_format.h"
+#include "platform/ui/common_dialogs.h"
+#include "resources/command_ids.h"
 #include "shell/object_info_edits.h"
 #include "shell_gui/running_app.h"
 #include "support/allocation_budget.h"
 #include "support/doc_bytes.h"
 #include "support/model_shapes.h"
+#include "support/temp_dir.h"
 
+#include <algorithm>
+#include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -18,6 +27,7 @@ namespace {
 using qf::test::PumpEvents;
 
 constexpr UINT kCreateStar = 30055;
+constexpr UINT kLathe = 30181;
 
 class MemoryShortageGuiTest : public qf::test::RunningAppGuiTest {
 protected:
@@ -61,6 +71,9 @@ protected:
         for (CPaneDisplaySettings& pane : Doc().m_settings.m_panes)
             pane.m_showSurfaces = on;
     }
+    CGLPane& Pane(int i) { return Frame().GetView().GetSplitter().GetPane(i).GetFrame().GetGLPane(); }
+
+    qf::test::TempDir files;
 };
 
 // An object of n x n four-sided patches shown through a display mesh whose
@@ -73,6 +86,24 @@ CSpatchObj* AddSubdividedGrid(CQuelDoc& doc, const char* name, int n) {
     obj->SetSubdivisionOn(1);
     obj->SetSubdivisionCount(16);
     return obj;
+}
+
+// Every one of n points joined to every other by a curve of its own: a small
+// file whose patch search finds thousands of triangles.
+std::string JoinedPointsSpt(int n) {
+    CSpatchObj obj;
+    std::vector<CPatchVertex*> points;
+    for (int i = 0; i < n; ++i) {
+        const float a = 2.399963f * static_cast<float>(i);
+        const float y = 1.0f - 2.0f * static_cast<float>(i) / static_cast<float>(n - 1);
+        const float r = std::sqrt(std::max(0.0f, 1.0f - y * y));
+        points.push_back(obj.AddVertex(r * std::cos(a), y, r * std::sin(a)));
+    }
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            qf::test::AddCurveThrough(obj, {points[static_cast<size_t>(i)], points[static_cast<size_t>(j)]});
+    obj.UpdateCurveHandles();
+    return WriteSptText({&obj});
 }
 
 } // namespace
@@ -107,4 +138,88 @@ TEST_F(MemoryShortageGuiTest, SurfacesLeftOutAreToldOnceAndTriedAgainOnceTheirOb
     PumpEvents(200);
     EXPECT_NE(obj->GetMeshCache(), nullptr) << "the display mesh is built now";
     EXPECT_EQ(runner.GetRequests().size(), asked + 1);
+}
+
+TEST_F(MemoryShortageGuiTest, EachStepThatRunsOutIsTakenBackAndToldOnce) {
+    struct Case {
+        const char* name;
+        size_t budget;
+        std::function<void()> setUp;
+        std::function<void()> run; // short of memory
+        const char* told;          // in the one message
+    };
+    CPoint press;
+    const Case cases[] = {
+        {"an import searches the patches of a file", 512u << 10,
+         [this] {
+             const std::string path = files.File("joined.spt");
+             qf::test::WriteFileBytes(path, JoinedPointsSpt(24));
+             runner.AnswerModal(IDOK);
+             runner.AnswerModal([path](qf::CModalWindow& window) {
+                 return dynamic_cast<CFileDialog&>(window).AcceptPath(path.c_str()) ? IDOK : IDCANCEL;
+             });
+         },
+         [this] { Command(ID_FILE_IMPORT_SPT); }, "\"(File) Import\""},
+        {"the lathe sweeps a long profile", 2u << 20,
+         [this] {
+             CSpatchObj* obj = Doc().m_objects.GetTail();
+             std::vector<CPatchVertex*> profile;
+             for (int i = 0; i < 400; ++i)
+                 profile.push_back(obj->AddVertex(1.0f + 0.001f * static_cast<float>(i), 0.01f * i, 0.0f));
+             obj->SelectAllVertices(0);
+             for (CPatchVertex* v : profile)
+                 v->SetSelected(1);
+             qf::test::AddCurveThrough(*obj, profile);
+             obj->UpdateCurveHandles();
+             Doc().m_settings.m_latheCount = 64;
+         },
+         [this] { Command(kLathe); }, "\"(Patch) Lathe\""},
+        {"the translate tool's press records a large object", 128u << 10,
+         [this, &press] {
+             CSpatchObj* obj = Doc().m_objects.GetTail();
+             CPatchVertex* point = obj->AddVertex(0.0f, 0.0f, 0.0f);
+             obj->AppendGeometry(qf::test::MakeFlatQuadGrid(120).get(), 0);
+             obj->SelectAllVertices(0);
+             point->SetSelected(1);
+             obj->ProjectVertices(Doc().m_cameras[0]);
+             press = CPoint(point->m_screenX, point->m_screenY);
+         },
+         [this, &press] {
+             // The press on the selected point finds no memory for its step;
+             // the rest of the drag moves nothing.
+             mouse.MoveTo(Pane(0), press);
+             mouse.Down();
+             for (int dx : {30, 60})
+                 mouse.MoveTo(Pane(0), CPoint(press.x + dx, press.y));
+             mouse.Up();
+         },
+         "\"(Patch) Translate\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Start();
+        AddEditedObject();
+        c.setUp();
+        Doc().RedrawPanes();
+        PumpEvents(100);
+        const Kept before = Now();
+        const size_t asked = runner.GetRequests().size();
+        runner.Answer(IDOK);
+        int refusals = 0;
+        {
+            const qf::test::AllocationBudget budget(c.budget);
+            c.run();
+            PumpEvents(200);
+            // Repaints after it tell nobody anything more.
+            Doc().RedrawPanes();
+            PumpEvents(200);
+            refusals = budget.GetRefusals();
+        }
+        EXPECT_GT(refusals, 0) << "memory did not run out";
+        ASSERT_EQ(runner.GetRequests().size(), asked + 1) << "told once";
+        const std::string told = runner.GetRequests().back().text.str();
+        EXPECT_NE(told.find(c.told), std::string::npos) << told;
+        ExpectAsBefore(before);
+        Stop();
+    }
 }

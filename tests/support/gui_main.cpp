@@ -2,6 +2,7 @@
 // desktop data folders.
 // With a display, wx starts on X11 (GL canvases need it) and a failed wx
 // assertion fails the running test instead of opening a dialog.
+#include "platform/ui/toolkit_app.h"
 #include "support/gui_test.h"
 #include "support/scoped_env.h"
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-class CTestApp : public wxApp {
+class CTestApp : public CToolkitApp {
 public:
     // No command line of its own: gtest has taken its flags.
     bool OnInit() override { return true; }

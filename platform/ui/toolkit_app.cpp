@@ -1,0 +1,8 @@
+#include "platform/ui/toolkit_app.h"
+
+#include "platform/base/message.h"
+
+void CToolkitApp::CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const {
+    const CEventLoopScope loop;
+    wxApp::CallEventHandler(handler, functor, event);
+}
