@@ -81,8 +81,8 @@ private:
 // Requests from a pager or task bar are obeyed at once.
 constexpr long kFromPager = 2;
 
-// Sends the manager a request about a window, as the window-manager
-// specification has pagers and task bars do.
+// Sends the manager a request about a window, the way pagers and task bars
+// ask it (the extended window-manager hints).
 void AskManager(Window window, const char* request, std::array<long, 4> data) {
     Display* display = XDisplay();
     XEvent event{};
