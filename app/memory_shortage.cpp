@@ -5,6 +5,7 @@
 #include "platform/base/modal_runner.h"
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -30,17 +31,22 @@ template <class Fn> bool RunWithMemory(Fn fn) {
     return false;
 }
 
+// Set while the user is told: the box's own loop may run out of memory too.
+bool g_telling = false;
+
 // Takes back what the handler began and tells the user.
-void RecoverStep(CUndoHold& hold) {
+void RecoverStep(CUndoHold* hold) {
     CString step;
     bool takenBack = false;
     RunWithMemory([&] {
-        if (const CUndoRecord* first = hold.GetFirstStep())
+        if (const CUndoRecord* first = hold ? hold->GetFirstStep() : nullptr)
             step = IsEnglish() ? first->m_english : first->m_japanese;
-        takenBack = hold.TakeBack();
+        takenBack = hold && hold->TakeBack();
         if (takenBack)
             SendToRegisteredWindows(notifyStepTakenBack);
     });
+    if (g_telling)
+        return;
     CString text;
     if (takenBack && !step.IsEmpty())
         text.Format(
@@ -52,7 +58,25 @@ void RecoverStep(CUndoHold& hold) {
     else
         text = InLanguage({"There was not enough memory to finish what was asked.",
                            "メモリが足りないため、操作を最後まで行えませんでした。"});
+    struct Telling {
+        Telling() { g_telling = true; }
+        ~Telling() { g_telling = false; }
+    } telling;
     MessageBox(MessageOwner(), text, "quelaForm", MB_OK | MB_ICONERROR);
+}
+
+// Runs work with the document's undo list held; when it runs out of memory,
+// what it began is taken back and, unless it painted, the user told.
+template <class Work> void RunGuarded(bool paint, Work work) {
+    CQuelDoc* doc = GetDoc();
+    std::optional<CUndoHold> hold;
+    if (doc)
+        hold.emplace(doc->m_undoBuffer);
+    // A paint edits nothing, and its picture stays as far as it got: a box
+    // at every paint would keep the user from going on. Surfaces left out
+    // are told about by the panes.
+    if (!RunWithMemory(work) && !paint)
+        RunWithMemory([&] { RecoverStep(hold ? &*hold : nullptr); });
 }
 
 } // namespace
@@ -64,17 +88,13 @@ CMemoryShortageGuard::~CMemoryShortageGuard() {
 }
 
 LRESULT CMemoryShortageGuard::Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) {
-    CQuelDoc* doc = GetDoc();
-    if (!doc)
-        return target.WindowProc(message, wParam, lParam);
-    CUndoHold hold(doc->m_undoBuffer);
     LRESULT result = 0;
-    // A paint edits nothing, and its picture stays as far as it got: a box
-    // at every paint would keep the user from going on. Surfaces left out
-    // are told about by the panes.
-    if (!RunWithMemory([&] { result = target.WindowProc(message, wParam, lParam); }) && message != WM_PAINT)
-        RunWithMemory([&] { RecoverStep(hold); });
+    RunGuarded(message == WM_PAINT, [&] { result = target.WindowProc(message, wParam, lParam); });
     return result;
+}
+
+void CMemoryShortageGuard::Run(void (*call)(void*), void* context) {
+    RunGuarded(false, [&] { call(context); });
 }
 
 bool HasUntoldSurfaceShortage(const CQuelDoc& doc) {

@@ -7,10 +7,12 @@
 
 class CQuelDoc;
 
-// The guard of every message the event loop hands a window, in use while it
-// lives. A handler that runs out of memory has every undo step it began
-// taken back, the current document's undo list and modified flag given
-// back as they were, and the user is told what could not be done.
+// The guard of every message the event loop hands a window and of every
+// other call of the loop into the program, in use while it lives. A handler
+// that runs out of memory has every undo step it began taken back, the
+// current document's undo list and modified flag given back as they were,
+// and the user is told what could not be done, once: what runs out of
+// memory again while the user is being told is taken back silently.
 class CMemoryShortageGuard : public CMessageGuard {
 public:
     CMemoryShortageGuard();
@@ -19,6 +21,7 @@ public:
     CMemoryShortageGuard& operator=(const CMemoryShortageGuard&) = delete;
 
     LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Run(void (*call)(void*), void* context) override;
 
 private:
     CMessageGuard* m_previous;

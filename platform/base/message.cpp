@@ -126,6 +126,14 @@ CEventLoopScope::~CEventLoopScope() {
     g_sendDepth = m_outerDepth;
 }
 
+void RunFromEventLoop(void (*call)(void*), void* context) {
+    const CEventLoopScope loop;
+    if (g_guard)
+        g_guard->Run(call, context);
+    else
+        call(context);
+}
+
 BOOL PostMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!IsWindow(h))
         return FALSE;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <type_traits>
 
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -145,15 +146,18 @@ LRESULT SendMessage(HWND h, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // is not a live window. A queued message to a target that dies is dropped.
 BOOL PostMessage(HWND h, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
-// What stands between the event loop and a window's handler: every message
-// the loop hands a window (the outermost SendMessage in one handing-out, see
-// CEventLoopScope) goes through the guard in use, which can deal with what
+// What stands between the event loop and the program: every message the
+// loop hands a window (the outermost SendMessage in one handing-out, see
+// CEventLoopScope) and every other call of the loop into the program (see
+// RunFromEventLoop) goes through the guard in use, which can deal with what
 // the handler leaves unfinished.
 class CMessageGuard {
 public:
     virtual ~CMessageGuard() = default;
     // Hands the message to target.WindowProc and returns its result.
     virtual LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    // Runs call(context), a call of the event loop that is no message.
+    virtual void Run(void (*call)(void*), void* context) = 0;
 };
 // Makes guard the one in use (null: none) and returns the one it replaces.
 CMessageGuard* SetMessageGuard(CMessageGuard* guard);
@@ -173,6 +177,15 @@ public:
 private:
     int m_outerDepth;
 };
+
+// Runs call(context) as one handing-out of the event loop, through the guard
+// in use: for the loop's calls into the program that are no messages (idle
+// handlers, timers, event filters, toolkit callbacks), whose callers are
+// toolkit code that cannot carry an exception back.
+void RunFromEventLoop(void (*call)(void*), void* context);
+template <class Call> void RunFromEventLoop(Call&& call) {
+    RunFromEventLoop([](void* c) { (*static_cast<std::remove_reference_t<Call>*>(c))(); }, &call);
+}
 
 // Delivers the messages that were queued when the call began, in order (what
 // their handlers post waits for the next round); returns how many it took.

@@ -7,6 +7,7 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <new>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
@@ -71,7 +72,8 @@ public:
         return *helpers;
     }
 
-    // Asks up to wanted helpers to join the job.
+    // Asks up to wanted helpers to join the job. Threads or memory running
+    // short make fewer helpers: the caller runs the pieces left.
     void Offer(const std::shared_ptr<Job>& job, size_t wanted) {
         // A forked child has none of the parent's threads.
         if (getpid() != m_process)
@@ -83,12 +85,19 @@ public:
                 try {
                     std::thread([this] { Serve(); }).detach();
                 } catch (const std::system_error&) {
-                    break; // fewer threads, the same pieces
+                    break;
+                } catch (const std::bad_alloc&) {
+                    break;
                 }
             }
-            wanted = std::min(wanted, m_started);
-            for (size_t i = 0; i < wanted; ++i)
-                m_offers.push_back(job);
+            const size_t helpers = std::min(wanted, m_started);
+            for (wanted = 0; wanted < helpers; ++wanted) {
+                try {
+                    m_offers.push_back(job);
+                } catch (const std::bad_alloc&) {
+                    break;
+                }
+            }
         }
         if (wanted == 1)
             m_offered.notify_one();

@@ -3,8 +3,10 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <new>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <thread>
 
 extern char** environ;
@@ -27,16 +29,25 @@ private:
 };
 
 // Collects the program's exit status whenever it ends, without holding up
-// anyone who started it.
+// anyone who started it. The program runs already: when memory or threads
+// run out here, it is left to be collected when this program ends, and the
+// news of its end, which nobody waits for, is dropped.
 void ReapLater(pid_t pid, std::function<void(int)> ended) {
-    std::thread([pid, ended = std::move(ended)] {
-        int status = 0;
-        pid_t reaped = 0;
-        while ((reaped = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
-        }
-        if (ended)
-            ended(reaped == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1);
-    }).detach();
+    try {
+        std::thread([pid, ended = std::move(ended)] {
+            int status = 0;
+            pid_t reaped = 0;
+            while ((reaped = waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+            }
+            try {
+                if (ended)
+                    ended(reaped == pid && WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+            } catch (const std::bad_alloc&) {
+            }
+        }).detach();
+    } catch (const std::bad_alloc&) {
+    } catch (const std::system_error&) {
+    }
 }
 
 } // namespace

@@ -22,7 +22,7 @@ namespace {
 // window manager nobody gives it, and its fields would then never hear that
 // they lost the focus, so a number typed into the first one would be lost.
 void TakeKeyboardFocusWhenShown(wxDialog& dialog) {
-    dialog.CallAfter([&dialog] { dialog.Raise(); });
+    dialog.CallAfter([&dialog] { RunFromEventLoop([&] { dialog.Raise(); }); });
 }
 
 // The templates are laid out for a font with base units of 6 x 12 pixels: a

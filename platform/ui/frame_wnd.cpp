@@ -43,7 +43,7 @@ public:
             for (const wxWindow* native = dynamic_cast<wxWindow*>(event.GetEventObject()); native && !pressed;
                  native = native->GetParent())
                 pressed = CWnd::FromNative(native);
-            m_app.OnMouseButtonPress(pressed);
+            RunFromEventLoop([&] { m_app.OnMouseButtonPress(pressed); });
         }
         return Event_Skip;
     }

@@ -23,14 +23,18 @@ public:
     explicit CDropTarget(HWND window) : m_window(window) {}
 
     bool OnDropFiles(wxCoord, wxCoord, const wxArrayString& names) override {
-        std::vector<CString> paths;
-        for (const wxString& name : names)
-            paths.emplace_back(name.utf8_str().data());
-        CWnd* window = CWnd::FromHandle(m_window);
-        if (!window || paths.empty())
-            return false;
-        window->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&paths), 0);
-        return true;
+        bool taken = false;
+        RunFromEventLoop([&] {
+            std::vector<CString> paths;
+            for (const wxString& name : names)
+                paths.emplace_back(name.utf8_str().data());
+            CWnd* window = CWnd::FromHandle(m_window);
+            if (!window || paths.empty())
+                return;
+            window->SendMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(&paths), 0);
+            taken = true;
+        });
+        return taken;
     }
 
 private:
@@ -59,7 +63,7 @@ BOOL ShellOpenFile(const CString& path, std::function<void(int exitStatus)> fail
     // The status arrives on the thread that collects it; failed() runs on ours.
     auto ended = [failed = std::move(failed)](int status) {
         if (status != 0 && failed && wxTheApp)
-            wxTheApp->CallAfter([failed, status] { failed(status); });
+            wxTheApp->CallAfter([failed, status] { RunFromEventLoop([&] { failed(status); }); });
     };
     return qf::StartProcess({"xdg-open", path.str()}, nullptr, ended) ? TRUE : FALSE;
 }

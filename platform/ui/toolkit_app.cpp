@@ -3,6 +3,5 @@
 #include "platform/base/message.h"
 
 void CToolkitApp::CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const {
-    const CEventLoopScope loop;
-    wxApp::CallEventHandler(handler, functor, event);
+    RunFromEventLoop([&] { wxApp::CallEventHandler(handler, functor, event); });
 }

@@ -7,7 +7,7 @@ class CToolkitApp : public wxApp {
 public:
     // The event may come in the middle of another handler (a repaint that a
     // command asks for at once); between the two lies toolkit code that
-    // cannot carry an exception back, so the message guard must see the
-    // messages of this one as the loop's own.
+    // cannot carry an exception back, so each handler is a call of the event
+    // loop of its own, through the message guard.
     void CallEventHandler(wxEvtHandler* handler, wxEventFunctor& functor, wxEvent& event) const override;
 };

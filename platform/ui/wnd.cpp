@@ -29,7 +29,9 @@ HWND g_capture;
 class CWndTimer : public wxTimer {
 public:
     CWndTimer(HWND target, UINT_PTR id) : m_target(target), m_id(id) {}
-    void Notify() override { PostMessage(m_target, WM_TIMER, m_id, 0); }
+    void Notify() override {
+        RunFromEventLoop([this] { PostMessage(m_target, WM_TIMER, m_id, 0); });
+    }
 
 private:
     HWND m_target;
@@ -61,7 +63,7 @@ void InstallPostedMessagePump() {
     installed = true;
     SetPostedMessageWakeup([] {
         if (wxTheApp)
-            wxTheApp->CallAfter([] { DispatchPostedMessages(); });
+            wxTheApp->CallAfter([] { RunFromEventLoop([] { DispatchPostedMessages(); }); });
     });
 }
 
