@@ -1,4 +1,5 @@
 #include "mesh/surface_grid.h"
+#include "model/gl_scope.h"
 #include "model/piece_indices.h"
 #include "model/quad_net_eval.h"
 #include "model/recent_by_key.h"
@@ -128,11 +129,13 @@ void CSurfaceGrid::AddNet(const PatchNet& net, int size, const std::vector<float
 }
 
 void CSurfaceGrid::Build(const CSpatchObj& object, int grid) {
-    m_grid = grid;
-    m_netsGeneration = object.GetNetsGeneration();
+    // Current only once whole: a build that runs out of memory leaves a grid
+    // that the next paint builds again, with nothing to draw meanwhile.
+    m_grid = -1;
     m_nets.clear();
     m_positions.clear();
     m_normals.clear();
+    m_runs.clear();
     // Triangles and five-sided patches are drawn in one part per corner,
     // each at half the grid, so that they match the density of a quad.
     const int half = grid / 2;
@@ -152,6 +155,8 @@ void CSurfaceGrid::Build(const CSpatchObj& object, int grid) {
             for (int k = 0; k < patch->NetCount(); ++k)
                 AddNet(patch->Net(k), half, halves, -1);
     UpdateRuns(object);
+    m_grid = grid;
+    m_netsGeneration = object.GetNetsGeneration();
 }
 
 bool CSurfaceGrid::IsCurrent(const CSpatchObj& object, int grid) const {
@@ -159,37 +164,42 @@ bool CSurfaceGrid::IsCurrent(const CSpatchObj& object, int grid) const {
 }
 
 void CSurfaceGrid::UpdateRuns(const CSpatchObj& object) {
-    m_hidden = HiddenVertices(object);
+    // Made apart and traded in: the runs and the hidden points they were
+    // made for always go together.
+    std::vector<const CPatchVertex*> hidden = HiddenVertices(object);
     std::vector<char> shown;
     shown.reserve(static_cast<size_t>(object.GetPatches().GetCount()));
     for (const CPatch* patch : object.GetPatches())
         shown.push_back(AnyCornerHidden(*patch) ? 0 : 1);
-    m_runs.clear();
+    std::vector<Run> runs;
     for (size_t k = 0; k < m_nets.size(); ++k) {
         const Net& net = m_nets[k];
         if (net.patch >= 0 && !shown[static_cast<size_t>(net.patch)])
             continue;
-        if (!m_runs.empty()) {
-            Run& last = m_runs.back();
+        if (!runs.empty()) {
+            Run& last = runs.back();
             if (static_cast<size_t>(last.firstNet + last.count) == k &&
                 m_nets[last.firstNet].size == net.size) {
                 ++last.count;
                 continue;
             }
         }
-        m_runs.push_back(Run{static_cast<int32_t>(k), 1});
+        runs.push_back(Run{static_cast<int32_t>(k), 1});
     }
+    m_hidden.swap(hidden);
+    m_runs.swap(runs);
 }
 
 void CSurfaceGrid::ComputeNormals(const CSpatchObj& object) {
-    m_normals.resize(m_positions.size());
+    // Kept only once all are there: the normals are present or absent.
+    std::vector<float> normals(m_positions.size());
     const int half = m_grid / 2;
     const std::vector<float> full = GridWeights(std::max(m_grid, 1));
     const std::vector<float> halves = GridWeights(std::max(half, 1));
     auto net = m_nets.begin();
     auto add = [&](const PatchNet& source) {
         NetNormals(source, net->size, net->size == m_grid ? full : halves,
-                   &m_normals[static_cast<size_t>(net->first) * 3]);
+                   &normals[static_cast<size_t>(net->first) * 3]);
         ++net;
     };
     for (const CPatch* patch : object.GetPatches()) {
@@ -203,6 +213,7 @@ void CSurfaceGrid::ComputeNormals(const CSpatchObj& object) {
         for (const CFivePointPatch* patch : object.GetFivePatches())
             for (const PatchNet& source : patch->m_nets)
                 add(source);
+    m_normals.swap(normals);
 }
 
 int CSurfaceGrid::CountDrawnNets() const {
@@ -227,17 +238,19 @@ void CSurfaceGrid::Draw(const CSpatchObj& object, bool withNormals) {
     // Arrays leave the current normal undefined; the evaluators kept it.
     GLfloat currentNormal[3];
     glGetFloatv(GL_CURRENT_NORMAL, currentNormal);
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
-    if (withNormals)
-        glEnableClientState(GL_NORMAL_ARRAY);
-    for (const Run& run : m_runs) {
-        const Net& first = m_nets[static_cast<size_t>(run.firstNet)];
-        const size_t at = static_cast<size_t>(first.first) * 3;
-        NetTriangles(first.size)
-            .Draw(GL_TRIANGLES, &m_positions[at], withNormals ? &m_normals[at] : nullptr, nullptr, run.count);
+    {
+        const GlClientArrayScope arrays;
+        glEnableClientState(GL_VERTEX_ARRAY);
+        if (withNormals)
+            glEnableClientState(GL_NORMAL_ARRAY);
+        for (const Run& run : m_runs) {
+            const Net& first = m_nets[static_cast<size_t>(run.firstNet)];
+            const size_t at = static_cast<size_t>(first.first) * 3;
+            NetTriangles(first.size)
+                .Draw(GL_TRIANGLES, &m_positions[at], withNormals ? &m_normals[at] : nullptr, nullptr,
+                      run.count);
+        }
     }
-    glPopClientAttrib();
     glNormal3fv(currentNormal);
 }
 

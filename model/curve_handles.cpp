@@ -4,7 +4,6 @@
 
 #include <GL/gl.h>
 #include <algorithm>
-#include <vector>
 
 namespace {
 
@@ -46,24 +45,23 @@ void CSpatchObj::UpdateCurveHandles() {
 }
 
 void CSpatchObj::DeriveCurveHandles() {
-    std::vector<CCurvePoint*> nodes;
+    // The nodes are walked in place, with nothing allocated: an edit or an
+    // undo that ends here cannot be left half done by it.
     for (CCurve* curve : m_curves) {
-        nodes.clear();
-        for (CCurvePoint* node : curve->m_nodes)
-            nodes.push_back(node);
-        const int count = static_cast<int>(nodes.size());
+        const CObjList<CCurvePoint>& nodes = curve->m_nodes;
+        const int count = nodes.GetCount();
         const bool open = !curve->m_closed;
         // Neighbours wrap round even on an open curve; the end handles that
         // no segment uses are computed all the same.
-        for (int i = 0; i < count; ++i) {
-            CCurvePoint* node = nodes[i];
-            const CCurvePoint* prev = nodes[(i + count - 1) % count];
-            const CCurvePoint* next = nodes[(i + 1) % count];
-            if (!node->m_vertex || !prev->m_vertex || !next->m_vertex)
-                continue;
-            const bool hasPrev = !(open && i == 0);
-            const bool hasNext = !(open && i == count - 1);
-            SetHandles(*node, *prev->m_vertex, *next->m_vertex, hasPrev, hasNext);
+        const CCurvePoint* prev = nodes.GetTail();
+        int i = 0;
+        for (POSITION pos = nodes.GetHeadPosition(); pos; ++i) {
+            CCurvePoint* node = nodes.GetNext(pos);
+            const CCurvePoint* next = pos ? nodes.GetAt(pos) : nodes.GetHead();
+            if (node->m_vertex && prev->m_vertex && next->m_vertex)
+                SetHandles(*node, *prev->m_vertex, *next->m_vertex, !(open && i == 0),
+                           !(open && i == count - 1));
+            prev = node;
         }
     }
 }

@@ -1,4 +1,5 @@
 #include "model/curve_polylines.h"
+#include "model/gl_scope.h"
 #include "model/piece_indices.h"
 #include "model/spatch_draw.h"
 
@@ -39,8 +40,10 @@ void CCurvePolylines::Update(int i, const CVector3& p0, const CVector3& p1, cons
         if (kept[0] == p0 && kept[1] == p1 && kept[2] == p2 && kept[3] == p3)
             return;
     } else {
-        m_controlPoints.resize(at + 4);
+        // The polyline's room first: control points kept without it would
+        // pass for an evaluated segment at the next paint.
         m_points.resize((static_cast<size_t>(i) + 1) * static_cast<size_t>(m_pointsPerSegment) * 3);
+        m_controlPoints.resize(at + 4);
     }
     CVector3* kept = &m_controlPoints[at];
     kept[0] = p0;
@@ -68,6 +71,7 @@ void CCurvePolylines::Draw(const CObjList<CCurve>& curves, const CCurveColours& 
         ++m_runs.back().count;
         ++m_count;
     });
+    // Both only shrink or stay here.
     m_controlPoints.resize(static_cast<size_t>(m_count) * 4);
     m_points.resize(static_cast<size_t>(m_count) * static_cast<size_t>(m_pointsPerSegment) * 3);
     if (!colours.byNode) {
@@ -77,9 +81,9 @@ void CCurvePolylines::Draw(const CObjList<CCurve>& curves, const CCurveColours& 
     if (m_count == 0)
         return;
     // One call for each run of segments of one colour, in their order.
-    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
-    glEnableClientState(GL_VERTEX_ARRAY);
     const CPieceIndices& lines = PolylineLines(m_pointsPerSegment);
+    const GlClientArrayScope arrays;
+    glEnableClientState(GL_VERTEX_ARRAY);
     for (const Run& run : m_runs) {
         const CGlColor c = UnpackColor(run.colour);
         glColor3f(c.r, c.g, c.b);
@@ -87,5 +91,4 @@ void CCurvePolylines::Draw(const CObjList<CCurve>& curves, const CCurveColours& 
                    &m_points[static_cast<size_t>(run.first) * static_cast<size_t>(m_pointsPerSegment) * 3],
                    nullptr, nullptr, run.count);
     }
-    glPopClientAttrib();
 }

@@ -11,6 +11,17 @@ public:
     GlMatrixScope& operator=(const GlMatrixScope&) = delete;
 };
 
+// Saves the vertex array state and restores it at the end of the scope, also
+// when drawing ends by an exception: arrays left enabled would be read from
+// freed memory at the next draw.
+class GlClientArrayScope {
+public:
+    GlClientArrayScope() { glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT); }
+    ~GlClientArrayScope() { glPopClientAttrib(); }
+    GlClientArrayScope(const GlClientArrayScope&) = delete;
+    GlClientArrayScope& operator=(const GlClientArrayScope&) = delete;
+};
+
 // Saves the attribute groups given and restores them at the end of the scope.
 class GlAttribScope {
 public:

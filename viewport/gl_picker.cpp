@@ -79,9 +79,18 @@ public:
         glPushMatrix();
         glPushName(0);
     }
+    // A pick left by an exception (no memory for its drawing) still gives
+    // the pane's context back in render mode, as it was.
+    ~CObjectPick() {
+        if (m_started)
+            Finish();
+    }
+    CObjectPick(const CObjectPick&) = delete;
+    CObjectPick& operator=(const CObjectPick&) = delete;
     bool IsStarted() const { return m_started; }
     // Back to render mode; the hits found.
     CHits Finish() {
+        m_started = false;
         glPopName();
         glPopMatrix();
         glFlush();

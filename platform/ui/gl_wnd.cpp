@@ -129,8 +129,9 @@ void CGlWnd::SwapBuffers() {
     if (keep || !m_pixelOverlay.empty()) {
         const int width = GetWidth();
         const int height = GetHeight();
-        m_keptSize = CSize(width, height);
+        // The size is taken only once the room for it was had.
         m_keptPicture.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * 4);
+        m_keptSize = CSize(width, height);
         glReadBuffer(GL_BACK);
         glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, m_keptPicture.data());
         m_keptIsPicture = keep && !drawnOver;
