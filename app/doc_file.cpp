@@ -168,6 +168,11 @@ void ReportFileProblem(FileProblem problem, const CString& path, const std::stri
          "ファイル「%s」を保存できませんでした。既にあるファイルはそのままです。"},
         {"The file \"%s\" holds more than there is memory for. Nothing of it was loaded.",
          "ファイル「%s」の内容に対してメモリが足りません。何も読み込みませんでした。"},
+        {"There was not enough memory to open the file \"%s\". The document that was open had been closed "
+         "already, so a new document was started in its place.",
+         "メモリが足りないため、ファイル「%"
+         "s」を開けませんでした。開いていたドキュメントは既に閉じていたため、"
+         "代わりに新しいドキュメントを始めました。"},
     };
     const Text& text = texts[problem];
     CString message;
@@ -200,13 +205,28 @@ void CQuelDoc::Serialize(CArchive& ar) {
 }
 
 BOOL CQuelDoc::OnOpenDocument(const CString& path) {
+    const unsigned resets = m_resets;
+    bool givenUp = false;
     const bool read = ReadDocumentFile(
         path,
         [&] {
             CArchive ar = CArchive::LoadFile(path.str());
-            Serialize(ar);
+            try {
+                Serialize(ar);
+            } catch (const std::bad_alloc&) {
+                // Before the open scene went nothing changed: the file was too large.
+                if (m_resets == resets)
+                    throw;
+                givenUp = true;
+            }
         },
         [] {});
+    if (givenUp) {
+        // Never a part of the file under any name: a new document instead.
+        StartAnew();
+        ReportFileProblem(fileOpenedAnew, path, std::string());
+        return FALSE;
+    }
     if (!read)
         return FALSE;
     SetModifiedFlag(FALSE);

@@ -44,6 +44,7 @@ enum FileProblem {
     fileDamaged,    // it was read but is damaged or no document; nothing of it was taken
     fileNotSaved,   // it could not be written; an old file of that name is unchanged
     fileTooLarge,   // the memory for what it holds could not be had; nothing of it was taken
+    fileOpenedAnew, // the memory ran out after the open document was closed: a new one took its place
 };
 // The message box, in the user's language, that says what went wrong with
 // path; detail says where or why.

@@ -4,6 +4,8 @@
 #include "platform/base/archive.h"
 #include "platform/base/text_file.h"
 
+#include <utility>
+
 namespace {
 
 // Official POV-Ray knows planar, spherical, cylindrical and torus maps and
@@ -26,6 +28,19 @@ CHdrBackground& CHdrBackground::operator=(const CHdrBackground& other) {
     m_lightsOff = other.m_lightsOff;
     m_use = other.m_use;
     return *this;
+}
+
+void CHdrBackground::SwapFileValues(CHdrBackground& other) noexcept {
+    for (int i = 0; i < 3; ++i) {
+        std::swap(m_center[i], other.m_center[i]);
+        std::swap(m_ambient[i], other.m_ambient[i]);
+    }
+    std::swap(m_radius, other.m_radius);
+    std::swap(m_diffuse, other.m_diffuse);
+    std::swap(m_imageFile, other.m_imageFile);
+    std::swap(m_extraLine, other.m_extraLine);
+    std::swap(m_lightsOff, other.m_lightsOff);
+    std::swap(m_use, other.m_use);
 }
 
 void CHdrBackground::SetDefaults() {

@@ -17,6 +17,9 @@ public:
     CHdrBackground(const CHdrBackground&) = delete;
     // Copies what the file stores; the map type stays this record's own.
     CHdrBackground& operator=(const CHdrBackground& other);
+    // Trades what the file stores with other, which cannot fail; the map
+    // types stay where they are.
+    void SwapFileValues(CHdrBackground& other) noexcept;
 
     // Everything back to a new document's values.
     void SetDefaults();

@@ -131,19 +131,19 @@ bool CanMoveIntoFolder(const CBaseObj* obj, const CBaseObj* folder) {
 void CFolderList::MoveIntoFolder(CBaseObj* obj, CBaseObj* folder) {
     if (!CanMoveIntoFolder(obj, folder))
         return;
-    if (CFolderObj* oldParent = obj->GetParentFolder()) {
-        while (oldParent->GetMembers().Remove(obj)) {
-        }
-    } else {
-        while (m_root.Remove(obj)) {
-        }
-    }
+    CFolderObj* oldParent = obj->GetParentFolder();
+    CRefList<CBaseObj>& from = oldParent ? oldParent->GetMembers() : m_root;
     auto* target = static_cast<CFolderObj*>(folder);
-    obj->SetParentFolder(target);
-    if (target)
-        target->GetMembers().AddTail(obj);
+    CRefList<CBaseObj>& to = target ? target->GetMembers() : m_root;
+    // The node moves along, so that a move cannot fail halfway; a node that
+    // was nowhere gets a new one before anything changes.
+    if (const POSITION at = from.Find(obj))
+        from.MoveToTailOf(at, to);
     else
-        m_root.AddTail(obj);
+        to.AddTail(obj);
+    while (from.Remove(obj)) {
+    }
+    obj->SetParentFolder(target);
 }
 
 namespace {
@@ -162,12 +162,15 @@ int CFolderList::GetPlace(const CBaseObj* node) const {
 
 void CFolderList::SetPlace(CBaseObj* node, int place) {
     CRefList<CBaseObj>& siblings = SiblingsOf(node, m_root);
-    if (place < 0 || !siblings.Remove(node))
+    const POSITION at = siblings.Find(node);
+    if (place < 0 || !at)
         return;
-    if (POSITION before = siblings.FindIndex(place))
-        siblings.InsertBefore(before, node);
-    else
-        siblings.AddTail(node);
+    // Where it lands once out of its place, moved by its node.
+    POSITION before = siblings.FindIndex(place);
+    if (before && siblings.IndexOf(node) <= place)
+        siblings.GetNext(before);
+    if (before != at)
+        siblings.MoveBefore(at, before);
 }
 
 void CFolderList::WriteTree(CArchive& ar, CObjList<CSpatchObj>& objects,

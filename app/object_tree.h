@@ -25,6 +25,9 @@ public:
     const CRefList<CBaseObj>& GetRoot() const { return m_root; }
     // Appends a new top-level node (its parent is null).
     void AddRoot(CBaseObj* node) { m_root.AddTail(node); }
+    // Moves every top-level node of other to the end of this top level, in
+    // order; it moves their list nodes and cannot fail.
+    void AppendRootsFrom(CFolderList& other) noexcept { m_root.AppendFrom(other.m_root); }
     // Removes the first occurrence; nothing when absent.
     void RemoveFromRoot(CBaseObj* node) { m_root.Remove(node); }
     void RemoveAll() { m_root.RemoveAll(); }

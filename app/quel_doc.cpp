@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <functional>
+#include <new>
 #include <string>
 
 namespace {
@@ -115,6 +116,22 @@ void CQuelDoc::WriteSettingsFiles() {
 }
 
 BOOL CQuelDoc::OnNewDocument() {
+    ++m_resets;
+    // The side bar lets go of the scene before it is deleted. The first
+    // reset runs while the side bar is still being built.
+    if (!m_firstReset) {
+        if (auto* scene = FindWindowService<CScenePageServices>(wndScenePage))
+            scene->SelectRootItem();
+        if (auto* objects = FindWindowService<CObjectPageServices>(wndObjectPage))
+            objects->ResetTree();
+        if (auto* lights = FindWindowService<CLightPageServices>(wndLightPage))
+            lights->ResetTree();
+        if (auto* materials = FindWindowService<CMaterialPageServices>(wndMaterialPage))
+            materials->ResetTree();
+        if (m_multiObjectDialog)
+            m_multiObjectDialog->ClearList();
+    }
+    m_firstReset = 0;
     m_modified = FALSE;
     m_tree.RemoveAll();
     m_nextMaterialId = m_nextObjectKey = m_nextFolderKey = 0;
@@ -140,20 +157,6 @@ BOOL CQuelDoc::OnNewDocument() {
     // A loaded file can never be undone into the previous scene.
     m_undoBuffer.Clear();
     RedrawPanes();
-    // The first reset runs while the side bar is still being built.
-    if (!m_firstReset) {
-        if (auto* scene = FindWindowService<CScenePageServices>(wndScenePage))
-            scene->SelectRootItem();
-        if (auto* objects = FindWindowService<CObjectPageServices>(wndObjectPage))
-            objects->ResetTree();
-        if (auto* lights = FindWindowService<CLightPageServices>(wndLightPage))
-            lights->ResetTree();
-        if (auto* materials = FindWindowService<CMaterialPageServices>(wndMaterialPage))
-            materials->ResetTree();
-        if (m_multiObjectDialog)
-            m_multiObjectDialog->ClearList();
-    }
-    m_firstReset = 0;
     if (m_createDefaultObject) {
         if (auto* objects = FindWindowService<CObjectPageServices>(wndObjectPage))
             objects->CreatePatchObject();
@@ -163,6 +166,17 @@ BOOL CQuelDoc::OnNewDocument() {
         m_modified = FALSE;
     }
     return TRUE;
+}
+
+void CQuelDoc::StartAnew() {
+    try {
+        OnNewDocument();
+    } catch (const std::bad_alloc&) {
+        // Without even its first object: the user was told the open failed,
+        // and the object page's New makes one.
+    }
+    m_undoBuffer.Clear();
+    m_modified = FALSE;
 }
 
 void CQuelDoc::RegisterWindow(HWND window, int id) {
@@ -184,19 +198,25 @@ CSpatchObj* CQuelDoc::AddPatchObject() {
     return AddPatchObject(std::make_unique<CSpatchObj>());
 }
 
-CSpatchObj* CQuelDoc::AddPatchObject(std::unique_ptr<CSpatchObj> obj) {
-    CSpatchObj* added = obj.get();
-    added->SetKey("spatch_obj" + IntToString(m_nextObjectKey++));
-    m_objects.AddTail(std::move(obj));
+// The key and both list nodes are had before the document changes, so that
+// an element either arrives whole or not at all.
+template <class T>
+T* CQuelDoc::AddTreeNode(CObjList<T>& list, std::unique_ptr<T> node, const char* keyBase, int& nextKey) {
+    node->SetKey(keyBase + IntToString(nextKey));
+    typename CObjList<T>::Extracted prepared = CObjList<T>::Prepare(std::move(node));
+    T* added = prepared.get();
     m_tree.AddRoot(added);
+    list.AddTail(std::move(prepared));
+    ++nextKey;
     return added;
 }
 
+CSpatchObj* CQuelDoc::AddPatchObject(std::unique_ptr<CSpatchObj> obj) {
+    return AddTreeNode(m_objects, std::move(obj), "spatch_obj", m_nextObjectKey);
+}
+
 CFolderObj* CQuelDoc::AddFolder() {
-    CFolderObj* folder = m_folders.Emplace();
-    folder->SetKey("folder" + IntToString(m_nextFolderKey++));
-    m_tree.AddRoot(folder);
-    return folder;
+    return AddTreeNode(m_folders, std::make_unique<CFolderObj>(), "folder", m_nextFolderKey);
 }
 
 CLightData* CQuelDoc::AddLight() {
@@ -204,9 +224,14 @@ CLightData* CQuelDoc::AddLight() {
 }
 
 CMaterialData* CQuelDoc::AddMaterial() {
-    CMaterialData* mat = m_materials.Emplace();
-    mat->m_id = m_nextMaterialId++;
-    return mat;
+    return AddMaterial(std::make_unique<CMaterialData>());
+}
+
+CMaterialData* CQuelDoc::AddMaterial(std::unique_ptr<CMaterialData> mat) {
+    CMaterialData* added = mat.get();
+    m_materials.AddTail(std::move(mat));
+    added->m_id = m_nextMaterialId++;
+    return added;
 }
 
 CPolygonObj* CQuelDoc::AddPolygonObject() {
@@ -226,9 +251,9 @@ void CQuelDoc::RenumberMaterials() {
 }
 
 void CQuelDoc::ReleaseMembers(CFolderObj* folder) {
-    const CRefList<CBaseObj> members = folder->GetMembers();
-    for (CBaseObj* member : members)
-        m_tree.MoveIntoFolder(member, nullptr);
+    // Moved by their nodes, without a copy of the list: it cannot fail halfway.
+    for (POSITION pos = folder->GetMembers().GetHeadPosition(); pos;)
+        m_tree.MoveIntoFolder(folder->GetMembers().GetNext(pos), nullptr);
     folder->RemoveAllMembers();
 }
 
@@ -273,9 +298,9 @@ void CQuelDoc::DeleteObject(CBaseObj* obj) {
         auto* folder = static_cast<CFolderObj*>(obj);
         if (!m_folders.Find(folder))
             return;
-        const CRefList<CBaseObj> members = folder->GetMembers();
-        for (CBaseObj* member : members)
-            DeleteObject(member);
+        // Deleting a member takes it out of the list only: the walk needs no copy.
+        for (POSITION pos = folder->GetMembers().GetHeadPosition(); pos;)
+            DeleteObject(folder->GetMembers().GetNext(pos));
         // What was not the document's to delete stays, at the top level.
         ReleaseMembers(folder);
         TakeOutOfTree(folder);

@@ -77,6 +77,9 @@ public:
 
     // Resets the scene for File > New and before File > Open; the settings stay.
     BOOL OnNewDocument();
+    // How many resets began, so that an open that fails can tell whether the
+    // open scene was given up before it did.
+    unsigned GetResetCount() const { return m_resets; }
     BOOL IsModified() const { return m_modified; }
     void SetModifiedFlag(BOOL modified = TRUE) { m_modified = modified; }
 
@@ -87,7 +90,9 @@ public:
     void Serialize(CArchive& ar);
     // File > Open and File > Save (As) of the document file at path. A
     // failure is reported to the user and gives FALSE; the open document, or
-    // the old file, is then unchanged. Success clears the modified flag.
+    // the old file, is then unchanged; or, when the memory ran out after the
+    // open scene was given up, a new document took its place (GetResetCount
+    // tells). Success clears the modified flag.
     BOOL OnOpenDocument(const CString& path);
     BOOL OnSaveDocument(const CString& path);
 
@@ -121,6 +126,8 @@ public:
     CFolderObj* AddFolder();
     CLightData* AddLight();
     CMaterialData* AddMaterial();
+    // Takes a material made elsewhere, with the next id.
+    CMaterialData* AddMaterial(std::unique_ptr<CMaterialData> mat);
     CPolygonObj* AddPolygonObject();
     // Running indices 0, 1, 2 ... in list order.
     void RenumberLights();
@@ -251,11 +258,18 @@ private:
     // Moves the folder's members to the top level.
     void ReleaseMembers(CFolderObj* folder);
     void TakeOutOfTree(CBaseObj* node);
+    // A new document after an open gave up the scene and could not finish:
+    // unmodified, with its first object when there is memory for it.
+    void StartAnew();
+    // A new patch object or folder at the end of list and of the top level, with the next key.
+    template <class T>
+    T* AddTreeNode(CObjList<T>& list, std::unique_ptr<T> node, const char* keyBase, int& nextKey);
 
     CString m_programFolder;
     std::vector<CWndRegistryEntry> m_windows;
     BOOL m_modified = FALSE;
     int m_firstReset = 1;
+    unsigned m_resets = 0;
     std::unique_ptr<CKnifeDialogServices> m_knifeDialog;
     std::unique_ptr<CMultiObjectDialogServices> m_multiObjectDialog;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -146,6 +147,17 @@ void CSceneBuffer::ClearMaterialReferences() {
 }
 
 void CSceneBuffer::MoveIntoDocument() {
+    // What can fail comes first: the room for the include files and the
+    // underlay pictures. The rest moves list nodes, strings and pictures and
+    // copies plain values: the document takes all of it or nothing.
+    const bool takesIncludeFiles = Takes(takeIncludeFiles) && !m_includeFiles.empty();
+    if (takesIncludeFiles)
+        m_doc.m_includeFiles.reserve(m_doc.m_includeFiles.size() + m_includeFiles.size());
+    const bool takesUnderlays = Takes(takeUnderlays) && m_underlaysRead;
+    if (takesUnderlays)
+        for (int i = 0; i < kPaneCount; ++i)
+            LoadUnderlayPicture(m_underlays[i], m_underlayFiles[i]);
+
     if (!Takes(takeMaterials))
         ClearMaterialReferences();
     if (Takes(takeObjects)) {
@@ -154,8 +166,7 @@ void CSceneBuffer::MoveIntoDocument() {
         m_doc.m_nextFolderKey += m_folders.GetCount();
         m_doc.m_folders.AppendFrom(m_folders);
         // The top level keeps the order the file gave it.
-        for (CBaseObj* node : m_tree.GetRoot())
-            m_doc.m_tree.AddRoot(node);
+        m_doc.m_tree.AppendRootsFrom(m_tree);
         m_doc.m_polygonObjects.AppendFrom(m_polygonObjects);
     }
     m_tree.RemoveAll();
@@ -165,8 +176,9 @@ void CSceneBuffer::MoveIntoDocument() {
         m_doc.m_nextMaterialId += m_materials.GetCount();
         m_doc.m_materials.AppendFrom(m_materials);
     }
-    if (Takes(takeIncludeFiles)) {
-        m_doc.m_includeFiles.insert(m_doc.m_includeFiles.end(), m_includeFiles.begin(), m_includeFiles.end());
+    if (takesIncludeFiles) {
+        for (CString& name : m_includeFiles)
+            m_doc.m_includeFiles.push_back(std::move(name));
         m_includeFiles.clear();
     }
     if (Takes(takeGlobalSettings) && m_globalSettingsRead)
@@ -196,19 +208,17 @@ void CSceneBuffer::MoveIntoDocument() {
             m_doc.m_motionBlurTime = m_motionBlurTime;
         }
     }
-    if (Takes(takeUnderlays) && m_underlaysRead)
+    if (takesUnderlays)
         for (int i = 0; i < kPaneCount; ++i) {
-            m_doc.m_underlayFiles[i] = m_underlayFiles[i];
-            m_doc.m_underlays[i].m_offset = m_underlays[i].m_offset;
-            m_doc.m_underlays[i].m_scale = m_underlays[i].m_scale;
-            LoadUnderlayPicture(m_doc.m_underlays[i], m_underlayFiles[i]);
+            std::swap(m_doc.m_underlayFiles[i], m_underlayFiles[i]);
+            m_doc.m_underlays[i] = std::move(m_underlays[i]);
         }
     if (Takes(takeBackgroundColor) && m_backgroundColorRead)
         m_doc.m_renderBgColor = m_backgroundColor;
     if (Takes(takeDefaultMaterial) && m_defaultMaterialRead)
         m_doc.m_defaultMaterial = m_defaultMaterial;
     if (Takes(takeHdr) && m_hdrRead)
-        m_doc.m_hdr = m_hdr;
+        m_doc.m_hdr.SwapFileValues(m_hdr);
 }
 
 void CSceneBuffer::Clear() {

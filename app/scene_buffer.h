@@ -79,7 +79,8 @@ public:
     // Moves every part whose take flag is set into the document and copies
     // the records that were read; what is not taken stays here and dies with
     // the buffer. Material references of what moves are cleared when the
-    // materials do not come along.
+    // materials do not come along. Running out of memory leaves the document
+    // as it was; the buffer's own values may have moved then.
     void MoveIntoDocument();
     // Deletes every element still in the buffer.
     void Clear();

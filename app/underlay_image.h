@@ -18,6 +18,12 @@
 
 class CUnderlayImage {
 public:
+    CUnderlayImage() = default;
+    CUnderlayImage(const CUnderlayImage&) = default;
+    CUnderlayImage& operator=(const CUnderlayImage&) = default;
+    // Moving cannot fail: a picture loaded apart replaces the document's whole.
+    CUnderlayImage(CUnderlayImage&&) noexcept = default;
+    CUnderlayImage& operator=(CUnderlayImage&&) noexcept = default;
     virtual ~CUnderlayImage() = default;
 
     // A new document's underlay: no picture, no offset, unit scale.

@@ -119,12 +119,23 @@ private:
 };
 
 void CUndoBuffer::BeginRecord() {
-    SetModified();
-    if (m_restoring)
+    if (m_restoring) {
+        SetModified();
         return;
+    }
+    // What can fail first, the record with its list node and the room to
+    // keep what it pushes out; then nothing changes unless all of it did.
+    CObjList<CUndoRecord>::Extracted record = CObjList<CUndoRecord>::Prepare(std::make_unique<CUndoRecord>());
+    if (m_holds > 0) {
+        const int undone = m_records.GetCount() - m_position;
+        const int beyond = std::max(m_position + 1 - m_maxLevels, 0);
+        m_kept.reserve(m_kept.size() + static_cast<size_t>(undone + beyond));
+    }
+    SetModified();
     while (m_records.GetCount() > m_position)
         RemoveRecord(false);
-    m_open = m_records.Emplace();
+    m_open = record.get();
+    m_records.AddTail(std::move(record));
     m_open->m_serial = m_nextSerial++;
     ++m_position;
     while (m_records.GetCount() > m_maxLevels)
@@ -146,7 +157,7 @@ void CUndoBuffer::RemoveRecord(bool oldest) {
     }
     // The room first: keeping it must not fail once it is out of the list.
     m_kept.reserve(m_kept.size() + 1);
-    m_kept.push_back({m_records.Detach(pos), oldest});
+    m_kept.push_back({m_records.Extract(pos), oldest});
 }
 
 void CUndoBuffer::BeginRecord(const CString& japanese, const CString& english, int kind) {
@@ -529,9 +540,10 @@ bool CUndoHold::Finish(bool restore) {
     CQuelDoc* doc = GetDoc();
     const auto takeBack = [&](CUndoRecord& record) {
         if (restore && doc)
-            undo.RestoreFrom(*doc, record);
+            undo.RestoreFrom(*doc, record, true);
     };
     bool begun = false;
+    const bool listChanged = undo.m_kept.size() > m_keptCount;
     // Newest first: the new steps still in the list, then those the maximum
     // pushed out (new ones that were undone and removed again stay undone).
     for (CUndoRecord* newest = undo.m_records.GetTail(); newest && newest->m_serial >= m_firstSerial;
@@ -544,7 +556,7 @@ bool CUndoHold::Finish(bool restore) {
         CUndoBuffer::CKeptRecord& kept = undo.m_kept[i];
         if (kept.record->m_serial >= m_firstSerial) {
             if (kept.oldest)
-                takeBack(*kept.record);
+                takeBack(*kept.record.get());
             begun = true;
         } else if (kept.oldest) {
             undo.m_records.AddHead(std::move(kept.record));
@@ -552,9 +564,12 @@ bool CUndoHold::Finish(bool restore) {
             undo.m_records.AddTail(std::move(kept.record));
         }
     }
-    undo.m_kept.resize(m_keptCount);
-    undo.m_position = m_position;
-    undo.m_open = m_open;
+    undo.m_kept.erase(undo.m_kept.begin() + static_cast<std::ptrdiff_t>(m_keptCount), undo.m_kept.end());
+    // An Undo that was done whole meanwhile keeps the position it left.
+    if (begun || listChanged) {
+        undo.m_position = m_position;
+        undo.m_open = m_open;
+    }
     if (begun && doc)
         doc->SetModifiedFlag(m_modified);
     return begun;

@@ -261,8 +261,9 @@ private:
     friend class CUndoHold;
     // A record BeginRecord removed while a hold was on: the oldest one beyond
     // the maximum, or an undone one.
+    // It keeps its list node, so that giving it back cannot fail.
     struct CKeptRecord {
-        std::unique_ptr<CUndoRecord> record;
+        CObjList<CUndoRecord>::Extracted record;
         bool oldest;
     };
     class CSaveScope;
@@ -271,8 +272,9 @@ private:
     // Deletes the oldest or the newest record, or keeps it while a hold is on.
     void RemoveRecord(bool oldest);
     // Restores the document from record, with nothing recording meanwhile;
-    // an unfinished record restores nothing.
-    void RestoreFrom(CQuelDoc& doc, CUndoRecord& record);
+    // an unfinished record restores nothing. A take-back restores what a step
+    // that ran out of memory left half done.
+    void RestoreFrom(CQuelDoc& doc, CUndoRecord& record, bool takingBack = false);
     // Where node and everything below it stand, for the undo of a deletion.
     void SavePlaces(const CBaseObj& node);
 

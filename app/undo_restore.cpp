@@ -14,6 +14,19 @@ namespace {
 // The material page's panel; the other panels have registry ids of their own.
 constexpr int wndMaterialPanel = 344;
 
+// Set by a restore once the document holds what the record saved: what
+// follows only shows it. An Undo that runs out of memory before then left
+// the document as it was, and its step stays where it was.
+bool g_restored = false;
+
+void Restored() {
+    g_restored = true;
+}
+
+// Set while a step that ran out of memory is taken back: what it left half
+// done is worth nothing, and freeing it first makes room for the restore.
+bool g_takingBack = false;
+
 CObjectPageServices* ObjectPage() {
     return FindWindowService<CObjectPageServices>(wndObjectPage);
 }
@@ -48,29 +61,47 @@ CPolygonObj* FindPolygonByName(CQuelDoc& doc, const CString& name) {
     return nullptr;
 }
 
-// Takes an object or a folder, with everything below it, out of the tree and the document.
-void DeleteTreeNode(CQuelDoc& doc, CBaseObj* node) {
+// The side bar lets go of what is about to leave the document: an object or
+// a folder with everything below it, a polygon object, a light, a material.
+void RemoveObjectItem(CBaseObj* node) {
     if (auto* page = ObjectPage())
         page->RemoveObjectItem(node);
+}
+
+void RemoveLightItem(CLightData* light) {
+    if (auto* page = FindWindowService<CLightPageServices>(wndLightPage))
+        page->RemoveLightItem(light);
+}
+
+void RemoveMaterialItem(CMaterialData* mat) {
+    if (auto* page = FindWindowService<CMaterialPageServices>(wndMaterialPage))
+        page->RemoveMaterialItem(mat);
+}
+
+// Each takes its element out of the side bar, then out of the document,
+// which cannot fail: once one returns, the document has changed.
+void DeleteTreeNode(CQuelDoc& doc, CBaseObj* node) {
+    RemoveObjectItem(node);
     doc.DeleteObject(node);
+    Restored();
 }
 
 void DeletePolygon(CQuelDoc& doc, CPolygonObj* polygon) {
-    if (auto* page = ObjectPage())
-        page->RemoveObjectItem(polygon);
+    RemoveObjectItem(polygon);
     doc.m_polygonObjects.Remove(polygon);
+    Restored();
 }
 
 void DeleteLight(CQuelDoc& doc, CLightData* light) {
-    if (auto* page = FindWindowService<CLightPageServices>(wndLightPage))
-        page->RemoveLightItem(light);
+    RemoveLightItem(light);
     doc.m_lights.Remove(light);
+    Restored();
 }
 
 void DeleteMaterial(CQuelDoc& doc, CMaterialData* mat) {
-    if (auto* page = FindWindowService<CMaterialPageServices>(wndMaterialPage))
-        page->RemoveMaterialItem(mat);
+    RemoveMaterialItem(mat);
     doc.m_materials.Remove(mat);
+    Restored();
 }
 
 // The live patch object or folder that the record's first saved one names; null when it is gone.
@@ -170,6 +201,7 @@ bool RestoreOneObjectPoints(const CUndoRecord& record, PointRestore what) {
     if (RestorePoints(*obj, record, 0, *record.m_objects.GetHead(), what))
         obj->SetNeedsRebuild(1);
     obj->UpdateCurveHandles();
+    Restored();
     RedrawAllPanes();
     return true;
 }
@@ -184,6 +216,7 @@ bool RestoreManyObjects(const CUndoRecord& record) {
             obj->UpdateCurveHandles();
         ++index;
     }
+    Restored();
     RedrawAllPanes();
     return true;
 }
@@ -212,6 +245,7 @@ bool RestoreCurves(const CUndoRecord& record) {
         curve->m_closed = savedCurve->m_closed;
     }
     obj->UpdateCurveHandles();
+    Restored();
     RedrawAllPanes();
     return true;
 }
@@ -221,34 +255,61 @@ bool RestoreWholeObject(const CUndoRecord& record) {
     if (!obj)
         return false;
     CSpatchObj* saved = record.m_objects.GetHead();
-    obj->DeleteAllPatches();
-    obj->DeleteAllCurves();
-    obj->DeleteAllVertices();
-    obj->AppendGeometry(saved, obj == GetSelectedObject() ? 1 : 0);
-    CopyCurveWords(*obj, *saved);
-    obj->UpdateCurveHandles();
-    obj->SetNeedsRebuild(1);
-    obj->SetKey(saved->GetKey());
+    // The saved geometry is built apart, handles and all, and then traded
+    // for the object's: an Undo that runs out of memory leaves the object as
+    // it was. A take-back lets go of the half-done geometry first.
+    if (g_takingBack) {
+        CSpatchObj halfDone;
+        obj->SwapGeometry(halfDone);
+    }
+    CSpatchObj restored;
+    restored.AppendGeometry(saved, obj == GetSelectedObject() ? 1 : 0);
+    CopyCurveWords(restored, *saved);
+    CString key = saved->GetKey();
+    obj->SwapGeometry(restored);
+    obj->SwapKey(key);
     // Freeze turned the mirror off when it made the mirrored shape the object's own.
     obj->SetMirrorMode(saved->GetMirrorMode());
+    Restored();
     RedrawAllPanes();
     return true;
 }
 
-// A new document patch object like saved: settings, geometry without its selection, key.
-CSpatchObj* RecreateObject(CQuelDoc& doc, CSpatchObj& saved) {
-    CSpatchObj* obj = doc.AddPatchObject();
-    obj->CopySettings(&saved);
-    obj->AppendGeometry(&saved, 0);
-    CopyCurveWords(*obj, saved);
-    obj->SetKey(saved.GetKey());
+// A patch object like saved, apart from the document: settings, geometry
+// without its selection.
+std::unique_ptr<CSpatchObj> MakeObjectLike(CSpatchObj& saved) {
+    auto made = std::make_unique<CSpatchObj>();
+    made->CopySettings(&saved);
+    made->AppendGeometry(&saved, 0);
+    CopyCurveWords(*made, saved);
+    return made;
+}
+
+// Gives the document made, an object MakeObjectLike made, with saved's key.
+CSpatchObj* AddObjectLike(CQuelDoc& doc, std::unique_ptr<CSpatchObj> made, const CSpatchObj& saved) {
+    CString key = saved.GetKey();
+    CSpatchObj* obj = doc.AddPatchObject(std::move(made));
+    obj->SwapKey(key);
     return obj;
 }
 
+// A new document patch object like saved: settings, geometry without its
+// selection, key. It is made whole before the document takes it.
+CSpatchObj* RecreateObject(CQuelDoc& doc, CSpatchObj& saved) {
+    return AddObjectLike(doc, MakeObjectLike(saved), saved);
+}
+
 CFolderObj* RecreateFolder(CQuelDoc& doc, const CFolderObj& saved) {
+    CString key = saved.GetKey();
     CFolderObj* folder = doc.AddFolder();
-    folder->CopyAttributes(saved);
-    folder->SetKey(saved.GetKey());
+    // Attributes copy by assignment; one that runs out of memory takes the folder out again.
+    try {
+        folder->CopyAttributes(saved);
+    } catch (...) {
+        doc.DeleteObject(folder);
+        throw;
+    }
+    folder->SwapKey(key);
     return folder;
 }
 
@@ -268,25 +329,41 @@ void RecreateMembers(CQuelDoc& doc, const CFolderObj& saved, CFolderObj* folder)
 
 // Moves the elements a record names by key back to their positions in list,
 // lowest first, so that each lands where it stood.
-template <class T> void RestoreListPlaces(CObjList<T>& list, std::vector<std::pair<CString, int>> places) {
-    std::sort(places.begin(), places.end(), [](const auto& a, const auto& b) { return a.second < b.second; });
-    for (const auto& [key, index] : places) {
+template <class T>
+void RestoreListPlaces(CObjList<T>& list, const std::vector<std::pair<CString, int>>& places) noexcept {
+    // The lowest place not yet taken is looked up afresh each time, instead
+    // of sorting a copy: nothing is allocated.
+    const auto before = [&places](size_t a, size_t b) {
+        return places[a].second < places[b].second || (places[a].second == places[b].second && a < b);
+    };
+    size_t done = places.size();
+    for (size_t round = 0; round < places.size(); ++round) {
+        size_t next = places.size();
+        for (size_t i = 0; i < places.size(); ++i)
+            if ((done == places.size() || before(done, i)) && (next == places.size() || before(i, next)))
+                next = i;
+        done = next;
+        const auto& [key, index] = places[next];
         T* item = nullptr;
         for (T* candidate : list)
             if (candidate->GetKey() == key)
                 item = candidate;
         if (!item || index < 0)
             continue;
-        std::unique_ptr<T> owned = list.Detach(item);
-        if (POSITION pos = list.FindIndex(index))
-            list.InsertBefore(pos, std::move(owned));
-        else
-            list.AddTail(std::move(owned));
+        // Moved by its node, which cannot fail.
+        const POSITION at = list.Find(item);
+        POSITION to = list.FindIndex(index);
+        if (to == at)
+            continue;
+        if (to && list.IndexOf(item) < index)
+            list.GetNext(to);
+        list.MoveBefore(at, to);
     }
 }
 
-// A re-created object or folder goes back where it stood in the lists and among its siblings.
-void RestorePlaces(CQuelDoc& doc, CBaseObj* node, const CUndoRecord& record) {
+// A re-created object or folder goes back where it stood in the lists and
+// among its siblings; it moves elements by their nodes and cannot fail.
+void RestorePlaces(CQuelDoc& doc, CBaseObj* node, const CUndoRecord& record) noexcept {
     RestoreListPlaces(doc.m_objects, record.m_objectPlaces);
     RestoreListPlaces(doc.m_folders, record.m_folderPlaces);
     doc.m_tree.SetPlace(node, record.m_treePlace);
@@ -297,13 +374,21 @@ void AddTreeItem(CBaseObj* node) {
         page->AddObjectTreeItem(node);
 }
 
+// The deleted object of record back in its folder and its places; once the
+// document took it nothing more can fail.
+CSpatchObj* PutBackObject(CQuelDoc& doc, std::unique_ptr<CSpatchObj> made, const CUndoRecord& record) {
+    CSpatchObj* obj = AddObjectLike(doc, std::move(made), *record.m_objects.GetHead());
+    MoveIntoFolderByKey(doc, obj, record.m_parentKey);
+    RestorePlaces(doc, obj, record);
+    return obj;
+}
+
 bool RestoreDeletedObject(CQuelDoc& doc, const CUndoRecord& record) {
     CSpatchObj* saved = record.m_objects.GetHead();
     if (!saved)
         return false;
-    CSpatchObj* obj = RecreateObject(doc, *saved);
-    MoveIntoFolderByKey(doc, obj, record.m_parentKey);
-    RestorePlaces(doc, obj, record);
+    CSpatchObj* obj = PutBackObject(doc, MakeObjectLike(*saved), record);
+    Restored();
     AddTreeItem(obj);
     ShowChangedObjects();
     return true;
@@ -314,9 +399,16 @@ bool RestoreDeletedFolder(CQuelDoc& doc, const CUndoRecord& record) {
     if (!saved)
         return false;
     CFolderObj* folder = RecreateFolder(doc, *saved);
+    // Everything below it comes back whole, or what came goes again with it.
+    try {
+        RecreateMembers(doc, *saved, folder);
+    } catch (...) {
+        doc.DeleteObject(folder);
+        throw;
+    }
     MoveIntoFolderByKey(doc, folder, record.m_parentKey);
-    RecreateMembers(doc, *saved, folder);
     RestorePlaces(doc, folder, record);
+    Restored();
     AddTreeItem(folder);
     ShowChangedObjects();
     return true;
@@ -332,12 +424,19 @@ bool RestoreConvertedObject(CQuelDoc& doc, const CUndoRecord& record) {
     const bool objectGone = FindObjectByName(saved->GetName()) == nullptr;
     if (!polygon && !objectGone)
         return false;
-    if (polygon) {
-        DeletePolygon(doc, polygon);
+    // The patch object is made first, the polygon object's item goes, and
+    // only then does the document change.
+    std::unique_ptr<CSpatchObj> object = objectGone ? MakeObjectLike(*record.m_objects.GetHead()) : nullptr;
+    if (polygon)
+        RemoveObjectItem(polygon);
+    CSpatchObj* back = object ? PutBackObject(doc, std::move(object), record) : nullptr;
+    if (polygon)
+        doc.m_polygonObjects.Remove(polygon);
+    Restored();
+    if (back)
+        AddTreeItem(back);
+    if (polygon)
         RefreshPanel(wndObjectPanel2);
-    }
-    if (objectGone)
-        return RestoreDeletedObject(doc, record);
     ShowChangedObjects();
     return true;
 }
@@ -354,6 +453,7 @@ bool RestoreDeletedPolygon(CQuelDoc& doc, const CUndoRecord& record) {
         doc.m_polygonObjects.InsertBefore(pos, std::move(polygon));
     else
         doc.m_polygonObjects.AddTail(std::move(polygon));
+    Restored();
     if (auto* page = ObjectPage())
         page->AddPolygonItem(restored);
     ShowChangedObjects();
@@ -369,12 +469,36 @@ bool DeleteCreatedNode(CQuelDoc& doc, CBaseObj* node) {
 }
 
 bool DeleteCopies(CQuelDoc& doc, const CUndoRecord& record) {
+    // The side bar lets go of every copy before the document deletes any; a
+    // copy that went with a copied folder is not deleted twice.
+    std::vector<CFolderObj*> folders;
+    std::vector<CSpatchObj*> objects;
     for (const CFolderObj* saved : record.m_folders)
         if (CFolderObj* folder = FindFolderByName(saved->GetName()))
-            DeleteTreeNode(doc, folder);
+            folders.push_back(folder);
     for (const CSpatchObj* saved : record.m_objects)
         if (CSpatchObj* obj = FindObjectByName(saved->GetName()))
-            DeleteTreeNode(doc, obj);
+            objects.push_back(obj);
+    // A copy inside a copied folder goes with the folder's item.
+    const auto insideCopy = [&folders](const CBaseObj* node) {
+        for (const CFolderObj* up = node->GetParentFolder(); up; up = up->GetParentFolder())
+            if (Contains(folders, const_cast<CFolderObj*>(up)))
+                return true;
+        return false;
+    };
+    for (CFolderObj* folder : folders)
+        if (!insideCopy(folder))
+            RemoveObjectItem(folder);
+    for (CSpatchObj* obj : objects)
+        if (!insideCopy(obj))
+            RemoveObjectItem(obj);
+    for (CFolderObj* folder : folders)
+        if (doc.m_folders.Find(folder))
+            doc.DeleteObject(folder);
+    for (CSpatchObj* obj : objects)
+        if (doc.m_objects.Find(obj))
+            doc.DeleteObject(obj);
+    Restored();
     ShowChangedObjects();
     return true;
 }
@@ -386,6 +510,7 @@ template <class T, class Find> bool RestoreNodeName(const CObjList<T>& saved, Fi
     if (!node)
         return false;
     node->SetName(saved.GetHead()->GetName());
+    Restored();
     PostToRegisteredWindows(notifyRenameTreeItems);
     RefreshMultiObjectList();
     return true;
@@ -408,6 +533,7 @@ bool RestoreObjectInfo(const CUndoRecord& record, bool rebuild) {
     // Smoothing and the mirror settings are among them: the derived copies are stale.
     obj->SetNetsDirty(1);
     obj->SetMirrorDirty(1);
+    Restored();
     if (rebuild)
         obj->Rebuild();
     PostToRegisteredWindows(notifySceneMerged);
@@ -421,6 +547,7 @@ bool RestoreFolderInfo(const CUndoRecord& record) {
     if (!folder)
         return false;
     folder->CopyAttributes(*record.m_folders.GetHead());
+    Restored();
     PostToRegisteredWindows(notifySceneMerged);
     if (record.m_redraw)
         RedrawAllPanes();
@@ -435,6 +562,7 @@ bool RestoreParent(CQuelDoc& doc, const CUndoRecord& record) {
         return false;
     doc.m_tree.MoveIntoFolder(obj, FindObjectOrFolderByKey(record.m_baseObjects.GetAtIndex(1)->GetKey()));
     doc.m_tree.SetPlace(obj, record.m_listIndex);
+    Restored();
     // Sent, not posted: the object could be gone before a posted message arrives.
     SendToRegisteredWindows(notifyUpdateTreeItem, HWND{}, reinterpret_cast<WPARAM>(obj));
     return true;
@@ -454,8 +582,12 @@ bool RestoreDeletedLight(CQuelDoc& doc, const CUndoRecord& record) {
     const CLightData* saved = record.m_lights.GetHead();
     if (!saved)
         return false;
-    CLightData* light = doc.AddLight();
-    light->CopyFrom(*saved);
+    // Made whole before the document takes it.
+    auto made = std::make_unique<CLightData>();
+    made->CopyFrom(*saved);
+    CLightData* light = made.get();
+    doc.m_lights.AddTail(std::move(made));
+    Restored();
     RefreshPanel(wndLightPanel);
     if (auto* page = FindWindowService<CLightPageServices>(wndLightPage))
         page->AddLightItem(light, doc.m_lights.GetCount() == 1);
@@ -469,6 +601,7 @@ bool RestoreLightName(const CUndoRecord& record) {
     if (!light)
         return false;
     light->m_name = record.m_lights.GetHead()->m_name;
+    Restored();
     if (light == GetSelectedLight())
         RefreshPanel(wndLightPanel);
     if (auto* page = FindWindowService<CLightPageServices>(wndLightPage))
@@ -482,9 +615,13 @@ bool RestoreLightSettings(const CUndoRecord& record) {
     if (!light)
         return false;
     // A copy leaves its light unselected: the light stays the chosen one.
+    // It is made apart and traded in, which cannot fail.
     const int selected = light->m_selected;
-    light->CopyFrom(*saved);
-    light->m_selected = selected;
+    CLightData restored = *light;
+    restored.CopyFrom(*saved);
+    restored.m_selected = selected;
+    std::swap(*light, restored);
+    Restored();
     RefreshPanel(wndLightPanel);
     RedrawAllPanes();
     return true;
@@ -497,6 +634,7 @@ bool RestoreLightPositions(const CUndoRecord& record) {
             light->m_pointAt = saved->m_pointAt;
         }
     }
+    Restored();
     RefreshPanel(wndLightPanel);
     RedrawAllPanes();
     return true;
@@ -520,11 +658,15 @@ bool RestoreDeletedMaterial(CQuelDoc& doc, const CUndoRecord& record) {
     const CMaterialData* saved = record.m_materials.GetHead();
     if (!saved)
         return false;
-    CMaterialData* mat = doc.AddMaterial();
-    mat->CopyFrom(*saved);
+    // Made whole before the document takes it.
+    auto made = std::make_unique<CMaterialData>();
+    made->CopyFrom(*saved);
+    CMaterialData* mat = made.get();
+    doc.AddMaterial(std::move(made));
     // The old id, so that the objects and the default material setting find it again.
     if (!FindMaterialById(saved->m_id))
         mat->m_id = saved->m_id;
+    Restored();
     if (auto* page = FindWindowService<CMaterialPageServices>(wndMaterialPage))
         page->SelectMaterialItem(page->AddMaterialItem(mat));
     RefreshObjectPanels();
@@ -537,6 +679,7 @@ bool RestoreMaterialName(const CUndoRecord& record) {
     if (!mat)
         return false;
     mat->m_name = record.m_materials.GetHead()->m_name;
+    Restored();
     if (mat == GetSelectedMaterial())
         RefreshPanel(wndMaterialPanel);
     if (auto* page = FindWindowService<CMaterialPageServices>(wndMaterialPage))
@@ -545,34 +688,61 @@ bool RestoreMaterialName(const CUndoRecord& record) {
     return true;
 }
 
-void RestoreSceneSettings(CQuelDoc& doc, const CUndoSceneState& scene) {
-    doc.m_globalSettings.CopyFrom(scene.m_globalSettings);
-    doc.m_radiosity.CopyFrom(scene.m_radiosity);
-    doc.m_radiosity2.CopyFrom(scene.m_radiosity2);
-    doc.m_postProcess.CopyFrom(scene.m_postProcess);
-    doc.m_settings.m_megaPovVersion = scene.m_megaPovVersion;
-    doc.m_motionBlurCount = scene.m_motionBlurCount;
-    doc.m_motionBlurTime = scene.m_motionBlurTime;
-    for (int i = 0; i < kPaneCount; ++i) {
-        // The views only; the panes keep their sizes.
-        doc.m_memoCameras[i] = scene.m_memoCameras[i];
-        doc.m_cameras[i] = scene.m_cameras[i];
+// The scene-wide settings a record saved, made ready apart from the
+// document (the copies that allocate, and the underlay pictures whose file
+// changes loaded), so that putting them in cannot fail.
+class CPreparedSceneSettings {
+public:
+    CPreparedSceneSettings(const CQuelDoc& doc, const CUndoSceneState& scene) : m_scene(scene) {
+        m_hdr = scene.m_hdr;
+        m_includeFiles = scene.m_includeFiles;
+        for (int i = 0; i < kPaneCount; ++i) {
+            m_reload[i] = doc.m_underlayFiles[i] != scene.m_underlayFiles[i];
+            if (!m_reload[i])
+                continue;
+            m_underlayFiles[i] = scene.m_underlayFiles[i];
+            LoadUnderlayPicture(m_underlays[i], m_underlayFiles[i]);
+        }
     }
-    doc.m_cameras[1].m_aspect = scene.m_aspect;
-    doc.m_renderBgColor = scene.m_renderBgColor;
-    doc.m_defaultMaterial = scene.m_defaultMaterial;
-    doc.m_hdr = scene.m_hdr;
-    doc.m_includeFiles = scene.m_includeFiles;
-    for (int i = 0; i < kPaneCount; ++i) {
-        CUnderlayImage& underlay = doc.m_underlays[i];
-        underlay.m_offset = scene.m_underlays[i].m_offset;
-        underlay.m_scale = scene.m_underlays[i].m_scale;
-        if (doc.m_underlayFiles[i] == scene.m_underlayFiles[i])
-            continue;
-        doc.m_underlayFiles[i] = scene.m_underlayFiles[i];
-        LoadUnderlayPicture(underlay, doc.m_underlayFiles[i]);
+
+    void PutInto(CQuelDoc& doc) noexcept {
+        const CUndoSceneState& scene = m_scene;
+        doc.m_globalSettings.CopyFrom(scene.m_globalSettings);
+        doc.m_radiosity.CopyFrom(scene.m_radiosity);
+        doc.m_radiosity2.CopyFrom(scene.m_radiosity2);
+        doc.m_postProcess.CopyFrom(scene.m_postProcess);
+        doc.m_settings.m_megaPovVersion = scene.m_megaPovVersion;
+        doc.m_motionBlurCount = scene.m_motionBlurCount;
+        doc.m_motionBlurTime = scene.m_motionBlurTime;
+        for (int i = 0; i < kPaneCount; ++i) {
+            // The views only; the panes keep their sizes.
+            doc.m_memoCameras[i] = scene.m_memoCameras[i];
+            doc.m_cameras[i] = scene.m_cameras[i];
+        }
+        doc.m_cameras[1].m_aspect = scene.m_aspect;
+        doc.m_renderBgColor = scene.m_renderBgColor;
+        doc.m_defaultMaterial = scene.m_defaultMaterial;
+        doc.m_hdr.SwapFileValues(m_hdr);
+        doc.m_includeFiles.swap(m_includeFiles);
+        for (int i = 0; i < kPaneCount; ++i) {
+            CUnderlayImage& underlay = doc.m_underlays[i];
+            if (m_reload[i]) {
+                std::swap(doc.m_underlayFiles[i], m_underlayFiles[i]);
+                underlay = std::move(m_underlays[i]);
+            }
+            underlay.m_offset = scene.m_underlays[i].m_offset;
+            underlay.m_scale = scene.m_underlays[i].m_scale;
+        }
     }
-}
+
+private:
+    const CUndoSceneState& m_scene;
+    CHdrBackground m_hdr;
+    std::vector<CString> m_includeFiles;
+    std::array<bool, kPaneCount> m_reload{};
+    std::array<CString, kPaneCount> m_underlayFiles;
+    std::array<CUnderlayImage, kPaneCount> m_underlays;
+};
 
 // Everything the import or insert added goes; what was there before stays,
 // wherever later undone steps put it back in its list.
@@ -580,32 +750,48 @@ bool RestoreScene(CQuelDoc& doc, const CUndoRecord& record) {
     const CUndoSceneState* scene = record.m_scene.get();
     if (!scene)
         return false;
-    RestoreSceneSettings(doc, *scene);
-
+    // What can fail first: the settings made ready, what goes found, and the
+    // side bar letting go of it. Then the document, by steps that cannot fail.
+    CPreparedSceneSettings settings(doc, *scene);
     const auto objects = Collect(
         doc.m_objects, [scene](const CSpatchObj& o) { return !Contains(scene->m_objectKeys, o.GetKey()); });
     const auto folders = Collect(
         doc.m_folders, [scene](const CFolderObj& f) { return !Contains(scene->m_folderKeys, f.GetKey()); });
+    const auto polygons = Collect(doc.m_polygonObjects, [scene](const CPolygonObj& p) {
+        return !Contains(scene->m_polygonNames, p.GetName());
+    });
+    const auto lights = Collect(
+        doc.m_lights, [scene](const CLightData& l) { return !Contains(scene->m_lightNames, l.m_name); });
+    const auto materials = Collect(
+        doc.m_materials, [scene](const CMaterialData& m) { return !Contains(scene->m_materialIds, m.m_id); });
+    for (CBaseObj* node : objects)
+        RemoveObjectItem(node);
+    for (CBaseObj* node : folders)
+        RemoveObjectItem(node);
+    for (CBaseObj* node : polygons)
+        RemoveObjectItem(node);
+    for (CLightData* light : lights)
+        RemoveLightItem(light);
+    for (CMaterialData* mat : materials)
+        RemoveMaterialItem(mat);
+
+    settings.PutInto(doc);
     // At the top level first, so that deleting a folder takes nothing along that stays.
     for (CSpatchObj* obj : objects)
         doc.m_tree.MoveIntoFolder(obj, nullptr);
     for (CFolderObj* folder : folders)
         doc.m_tree.MoveIntoFolder(folder, nullptr);
     for (CSpatchObj* obj : objects)
-        DeleteTreeNode(doc, obj);
+        doc.DeleteObject(obj);
     for (CFolderObj* folder : folders)
-        DeleteTreeNode(doc, folder);
-    for (CPolygonObj* polygon : Collect(doc.m_polygonObjects, [scene](const CPolygonObj& p) {
-             return !Contains(scene->m_polygonNames, p.GetName());
-         }))
-        DeletePolygon(doc, polygon);
-    for (CLightData* light : Collect(
-             doc.m_lights, [scene](const CLightData& l) { return !Contains(scene->m_lightNames, l.m_name); }))
-        DeleteLight(doc, light);
-    for (CMaterialData* mat : Collect(doc.m_materials, [scene](const CMaterialData& m) {
-             return !Contains(scene->m_materialIds, m.m_id);
-         }))
-        DeleteMaterial(doc, mat);
+        doc.DeleteObject(folder);
+    for (CPolygonObj* polygon : polygons)
+        doc.m_polygonObjects.Remove(polygon);
+    for (CLightData* light : lights)
+        doc.m_lights.Remove(light);
+    for (CMaterialData* mat : materials)
+        doc.m_materials.Remove(mat);
+    Restored();
     ShowChangedObjects();
     return true;
 }
@@ -682,14 +868,24 @@ void CUndoBuffer::Undo() {
     if (!doc || m_position == 0 || m_restoring)
         return;
     CUndoRecord* record = m_records.GetAtIndex(m_position - 1);
+    CUndoRecord* const open = m_open;
     --m_position;
     m_open = nullptr;
-    RestoreFrom(*doc, *record);
+    try {
+        RestoreFrom(*doc, *record);
+    } catch (...) {
+        if (!g_restored) {
+            ++m_position;
+            m_open = open;
+        }
+        throw;
+    }
 }
 
-void CUndoBuffer::RestoreFrom(CQuelDoc& doc, CUndoRecord& record) {
+void CUndoBuffer::RestoreFrom(CQuelDoc& doc, CUndoRecord& record, bool takingBack) {
     if (record.m_savesUnderWay > 0)
         return;
+    g_takingBack = takingBack;
     // Windows told about the restore must not record: that would delete this record under it.
     struct Restoring {
         bool& flag;
@@ -697,10 +893,12 @@ void CUndoBuffer::RestoreFrom(CQuelDoc& doc, CUndoRecord& record) {
         ~Restoring() { flag = false; }
     };
     bool restored = false;
+    g_restored = false;
     {
         const Restoring restoring(m_restoring);
         restored = Restore(doc, record);
     }
+    g_restored = true;
     if (restored)
         SendToRegisteredWindows(notifySceneMerged);
 }

@@ -61,14 +61,18 @@ int CBaseObj::IsExportEffective() const {
 }
 
 void CBaseObj::CopyAttributes(const CBaseObj& other) {
-    m_name = other.m_name;
+    // The texts are copied first: a copy that runs out of memory leaves
+    // every attribute as it was.
+    CString name = other.m_name;
+    CString motionBlurTarget = other.m_motionBlurTarget;
+    std::swap(m_name, name);
+    std::swap(m_motionBlurTarget, motionBlurTarget);
     m_color = other.m_color;
     m_noShadow = other.m_noShadow;
     m_exportOn = other.m_exportOn;
     m_doubleIlluminate = other.m_doubleIlluminate;
     m_showOn = other.m_showOn;
     m_editable = other.m_editable;
-    m_motionBlurTarget = other.m_motionBlurTarget;
     m_motionBlur = other.m_motionBlur;
     m_noImage = other.m_noImage;
     m_noReflection = other.m_noReflection;

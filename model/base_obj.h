@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 
 class CFolderObj;
 
@@ -38,6 +39,8 @@ public:
     void SetName(const CString& name) { m_name = name; }
     const CString& GetKey() const { return m_key; }
     void SetKey(const CString& key) { m_key = key; }
+    // Trades the key for key, which cannot fail.
+    void SwapKey(CString& key) noexcept { std::swap(m_key, key); }
     uint32_t GetColor() const { return m_color; } // packed 0x00BBGGRR
     void SetColor(uint32_t color) { m_color = color; }
     const CString& GetParentKey() const { return m_parentKey; }

@@ -416,7 +416,7 @@ public:
         while (reuse) {
             const POSITION surplus = reuse;
             list.GetNext(reuse);
-            spare.AddTail(list.Detach(surplus));
+            spare.AddTail(list.Extract(surplus));
         }
         m_cycles.clear();
     }
@@ -449,7 +449,7 @@ private:
     static CPatch* NewPatch(CObjList<CPatch>& list, CObjList<CPatch>& spare) {
         if (spare.IsEmpty())
             return list.Emplace();
-        std::unique_ptr<CPatch> patch = spare.Detach(spare.GetHeadPosition());
+        CObjList<CPatch>::Extracted patch = spare.Extract(spare.GetHeadPosition());
         CPatch* fresh = patch.get();
         list.AddTail(std::move(patch));
         return fresh;

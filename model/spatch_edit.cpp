@@ -116,7 +116,7 @@ int CSpatchObj::DeleteSelectedSegment() {
     if (curve->m_closed) {
         // Rotate the node order so that the removed segment is the wrap-around one.
         while (nodes.GetTail() != node)
-            nodes.AddTail(nodes.Detach(nodes.GetHeadPosition()));
+            nodes.MoveBefore(nodes.GetHeadPosition(), nullptr);
         curve->m_closed = 0;
     } else if (IsLastNode(*curve, node)) {
         return 0;

@@ -270,6 +270,20 @@ void CSpatchObj::CopySettings(const CSpatchObj* other) {
     CopyAttributes(*other);
 }
 
+void CSpatchObj::SwapGeometry(CSpatchObj& other) noexcept {
+    // Marking and dropping the derived copies only frees memory.
+    for (CSpatchObj* obj : {this, &other}) {
+        ++obj->m_netsGeneration;
+        obj->SetNeedsRebuild(1);
+        obj->SetNetsDirty(1);
+        obj->InvalidateCaches();
+    }
+    m_vertices.Swap(other.m_vertices);
+    m_curves.Swap(other.m_curves);
+    m_patches.Swap(other.m_patches);
+    m_fivePatches.Swap(other.m_fivePatches);
+}
+
 void CSpatchObj::AppendGeometry(CSpatchObj* other, int keepSelection) {
     if (!other)
         return;

@@ -215,6 +215,10 @@ public:
     // own (other is renumbered), then updates the handles and marks the
     // patches for rebuilding. keepSelection 1 keeps the points' selection.
     void AppendGeometry(CSpatchObj* other, int keepSelection);
+    // Trades points, curves and patches with other, which cannot fail: a
+    // geometry built apart replaces this one whole. The patches and nets of
+    // both are stale then.
+    void SwapGeometry(CSpatchObj& other) noexcept;
 
     // Five-sided patches may only have corners whose fivePoint flag is set.
     // Sets, clears or inverts (FivePointFlagOp) the flag of the selected points.

@@ -21,8 +21,14 @@ BOOL CQuelDocCommands::NewDocument() {
 BOOL CQuelDocCommands::OpenDocumentFile(const CString& path) {
     if (!SaveModified())
         return FALSE;
-    if (!m_document.OnOpenDocument(path))
+    const unsigned resets = m_document.GetResetCount();
+    if (!m_document.OnOpenDocument(path)) {
+        // A new document took the open one's place: it has no file yet, and
+        // Save must not write it over the previous one's.
+        if (m_document.GetResetCount() != resets)
+            SetPathName(CString());
         return FALSE;
+    }
     SetPathName(path);
     return TRUE;
 }

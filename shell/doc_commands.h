@@ -19,7 +19,8 @@ public:
     // File > New: a new scene once a modified one was saved or given up.
     BOOL NewDocument();
     // Opens the document at path once a modified scene was saved or given
-    // up; a failure was reported and leaves everything as it was.
+    // up; a failure was reported and leaves everything as it was, or, when
+    // memory ran out after the scene was given up, a new untitled document.
     BOOL OpenDocumentFile(const CString& path);
     // Asks whether to save a modified document: TRUE when the caller may go
     // on (saved, or not to be saved), FALSE when the user cancelled or the

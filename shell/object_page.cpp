@@ -126,8 +126,17 @@ void CObjectPage::DeleteObjectItem(CBaseObj* obj) {
         for (CBaseObj* member : static_cast<CFolderObj*>(obj)->GetMembers())
             DeleteObjectItem(member);
     if (const auto item = static_cast<HTREEITEM>(obj->GetTreeItem())) {
+        ForgetItemsBelow(item);
         obj->SetTreeItem(nullptr);
         m_tree.DeleteItem(item);
+    }
+}
+
+void CObjectPage::ForgetItemsBelow(HTREEITEM item) {
+    for (HTREEITEM child = m_tree.GetChildItem(item); child; child = m_tree.GetNextSiblingItem(child)) {
+        ForgetItemsBelow(child);
+        if (auto* below = reinterpret_cast<CBaseObj*>(m_tree.GetItemData(child)))
+            below->SetTreeItem(nullptr);
     }
 }
 

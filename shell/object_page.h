@@ -56,6 +56,10 @@ private:
     void RenameItems();
     // Deletes the object's item with everything below it; the objects forget their items.
     void DeleteObjectItem(CBaseObj* obj);
+    // The tree deletes the items below a deleted one with it: their objects,
+    // which the document may have moved elsewhere meanwhile (as an undone
+    // insert does before deleting what it added), forget them first.
+    void ForgetItemsBelow(HTREEITEM item);
     HTREEITEM InsertItem(CBaseObj* obj, HTREEITEM parent, HTREEITEM after);
     // The item "Root", made first when the tree has none.
     HTREEITEM RootItem();

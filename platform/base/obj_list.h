@@ -13,11 +13,14 @@ using POSITION = QfListPosition*;
 namespace qf::detail {
 
 template <class T, bool Owning> class ListBase {
+protected:
     struct Node {
         T* item;
         Node* prev;
         Node* next;
     };
+
+private:
     static Node* N(POSITION p) { return reinterpret_cast<Node*>(p); }
     static POSITION P(Node* n) { return reinterpret_cast<POSITION>(n); }
 
@@ -111,6 +114,35 @@ public:
         return true;
     }
 
+    // Moves every element of other to the tail of this list, in order. It
+    // moves their nodes, so it cannot fail.
+    void AppendFrom(ListBase& other) noexcept {
+        if (&other == this || !other.m_head)
+            return;
+        if (m_tail) {
+            m_tail->next = other.m_head;
+            other.m_head->prev = m_tail;
+        } else {
+            m_head = other.m_head;
+        }
+        m_tail = other.m_tail;
+        m_count += other.m_count;
+        other.m_head = other.m_tail = nullptr;
+        other.m_count = 0;
+    }
+    // Moves the element at pos to the tail of other, node and all.
+    void MoveToTailOf(POSITION pos, ListBase& other) noexcept {
+        Node* n = Cut(N(pos));
+        other.Relink(n, other.m_tail, nullptr);
+    }
+    // Moves the element at pos to stand before the one at before (null: last).
+    void MoveBefore(POSITION pos, POSITION before) noexcept {
+        if (pos == before)
+            return;
+        Node* n = Cut(N(pos));
+        Relink(n, before ? N(before)->prev : m_tail, N(before));
+    }
+
     // Range-for over the element pointers, in list order.
     class iterator {
     public:
@@ -129,59 +161,58 @@ public:
     iterator end() const { return iterator(nullptr); }
 
 protected:
-    POSITION LinkHead(T* item) {
-        Node* n = new Node{item, nullptr, m_head};
-        (m_head ? m_head->prev : m_tail) = n;
-        m_head = n;
-        ++m_count;
-        return P(n);
-    }
-    POSITION LinkTail(T* item) {
-        Node* n = new Node{item, m_tail, nullptr};
-        (m_tail ? m_tail->next : m_head) = n;
-        m_tail = n;
-        ++m_count;
-        return P(n);
-    }
+    POSITION LinkHead(T* item) { return Relink(NewNode(item), nullptr, m_head); }
+    POSITION LinkTail(T* item) { return Relink(NewNode(item), m_tail, nullptr); }
     POSITION LinkBefore(POSITION pos, T* item) {
         if (!pos)
             return LinkHead(item);
-        Node* at = N(pos);
-        Node* n = new Node{item, at->prev, at};
-        (at->prev ? at->prev->next : m_head) = n;
-        at->prev = n;
-        ++m_count;
-        return P(n);
+        return Relink(NewNode(item), N(pos)->prev, N(pos));
     }
     POSITION LinkAfter(POSITION pos, T* item) {
         if (!pos)
             return LinkTail(item);
-        Node* at = N(pos);
-        Node* n = new Node{item, at, at->next};
-        (at->next ? at->next->prev : m_tail) = n;
-        at->next = n;
-        ++m_count;
-        return P(n);
+        return Relink(NewNode(item), N(pos), N(pos)->next);
     }
     T* Unlink(Node* n) {
-        (n->prev ? n->prev->next : m_head) = n->next;
-        (n->next ? n->next->prev : m_tail) = n->prev;
-        T* item = n->item;
+        T* item = Cut(n)->item;
         delete n;
-        --m_count;
         return item;
     }
     T* UnlinkAt(POSITION pos) { return Unlink(N(pos)); }
+
+    static Node* NewNode(T* item) { return new Node{item, nullptr, nullptr}; }
+    // Takes n out of the list; it keeps its item.
+    Node* Cut(Node* n) noexcept {
+        (n->prev ? n->prev->next : m_head) = n->next;
+        (n->next ? n->next->prev : m_tail) = n->prev;
+        n->prev = n->next = nullptr;
+        --m_count;
+        return n;
+    }
+    // Puts a node that is in no list between prev and next, neighbours in this list.
+    POSITION Relink(Node* n, Node* prev, Node* next) noexcept {
+        n->prev = prev;
+        n->next = next;
+        (prev ? prev->next : m_head) = n;
+        (next ? next->prev : m_tail) = n;
+        ++m_count;
+        return P(n);
+    }
+    static Node* NodeAt(POSITION pos) { return N(pos); }
+    Node* HeadNode() const { return m_head; }
+    Node* TailNode() const { return m_tail; }
+
+public:
+    void Swap(ListBase& other) noexcept {
+        std::swap(m_head, other.m_head);
+        std::swap(m_tail, other.m_tail);
+        std::swap(m_count, other.m_count);
+    }
 
 private:
     static void Dispose(T* item) {
         if constexpr (Owning)
             delete item;
-    }
-    void Swap(ListBase& other) noexcept {
-        std::swap(m_head, other.m_head);
-        std::swap(m_tail, other.m_tail);
-        std::swap(m_count, other.m_count);
     }
 
     Node* m_head = nullptr;
@@ -193,15 +224,60 @@ private:
 
 template <class T> class CObjList : public qf::detail::ListBase<T, true> {
     using Base = qf::detail::ListBase<T, true>;
+    using Node = typename Base::Node;
 
 public:
-    POSITION AddHead(std::unique_ptr<T> item) { return Base::LinkHead(item.release()); }
-    POSITION AddTail(std::unique_ptr<T> item) { return Base::LinkTail(item.release()); }
+    // An element with a list node of its own, out of any list: putting it
+    // into a list cannot fail. It deletes its element unless put back.
+    class Extracted {
+    public:
+        Extracted() = default;
+        Extracted(Extracted&& other) noexcept : m_node(std::exchange(other.m_node, nullptr)) {}
+        Extracted& operator=(Extracted&& other) noexcept {
+            if (this != &other) {
+                Reset();
+                m_node = std::exchange(other.m_node, nullptr);
+            }
+            return *this;
+        }
+        ~Extracted() { Reset(); }
+        T* get() const { return m_node ? m_node->item : nullptr; }
+        T* operator->() const { return get(); }
+        explicit operator bool() const { return m_node != nullptr; }
+
+    private:
+        friend class CObjList;
+        explicit Extracted(Node* node) : m_node(node) {}
+        void Reset() {
+            if (m_node) {
+                delete m_node->item;
+                delete m_node;
+                m_node = nullptr;
+            }
+        }
+        Node* m_node = nullptr;
+    };
+
+    // The node is made before the list takes the element, so that an
+    // element whose node cannot be had is deleted, not lost.
+    static Extracted Prepare(std::unique_ptr<T> item) {
+        Extracted prepared(Base::NewNode(nullptr));
+        prepared.m_node->item = item.release();
+        return prepared;
+    }
+    POSITION AddHead(Extracted item) noexcept { return Put(item, nullptr, Base::HeadNode()); }
+    POSITION AddTail(Extracted item) noexcept { return Put(item, Base::TailNode(), nullptr); }
+    POSITION InsertBefore(POSITION pos, Extracted item) noexcept {
+        return pos ? Put(item, Base::NodeAt(pos)->prev, Base::NodeAt(pos)) : AddHead(std::move(item));
+    }
+    POSITION AddHead(std::unique_ptr<T> item) { return AddHead(Prepare(std::move(item))); }
+    POSITION AddTail(std::unique_ptr<T> item) { return AddTail(Prepare(std::move(item))); }
     POSITION InsertBefore(POSITION pos, std::unique_ptr<T> item) {
-        return Base::LinkBefore(pos, item.release());
+        return InsertBefore(pos, Prepare(std::move(item)));
     }
     POSITION InsertAfter(POSITION pos, std::unique_ptr<T> item) {
-        return Base::LinkAfter(pos, item.release());
+        Extracted prepared = Prepare(std::move(item));
+        return pos ? Put(prepared, Base::NodeAt(pos), Base::NodeAt(pos)->next) : AddTail(std::move(prepared));
     }
 
     // Builds a new element at the tail and returns it.
@@ -218,10 +294,12 @@ public:
         POSITION p = Base::Find(item);
         return p ? Detach(p) : nullptr;
     }
-    // Moves every element of other to the tail of this list, in order.
-    void AppendFrom(CObjList& other) {
-        while (!other.IsEmpty())
-            AddTail(other.Detach(other.GetHeadPosition()));
+    // The same, keeping the element's node, so that it can go back without fail.
+    Extracted Extract(POSITION pos) noexcept { return Extracted(Base::Cut(Base::NodeAt(pos))); }
+
+private:
+    POSITION Put(Extracted& item, Node* prev, Node* next) noexcept {
+        return Base::Relink(std::exchange(item.m_node, nullptr), prev, next);
     }
 };
 

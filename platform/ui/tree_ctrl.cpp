@@ -158,12 +158,8 @@ HTREEITEM CTreeCtrl::InsertItem(const char* text, int image, int selectedImage, 
         return nullptr;
     const wxTreeItemId parentId = tree->Parent(parent);
     const wxString label = wxString::FromUTF8(text ? text : "");
-    auto* data = MakeOwnedByWx<CItemData>();
-    wxTreeItemId id;
-    if (after == TVI_FIRST) {
-        id = tree->PrependItem(parentId, label, image, selectedImage, data);
-    } else if (after == TVI_SORT) {
-        size_t index = 0;
+    size_t index = 0;
+    if (after == TVI_SORT) {
         wxTreeItemIdValue cookie;
         for (wxTreeItemId child = tree->GetFirstChild(parentId, cookie); child.IsOk();
              child = tree->GetNextChild(parentId, cookie)) {
@@ -171,12 +167,20 @@ HTREEITEM CTreeCtrl::InsertItem(const char* text, int image, int selectedImage, 
                 break;
             ++index;
         }
-        id = tree->InsertItem(parentId, index, label, image, selectedImage, data);
-    } else if (after && after != TVI_LAST) {
-        id = tree->InsertItem(parentId, Id(after), label, image, selectedImage, data);
-    } else {
-        id = tree->AppendItem(parentId, label, image, selectedImage, data);
     }
+    // The tree owns the data once it holds the item.
+    auto data = std::make_unique<CItemData>();
+    wxTreeItemId id;
+    if (after == TVI_FIRST)
+        id = tree->PrependItem(parentId, label, image, selectedImage, data.get());
+    else if (after == TVI_SORT)
+        id = tree->InsertItem(parentId, index, label, image, selectedImage, data.get());
+    else if (after && after != TVI_LAST)
+        id = tree->InsertItem(parentId, Id(after), label, image, selectedImage, data.get());
+    else
+        id = tree->AppendItem(parentId, label, image, selectedImage, data.get());
+    if (id.IsOk())
+        data.release();
     return Handle(id);
 }
 

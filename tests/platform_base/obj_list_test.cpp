@@ -79,3 +79,40 @@ TEST(ObjListTest, RefListNeverDeletes) {
         sum += c->value;
     EXPECT_EQ(sum, 3);
 }
+
+// Elements moved by their nodes, within a list and between lists, are
+// neither copied nor deleted, and both directions of each list agree.
+TEST(ObjListTest, MovesByNodeKeepElementsAndLinks) {
+    int alive = 0;
+    CObjList<Counted> a;
+    CObjList<Counted> b;
+    for (int i = 0; i < 3; ++i)
+        a.Emplace(i, &alive);
+    for (int i = 3; i < 5; ++i)
+        b.Emplace(i, &alive);
+    const auto backwards = [](const CObjList<Counted>& list) {
+        std::vector<int> out;
+        for (POSITION pos = list.GetTailPosition(); pos;)
+            out.insert(out.begin(), list.GetPrev(pos)->value);
+        return out;
+    };
+    a.AppendFrom(b);
+    EXPECT_TRUE(b.IsEmpty());
+    EXPECT_EQ(Values(a), (std::vector<int>{0, 1, 2, 3, 4}));
+    a.MoveBefore(a.GetTailPosition(), a.GetHeadPosition());
+    a.MoveBefore(a.FindIndex(1), nullptr);
+    EXPECT_EQ(Values(a), (std::vector<int>{4, 1, 2, 3, 0}));
+    a.MoveToTailOf(a.FindIndex(2), b);
+    CObjList<Counted>::Extracted out = a.Extract(a.GetHeadPosition());
+    EXPECT_EQ(out->value, 4);
+    b.AddHead(std::move(out));
+    EXPECT_FALSE(out);
+    EXPECT_EQ(Values(a), (std::vector<int>{1, 3, 0}));
+    EXPECT_EQ(Values(b), (std::vector<int>{4, 2}));
+    EXPECT_EQ(backwards(a), Values(a));
+    EXPECT_EQ(backwards(b), Values(b));
+    EXPECT_EQ(a.GetCount() + b.GetCount(), 5);
+    EXPECT_EQ(alive, 5);
+    { CObjList<Counted>::Extracted dropped = b.Extract(b.GetTailPosition()); }
+    EXPECT_EQ(alive, 4) << "an element taken out and not put back is deleted";
+}
