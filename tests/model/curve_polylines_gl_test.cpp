@@ -5,11 +5,13 @@
 #include "model/mouse_modes.h"
 #include "model/spatch_draw.h"
 #include "model/spatch_obj.h"
+#include "support/allocation_budget.h"
 #include "support/gl_fixture.h"
 #include "support/model_builders.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
+#include <new>
 #include <string>
 
 using namespace qf::test;
@@ -177,4 +179,32 @@ TEST_F(CurvePolylinesGlTest, LeavesTheLastSegmentsColourAndNoArrays) {
     EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
     EXPECT_FALSE(glIsEnabled(GL_MAP1_VERTEX_3));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// A paint that runs out of memory at any one allocation leaves the kept
+// polylines and the vertex arrays so that the next paint is right again.
+TEST_F(CurvePolylinesGlTest, APaintThatRunsOutOfMemoryLeavesTheNextOneRight) {
+    const CPatchDrawSettings settings = Colours();
+    for (long long n = 1;; ++n) {
+        SCOPED_TRACE("allocation " + std::to_string(n));
+        // Fewer segments kept than the paint that runs out draws.
+        auto obj = MakeFlatQuadGrid(1);
+        Begin();
+        obj->DrawCurves(4, settings);
+        obj->AppendGeometry(BentGrid().get(), 0);
+        bool refused = false;
+        {
+            const AllocationFailure failure(n);
+            try {
+                Begin();
+                obj->DrawCurves(4, settings);
+            } catch (const std::bad_alloc&) {
+            }
+            refused = failure.HasRefused();
+        }
+        EXPECT_FALSE(glIsEnabled(GL_VERTEX_ARRAY));
+        ExpectSegmentPicture(*obj, 4, settings, "after-shortage");
+        if (!refused || HasFailure())
+            break;
+    }
 }
