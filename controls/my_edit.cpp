@@ -164,11 +164,6 @@ void CMyEdit::CommitTypedText() {
         Notify(EN_KILLFOCUS);
 }
 
-void CMyEdit::CommitFocused() {
-    if (auto* edit = dynamic_cast<CMyEdit*>(GetFocus()))
-        edit->CommitTypedText();
-}
-
 void CMyEdit::OnKillFocus(CWnd* newWindow) {
     const bool changed = !m_setByBuddy && CommitText();
     if (changed || m_setByBuddy)

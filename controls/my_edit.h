@@ -29,12 +29,13 @@
 // a value finer than the field's decimals survives a visit. A dialog closed with Enter while the field has
 // the focus still hears the typed value: the field is left as the dialog closes.
 #include "controls/numeric_value.h"
+#include "controls/typed_field.h"
 #include "platform/ui/controls.h"
 
 class CQuelSpin;
 class CQuelMeter;
 
-class CMyEdit : public CEdit {
+class CMyEdit : public CEdit, public CTypedField {
 public:
     const char* GetRuntimeClassName() const override { return "CMyEdit"; }
 
@@ -75,12 +76,7 @@ public:
 
     // Takes the typed text now, as leaving the field does (the owner hears
     // EN_KILLFOCUS when the value changed): what a dialog's OK runs first.
-    void CommitTypedText();
-    // CommitTypedText for the number field that has the focus, if any: what
-    // runs before anything that could show another item in the field's
-    // place (a tree selection, a page, a command, a click elsewhere), so
-    // that the value reaches the item it was typed for.
-    static void CommitFocused();
+    void CommitTypedText() override;
 
 protected:
     void OnChar(UINT ch, UINT repeat, UINT flags) override;

@@ -3,7 +3,10 @@
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
 #include "dialogs/settings_rules.h"
+#include "platform/base/c_locale.h"
 #include "platform/ui/common_dialogs.h"
+#include "platform/ui/resource_lookup.h"
+#include "resources/resource_tables.h"
 
 namespace {
 
@@ -191,14 +194,16 @@ const CommandMap& CImageBasedLightingPanel::GetCommandMap() const {
     static const CommandMap map = CommandMapFor<CImageBasedLightingPanel>(CSettingsPage::GetCommandMap())
                                       .OnBnClicked(kAmbientSwatch, &CImageBasedLightingPanel::OnAmbientSwatch)
                                       .OnBnClicked(kBrowse, &CImageBasedLightingPanel::OnBrowse)
-                                      .OnEnKillFocus(kPath, &CImageBasedLightingPanel::OnPathKillFocus)
-                                      .OnEnKillFocus(kMapType, &CImageBasedLightingPanel::OnMapTypeKillFocus);
+                                      .OnEnKillFocus(kPath, &CImageBasedLightingPanel::StoreAll)
+                                      .OnEnKillFocus(kMapType, &CImageBasedLightingPanel::StoreAll);
     return map;
 }
 
 void CImageBasedLightingPanel::DoDataExchange(CDataExchange* dx) {
     CSettingsPage::DoDataExchange(dx);
     DDX_Control(dx, kAmbientSwatch, m_ambientSwatch);
+    DDX_Control(dx, kPath, m_path);
+    DDX_Control(dx, kMapType, m_mapType);
 }
 
 void CImageBasedLightingPanel::Refresh() {
@@ -206,8 +211,8 @@ void CImageBasedLightingPanel::Refresh() {
     const CQuelDoc* doc = GetDoc();
     if (!doc || !GetNativeWindow())
         return;
-    SetDlgItemText(kPath, doc->m_hdr.m_imageFile);
-    SetDlgItemText(kMapType, IntToString(doc->m_hdr.m_mapType));
+    m_path.SetWindowText(doc->m_hdr.m_imageFile);
+    m_mapType.SetWindowText(IntToString(doc->m_hdr.m_mapType));
     ShowAmbientSwatch();
 }
 
@@ -243,25 +248,12 @@ void CImageBasedLightingPanel::OnAmbientSwatch() {
     StoreAll();
 }
 
-void CImageBasedLightingPanel::OnMapTypeKillFocus() {
-    StoreAll();
-}
-
-void CImageBasedLightingPanel::OnPathKillFocus() {
-    // A typed path is taken as a chosen one is; a visit changes nothing.
-    const CQuelDoc* doc = GetDoc();
-    CString path;
-    GetDlgItemText(kPath, path);
-    if (doc && path != doc->m_hdr.m_imageFile)
-        StoreAll();
-}
-
 void CImageBasedLightingPanel::OnBrowse() {
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        "high dynamic range image file(*.hdr)|*.hdr||", this);
     if (dialog.DoModal() != IDOK)
         return;
-    SetDlgItemText(kPath, dialog.GetPathName());
+    m_path.SetWindowText(dialog.GetPathName());
     StoreAll();
 }
 
@@ -270,13 +262,30 @@ void CImageBasedLightingPanel::StorePath() {
     if (!doc)
         return;
     CString path;
-    GetDlgItemText(kPath, path);
+    m_path.GetWindowText(path);
     if (path == doc->m_hdr.m_imageFile)
         return;
     if (CheckStorableName(path))
         doc->m_hdr.m_imageFile = path;
     else
-        SetDlgItemText(kPath, doc->m_hdr.m_imageFile);
+        m_path.SetWindowText(doc->m_hdr.m_imageFile);
+}
+
+void CImageBasedLightingPanel::StoreMapType() {
+    CQuelDoc* doc = GetDoc();
+    if (!doc)
+        return;
+    CString text;
+    m_mapType.GetWindowText(text);
+    int mapType = 0;
+    const bool taken = qf::ParseInt(text.view(), mapType);
+    if (taken)
+        doc->m_hdr.m_mapType = mapType;
+    m_mapType.SetWindowText(IntToString(doc->m_hdr.m_mapType));
+    // A dialog's exchange would also put the focus back into the field: this
+    // one may be on its way out with its page, so the focus stays put.
+    if (!taken)
+        MessageBox(GetSafeHwnd(), LoadResourceString(IDS_PARSE_INT), "quelaForm", MB_OK | MB_ICONWARNING);
 }
 
 void CImageBasedLightingPanel::StoreAll() {
@@ -285,11 +294,6 @@ void CImageBasedLightingPanel::StoreAll() {
         return;
     StoreAllFields();
     StorePath();
-    // A text that is no whole number is refused with a message and keeps the previous map type.
-    int mapType = doc->m_hdr.m_mapType;
-    CDataExchange dx(this, TRUE);
-    DDX_Text(&dx, kMapType, mapType);
-    if (!dx.Failed())
-        doc->m_hdr.m_mapType = mapType;
+    StoreMapType();
     SetModified();
 }

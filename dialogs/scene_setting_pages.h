@@ -3,6 +3,7 @@
 // include files (one "#include" line each, in list order) and the
 // image-based-lighting sphere. Each change is stored at once and marks the
 // document modified.
+#include "controls/text_edit.h"
 #include "dialogs/settings_page.h"
 #include "platform/ui/tree_ctrl.h"
 
@@ -60,15 +61,18 @@ private:
     // The swatch shows the three ambient fields.
     void ShowAmbientSwatch();
     void OnAmbientSwatch();
-    void OnMapTypeKillFocus();
-    void OnPathKillFocus();
     void OnBrowse();
     // Copies every control into the document's record and marks it modified.
     void StoreAll();
     // The path field into the record; a name the document file cannot hold
     // is refused with a message and the field shows the record's again.
     void StorePath();
+    // The map type field into the record; a text that is no whole number is
+    // refused with a message. The field shows the record's map type.
+    void StoreMapType();
 
     // Shows the ambient colour; the record keeps the three numbers only.
     CColorButton m_ambientSwatch;
+    CTextEdit m_path;
+    CTextEdit m_mapType;
 };

@@ -2,7 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
-#include "controls/my_edit.h"
+#include "controls/typed_field.h"
 #include "platform/base/modal_runner.h"
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/frame_wnd.h"
@@ -53,9 +53,9 @@ CString CQuelDocCommands::GetFrameTitle() const {
 }
 
 BOOL CQuelDocCommands::SaveModified() {
-    // A number typed into a panel but not yet committed is a change too;
+    // Text typed into a panel but not yet committed is a change too;
     // nothing that replaces or closes the document moves the focus first.
-    CMyEdit::CommitFocused();
+    CTypedField::CommitFocused();
     if (!m_document.IsModified())
         return TRUE;
     const CString question =

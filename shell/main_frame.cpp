@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
-#include "controls/my_edit.h"
+#include "controls/typed_field.h"
 #include "dialogs/knife_dlg.h"
 #include "dialogs/select_multi_objects_dlg.h"
 #include "platform/ui/cursor.h"
@@ -125,10 +125,10 @@ void CMainFrame::UpdateRecentFileMenu(CMenu& menu) {
 }
 
 LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    // A number typed into a panel belongs to the item the panel shows: it is
+    // Text typed into a panel belongs to the item the panel shows: it is
     // committed before a menu command or a key's command acts.
     if (message == WM_COMMAND)
-        CMyEdit::CommitFocused();
+        CTypedField::CommitFocused();
     if (message == WM_DROPFILES) {
         // One document at a time: the first dropped file opens.
         const auto* paths = reinterpret_cast<const std::vector<CString>*>(wParam);

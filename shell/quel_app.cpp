@@ -3,7 +3,7 @@
 #include "app/app_state.h"
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
-#include "controls/my_edit.h"
+#include "controls/typed_field.h"
 #include "dialogs/select_resource_type_dlg.h"
 #include "platform/base/file_util.h"
 #include "platform/ui/common_dialogs.h"
@@ -132,7 +132,7 @@ void CQuelApp::OnAppAbout() {
 void CQuelApp::OnMouseButtonPress(CWnd* pressed) {
     // A press in the field itself places the caret.
     if (pressed != CWnd::GetFocus())
-        CMyEdit::CommitFocused();
+        CTypedField::CommitFocused();
 }
 
 void CQuelApp::OnFileNew() {

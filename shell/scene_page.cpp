@@ -2,7 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
-#include "controls/my_edit.h"
+#include "controls/typed_field.h"
 
 namespace {
 
@@ -96,7 +96,7 @@ CSettingsPage* CScenePage::GetCurrentPage() const {
 
 void CScenePage::OnSelChanging(NMHDR*, LRESULT* result) {
     // The page shown still edits its record, and goes with the selection.
-    CMyEdit::CommitFocused();
+    CTypedField::CommitFocused();
     *result = 0;
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
-#include "controls/my_edit.h"
+#include "controls/typed_field.h"
 
 namespace {
 
@@ -90,7 +90,7 @@ void CPanelTabDlg::OnSize(UINT type, int cx, int cy) {
 }
 
 void CPanelTabDlg::OnTabChange(NMHDR*, LRESULT* result) {
-    CMyEdit::CommitFocused();
+    CTypedField::CommitFocused();
     ShowPage(m_tab.GetCurSel());
     *result = 0;
 }

@@ -1,6 +1,6 @@
 #include "shell/tree_page.h"
 
-#include "controls/my_edit.h"
+#include "controls/typed_field.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ void CTreePage::DoDataExchange(CDataExchange* dx) {
 void CTreePage::OnSelChanging(NMHDR*, LRESULT* result) {
     // The shown panel still edits the item selected now, and the tree still
     // tells the panel which element that is.
-    CMyEdit::CommitFocused();
+    CTypedField::CommitFocused();
     *result = 0;
 }
 

@@ -3,7 +3,8 @@
 // the field: another item of the same kind or of another kind, another tab,
 // a click into a pane, Ctrl+S, a click on any control that takes no focus,
 // or a dropped document. Pointing at fields and visiting them without typing
-// changes nothing.
+// changes nothing. The plain text fields of the lighting page follow the
+// same rule.
 #include "running_app.h"
 
 #include "app/light_data.h"
@@ -127,12 +128,15 @@ protected:
         Click(tree, CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
         PumpEvents(50);
     }
-    // Replaces the field's text with keys, leaving the focus in it.
+    // Replaces the field's text with keys (empty: deletes it), leaving the focus in it.
     void Type(CWnd& field, const char* text) {
         Click(field, CPoint(8, 6));
         mouse.Sim().Char('a', wxMOD_CONTROL);
         PumpEvents(30);
-        mouse.Sim().Text(text);
+        if (*text)
+            mouse.Sim().Text(text);
+        else
+            mouse.Sim().Char(WXK_BACK);
         PumpEvents(50);
     }
     CWnd& Pane(int i) { return Frame().GetView().GetSplitter().GetPane(i).GetFrame().GetGLPane(); }
@@ -145,6 +149,23 @@ protected:
     }
     std::string DocumentFile() const {
         return (std::filesystem::path(qf::SettingsPath("")) / "commit.qfm").string();
+    }
+    // Saves the document to its own file, so that Save goes there without asking.
+    void SaveAsDocumentFile() {
+        runner.AnswerModal([this](qf::CModalWindow& window) {
+            EXPECT_TRUE(dynamic_cast<CFileDialog&>(window).AcceptPath(DocumentFile().c_str()));
+            return IDOK;
+        });
+        Command(ID_FILE_SAVE);
+    }
+    // The saved document as the frame's drop target gets it from the window system.
+    void DropDocumentFile() {
+        auto* target = dynamic_cast<wxFileDropTarget*>(Frame().GetNativeWindow()->GetDropTarget());
+        ASSERT_TRUE(target);
+        wxArrayString names;
+        names.Add(wxString::FromUTF8(DocumentFile()));
+        EXPECT_TRUE(target->OnDropFiles(20, 20, names));
+        PumpEvents(50);
     }
     std::vector<FieldCase> MakeItems();
 };
@@ -201,12 +222,7 @@ std::vector<FieldCase> PanelCommitGuiTest::MakeItems() {
     }
     doc.m_hdr.m_use = 1;
     doc.m_postProcess.m_focalBlurOn = doc.m_postProcess.m_starsOn = doc.m_postProcess.m_posterizeOn = 1;
-    // Save goes to the document's own file without asking.
-    runner.AnswerModal([this](qf::CModalWindow& window) {
-        EXPECT_TRUE(dynamic_cast<CFileDialog&>(window).AcceptPath(DocumentFile().c_str()));
-        return IDOK;
-    });
-    Command(ID_FILE_SAVE);
+    SaveAsDocumentFile();
 
     const auto material = [materials](size_t pair, bool first) -> CMaterialData& {
         return first ? *materials[pair].first : *materials[pair].second;
@@ -643,7 +659,7 @@ TEST_F(PanelCommitGuiTest, AClickOnAControlThatTakesNoFocusCommitsTheTypedNumber
                 }
             }
             // Whatever a failing row left typed goes too: the next row starts afresh.
-            CMyEdit::CommitFocused();
+            CTypedField::CommitFocused();
             if (c.restore)
                 c.restore(before);
             while (doc.m_undoBuffer.GetPosition() > steps)
@@ -666,12 +682,7 @@ TEST_F(PanelCommitGuiTest, ADroppedDocumentAsksToSaveATypedNumberAndCancelKeepsI
     // a drop to the frame's drop target; the save question is cancelled.
     const size_t asked = runner.GetRequests().size();
     runner.Answer(IDCANCEL);
-    auto* target = dynamic_cast<wxFileDropTarget*>(Frame().GetNativeWindow()->GetDropTarget());
-    ASSERT_TRUE(target);
-    wxArrayString names;
-    names.Add(wxString::FromUTF8(DocumentFile()));
-    EXPECT_TRUE(target->OnDropFiles(20, 20, names));
-    PumpEvents(50);
+    DropDocumentFile();
 
     ASSERT_EQ(runner.GetRequests().size(), asked + 1) << "the save question";
     EXPECT_EQ(runner.GetRequests().back().text, "Save changes to commit.qfm?");
@@ -679,4 +690,114 @@ TEST_F(PanelCommitGuiTest, ADroppedDocumentAsksToSaveATypedNumberAndCancelKeepsI
     ASSERT_EQ(Doc().m_objects.GetHead(), shown) << "the document stays";
     EXPECT_EQ(shown->GetSeeThroughAmount(), c.expected) << "the typed number on its item";
     EXPECT_EQ(Doc().m_undoBuffer.GetPosition(), steps + 1);
+}
+
+namespace {
+
+constexpr int kLightingPath = 1677;
+constexpr int kLightingMapType = 1686;
+
+} // namespace
+
+// The lighting page's plain text fields (the picture's path and the map
+// type) follow the number fields' rule: whichever way the user leaves one,
+// what he typed reaches the document and the saved file first.
+TEST_F(PanelCommitGuiTest, TextTypedIntoTheLightingPageReachesTheDocumentHoweverTheFieldIsLeft) {
+    CQuelDoc& doc = Doc();
+    SaveAsDocumentFile();
+    CTabStrip& tools = Frame().GetToolDialogBar().GetTabDialog().GetTabStrip();
+    const auto lighting = [&]() -> CWnd& {
+        if (Host().GetTabCtrl().GetCurSel() != CPanelTabDlg::tabScene)
+            ClickTab(CPanelTabDlg::tabScene);
+        ClickItem(CPanelTabDlg::tabScene, {"Image Based Lighting"});
+        return *ShownPanel(CPanelTabDlg::tabScene);
+    };
+    const auto pressToolTab = [&] {
+        const TabPlace place = tools.GetItemPlace(tools.GetCurSel() == 0 ? 1 : 0);
+        CRect client;
+        tools.GetClientRect(&client);
+        Click(tools, CPoint(place.x + place.width / 2, client.Height() / 2));
+    };
+    const auto saved = [&] { return qf::test::ReadFileBytes(DocumentFile()); };
+
+    enum class Leave { page, toolTab, save, newDocument, drop };
+    constexpr const char* kLeaveNames[] = {"another page", "a tool tab", "Ctrl+S", "Ctrl+N", "a drop"};
+    int round = 0;
+    for (const int field : {kLightingPath, kLightingMapType})
+        for (const Leave leave :
+             {Leave::page, Leave::toolTab, Leave::save, Leave::newDocument, Leave::drop}) {
+            SCOPED_TRACE(std::string(field == kLightingPath ? "path" : "map type") + " left by " +
+                         kLeaveNames[static_cast<int>(leave)]);
+            ++round;
+            const std::string typed = field == kLightingPath
+                                          ? "/pictures/sky" + std::to_string(round) + ".hdr"
+                                          : std::to_string(round + 1);
+            const auto stored = [&]() -> CString {
+                return field == kLightingPath ? doc.m_hdr.m_imageFile : IntToString(doc.m_hdr.m_mapType);
+            };
+            CWnd& page = lighting();
+            doc.SetModifiedFlag(FALSE);
+            Type(*page.GetDlgItem(field), typed.c_str());
+            const size_t asked = runner.GetRequests().size();
+            switch (leave) {
+            case Leave::page:
+                ClickItem(CPanelTabDlg::tabScene, {"global_settings"});
+                break;
+            case Leave::toolTab:
+                pressToolTab();
+                break;
+            case Leave::save:
+                mouse.Sim().Char('S', wxMOD_CONTROL);
+                EXPECT_TRUE(qf::test::PumpUntil([&] {
+                    return stored() == typed.c_str() && !doc.IsModified();
+                })) << "committed, then saved";
+                if (field == kLightingPath) {
+                    EXPECT_NE(saved().find(typed), std::string::npos) << "in the saved file";
+                }
+                break;
+            case Leave::newDocument:
+            case Leave::drop:
+                runner.Answer(IDCANCEL);
+                if (leave == Leave::drop)
+                    DropDocumentFile();
+                else
+                    mouse.Sim().Char('N', wxMOD_CONTROL);
+                PumpEvents(50);
+                ASSERT_EQ(runner.GetRequests().size(), asked + 1) << "the save question";
+                EXPECT_EQ(runner.GetRequests().back().text, "Save changes to commit.qfm?");
+                EXPECT_TRUE(doc.IsModified()) << "Cancel keeps the document";
+                break;
+            }
+            EXPECT_EQ(stored(), CString(typed.c_str()));
+        }
+
+    // A map type that is no whole number is refused with a message, and the
+    // field shows the one kept.
+    for (const char* refused : {"abc", ""}) {
+        SCOPED_TRACE(std::string("map type \"") + refused + "\"");
+        CWnd& page = lighting();
+        const int kept = doc.m_hdr.m_mapType;
+        const size_t asked = runner.GetRequests().size();
+        runner.Answer(IDOK);
+        Type(*page.GetDlgItem(kLightingMapType), refused);
+        pressToolTab();
+        ASSERT_EQ(runner.GetRequests().size(), asked + 1) << "the message";
+        EXPECT_EQ(runner.GetRequests().back().text, "Please enter an integer.");
+        EXPECT_EQ(doc.m_hdr.m_mapType, kept);
+        CString shown;
+        page.GetDlgItem(kLightingMapType)->GetWindowText(shown);
+        EXPECT_EQ(shown, IntToString(kept));
+    }
+
+    // Closing the window asks first, and Yes saves the path typed.
+    CWnd& page = lighting();
+    doc.SetModifiedFlag(FALSE);
+    Type(*page.GetDlgItem(kLightingPath), "/pictures/last.hdr");
+    const size_t asked = runner.GetRequests().size();
+    runner.Answer(IDYES);
+    Frame().SendMessage(WM_CLOSE);
+    PumpEvents(50);
+    ASSERT_EQ(runner.GetRequests().size(), asked + 1) << "the save question";
+    EXPECT_FALSE(IsWindow(Frame().GetSafeHwnd())) << "closed";
+    EXPECT_NE(saved().find("/pictures/last.hdr"), std::string::npos) << "in the saved file";
 }
