@@ -8,13 +8,14 @@
 #include "platform/ui/frame_wnd.h"
 #include "resources/command_ids.h"
 #include "shell/document_strings.h"
+#include "shell/main_frame.h"
 #include "shell/recent_file_list.h"
 
 BOOL CQuelDocCommands::NewDocument() {
     if (!SaveModified())
         return FALSE;
     m_document.OnNewDocument();
-    SetPathName(CString());
+    TakeReplacedDocument(CString());
     return TRUE;
 }
 
@@ -26,11 +27,20 @@ BOOL CQuelDocCommands::OpenDocumentFile(const CString& path) {
         // A new document took the open one's place: it has no file yet, and
         // Save must not write it over the previous one's.
         if (m_document.GetResetCount() != resets)
-            SetPathName(CString());
+            TakeReplacedDocument(CString());
         return FALSE;
     }
-    SetPathName(path);
+    TakeReplacedDocument(path);
     return TRUE;
+}
+
+void CQuelDocCommands::TakeReplacedDocument(const CString& path) {
+    SetPathName(path);
+    // The panels of the old document may have held the focus and are gone:
+    // the keys go to the active pane, as after the start. Before the start
+    // shows the frame, the start does this itself.
+    if (auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()); frame && frame->IsWindowVisible())
+        frame->FocusActivePane();
 }
 
 void CQuelDocCommands::SetPathName(const CString& path) {

@@ -103,6 +103,9 @@ private:
 
     // The document now belongs to path (empty: none) and is unmodified.
     void SetPathName(const CString& path);
+    // After a new or opened document took the old one's place: its path,
+    // and the keyboard focus where the start puts it.
+    void TakeReplacedDocument(const CString& path);
     // The current object, once an undo step with its whole copy is recorded;
     // null (nothing recorded) without one, or after telling the user that it
     // may not be edited.

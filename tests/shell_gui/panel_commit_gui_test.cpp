@@ -801,3 +801,32 @@ TEST_F(PanelCommitGuiTest, TextTypedIntoTheLightingPageReachesTheDocumentHowever
     EXPECT_FALSE(IsWindow(Frame().GetSafeHwnd())) << "closed";
     EXPECT_NE(saved().find("/pictures/last.hdr"), std::string::npos) << "in the saved file";
 }
+
+// A document opened while a side-bar field has the focus leaves the keys
+// working: the focus goes to the active pane, as after the start.
+TEST_F(PanelCommitGuiTest, KeysActAtOnceAfterADocumentOpensFromAField) {
+    SaveAsDocumentFile();
+    for (const bool dropped : {true, false}) {
+        SCOPED_TRACE(dropped ? "dropped" : "File > Open");
+        if (Host().GetTabCtrl().GetCurSel() != CPanelTabDlg::tabScene)
+            ClickTab(CPanelTabDlg::tabScene);
+        ClickItem(CPanelTabDlg::tabScene, {"global_settings"});
+        CWnd& field = *ShownPanel(CPanelTabDlg::tabScene)->GetDlgItem(1278);
+        Click(field, CPoint(8, 6));
+        ASSERT_EQ(CWnd::GetFocus(), &field);
+        if (dropped) {
+            DropDocumentFile();
+        } else {
+            runner.AnswerModal([this](qf::CModalWindow& window) {
+                EXPECT_TRUE(dynamic_cast<CFileDialog&>(window).AcceptPath(DocumentFile().c_str()));
+                return IDOK;
+            });
+            Command(ID_FILE_OPEN);
+        }
+        const int modals = runner.GetModalCount();
+        runner.AnswerModal(IDCANCEL);
+        mouse.Sim().Char('O', wxMOD_CONTROL);
+        ASSERT_TRUE(qf::test::PumpUntil([&] { return runner.GetModalCount() == modals + 1; }))
+            << "Ctrl+O brings the file dialog";
+    }
+}
