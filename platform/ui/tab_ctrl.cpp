@@ -1,5 +1,6 @@
 #include "platform/ui/tab_ctrl.h"
 
+#include "platform/ui/gtk_functions.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/window_showing.h"
 
@@ -11,6 +12,26 @@ namespace {
 
 wxNotebook* Notebook(const CWnd& wnd) {
     return dynamic_cast<wxNotebook*>(wnd.GetNativeWindow());
+}
+
+// GTK lays a notebook smaller than its minimum out at a negative page size
+// and says so on the error output; the minimum holds the row of tabs and
+// the notebook's frame, so it grows with the tabs. wx does not tell it.
+wxSize GtkMinimumSize(const wxWindow& window) {
+    using GetPreferredSize = void (*)(void*, GtkSize*, GtkSize*);
+    const auto preferredSize = GtkFunction<GetPreferredSize>("gtk_widget_get_preferred_size");
+    GtkSize minimum{};
+    if (preferredSize && window.GetHandle())
+        preferredSize(window.GetHandle(), &minimum, nullptr);
+    return wxSize(minimum.width, minimum.height);
+}
+
+// The notebook grows to its minimum where it was made or moved smaller.
+void KeepMinimumSize(wxNotebook& notebook) {
+    const wxSize size = notebook.GetSize();
+    const wxSize minimum = GtkMinimumSize(notebook);
+    if (size.x < minimum.x || size.y < minimum.y)
+        notebook.SetSize(std::max(size.x, minimum.x), std::max(size.y, minimum.y));
 }
 
 } // namespace
@@ -43,7 +64,14 @@ int CTabCtrl::InsertItem(int index, const char* text) {
     notebook->InsertPage(static_cast<size_t>(index), page, wxString::FromUTF8(text ? text : ""), false);
     if (count == 0)
         notebook->ChangeSelection(0);
+    KeepMinimumSize(*notebook);
     return index;
+}
+
+void CTabCtrl::OnSize(UINT type, int cx, int cy) {
+    CControlWnd::OnSize(type, cx, cy);
+    if (wxNotebook* notebook = Notebook(*this))
+        KeepMinimumSize(*notebook);
 }
 
 BOOL CTabCtrl::DeleteAllItems() {

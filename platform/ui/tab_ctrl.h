@@ -1,7 +1,8 @@
 #pragma once
 // The tab control: a row of tabs whose pages the parent places itself over
 // the control's area. A tab the user chose is told to the parent with
-// WM_NOTIFY TCN_SELCHANGE; SetCurSel sends nothing.
+// WM_NOTIFY TCN_SELCHANGE; SetCurSel sends nothing. The control is never
+// smaller than its row of tabs: made or moved smaller, it grows right and down.
 #include "platform/ui/controls.h"
 
 class CTabCtrl : public CControlWnd {
@@ -22,4 +23,5 @@ public:
 
 protected:
     wxWindow* CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs) override;
+    void OnSize(UINT type, int cx, int cy) override;
 };

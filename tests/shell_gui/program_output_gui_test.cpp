@@ -2,7 +2,8 @@
 // writes nothing on its error output: no GTK criticals and no complaints
 // about windows measured before they are on screen, in either language,
 // whether it is closed at once or maximized, changed and closed with a
-// "No" to the save question.
+// "No" to the save question. Each run opens the document information
+// window too, the one dialog with tabs.
 #include "dialogs_gui/window_manager.h"
 #include "platform_ui_gui/probe_wnd.h"
 #include "support/gui_test.h"
@@ -58,6 +59,15 @@ TEST(ProgramOutputGuiTest, StartAndCloseWriteNothingOnTheErrorOutput) {
             if (maximized) {
                 ASSERT_TRUE(manager.Maximize(frame));
                 frame = manager.WaitForFramed(language.title);
+            }
+            // D opens the document information window.
+            ASSERT_TRUE(manager.Activate(frame));
+            input.Sim().Char('d');
+            const FramedWindow information = manager.WaitForFramed("Document");
+            ASSERT_NE(information.window, 0u) << "D opens the document information";
+            manager.Close(information);
+            PumpEvents(300);
+            if (maximized) {
                 ASSERT_TRUE(manager.Activate(frame));
                 // The add-point tool puts a point in the top-left pane.
                 input.Sim().Char('a');
