@@ -1,6 +1,7 @@
 #include "render/pov_files.h"
 
 #include "app/pov_text.h"
+#include "platform/base/file_util.h"
 #include "platform/base/text_file.h"
 #include "render/pov_scene_writer.h"
 
@@ -12,32 +13,32 @@ bool Fail(std::string* error, const std::string& message) {
     return false;
 }
 
-// Closes the file and says why when it or the writer failed.
-bool Finish(qf::CTextFileWriter& file, bool written, const std::string& path, std::string* error) {
-    if (!written)
-        return Fail(error, "there is no scene to write to " + path);
-    if (!file.Close())
-        return Fail(error, file.GetError());
-    return true;
-}
-
 } // namespace
 
 bool WritePovFiles(CPovSceneWriter& writer, const CPovOutputFiles& files, std::string* error) {
-    if (!files.includePath.empty()) {
-        qf::CTextFileWriter include(files.includePath, qf::TextEncoding::Utf8);
-        if (!Finish(include, writer.WriteObjectDeclarations(include), files.includePath, error))
-            return false;
-    }
+    // Both texts are made, then both files written beside their places, and
+    // only then do both go there: running out of memory or room on the way
+    // leaves neither a scene without its objects nor objects without a scene.
+    const bool separate = !files.includePath.empty();
+    qf::CTextFileWriter include(files.includePath, qf::TextEncoding::Utf8);
+    if (separate && !writer.WriteObjectDeclarations(include))
+        return Fail(error, "there is no scene to write to " + files.includePath);
     qf::CTextFileWriter scene(files.scenePath, qf::TextEncoding::Utf8);
     bool written = true;
-    if (files.includePath.empty()) {
+    if (!separate) {
         written = writer.WriteObjectDeclarations(scene);
     } else {
         scene.Write("#include ");
         scene.Write(PovStringExpression(files.includeName).view());
         scene.Write("\n\n");
     }
-    written = written && writer.WriteAll(scene);
-    return Finish(scene, written, files.scenePath, error);
+    if (!(written && writer.WriteAll(scene)))
+        return Fail(error, "there is no scene to write to " + files.scenePath);
+    qf::CStagedFile includeFile;
+    qf::CStagedFile sceneFile;
+    if (separate && !include.Stage(includeFile))
+        return Fail(error, include.GetError());
+    if (!scene.Stage(sceneFile))
+        return Fail(error, scene.GetError());
+    return (!separate || includeFile.Commit(error)) && sceneFile.Commit(error);
 }

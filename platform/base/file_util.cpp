@@ -192,6 +192,17 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string* err
 }
 
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error) {
+    CStagedFile file;
+    return file.Stage(path, bytes, error) && file.Commit(error);
+}
+
+CStagedFile::~CStagedFile() {
+    if (!m_temp.empty())
+        ::unlink(m_temp.c_str());
+}
+
+bool CStagedFile::Stage(const std::string& path, const std::string& bytes, std::string* error) {
+    m_path = path;
     const fs::path target(path);
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string hidden = ".";
@@ -203,6 +214,14 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         SetError(error, Errno("cannot create a file in", folder.string()));
         return false;
     }
+    // From here on it is this file's to remove, however staging ends.
+    m_temp = std::move(temp);
+    const auto fail = [&](const char* what) {
+        ::unlink(m_temp.c_str());
+        m_temp.clear();
+        SetError(error, Errno(what, path));
+        return false;
+    };
     // Keep the permissions of the file being replaced, else the usual ones.
     struct stat st {};
     ::fchmod(fd.get(), ::stat(path.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
@@ -212,23 +231,24 @@ bool WriteFileAtomically(const std::string& path, const std::string& bytes, std:
         ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            SetError(error, Errno("cannot write", path));
-            ::unlink(temp.c_str());
-            return false;
-        }
+        if (n <= 0)
+            return fail("cannot write");
         done += static_cast<size_t>(n);
     }
-    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0) {
-        SetError(error, Errno("cannot write", path));
-        ::unlink(temp.c_str());
+    if (::fsync(fd.get()) != 0 || ::close(fd.release()) != 0)
+        return fail("cannot write");
+    return true;
+}
+
+bool CStagedFile::Commit(std::string* error) {
+    if (m_temp.empty())
+        return false;
+    const int renamed = ::rename(m_temp.c_str(), m_path.c_str());
+    if (renamed != 0) {
+        SetError(error, Errno("cannot replace", m_path));
         return false;
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        SetError(error, Errno("cannot replace", path));
-        ::unlink(temp.c_str());
-        return false;
-    }
+    m_temp.clear();
     return true;
 }
 

@@ -20,6 +20,25 @@ bool ReadWholeFile(const std::string& path, std::unique_ptr<char[]>& bytes, size
 // it over path, so a failed save leaves the old file as it was.
 bool WriteFileAtomically(const std::string& path, const std::string& bytes, std::string* error = nullptr);
 
+// WriteFileAtomically in two steps, for files that go together: each is
+// staged (written whole beside its place), and only once all are does each
+// go to its place by a rename, which needs no memory. A staged file that is
+// never committed is removed.
+class CStagedFile {
+public:
+    CStagedFile() = default;
+    ~CStagedFile();
+    CStagedFile(const CStagedFile&) = delete;
+    CStagedFile& operator=(const CStagedFile&) = delete;
+
+    bool Stage(const std::string& path, const std::string& bytes, std::string* error = nullptr);
+    bool Commit(std::string* error = nullptr);
+
+private:
+    std::string m_path;
+    std::string m_temp;
+};
+
 struct FileStatus {
     bool exists = false;
     bool isDirectory = false;

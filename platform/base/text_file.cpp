@@ -120,9 +120,20 @@ void CTextFileWriter::Printf(const char* fmt, ...) {
 }
 
 bool CTextFileWriter::Close() {
+    CStagedFile file;
+    if (!Stage(file))
+        return false;
+    if (!file.Commit(&m_error)) {
+        m_failed = true;
+        return false;
+    }
+    return true;
+}
+
+bool CTextFileWriter::Stage(CStagedFile& file) {
     if (m_failed)
         return false;
-    if (!WriteFileAtomically(m_path, m_bytes, &m_error)) {
+    if (!file.Stage(m_path, m_bytes, &m_error)) {
         m_failed = true;
         return false;
     }

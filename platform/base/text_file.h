@@ -10,6 +10,8 @@
 
 namespace qf {
 
+class CStagedFile;
+
 enum class TextEncoding {
     Cp932, // what the Windows build writes: settings files, Shift-JIS formats
     Utf8,  // bytes taken as they are
@@ -73,6 +75,9 @@ public:
     // Writes the collected text to the file (temporary file and rename).
     // False when a write or an earlier conversion failed; GetError tells why.
     bool Close();
+    // The first half of Close for files that go together: the text is written
+    // beside the file, and file.Commit() puts it in place.
+    bool Stage(CStagedFile& file);
     bool Failed() const { return m_failed; }
     const std::string& GetError() const { return m_error; }
 

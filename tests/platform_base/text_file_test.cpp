@@ -5,6 +5,7 @@
 #include "support/temp_dir.h"
 
 #include <clocale>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -95,6 +96,31 @@ TEST(TextFileTest, WriterFormatsInCAndReplacesOnlyWhenWhole) {
 
     CTextFileReader missing(dir.File("nothing.ini"));
     EXPECT_FALSE(missing.IsOpen());
+}
+
+// Files that go together are written beside their places first: one that is
+// never committed leaves no trace, and the old file stays until the rename.
+TEST(TextFileTest, StagedFilesArriveOnlyWhenCommitted) {
+    qf::test::TempDir dir;
+    const std::string kept = dir.File("scene.pov");
+    qf::test::WriteFileBytes(kept, "old\n");
+    {
+        CTextFileWriter scene(kept, TextEncoding::Utf8);
+        scene.Write("new\n");
+        CTextFileWriter include(dir.File("scene_obj.inc"), TextEncoding::Utf8);
+        include.Write("objects\n");
+        qf::CStagedFile staged;
+        qf::CStagedFile abandoned;
+        ASSERT_TRUE(scene.Stage(staged));
+        ASSERT_TRUE(include.Stage(abandoned));
+        EXPECT_EQ(qf::test::ReadFileBytes(kept), "old\n") << "staged, not yet in place";
+        EXPECT_TRUE(staged.Commit());
+    }
+    EXPECT_EQ(qf::test::ReadFileBytes(kept), "new\n");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"scene.pov"}) << "the abandoned one left nothing";
 }
 
 TEST(PathsTest, SettingsFolderFollowsTheEnvironment) {
