@@ -26,6 +26,7 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
+#include <iostream>
 #include <string>
 #include <vector>
 #include <wx/app.h>
@@ -345,7 +346,8 @@ TEST_P(AllocationSweepGuiTest, EachAllocationRefusedLeavesTheDocumentAsBeforeOrD
     }
 
     int refused = 0;
-    for (const long long n : NsToTry(count)) {
+    const std::vector<long long> ns = NsToTry(count);
+    for (const long long n : ns) {
         SCOPED_TRACE(std::string(op.name) + ": allocation " + std::to_string(n) + " of " +
                      std::to_string(count));
         Reset(op);
@@ -381,6 +383,8 @@ TEST_P(AllocationSweepGuiTest, EachAllocationRefusedLeavesTheDocumentAsBeforeOrD
             return;
     }
     EXPECT_GT(refused, 0) << "no allocation was refused";
+    std::cout << op.name << ": " << ns.size() << " of its " << count
+              << " allocations refused, one run each\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, AllocationSweepGuiTest, ::testing::ValuesIn([] {
