@@ -19,7 +19,7 @@ HTREEITEM Handle(ObjTreeItem item) {
 }
 
 // Children go in the order of their kind codes.
-int CompareKinds(LPARAM a, LPARAM b, LPARAM) {
+int CompareKinds(LPARAM a, LPARAM b, LPARAM) noexcept {
     const auto left = static_cast<unsigned>(a);
     const auto right = static_cast<unsigned>(b);
     return left < right ? -1 : left > right ? 1 : 0;

@@ -38,11 +38,11 @@ void CString::SetAt(int index, char c) {
         m_text[static_cast<size_t>(index)] = c;
 }
 
-int CString::Compare(const char* other) const {
+int CString::Compare(const char* other) const noexcept {
     return std::strcmp(m_text.c_str(), other ? other : "");
 }
 
-int CString::CompareNoCase(const char* other) const {
+int CString::CompareNoCase(const char* other) const noexcept {
     const char* a = m_text.c_str();
     const char* b = other ? other : "";
     for (;; ++a, ++b) {

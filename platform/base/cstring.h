@@ -28,8 +28,8 @@ public:
     const std::string& str() const { return m_text; }
     std::string_view view() const { return m_text; }
 
-    int Compare(const char* other) const;
-    int CompareNoCase(const char* other) const;
+    int Compare(const char* other) const noexcept;
+    int CompareNoCase(const char* other) const noexcept;
 
     // Out-of-range counts and starts are clamped, as the class library does.
     CString Left(int count) const;

@@ -9,6 +9,8 @@
 #include <wx/popupwin.h>
 #include <wx/treectrl.h>
 
+#include <utility>
+
 namespace {
 
 wxTreeItemId Id(HTREEITEM item) {
@@ -23,13 +25,18 @@ bool IsSpecial(HTREEITEM item) {
     return item == TVI_ROOT || item == TVI_FIRST || item == TVI_LAST || item == TVI_SORT;
 }
 
+// Beside the caller's value, the item's text as it was given: the sort
+// compares it without asking the toolkit for a copy, so that the comparison
+// the toolkit's sort calls needs no memory and cannot throw through it.
 class CItemData : public wxTreeItemData {
 public:
+    explicit CItemData(const char* label) : text(label) {}
     DWORD_PTR value = 0;
+    CString text;
 };
 
-int CompareTexts(const wxString& a, const wxString& b) {
-    return CString(a.utf8_str().data()).CompareNoCase(b.utf8_str().data());
+int CompareTexts(const CString& a, const CString& b) noexcept {
+    return a.CompareNoCase(b.GetString());
 }
 
 // The picture that follows the pointer during a drag.
@@ -64,11 +71,11 @@ struct CTreeCtrl::Native : public wxTreeCtrl {
         : wxTreeCtrl(parent, wxID_ANY, pos, size, style) {
         AddRoot(wxEmptyString);
     }
-    int OnCompareItems(const wxTreeItemId& a, const wxTreeItemId& b) override {
+    int OnCompareItems(const wxTreeItemId& a, const wxTreeItemId& b) noexcept override {
         if (sortBy)
             return sortBy->lpfnCompare(static_cast<LPARAM>(Data(a)), static_cast<LPARAM>(Data(b)),
                                        sortBy->lParam);
-        return CompareTexts(GetItemText(a), GetItemText(b));
+        return CompareTexts(Text(a), Text(b));
     }
     // wx would select the parent of a deleted selected item later, on its
     // own; the selection after a deletion is decided by CTreeCtrl.
@@ -78,8 +85,18 @@ struct CTreeCtrl::Native : public wxTreeCtrl {
     // Set while SortChildrenCB sorts.
     const TVSORTCB* sortBy = nullptr;
 
+    // Every item but the hidden root has one.
+    CItemData* Item(const wxTreeItemId& id) const {
+        return id.IsOk() ? static_cast<CItemData*>(GetItemData(id)) : nullptr;
+    }
+    // The hidden root, which the toolkit may select when nothing else is, has no text.
+    const CString& Text(const wxTreeItemId& id) const {
+        static const CString none;
+        const CItemData* data = Item(id);
+        return data ? data->text : none;
+    }
     DWORD_PTR Data(const wxTreeItemId& id) const {
-        const auto* data = id.IsOk() ? static_cast<const CItemData*>(GetItemData(id)) : nullptr;
+        const CItemData* data = Item(id);
         return data ? data->value : 0;
     }
 };
@@ -157,19 +174,19 @@ HTREEITEM CTreeCtrl::InsertItem(const char* text, int image, int selectedImage, 
     if (!tree || (parent && parent != TVI_ROOT && IsSpecial(parent)))
         return nullptr;
     const wxTreeItemId parentId = tree->Parent(parent);
-    const wxString label = wxString::FromUTF8(text ? text : "");
+    // The tree owns the data once it holds the item.
+    auto data = std::make_unique<CItemData>(text ? text : "");
+    const wxString label = wxString::FromUTF8(data->text.GetString());
     size_t index = 0;
     if (after == TVI_SORT) {
         wxTreeItemIdValue cookie;
         for (wxTreeItemId child = tree->GetFirstChild(parentId, cookie); child.IsOk();
              child = tree->GetNextChild(parentId, cookie)) {
-            if (CompareTexts(tree->GetItemText(child), label) > 0)
+            if (CompareTexts(tree->Text(child), data->text) > 0)
                 break;
             ++index;
         }
     }
-    // The tree owns the data once it holds the item.
-    auto data = std::make_unique<CItemData>();
     wxTreeItemId id;
     if (after == TVI_FIRST)
         id = tree->PrependItem(parentId, label, image, selectedImage, data.get());
@@ -227,14 +244,20 @@ CString CTreeCtrl::GetItemText(HTREEITEM item) const {
     const Native* tree = Tree();
     if (!tree || !item || IsSpecial(item))
         return CString();
-    return CString(std::string(tree->GetItemText(Id(item)).utf8_str().data()));
+    return tree->Text(Id(item));
 }
 
 BOOL CTreeCtrl::SetItemText(HTREEITEM item, const char* text) {
     Native* tree = Tree();
     if (!tree || !item || IsSpecial(item))
         return FALSE;
-    tree->SetItemText(Id(item), wxString::FromUTF8(text ? text : ""));
+    // The kept copy first: the item never shows another text than it sorts by.
+    CString kept(text ? text : "");
+    CItemData* data = tree->Item(Id(item));
+    if (!data)
+        return FALSE;
+    tree->SetItemText(Id(item), wxString::FromUTF8(kept.GetString()));
+    std::swap(data->text, kept);
     return TRUE;
 }
 

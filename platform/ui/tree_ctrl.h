@@ -72,8 +72,9 @@ struct NMTREEVIEW {
 using LPNMTREEVIEW = NMTREEVIEW*;
 
 // SortChildrenCB: compare gets the two items' data and lParam, and returns
-// a negative number when the first comes first, 0 when they are equal.
-using PFNTVCOMPARE = int (*)(LPARAM data1, LPARAM data2, LPARAM sortData);
+// a negative number when the first comes first, 0 when they are equal. The
+// toolkit's sort calls it and cannot carry an exception back: it must not throw.
+using PFNTVCOMPARE = int (*)(LPARAM data1, LPARAM data2, LPARAM sortData) noexcept;
 struct TVSORTCB {
     HTREEITEM hParent = nullptr;
     PFNTVCOMPARE lpfnCompare = nullptr;

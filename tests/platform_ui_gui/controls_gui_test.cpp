@@ -367,7 +367,8 @@ TEST_F(ControlsGuiTest, TreeInsertsSortedWalksAndMovesTheSelectionOnDelete) {
     EXPECT_EQ(tree.GetRootItem(), a);
     tree.SetItemData(a, 20);
     tree.SetItemData(b, 3);
-    const TVSORTCB byData{TVI_ROOT, [](LPARAM x, LPARAM y, LPARAM) { return static_cast<int>(x - y); }, 0};
+    const TVSORTCB byData{TVI_ROOT,
+                          [](LPARAM x, LPARAM y, LPARAM) noexcept { return static_cast<int>(x - y); }, 0};
     EXPECT_TRUE(tree.SortChildrenCB(&byData));
     EXPECT_EQ(tree.GetRootItem(), b) << "by the data, whatever the texts";
     tree.SortChildren(TVI_ROOT);
