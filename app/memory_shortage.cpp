@@ -33,9 +33,18 @@ template <class Fn> bool RunWithMemory(Fn fn) {
 
 // Set while the user is told: the box's own loop may run out of memory too.
 bool g_telling = false;
+// Set once the user was told that the display could not catch up; the next
+// request done whole clears it, so that idle time short of memory does not
+// box the user in.
+bool g_displayTold = false;
 
-// Takes back what the handler began and tells the user.
-void RecoverStep(CUndoHold* hold) {
+// What a handing-out that ran out of memory left behind.
+enum class Shortfall { request, display, paint };
+
+// Takes back what the handler began and tells the user what happened: a step
+// taken back, a display that could not catch up with what was done, or a
+// request left unfinished.
+void RecoverStep(CUndoHold* hold, Shortfall what) {
     CString step;
     bool takenBack = false;
     RunWithMemory([&] {
@@ -48,16 +57,23 @@ void RecoverStep(CUndoHold* hold) {
     if (g_telling)
         return;
     CString text;
-    if (takenBack && !step.IsEmpty())
+    if (takenBack && !step.IsEmpty()) {
         text.Format(
             InLanguage({"There was not enough memory for \"%s\". It was taken back: the document is as "
                         "it was before.",
                         "メモリが足りないため「%s」を続けられませんでした。取り消したので、"
                         "ドキュメントは前のままです。"}),
             step.GetString());
-    else
+    } else if (what == Shortfall::display) {
+        if (g_displayTold)
+            return;
+        g_displayTold = true;
+        text = InLanguage({"There was not enough memory to bring the display up to date.",
+                           "メモリが足りないため、表示を最新の状態にできませんでした。"});
+    } else {
         text = InLanguage({"There was not enough memory to finish what was asked.",
                            "メモリが足りないため、操作を最後まで行えませんでした。"});
+    }
     struct Telling {
         Telling() { g_telling = true; }
         ~Telling() { g_telling = false; }
@@ -67,7 +83,7 @@ void RecoverStep(CUndoHold* hold) {
 
 // Runs work with the document's undo list held; when it runs out of memory,
 // what it began is taken back and, unless it painted, the user told.
-template <class Work> void RunGuarded(bool paint, Work work) {
+template <class Work> void RunGuarded(Shortfall what, Work work) {
     CQuelDoc* doc = GetDoc();
     std::optional<CUndoHold> hold;
     if (doc)
@@ -75,8 +91,16 @@ template <class Work> void RunGuarded(bool paint, Work work) {
     // A paint edits nothing, and its picture stays as far as it got: a box
     // at every paint would keep the user from going on. Surfaces left out
     // are told about by the panes.
-    if (!RunWithMemory(work) && !paint)
-        RunWithMemory([&] { RecoverStep(hold ? &*hold : nullptr); });
+    if (RunWithMemory(work)) {
+        if (what == Shortfall::request)
+            g_displayTold = false;
+    } else if (what != Shortfall::paint) {
+        RunWithMemory([&] { RecoverStep(hold ? &*hold : nullptr, what); });
+    }
+}
+
+Shortfall ShortfallOf(HandingOut kind) {
+    return kind == HandingOut::display ? Shortfall::display : Shortfall::request;
 }
 
 } // namespace
@@ -87,14 +111,19 @@ CMemoryShortageGuard::~CMemoryShortageGuard() {
     SetMessageGuard(m_previous);
 }
 
-LRESULT CMemoryShortageGuard::Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CMemoryShortageGuard::Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam,
+                                      HandingOut kind) {
     LRESULT result = 0;
-    RunGuarded(message == WM_PAINT, [&] { result = target.WindowProc(message, wParam, lParam); });
+    // The document's notices bring the windows up to date with what was done.
+    const Shortfall what = message == WM_PAINT        ? Shortfall::paint
+                           : message == WM_DOC_NOTIFY ? Shortfall::display
+                                                      : ShortfallOf(kind);
+    RunGuarded(what, [&] { result = target.WindowProc(message, wParam, lParam); });
     return result;
 }
 
-void CMemoryShortageGuard::Run(void (*call)(void*), void* context) {
-    RunGuarded(false, [&] { call(context); });
+void CMemoryShortageGuard::Run(void (*call)(void*), void* context, HandingOut kind) {
+    RunGuarded(ShortfallOf(kind), [&] { call(context); });
 }
 
 bool HasUntoldSurfaceShortage(const CQuelDoc& doc) {

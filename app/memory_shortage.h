@@ -11,8 +11,11 @@ class CQuelDoc;
 // other call of the loop into the program, in use while it lives. A handler
 // that runs out of memory has every undo step it began taken back, the
 // current document's undo list and modified flag given back as they were,
-// and the user is told what could not be done, once: what runs out of
-// memory again while the user is being told is taken back silently.
+// and the user is told what happened, once: the step taken back, or the
+// request left unfinished, or (for the display catching up with what was
+// done, told once until a request is done) that the display could not be
+// brought up to date. What runs out of memory again while the user is being
+// told is taken back silently.
 class CMemoryShortageGuard : public CMessageGuard {
 public:
     CMemoryShortageGuard();
@@ -20,8 +23,9 @@ public:
     CMemoryShortageGuard(const CMemoryShortageGuard&) = delete;
     CMemoryShortageGuard& operator=(const CMemoryShortageGuard&) = delete;
 
-    LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) override;
-    void Run(void (*call)(void*), void* context) override;
+    LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam,
+                    HandingOut kind) override;
+    void Run(void (*call)(void*), void* context, HandingOut kind) override;
 
 private:
     CMessageGuard* m_previous;

@@ -21,6 +21,9 @@ struct PostedMessage {
 // How many SendMessage calls are under way since the loop last handed a
 // message out; the guard sees only the outermost.
 int g_sendDepth = 0;
+// The kind of the RunFromEventLoop call under way since the loop last handed
+// something out, plus one; 0 when none is.
+int g_run = 0;
 CMessageGuard* g_guard = nullptr;
 
 // Targets that outlive the table (static windows dying at exit) only drop
@@ -107,8 +110,10 @@ LRESULT SendMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
         ~Depth() { --g_sendDepth; }
     };
     CMessageGuard* guard = g_sendDepth == 0 ? g_guard : nullptr;
+    // Sent by a call of the loop that is no message: its handing-out.
+    const HandingOut kind = g_run > 0 ? static_cast<HandingOut>(g_run - 1) : HandingOut::request;
     const Depth depth;
-    return guard ? guard->Deliver(*target, message, wParam, lParam)
+    return guard ? guard->Deliver(*target, message, wParam, lParam, kind)
                  : target->WindowProc(message, wParam, lParam);
 }
 
@@ -118,18 +123,23 @@ CMessageGuard* SetMessageGuard(CMessageGuard* guard) {
     return previous;
 }
 
-CEventLoopScope::CEventLoopScope() : m_outerDepth(g_sendDepth) {
+CEventLoopScope::CEventLoopScope() : m_outerDepth(g_sendDepth), m_outerRun(g_run) {
     g_sendDepth = 0;
+    g_run = 0;
 }
 
 CEventLoopScope::~CEventLoopScope() {
     g_sendDepth = m_outerDepth;
+    g_run = m_outerRun;
 }
 
-void RunFromEventLoop(void (*call)(void*), void* context) {
+void RunFromEventLoop(void (*call)(void*), void* context, HandingOut kind) {
+    if (g_sendDepth > 0 || g_run > 0)
+        kind = HandingOut::display;
     const CEventLoopScope loop;
+    g_run = static_cast<int>(kind) + 1;
     if (g_guard)
-        g_guard->Run(call, context);
+        g_guard->Run(call, context, kind);
     else
         call(context);
 }

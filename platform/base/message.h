@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <type_traits>
+#include <utility>
 
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -146,6 +147,13 @@ LRESULT SendMessage(HWND h, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // is not a live window. A queued message to a target that dies is dropped.
 BOOL PostMessage(HWND h, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
+// What one handing-out of the event loop is to the user: something he asked
+// for (a command, a key, a click, a posted message), or the display catching
+// up with what was done (idle time, a resize, and every call the toolkit
+// makes into the program while a handler of the same loop is running, which
+// belongs to that handler's work).
+enum class HandingOut { request, display };
+
 // What stands between the event loop and the program: every message the
 // loop hands a window (the outermost SendMessage in one handing-out, see
 // CEventLoopScope) and every other call of the loop into the program (see
@@ -155,9 +163,10 @@ class CMessageGuard {
 public:
     virtual ~CMessageGuard() = default;
     // Hands the message to target.WindowProc and returns its result.
-    virtual LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    virtual LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam,
+                            HandingOut kind) = 0;
     // Runs call(context), a call of the event loop that is no message.
-    virtual void Run(void (*call)(void*), void* context) = 0;
+    virtual void Run(void (*call)(void*), void* context, HandingOut kind) = 0;
 };
 // Makes guard the one in use (null: none) and returns the one it replaces.
 CMessageGuard* SetMessageGuard(CMessageGuard* guard);
@@ -166,7 +175,8 @@ CMessageGuard* SetMessageGuard(CMessageGuard* guard);
 // though a handler may be running: each event the toolkit hands the program
 // makes one (it may come in the middle of a handler, as a repaint does,
 // through toolkit code that cannot carry an exception back), as do the loops
-// of modal windows and each posted message.
+// of modal windows and each posted message. What the user does in a modal
+// window's loop is a request of its own.
 class CEventLoopScope {
 public:
     CEventLoopScope();
@@ -176,15 +186,24 @@ public:
 
 private:
     int m_outerDepth;
+    int m_outerRun;
 };
 
 // Runs call(context) as one handing-out of the event loop, through the guard
 // in use: for the loop's calls into the program that are no messages (idle
 // handlers, timers, event filters, toolkit callbacks), whose callers are
-// toolkit code that cannot carry an exception back.
-void RunFromEventLoop(void (*call)(void*), void* context);
-template <class Call> void RunFromEventLoop(Call&& call) {
-    RunFromEventLoop([](void* c) { (*static_cast<std::remove_reference_t<Call>*>(c))(); }, &call);
+// toolkit code that cannot carry an exception back. A call made while a
+// handler of the same loop runs is the display's, whatever kind says.
+void RunFromEventLoop(void (*call)(void*), void* context, HandingOut kind = HandingOut::request);
+template <class Call> void RunFromEventLoop(Call&& call, HandingOut kind = HandingOut::request) {
+    RunFromEventLoop([](void* c) { (*static_cast<std::remove_reference_t<Call>*>(c))(); }, &call, kind);
+}
+// Runs call, the part of a handler that only shows what the handler has
+// done (a title, a list in a menu, where the focus goes), as the display's
+// own handing-out: memory running out in it leaves the display behind, and
+// the user is told so, but never that what was done was not.
+template <class Call> void UpdateDisplay(Call&& call) {
+    RunFromEventLoop(std::forward<Call>(call), HandingOut::display);
 }
 
 // Delivers the messages that were queued when the call began, in order (what
