@@ -11,6 +11,8 @@
 #include "shell/main_frame.h"
 #include "shell/recent_file_list.h"
 
+#include <utility>
+
 BOOL CQuelDocCommands::NewDocument() {
     if (!SaveModified())
         return FALSE;
@@ -22,6 +24,7 @@ BOOL CQuelDocCommands::NewDocument() {
 BOOL CQuelDocCommands::OpenDocumentFile(const CString& path) {
     if (!SaveModified())
         return FALSE;
+    CString pathName = path;
     const unsigned resets = m_document.GetResetCount();
     if (!m_document.OnOpenDocument(path)) {
         // A new document took the open one's place: it has no file yet, and
@@ -30,25 +33,33 @@ BOOL CQuelDocCommands::OpenDocumentFile(const CString& path) {
             TakeReplacedDocument(CString());
         return FALSE;
     }
-    TakeReplacedDocument(path);
+    TakeReplacedDocument(std::move(pathName));
     return TRUE;
 }
 
-void CQuelDocCommands::TakeReplacedDocument(const CString& path) {
-    SetPathName(path);
+void CQuelDocCommands::TakeReplacedDocument(CString path) {
+    SetPathName(std::move(path));
     // The panels of the old document may have held the focus and are gone:
     // the keys go to the active pane, as after the start. Before the start
     // shows the frame, the start does this itself.
-    if (auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()); frame && frame->IsWindowVisible())
-        frame->FocusActivePane();
+    UpdateDisplay([] {
+        if (auto* frame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()); frame && frame->IsWindowVisible())
+            frame->FocusActivePane();
+    });
 }
 
-void CQuelDocCommands::SetPathName(const CString& path) {
-    m_pathName = path;
-    if (!path.IsEmpty())
-        m_recentFiles.Add(path);
-    if (CWnd* main = AfxGetMainWnd())
-        main->SetWindowText(GetFrameTitle());
+void CQuelDocCommands::SetPathName(CString path) {
+    std::swap(m_pathName, path);
+    ShowPathName();
+}
+
+void CQuelDocCommands::ShowPathName() {
+    UpdateDisplay([this] {
+        if (!m_pathName.IsEmpty())
+            m_recentFiles.Add(m_pathName);
+        if (CWnd* main = AfxGetMainWnd())
+            main->SetWindowText(GetFrameTitle());
+    });
 }
 
 CString CQuelDocCommands::GetTitle() const {
@@ -87,7 +98,14 @@ BOOL CQuelDocCommands::DoFileSave() {
         return DoSaveAs();
     if (!m_document.OnSaveDocument(m_pathName))
         return FALSE;
-    m_recentFiles.Add(m_pathName);
+    ShowPathName();
+    return TRUE;
+}
+
+BOOL CQuelDocCommands::SaveDocumentAs(CString path) {
+    if (!m_document.OnSaveDocument(path))
+        return FALSE;
+    SetPathName(std::move(path));
     return TRUE;
 }
 
@@ -97,11 +115,7 @@ BOOL CQuelDocCommands::DoSaveAs() {
                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, DocumentFilter(), AfxGetMainWnd());
     if (dialog.DoModal() != IDOK)
         return FALSE;
-    const CString path = dialog.GetPathName();
-    if (!m_document.OnSaveDocument(path))
-        return FALSE;
-    SetPathName(path);
-    return TRUE;
+    return SaveDocumentAs(dialog.GetPathName());
 }
 
 void CQuelDocCommands::OnFileSave() {

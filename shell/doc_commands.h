@@ -101,11 +101,18 @@ private:
     void OnUpdateUnsupportedFormat(CCmdUI* ui);
     void OnHelp();
 
-    // The document now belongs to path (empty: none) and is unmodified.
-    void SetPathName(const CString& path);
+    // Saves the document as path; the path is had before the file is
+    // written, so that a save done is never left with the old one.
+    BOOL SaveDocumentAs(CString path);
+    // The document now belongs to path (empty: none), taken without fail,
+    // and the title and the recent files show it.
+    void SetPathName(CString path);
+    // The title and the recent-file list show the document's path. They only
+    // show what is done: memory running out there leaves the display behind.
+    void ShowPathName();
     // After a new or opened document took the old one's place: its path,
     // and the keyboard focus where the start puts it.
-    void TakeReplacedDocument(const CString& path);
+    void TakeReplacedDocument(CString path);
     // The current object, once an undo step with its whole copy is recorded;
     // null (nothing recorded) without one, or after telling the user that it
     // may not be edited.

@@ -12,10 +12,14 @@ void CRecentFileList::Add(const CString& path) {
     std::error_code error;
     const std::filesystem::path whole = std::filesystem::absolute(path.str(), error);
     const CString kept = error ? path : CString(whole.lexically_normal().string());
-    std::erase(m_paths, kept);
-    m_paths.insert(m_paths.begin(), kept);
-    if (static_cast<int>(m_paths.size()) > m_size)
-        m_paths.resize(static_cast<size_t>(m_size));
+    // Made apart: a list that cannot get the memory stays as it was.
+    std::vector<CString> paths{kept};
+    for (const CString& other : m_paths)
+        if (static_cast<int>(paths.size()) < m_size && other != kept)
+            paths.push_back(other);
+    if (static_cast<int>(paths.size()) > m_size)
+        paths.clear();
+    m_paths.swap(paths);
 }
 
 void CRecentFileList::Remove(int index) {
