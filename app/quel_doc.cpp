@@ -216,7 +216,11 @@ CSpatchObj* CQuelDoc::AddPatchObject(std::unique_ptr<CSpatchObj> obj) {
 }
 
 CFolderObj* CQuelDoc::AddFolder() {
-    return AddTreeNode(m_folders, std::make_unique<CFolderObj>(), "folder", m_nextFolderKey);
+    return AddFolder(std::make_unique<CFolderObj>());
+}
+
+CFolderObj* CQuelDoc::AddFolder(std::unique_ptr<CFolderObj> folder) {
+    return AddTreeNode(m_folders, std::move(folder), "folder", m_nextFolderKey);
 }
 
 CLightData* CQuelDoc::AddLight() {

@@ -124,6 +124,8 @@ public:
     // gets the next identifier key and goes to the end of the list and of the top level.
     CSpatchObj* AddPatchObject(std::unique_ptr<CSpatchObj> obj);
     CFolderObj* AddFolder();
+    // Takes a folder made apart, as AddPatchObject does an object.
+    CFolderObj* AddFolder(std::unique_ptr<CFolderObj> folder);
     CLightData* AddLight();
     CMaterialData* AddMaterial();
     // Takes a material made elsewhere, with the next id.

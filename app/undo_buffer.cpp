@@ -361,8 +361,11 @@ void CUndoBuffer::SaveParentChange(CBaseObj* obj, CBaseObj* newParent) {
 
 void CUndoBuffer::SaveLight(CLightData* light) {
     const CSaveScope save(m_open);
-    if (m_open && light)
-        m_open->m_lights.Emplace()->CopyFrom(*light);
+    if (!m_open || !light)
+        return;
+    m_open->m_lights.Emplace()->CopyFrom(*light);
+    if (CQuelDoc* doc = GetDoc(); doc && m_open->m_lights.GetCount() == 1)
+        m_open->m_listIndex = doc->m_lights.IndexOf(light);
 }
 
 void CUndoBuffer::SaveLightName(CLightData* light) {
@@ -389,6 +392,8 @@ void CUndoBuffer::SaveMaterial(CMaterialData* mat) {
     copy->CopyFrom(*mat);
     // Objects and the default material setting refer to it by id.
     copy->m_id = mat->m_id;
+    if (CQuelDoc* doc = GetDoc(); doc && m_open->m_materials.GetCount() == 1)
+        m_open->m_listIndex = doc->m_materials.IndexOf(mat);
 }
 
 void CUndoBuffer::SaveMaterialName(CMaterialData* mat) {

@@ -161,7 +161,8 @@ public:
     // The parent folder of the first saved whole object or deleted folder; empty at the top level.
     CString m_parentKey;
     // The place of a deleted polygon object in the document's polygon list,
-    // or of a moved object among the members of its old folder.
+    // of the first saved light or material in its list, or of a moved object
+    // among the members of its old folder.
     int m_listIndex = -1;
     // Where the first saved whole object or deleted folder, and everything
     // below it, stood: positions in the document's lists by key, and the

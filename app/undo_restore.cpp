@@ -383,10 +383,28 @@ CSpatchObj* PutBackObject(CQuelDoc& doc, std::unique_ptr<CSpatchObj> made, const
     return obj;
 }
 
+// A delete that was taken back before its item left the document leaves
+// the item in place: the side bar, which may have let go of it, shows it
+// again, and nothing is made anew beside it.
+bool ShowAgain(CBaseObj* node) {
+    Restored();
+    RemoveObjectItem(node);
+    if (node->GetObjType() == objTypePolygon) {
+        if (auto* page = ObjectPage())
+            page->AddPolygonItem(node);
+    } else {
+        AddTreeItem(node);
+    }
+    ShowChangedObjects();
+    return true;
+}
+
 bool RestoreDeletedObject(CQuelDoc& doc, const CUndoRecord& record) {
     CSpatchObj* saved = record.m_objects.GetHead();
     if (!saved)
         return false;
+    if (CBaseObj* still = FindObjectOrFolderByKey(saved->GetKey()))
+        return ShowAgain(still);
     CSpatchObj* obj = PutBackObject(doc, MakeObjectLike(*saved), record);
     Restored();
     AddTreeItem(obj);
@@ -398,6 +416,8 @@ bool RestoreDeletedFolder(CQuelDoc& doc, const CUndoRecord& record) {
     const CFolderObj* saved = record.m_folders.GetHead();
     if (!saved)
         return false;
+    if (CBaseObj* still = FindObjectOrFolderByKey(saved->GetKey()))
+        return ShowAgain(still);
     CFolderObj* folder = RecreateFolder(doc, *saved);
     // Everything below it comes back whole, or what came goes again with it.
     try {
@@ -446,6 +466,8 @@ bool RestoreDeletedPolygon(CQuelDoc& doc, const CUndoRecord& record) {
     CPolygonObj* saved = record.m_polygonObjects.GetHead();
     if (!saved)
         return false;
+    if (CPolygonObj* still = FindPolygonByName(doc, saved->GetName()))
+        return ShowAgain(still);
     auto polygon = std::make_unique<CPolygonObj>();
     CopyPolygonObject(*polygon, *saved);
     CPolygonObj* restored = polygon.get();
@@ -578,18 +600,37 @@ bool DeleteCreatedLight(CQuelDoc& doc, const CUndoRecord& record) {
     return true;
 }
 
+// Undo adds a deleted light or material at the end of its list; a take-back
+// puts it back where it stood, so that the document is as before.
+template <class T> void PutBackInPlace(CObjList<T>& list, T* item, int index) noexcept {
+    const POSITION to = g_takingBack ? list.FindIndex(index) : nullptr;
+    if (to)
+        list.MoveBefore(list.Find(item), to);
+}
+
 bool RestoreDeletedLight(CQuelDoc& doc, const CUndoRecord& record) {
     const CLightData* saved = record.m_lights.GetHead();
     if (!saved)
         return false;
+    auto* page = FindWindowService<CLightPageServices>(wndLightPage);
+    // A delete taken back before the light left the document: see ShowAgain.
+    if (CLightData* still = FindLightByName(saved->m_name)) {
+        Restored();
+        if (page) {
+            page->RemoveLightItem(still);
+            page->AddLightItem(still, TRUE);
+        }
+        return true;
+    }
     // Made whole before the document takes it.
     auto made = std::make_unique<CLightData>();
     made->CopyFrom(*saved);
     CLightData* light = made.get();
     doc.m_lights.AddTail(std::move(made));
+    PutBackInPlace(doc.m_lights, light, record.m_listIndex);
     Restored();
     RefreshPanel(wndLightPanel);
-    if (auto* page = FindWindowService<CLightPageServices>(wndLightPage))
+    if (page)
         page->AddLightItem(light, doc.m_lights.GetCount() == 1);
     RedrawAllPanes();
     return true;
@@ -658,16 +699,27 @@ bool RestoreDeletedMaterial(CQuelDoc& doc, const CUndoRecord& record) {
     const CMaterialData* saved = record.m_materials.GetHead();
     if (!saved)
         return false;
+    auto* page = FindWindowService<CMaterialPageServices>(wndMaterialPage);
+    // A delete taken back before the material left the document: see ShowAgain.
+    if (CMaterialData* still = FindMaterialById(saved->m_id); still && still->m_name == saved->m_name) {
+        Restored();
+        if (page) {
+            page->RemoveMaterialItem(still);
+            page->SelectMaterialItem(page->AddMaterialItem(still));
+        }
+        return true;
+    }
     // Made whole before the document takes it.
     auto made = std::make_unique<CMaterialData>();
     made->CopyFrom(*saved);
     CMaterialData* mat = made.get();
     doc.AddMaterial(std::move(made));
+    PutBackInPlace(doc.m_materials, mat, record.m_listIndex);
     // The old id, so that the objects and the default material setting find it again.
     if (!FindMaterialById(saved->m_id))
         mat->m_id = saved->m_id;
     Restored();
-    if (auto* page = FindWindowService<CMaterialPageServices>(wndMaterialPage))
+    if (page)
         page->SelectMaterialItem(page->AddMaterialItem(mat));
     RefreshObjectPanels();
     return true;

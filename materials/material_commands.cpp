@@ -5,6 +5,8 @@
 #include "app/undo_buffer.h"
 #include "platform/base/modal_runner.h"
 
+#include <memory>
+
 namespace {
 
 CMaterialPageServices* MaterialPage() {
@@ -23,22 +25,27 @@ void ShowNewMaterial(CMaterialData* mat) {
         page->SelectMaterialItem(page->AddMaterialItem(mat));
 }
 
-void RecordCreation(CQuelDoc& doc, CMaterialData* mat, const char* japanese, const char* english) {
+// Gives the document made, a material made whole apart, as one step: the
+// step is recorded before the document takes the material, so that what
+// fails after takes the material away again with it.
+CMaterialData* AddNewMaterial(CQuelDoc& doc, std::unique_ptr<CMaterialData> made, const char* japanese,
+                              const char* english) {
     CUndoBuffer& undo = doc.m_undoBuffer;
     undo.BeginRecord();
     undo.SetDescription(japanese, english);
     undo.SetKind(undoCreateMaterial);
-    undo.SaveMaterialName(mat);
+    undo.SaveMaterialName(made.get());
+    CMaterialData* mat = doc.AddMaterial(std::move(made));
+    ShowNewMaterial(mat);
+    return mat;
 }
 
 } // namespace
 
 CMaterialData* CreateMaterial(CQuelDoc& doc) {
-    CMaterialData* mat = doc.AddMaterial();
+    auto mat = std::make_unique<CMaterialData>();
     mat->m_name = MakeSeriesName("material_");
-    ShowNewMaterial(mat);
-    RecordCreation(doc, mat, "(マテリアル) マテリアルを作成", "(Material) Create Material");
-    return mat;
+    return AddNewMaterial(doc, std::move(mat), "(マテリアル) マテリアルを作成", "(Material) Create Material");
 }
 
 CMaterialData* CopySelectedMaterial(CQuelDoc& doc) {
@@ -47,13 +54,11 @@ CMaterialData* CopySelectedMaterial(CQuelDoc& doc) {
         ShowMessage(msgNoMaterial);
         return nullptr;
     }
-    const CString name = MakeItemCopyName(source->m_name);
-    CMaterialData* copy = doc.AddMaterial();
+    auto copy = std::make_unique<CMaterialData>();
     copy->CopyFrom(*source);
-    copy->m_name = name;
-    ShowNewMaterial(copy);
-    RecordCreation(doc, copy, "(マテリアル) マテリアルをコピー", "(Material) Copy Material");
-    return copy;
+    copy->m_name = MakeItemCopyName(source->m_name);
+    return AddNewMaterial(doc, std::move(copy), "(マテリアル) マテリアルをコピー",
+                          "(Material) Copy Material");
 }
 
 void DeleteSelectedMaterial(CQuelDoc& doc) {

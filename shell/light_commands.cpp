@@ -8,6 +8,7 @@
 #include "platform/base/modal_runner.h"
 
 #include <algorithm>
+#include <memory>
 #include <string>
 
 namespace {
@@ -22,10 +23,20 @@ void ShowNewLight(CLightData* light) {
         page->AddLightItem(light, TRUE);
 }
 
-void RecordCreation(CQuelDoc& doc, CLightData* light, const char* japanese, const char* english) {
+// Gives the document made, a light made whole apart, as one step: the step
+// is recorded before the document takes the light, so that what fails after
+// takes the light away again with it.
+CLightData* AddNewLight(CQuelDoc& doc, std::unique_ptr<CLightData> made, const char* japanese,
+                        const char* english) {
+    CObjList<CLightData>::Extracted light = CObjList<CLightData>::Prepare(std::move(made));
     CUndoBuffer& undo = doc.m_undoBuffer;
     undo.BeginRecord(japanese, english, undoCreateLight);
-    undo.SaveLightName(light);
+    undo.SaveLightName(light.get());
+    CLightData* added = light.get();
+    doc.m_lights.AddTail(std::move(light));
+    ShowNewLight(added);
+    RedrawAllPanes();
+    return added;
 }
 
 // Whether the field shows in the panes.
@@ -140,13 +151,10 @@ std::string StoredBytes(const CLightData& light) {
 } // namespace
 
 CLightData* CreateLight(CQuelDoc& doc) {
-    CLightData* light = doc.AddLight();
+    auto light = std::make_unique<CLightData>();
     light->m_name = MakeSeriesName("light_");
     light->m_color = 0xFFFFFF;
-    ShowNewLight(light);
-    RedrawAllPanes();
-    RecordCreation(doc, light, "(ライト) ライトを作成", "(Light) Create Light");
-    return light;
+    return AddNewLight(doc, std::move(light), "(ライト) ライトを作成", "(Light) Create Light");
 }
 
 CLightData* CopySelectedLight(CQuelDoc& doc) {
@@ -155,14 +163,10 @@ CLightData* CopySelectedLight(CQuelDoc& doc) {
         ShowMessage(msgNoLight);
         return nullptr;
     }
-    const CString name = MakeItemCopyName(source->m_name);
-    CLightData* copy = doc.AddLight();
+    auto copy = std::make_unique<CLightData>();
     copy->CopyFrom(*source);
-    copy->m_name = name;
-    ShowNewLight(copy);
-    RedrawAllPanes();
-    RecordCreation(doc, copy, "(ライト) ライトをコピー", "(Light) Copy Light");
-    return copy;
+    copy->m_name = MakeItemCopyName(source->m_name);
+    return AddNewLight(doc, std::move(copy), "(ライト) ライトをコピー", "(Light) Copy Light");
 }
 
 void DeleteSelectedLight(CQuelDoc& doc) {

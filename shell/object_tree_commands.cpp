@@ -4,6 +4,8 @@
 #include "app/quel_doc.h"
 #include "platform/base/modal_runner.h"
 
+#include <memory>
+
 namespace {
 
 CObjectPageServices* ObjectPage() {
@@ -27,19 +29,27 @@ void RemoveItem(CBaseObj* obj) {
         page->RemoveObjectItem(obj);
 }
 
-CSpatchObj* AddNamedObject(CQuelDoc& doc, const CString& name) {
-    CSpatchObj* obj = doc.AddPatchObject();
-    obj->SetName(name);
-    return obj;
+// A new object named name with the geometry without its selection and the
+// settings of source, made apart from the document.
+std::unique_ptr<CSpatchObj> MakeObjectCopy(CSpatchObj& source, const CString& name) {
+    auto copy = std::make_unique<CSpatchObj>();
+    copy->AppendGeometry(&source, 0);
+    CopyCurveWords(*copy, source);
+    copy->CopySettings(&source);
+    copy->SetName(name);
+    return copy;
 }
 
-// Geometry without its selection and settings of source; copy keeps its name.
-void CopyContents(CSpatchObj& copy, CSpatchObj& source) {
-    const CString name = copy.GetName();
-    copy.AppendGeometry(&source, 0);
-    CopyCurveWords(copy, source);
-    copy.CopySettings(&source);
-    copy.SetName(name);
+// A new item is made whole apart and saved into its step before the
+// document takes it: what fails after takes it away again with the step.
+CSpatchObj* AddSavedObject(CQuelDoc& doc, std::unique_ptr<CSpatchObj> made) {
+    doc.m_undoBuffer.SaveObjectName(made.get());
+    return doc.AddPatchObject(std::move(made));
+}
+
+CFolderObj* AddSavedFolder(CQuelDoc& doc, std::unique_ptr<CFolderObj> made) {
+    doc.m_undoBuffer.SaveFolder(made.get());
+    return doc.AddFolder(std::move(made));
 }
 
 } // namespace
@@ -70,23 +80,23 @@ uint32_t CObjectTreeCommands::RandomColor() {
 }
 
 CSpatchObj* CObjectTreeCommands::CreatePatchObject(CQuelDoc& doc) {
-    CSpatchObj* obj = doc.AddPatchObject();
-    obj->SetName(MakeSeriesName("patch_obj_"));
-    obj->SetColor(RandomColor());
-    AddAndSelectItem(obj);
+    auto made = std::make_unique<CSpatchObj>();
+    made->SetName(MakeSeriesName("patch_obj_"));
+    made->SetColor(RandomColor());
     doc.m_undoBuffer.BeginRecord("(パッチ) オブジェクトを作成", "(Patch) Create Object", undoCreateObject);
-    doc.m_undoBuffer.SaveObjectName(obj);
+    CSpatchObj* obj = AddSavedObject(doc, std::move(made));
+    AddAndSelectItem(obj);
     RefreshMultiObjectList();
     return obj;
 }
 
 CFolderObj* CObjectTreeCommands::CreateFolder(CQuelDoc& doc) {
-    CFolderObj* folder = doc.AddFolder();
-    folder->SetName(MakeSeriesName("group_"));
-    folder->SetColor(RandomColor());
-    AddAndSelectItem(folder);
+    auto made = std::make_unique<CFolderObj>();
+    made->SetName(MakeSeriesName("group_"));
+    made->SetColor(RandomColor());
     doc.m_undoBuffer.BeginRecord("フォルダを作成", "Create Folder", undoCreateFolder);
-    doc.m_undoBuffer.SaveFolder(folder);
+    CFolderObj* folder = AddSavedFolder(doc, std::move(made));
+    AddAndSelectItem(folder);
     RefreshMultiObjectList();
     return folder;
 }
@@ -104,15 +114,12 @@ void CObjectTreeCommands::CopySelected(CQuelDoc& doc) {
 }
 
 void CObjectTreeCommands::CopyPatchObject(CQuelDoc& doc, CSpatchObj& source) {
-    CSpatchObj* copy = AddNamedObject(doc, MakeCopyName(source.GetName()));
-    AddItem(copy);
-    CopyContents(*copy, source);
-    copy->SetColor(RandomColor());
-    if (auto* page = ObjectPage())
-        page->SelectObjectItem(copy);
-    doc.RedrawPanes();
+    std::unique_ptr<CSpatchObj> made = MakeObjectCopy(source, MakeCopyName(source.GetName()));
+    made->SetColor(RandomColor());
     doc.m_undoBuffer.BeginRecord("(パッチ) オブジェクトをコピー", "(Patch) Copy Object", undoCreateObject);
-    doc.m_undoBuffer.SaveObjectName(copy);
+    CSpatchObj* copy = AddSavedObject(doc, std::move(made));
+    AddAndSelectItem(copy);
+    doc.RedrawPanes();
     RefreshMultiObjectList();
 }
 
@@ -124,24 +131,21 @@ void CObjectTreeCommands::CopyFolderTree(CQuelDoc& doc, CFolderObj& source) {
 }
 
 CFolderObj* CObjectTreeCommands::CopyFolder(CQuelDoc& doc, CFolderObj& source, CFolderObj* parent) {
-    const CString name = MakeCopyName(source.GetName());
-    CFolderObj* copy = doc.AddFolder();
-    copy->SetName(name);
+    auto made = std::make_unique<CFolderObj>();
+    made->CopyAttributes(source);
+    made->SetName(MakeCopyName(source.GetName()));
+    CFolderObj* copy = AddSavedFolder(doc, std::move(made));
     doc.m_tree.MoveIntoFolder(copy, parent);
     AddItem(copy);
-    copy->CopyAttributes(source);
-    copy->SetName(name);
-    doc.m_undoBuffer.SaveFolder(copy);
     // The members as they are now: the copies land in the new folder, never in source.
     const CRefList<CBaseObj> members = source.GetMembers();
     for (CBaseObj* member : members) {
         if (member->GetObjType() == objTypePatch) {
             auto& object = *static_cast<CSpatchObj*>(member);
-            CSpatchObj* objectCopy = AddNamedObject(doc, MakeCopyName(object.GetName()));
+            CSpatchObj* objectCopy =
+                AddSavedObject(doc, MakeObjectCopy(object, MakeCopyName(object.GetName())));
             doc.m_tree.MoveIntoFolder(objectCopy, copy);
             AddItem(objectCopy);
-            CopyContents(*objectCopy, object);
-            doc.m_undoBuffer.SaveObjectName(objectCopy);
         } else if (member->GetObjType() == objTypeFolder) {
             CopyFolder(doc, *static_cast<CFolderObj*>(member), copy);
         }
