@@ -359,6 +359,31 @@ void CUndoBuffer::SaveParentChange(CBaseObj* obj, CBaseObj* newParent) {
         m_open->m_listIndex = doc->m_tree.GetPlace(obj);
 }
 
+void CUndoBuffer::SaveNewName(const CString& name) {
+    const CSaveScope save(m_open);
+    if (!m_open)
+        return;
+    switch (m_open->m_kind) {
+    case undoObjectName:
+        m_open->m_objects.Emplace()->SetName(name);
+        break;
+    case undoFolderName:
+        m_open->m_folders.Emplace()->SetName(name);
+        break;
+    case undoPolygonName:
+        m_open->m_polygonObjects.Emplace()->SetName(name);
+        break;
+    case undoLightName:
+        m_open->m_lights.Emplace()->m_name = name;
+        break;
+    case undoMaterialName:
+        m_open->m_materials.Emplace()->m_name = name;
+        break;
+    default:
+        break;
+    }
+}
+
 void CUndoBuffer::SaveLight(CLightData* light) {
     const CSaveScope save(m_open);
     if (!m_open || !light)

@@ -3,8 +3,8 @@
 // scene is taken back one step at a time, newest first; there is no redo.
 //
 // How a command records a step, before it changes the model (a creation or a
-// copy records after the new item has its final name; a rename saves once
-// before and once after):
+// copy records the new item made whole before the document takes it; a
+// rename saves the old name, then the new one):
 //     undo.BeginRecord();                                   // marks the document modified
 //     undo.SetDescription("(パッチ) 移動", "(Patch) Translate");
 //     undo.SetKind(undoPatchPositions);
@@ -220,6 +220,10 @@ public:
     void SaveDeletedFolder(CFolderObj* folder);
     // obj, its present parent and place there, and newParent (null: the top level), by name and key.
     void SaveParentChange(CBaseObj* obj, CBaseObj* newParent);
+    // The new name of a rename record (of any of the five rename kinds),
+    // saved after the old one and before the item takes it, so that nothing
+    // can fail once the item has its new name.
+    void SaveNewName(const CString& name);
     void SaveLight(CLightData* light);
     void SaveLightName(CLightData* light);
     void SaveLightPosition(CLightData* light);

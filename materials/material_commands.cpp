@@ -6,6 +6,7 @@
 #include "platform/base/modal_runner.h"
 
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -88,9 +89,9 @@ void RenameMaterial(CQuelDoc& doc, CMaterialData& mat, const CString& name) {
     undo.SetDescription("(マテリアル) 名前を変更", "(Material) Change Name");
     undo.SetKind(undoMaterialName);
     undo.SaveMaterialName(&mat);
-    const CString oldName = mat.m_name;
-    mat.m_name = name;
-    undo.SaveMaterialName(&mat);
+    undo.SaveNewName(name);
+    CString oldName = name;
+    std::swap(mat.m_name, oldName);
     if (CMaterialPageServices* page = MaterialPage())
         page->RenameMaterialItem(oldName, name);
     SetModifiedForPanels();

@@ -7,8 +7,8 @@
 void RenameFolder(CQuelDoc& doc, CFolderObj& folder, const CString& name) {
     doc.m_undoBuffer.BeginRecord("(グループ) 名前を変更", "(Group) Change Name", undoFolderName);
     doc.m_undoBuffer.SaveFolder(&folder);
+    doc.m_undoBuffer.SaveNewName(name);
     folder.SetName(name);
-    doc.m_undoBuffer.SaveFolder(&folder);
     PostToRegisteredWindows(notifyRenameTreeItems);
     RefreshMultiObjectList();
     SetModifiedForFrame();
@@ -90,8 +90,8 @@ void ChangePolygon(CQuelDoc& doc, CPolygonObj& polygon, PolygonField field, cons
 void RenamePolygon(CQuelDoc& doc, CPolygonObj& polygon, const CString& name) {
     doc.m_undoBuffer.BeginRecord("(ポリゴン) 名前を変更", "(Polygon) Change Name", undoPolygonName);
     doc.m_undoBuffer.SavePolygonName(&polygon);
+    doc.m_undoBuffer.SaveNewName(name);
     polygon.SetName(name);
-    doc.m_undoBuffer.SavePolygonName(&polygon);
     PostToRegisteredWindows(notifyRenameTreeItems);
     RefreshMultiObjectList();
 }

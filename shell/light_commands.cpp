@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -191,9 +192,9 @@ void RenameLight(CQuelDoc& doc, CLightData& light, const CString& name) {
     CUndoBuffer& undo = doc.m_undoBuffer;
     undo.BeginRecord("(ライト) 名前を変更", "(Light) Change Name", undoLightName);
     undo.SaveLightName(&light);
-    const CString oldName = light.m_name;
-    light.m_name = name;
-    undo.SaveLightName(&light);
+    undo.SaveNewName(name);
+    CString oldName = name;
+    std::swap(light.m_name, oldName);
     if (CLightPageServices* page = LightPage())
         page->RenameLightItem(oldName, name);
     SetModifiedForPanels();

@@ -251,8 +251,8 @@ void ChangeObjectInfo(CQuelDoc& doc, CSpatchObj& obj, ObjectInfoField field,
 void RenameObject(CQuelDoc& doc, CSpatchObj& obj, const CString& name) {
     doc.m_undoBuffer.BeginRecord("(パッチ) 名前を変更", "(Patch) Change Name", undoObjectName);
     doc.m_undoBuffer.SaveObjectName(&obj);
+    doc.m_undoBuffer.SaveNewName(name);
     obj.SetName(name);
-    doc.m_undoBuffer.SaveObjectName(&obj);
     PostToRegisteredWindows(notifyRenameTreeItems);
     RefreshMultiObjectList();
     SetModifiedForFrame();
