@@ -47,6 +47,9 @@ enum class Shortfall { request, display, paint };
 void RecoverStep(CUndoHold* hold, Shortfall what) {
     CString step;
     bool takenBack = false;
+    // An Undo done whole is a request done: what failed after it only showed it.
+    if (what == Shortfall::request && hold && hold->HasUndoneMeanwhile())
+        what = Shortfall::display;
     RunWithMemory([&] {
         if (const CUndoRecord* first = hold ? hold->GetFirstStep() : nullptr)
             step = IsEnglish() ? first->m_english : first->m_japanese;
@@ -81,22 +84,44 @@ void RecoverStep(CUndoHold* hold, Shortfall what) {
     MessageBox(MessageOwner(), text, "quelaForm", MB_OK | MB_ICONERROR);
 }
 
+// The undo hold of the request under way. It outlives its handing-out
+// while the request goes on (a drag, from the press that began its step to
+// the release), so that memory running out in any handing-out of the
+// request takes back all the request began.
+std::optional<CUndoHold> g_request;
+// Set while a handing-out of that request runs: what the user asks in a
+// modal window meanwhile is held on its own.
+bool g_requestRunning = false;
+
 // Runs work with the document's undo list held; when it runs out of memory,
 // what it began is taken back and, unless it painted, the user told.
 template <class Work> void RunGuarded(Shortfall what, Work work) {
     CQuelDoc* doc = GetDoc();
-    std::optional<CUndoHold> hold;
-    if (doc)
+    const bool request = what == Shortfall::request && !g_requestRunning;
+    std::optional<CUndoHold> own;
+    std::optional<CUndoHold>& hold = request ? g_request : own;
+    if (doc && !hold)
         hold.emplace(doc->m_undoBuffer);
+    bool done = false;
+    {
+        struct Running {
+            bool on;
+            explicit Running(bool request) : on(request) { g_requestRunning |= on; }
+            ~Running() { g_requestRunning &= !on; }
+        } running(request);
+        done = RunWithMemory(work);
+    }
     // A paint edits nothing, and its picture stays as far as it got: a box
     // at every paint would keep the user from going on. Surfaces left out
     // are told about by the panes.
-    if (RunWithMemory(work)) {
+    if (done) {
         if (what == Shortfall::request)
             g_displayTold = false;
     } else if (what != Shortfall::paint) {
         RunWithMemory([&] { RecoverStep(hold ? &*hold : nullptr, what); });
     }
+    if (request && !RequestGoesOn())
+        g_request.reset();
 }
 
 Shortfall ShortfallOf(HandingOut kind) {
@@ -109,16 +134,25 @@ CMemoryShortageGuard::CMemoryShortageGuard() : m_previous(SetMessageGuard(this))
 
 CMemoryShortageGuard::~CMemoryShortageGuard() {
     SetMessageGuard(m_previous);
+    g_request.reset();
+}
+
+void CMemoryShortageGuard::LetGoOfDocument() {
+    g_request.reset();
 }
 
 LRESULT CMemoryShortageGuard::Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam,
                                       HandingOut kind) {
     LRESULT result = 0;
-    // The document's notices bring the windows up to date with what was done.
-    const Shortfall what = message == WM_PAINT        ? Shortfall::paint
-                           : message == WM_DOC_NOTIFY ? Shortfall::display
-                                                      : ShortfallOf(kind);
-    RunGuarded(what, [&] { result = target.WindowProc(message, wParam, lParam); });
+    const auto deliver = [&] { result = target.WindowProc(message, wParam, lParam); };
+    if (message == WM_PAINT)
+        RunGuarded(Shortfall::paint, deliver);
+    else if (kind == HandingOut::within)
+        deliver(); // the call that sent it is guarded, and takes back what it began
+    else if (message == WM_DOC_NOTIFY)
+        RunGuarded(Shortfall::display, deliver); // brings the windows up to date with what was done
+    else
+        RunGuarded(ShortfallOf(kind), deliver);
     return result;
 }
 

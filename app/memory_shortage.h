@@ -14,8 +14,9 @@ class CQuelDoc;
 // and the user is told what happened, once: the step taken back, or the
 // request left unfinished, or (for the display catching up with what was
 // done, told once until a request is done) that the display could not be
-// brought up to date. What runs out of memory again while the user is being
-// told is taken back silently.
+// brought up to date. A request that goes on over several handing-outs (a
+// drag) is taken back whole, from its press on. What runs out of memory
+// again while the user is being told is taken back silently.
 class CMemoryShortageGuard : public CMessageGuard {
 public:
     CMemoryShortageGuard();
@@ -26,6 +27,8 @@ public:
     LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam,
                     HandingOut kind) override;
     void Run(void (*call)(void*), void* context, HandingOut kind) override;
+    // The document is about to go: a request going on over it ends.
+    void LetGoOfDocument();
 
 private:
     CMessageGuard* m_previous;

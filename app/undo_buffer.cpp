@@ -555,6 +555,10 @@ const CUndoRecord* CUndoHold::GetFirstStep() const {
     return nullptr;
 }
 
+bool CUndoHold::HasUndoneMeanwhile() const {
+    return m_undo.m_clears == m_clears && m_undo.m_position < m_position && !GetFirstStep();
+}
+
 bool CUndoHold::TakeBack() {
     return Finish(true);
 }

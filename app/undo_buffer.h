@@ -316,6 +316,9 @@ public:
 
     // The first step begun since the hold began, in the list or kept; null when none.
     const CUndoRecord* GetFirstStep() const;
+    // Whether an Undo was done meanwhile: the position went back, and no
+    // step was begun since.
+    bool HasUndoneMeanwhile() const;
     // Restores the document from every step begun since, newest first (one
     // whose saves did not all end changed nothing yet), then gives back the
     // list, its position, the open record and the document's modified flag

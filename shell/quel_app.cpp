@@ -103,6 +103,7 @@ void CQuelApp::ExitInstance() {
     if (m_document) {
         SaveRecentFiles();
         GetAppState().m_currentDoc = nullptr;
+        m_memoryGuard.LetGoOfDocument();
         m_commands.reset();
         m_document.reset();
     }

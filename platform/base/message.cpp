@@ -21,9 +21,9 @@ struct PostedMessage {
 // How many SendMessage calls are under way since the loop last handed a
 // message out; the guard sees only the outermost.
 int g_sendDepth = 0;
-// The kind of the RunFromEventLoop call under way since the loop last handed
-// something out, plus one; 0 when none is.
-int g_run = 0;
+// Whether a RunFromEventLoop call is under way since the loop last handed
+// something out.
+bool g_inRun = false;
 CMessageGuard* g_guard = nullptr;
 
 // Targets that outlive the table (static windows dying at exit) only drop
@@ -110,11 +110,22 @@ LRESULT SendMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
         ~Depth() { --g_sendDepth; }
     };
     CMessageGuard* guard = g_sendDepth == 0 ? g_guard : nullptr;
-    // Sent by a call of the loop that is no message: its handing-out.
-    const HandingOut kind = g_run > 0 ? static_cast<HandingOut>(g_run - 1) : HandingOut::request;
+    const HandingOut kind = g_inRun ? HandingOut::within : HandingOut::request;
     const Depth depth;
     return guard ? guard->Deliver(*target, message, wParam, lParam, kind)
                  : target->WindowProc(message, wParam, lParam);
+}
+
+namespace {
+bool (*g_requestGoesOn)() = nullptr;
+} // namespace
+
+void SetRequestGoesOnProbe(bool (*probe)()) {
+    g_requestGoesOn = probe;
+}
+
+bool RequestGoesOn() {
+    return g_requestGoesOn && g_requestGoesOn();
 }
 
 CMessageGuard* SetMessageGuard(CMessageGuard* guard) {
@@ -123,21 +134,21 @@ CMessageGuard* SetMessageGuard(CMessageGuard* guard) {
     return previous;
 }
 
-CEventLoopScope::CEventLoopScope() : m_outerDepth(g_sendDepth), m_outerRun(g_run) {
+CEventLoopScope::CEventLoopScope() : m_outerDepth(g_sendDepth), m_outerRun(g_inRun) {
     g_sendDepth = 0;
-    g_run = 0;
+    g_inRun = false;
 }
 
 CEventLoopScope::~CEventLoopScope() {
     g_sendDepth = m_outerDepth;
-    g_run = m_outerRun;
+    g_inRun = m_outerRun;
 }
 
 void RunFromEventLoop(void (*call)(void*), void* context, HandingOut kind) {
-    if (g_sendDepth > 0 || g_run > 0)
+    if (g_sendDepth > 0 || g_inRun)
         kind = HandingOut::display;
     const CEventLoopScope loop;
-    g_run = static_cast<int>(kind) + 1;
+    g_inRun = true;
     if (g_guard)
         g_guard->Run(call, context, kind);
     else

@@ -152,7 +152,13 @@ BOOL PostMessage(HWND h, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 // up with what was done (idle time, a resize, and every call the toolkit
 // makes into the program while a handler of the same loop is running, which
 // belongs to that handler's work).
-enum class HandingOut { request, display };
+enum class HandingOut {
+    request,
+    display,
+    // A message sent by a call of the loop that is no message (an event
+    // handler, an idle handler): part of that call's handing-out.
+    within,
+};
 
 // What stands between the event loop and the program: every message the
 // loop hands a window (the outermost SendMessage in one handing-out, see
@@ -165,7 +171,8 @@ public:
     // Hands the message to target.WindowProc and returns its result.
     virtual LRESULT Deliver(CMessageTarget& target, UINT message, WPARAM wParam, LPARAM lParam,
                             HandingOut kind) = 0;
-    // Runs call(context), a call of the event loop that is no message.
+    // Runs call(context), a call of the event loop that is no message, of
+    // kind request or display.
     virtual void Run(void (*call)(void*), void* context, HandingOut kind) = 0;
 };
 // Makes guard the one in use (null: none) and returns the one it replaces.
@@ -186,7 +193,7 @@ public:
 
 private:
     int m_outerDepth;
-    int m_outerRun;
+    bool m_outerRun;
 };
 
 // Runs call(context) as one handing-out of the event loop, through the guard
@@ -205,6 +212,12 @@ template <class Call> void RunFromEventLoop(Call&& call, HandingOut kind = Handi
 template <class Call> void UpdateDisplay(Call&& call) {
     RunFromEventLoop(std::forward<Call>(call), HandingOut::display);
 }
+
+// Whether the request a handing-out began goes on over the handing-outs to
+// come (a drag holds the mouse from its press to its release); the window
+// layer answers. Without an answer no request goes on.
+void SetRequestGoesOnProbe(bool (*probe)());
+bool RequestGoesOn();
 
 // Delivers the messages that were queued when the call began, in order (what
 // their handlers post waits for the next round); returns how many it took.

@@ -15,7 +15,8 @@ template <class W, class... Args> W* MakeOwnedByWx(Args&&... args) {
     return std::make_unique<W>(std::forward<Args>(args)...).release();
 }
 
-// Lets the wx event loop deliver posted messages; idempotent.
+// Lets the wx event loop deliver posted messages, and the message layer know
+// when a drag holds the mouse; idempotent.
 void InstallPostedMessagePump();
 
 // Turns the wx events of a CWnd's native window into messages.

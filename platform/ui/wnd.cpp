@@ -61,6 +61,8 @@ void InstallPostedMessagePump() {
     if (installed)
         return;
     installed = true;
+    // A window holding the mouse is in the middle of a drag its press began.
+    SetRequestGoesOnProbe([] { return CWnd::GetCapture() != nullptr; });
     SetPostedMessageWakeup([] {
         if (wxTheApp)
             wxTheApp->CallAfter([] { RunFromEventLoop([] { DispatchPostedMessages(); }); });
