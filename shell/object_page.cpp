@@ -195,6 +195,7 @@ void CObjectPage::RenameItems() {
     for (CPolygonObj* polygon : doc->m_polygonObjects)
         rename(polygon);
     m_tree.SortChildren(TVI_ROOT);
+    m_renamePending = false;
 }
 
 // --- selection ---------------------------------------------------------------
@@ -232,11 +233,13 @@ LRESULT CObjectPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void CObjectPage::OnDocNotify(WPARAM wParam, LPARAM code) {
+    if (code == notifyRenameTreeItems)
+        m_renamePending = true;
     m_objectPanel.OnDocNotify(wParam, code);
     m_folderPanel.OnDocNotify(wParam, code);
     m_polygonPanel.OnDocNotify(wParam, code);
-    if (code == notifyRenameTreeItems)
+    if (m_renamePending)
         RenameItems();
-    else if (code == notifyUpdateTreeItem)
+    if (code == notifyUpdateTreeItem)
         RefreshObjectItem(reinterpret_cast<CBaseObj*>(wParam));
 }

@@ -85,6 +85,9 @@ private:
     // Set while an item is deleted to be inserted again: the selection the
     // tree moves meanwhile is not acted on.
     bool m_reinserting = false;
+    // Set from a renaming notice until RenameItems gets through: one that
+    // ran out of memory is done again at the page's next notice.
+    bool m_renamePending = false;
     CImageList m_images;
     // The page list's entries point at these, in the order "Patch", "Polygon", "Group".
     CObjectInfoPanel m_objectPanel;

@@ -223,3 +223,40 @@ TEST_F(MemoryShortageGuiTest, EachStepThatRunsOutIsTakenBackAndToldOnce) {
         Stop();
     }
 }
+
+// Whichever allocation of a renaming notice is refused, the object tree
+// shows the new name once the page gets its next notice: it is never left
+// showing the old name for good. The display being behind is told once.
+TEST_F(MemoryShortageGuiTest, ARenamingOfTheTreeThatRunsOutIsDoneAgainAtTheNextNotice) {
+    Start();
+    CSpatchObj* obj = Doc().m_objects.GetHead();
+    ASSERT_NE(obj, nullptr);
+    const auto notice = [this](int code) { Page().SendMessage(WM_DOC_NOTIFY, 0, code); };
+    long long count = 0;
+    obj->SetName("a name long enough to be allocated 0");
+    {
+        const qf::test::AllocationFailure counting(0);
+        notice(notifyRenameTreeItems);
+        count = counting.GetCount();
+    }
+    ASSERT_GT(count, 0);
+    const size_t asked = runner.GetRequests().size();
+    runner.Answer(IDOK);
+    for (long long n = 1; n <= count; ++n) {
+        SCOPED_TRACE("allocation " + std::to_string(n) + " of " + std::to_string(count));
+        const CString name = "a name long enough to be allocated " + std::to_string(n);
+        obj->SetName(name);
+        bool refused = false;
+        {
+            const qf::test::AllocationFailure failure(n);
+            notice(notifyRenameTreeItems);
+            refused = failure.HasRefused();
+        }
+        EXPECT_TRUE(refused);
+        notice(notifyRepaintPanes);
+        EXPECT_EQ(Page().GetTree().GetItemText(static_cast<HTREEITEM>(obj->GetTreeItem())), name);
+    }
+    ASSERT_EQ(runner.GetRequests().size(), asked + 1);
+    EXPECT_EQ(runner.GetRequests().back().text,
+              "There was not enough memory to bring the display up to date.");
+}
