@@ -4,12 +4,15 @@
 // idle. Nothing may be read or written out of bounds or leak, and the
 // document, its undo list, its modified flag and its path are either as
 // before or as after the operation done whole; a whole one is undone to the
-// bytes before it.
+// bytes before it. The user is told that a step was taken back only when
+// all is as before, and that it could not be finished only when it was not
+// done whole.
 //
 // `make test` tries a spread of n for each operation; with
 // QF_ALLOCATION_SWEEP=all (scripts/allocation-sweep) every n is tried.
 #include "app/doc_helpers.h"
 #include "app/quel_doc.h"
+#include "app/undo_buffer.h"
 #include "dialogs/pov_export_dlg.h"
 #include "platform/base/file_util.h"
 #include "platform/ui/common_dialogs.h"
@@ -46,6 +49,10 @@ constexpr UINT kClone = 30185;
 constexpr UINT kFlipX = 30010;
 constexpr UINT kDeleteSelectedPoints = 30214;
 constexpr UINT kShowSurfaces = 30034;
+
+// What the user is told when memory runs out, in English.
+constexpr const char* kTakenBack = "It was taken back: the document is as it was before.";
+constexpr const char* kNotFinished = "There was not enough memory to finish what was asked.";
 
 // Without the sanitizer there is nothing to ask.
 bool LeakFree() {
@@ -213,6 +220,10 @@ struct Operation {
     bool undoable = true;
     // Open may end in a new, untitled document once the previous one was given up.
     bool mayStartAnew = false;
+    // The undo step the whole operation records: its kind and, when given,
+    // its English description.
+    int kind = undoKindNone;
+    const char* step = nullptr;
 };
 
 void AllocationSweepGuiTest::Reset(const Operation& op) {
@@ -241,21 +252,46 @@ const Operation kOperations[] = {
          t.answers.m_file = t.files.File("other.qfm");
      },
      [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_OPEN); }, false, true},
-    {"Insert", [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.qfm"); },
-     [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_INSERT); }},
-    {"ImportSpt", [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.spt"); },
-     [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_IMPORT_SPT); }},
-    {"ImportMqo", [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.mqo"); },
-     [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_IMPORT_MQO); }},
-    {"ImportMdl", [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.mdl"); },
-     [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_IMPORT_MDL); }},
-    {"Lathe", kNothing, [](AllocationSweepGuiTest& t) { t.Send(kLathe); }},
-    {"Extrude", kNothing, [](AllocationSweepGuiTest& t) { t.Send(kExtrude); }},
-    {"Clone", kNothing, [](AllocationSweepGuiTest& t) { t.Send(kClone); }},
-    {"Paste", [](AllocationSweepGuiTest& t) { t.Send(ID_EDIT_COPY); },
-     [](AllocationSweepGuiTest& t) { t.Send(ID_EDIT_PASTE); }},
-    {"DeletePoints", kNothing, [](AllocationSweepGuiTest& t) { t.Send(kDeleteSelectedPoints); }},
-    {"Flip", kNothing, [](AllocationSweepGuiTest& t) { t.Send(kFlipX); }},
+    {.name = "Insert",
+     .prepare = [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.qfm"); },
+     .run = [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_INSERT); },
+     .kind = undoInsert},
+    {.name = "ImportSpt",
+     .prepare = [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.spt"); },
+     .run = [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_IMPORT_SPT); },
+     .kind = undoImport},
+    {.name = "ImportMqo",
+     .prepare = [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.mqo"); },
+     .run = [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_IMPORT_MQO); },
+     .kind = undoImport},
+    {.name = "ImportMdl",
+     .prepare = [](AllocationSweepGuiTest& t) { t.answers.m_file = t.files.File("other.mdl"); },
+     .run = [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_IMPORT_MDL); },
+     .kind = undoImport},
+    {.name = "Lathe",
+     .prepare = kNothing,
+     .run = [](AllocationSweepGuiTest& t) { t.Send(kLathe); },
+     .kind = undoWholeObject},
+    {.name = "Extrude",
+     .prepare = kNothing,
+     .run = [](AllocationSweepGuiTest& t) { t.Send(kExtrude); },
+     .kind = undoWholeObject},
+    {.name = "Clone",
+     .prepare = kNothing,
+     .run = [](AllocationSweepGuiTest& t) { t.Send(kClone); },
+     .kind = undoWholeObject},
+    {.name = "Paste",
+     .prepare = [](AllocationSweepGuiTest& t) { t.Send(ID_EDIT_COPY); },
+     .run = [](AllocationSweepGuiTest& t) { t.Send(ID_EDIT_PASTE); },
+     .kind = undoWholeObject},
+    {.name = "DeletePoints",
+     .prepare = kNothing,
+     .run = [](AllocationSweepGuiTest& t) { t.Send(kDeleteSelectedPoints); },
+     .kind = undoWholeObject},
+    {.name = "Flip",
+     .prepare = kNothing,
+     .run = [](AllocationSweepGuiTest& t) { t.Send(kFlipX); },
+     .kind = undoPatchGeometry},
     {"PaneSurfaces",
      [](AllocationSweepGuiTest& t) {
          // The active pane's surfaces off, so that showing them builds them.
@@ -338,6 +374,15 @@ TEST_P(AllocationSweepGuiTest, EachAllocationRefusedLeavesTheDocumentAsBeforeOrD
     ASSERT_GT(count, 0);
     ASSERT_TRUE(TreeShowsDocument());
     ASSERT_TRUE(answers.m_told.empty()) << answers.m_told.front();
+    if (op.kind != undoKindNone) {
+        const CUndoBuffer& undo = Doc().m_undoBuffer;
+        ASSERT_GT(undo.GetPosition(), 0);
+        const CUndoRecord& newest = *undo.GetRecord(undo.GetPosition() - 1);
+        EXPECT_EQ(newest.m_kind, op.kind) << "the kind of step recorded";
+        if (op.step) {
+            EXPECT_EQ(newest.m_english.str(), op.step);
+        }
+    }
     if (op.undoable) {
         ASSERT_FALSE(done.bytes == before.bytes) << "the operation changes the document";
         Send(ID_EDIT_UNDO);
@@ -370,8 +415,18 @@ TEST_P(AllocationSweepGuiTest, EachAllocationRefusedLeavesTheDocumentAsBeforeOrD
             << (op.mayStartAnew ? "\nanew: " + Describe(fresh) : std::string());
         EXPECT_TRUE(TreeShowsDocument());
         EXPECT_LE(answers.m_told.size(), 1u) << "told once: " << ::testing::PrintToString(answers.m_told);
-        if (failed && (asBefore || anew) && !(before == done))
+        if (failed && (asBefore || anew) && !(before == done)) {
             EXPECT_EQ(answers.m_told.size(), 1u) << "a step that was not done is told";
+        }
+        for (const std::string& told : answers.m_told) {
+            if (told.find(kTakenBack) != std::string::npos) {
+                EXPECT_TRUE(asBefore) << "told \"" << told << "\"\nbefore: " << Describe(before)
+                                      << "\nafter: " << Describe(after);
+            }
+            if (told == kNotFinished) {
+                EXPECT_FALSE(whole) << "told \"" << told << "\" after the step was done whole";
+            }
+        }
         if (whole && op.undoable) {
             Send(ID_EDIT_UNDO);
             Settle();
@@ -383,8 +438,8 @@ TEST_P(AllocationSweepGuiTest, EachAllocationRefusedLeavesTheDocumentAsBeforeOrD
             return;
     }
     EXPECT_GT(refused, 0) << "no allocation was refused";
-    std::cout << op.name << ": " << ns.size() << " of its " << count
-              << " allocations tried, one run each; " << refused << " refused\n";
+    std::cout << op.name << ": " << ns.size() << " of its " << count << " allocations tried, one run each; "
+              << refused << " refused\n";
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, AllocationSweepGuiTest, ::testing::ValuesIn([] {
