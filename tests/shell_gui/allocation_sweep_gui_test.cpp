@@ -347,6 +347,14 @@ public:
         mouse.Sim().MouseUp();
         PumpEvents(50);
     }
+    // The document as the file at path holds it, opened, with "work" selected and modified by a flip.
+    void OpenModified(const std::string& path) {
+        qf::test::WriteFileBytes(path, qf::test::ReadFileBytes(files.File("base.qfm")));
+        ASSERT_TRUE(Commands().OpenDocumentFile(path.c_str()));
+        SelectWork();
+        Send(kFlipX);
+    }
+
     CQuelDocCommands& Commands() { return *app->GetDocumentCommands(); }
     void Send(UINT id) {
         Frame().SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
@@ -801,6 +809,27 @@ const Operation kOperations[] = {
      .run = [](AllocationSweepGuiTest& t) { t.Send(kMultiTranslate); },
      .kind = undoManyObjects,
      .step = "(Multi Obj) Translate",
+     .spread = kQuick},
+    // The file on disk is either as it was or the whole document.
+    {.name = "Save",
+     .prepare =
+         [](AllocationSweepGuiTest& t) {
+             t.written = {"saved.qfm"};
+             t.OpenModified(t.files.File("saved.qfm"));
+         },
+     .run = [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_SAVE); },
+     .undoable = false,
+     .spread = kQuick},
+    {.name = "SaveAs",
+     .prepare =
+         [](AllocationSweepGuiTest& t) {
+             t.Send(kFlipX);
+             t.answers.m_file = t.files.File("saved_as.qfm");
+             t.written = {"saved_as.qfm"};
+             std::filesystem::remove(t.answers.m_file);
+         },
+     .run = [](AllocationSweepGuiTest& t) { t.Send(ID_FILE_SAVE_AS); },
+     .undoable = false,
      .spread = kQuick},
 };
 
