@@ -466,8 +466,8 @@ AllocationSweepGuiTest::State AllocationSweepGuiTest::Observe(const Operation& o
 const auto kNothing = [](AllocationSweepGuiTest&) {};
 const auto kClick = [](AllocationSweepGuiTest& t) { t.ClickAimed(); };
 const auto kTurnOver = [](AllocationSweepGuiTest& t) { t.ClickAimed(true); };
-// The spread of n that `make test` tries for the operations that are quick to
-// set up but many.
+// A smaller spread of n for the many side-bar, edit and file operations, so
+// that `make test` stays short.
 constexpr int kQuick = 6;
 
 const Operation kOperations[] = {
