@@ -1,6 +1,7 @@
 #include "platform/ui/controls.h"
 
 #include "platform/ui/dc.h"
+#include "platform/ui/gtk_functions.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/sys_color.h"
 
@@ -47,6 +48,24 @@ void BindToControl(wxWindow* native, const Tag& type, HWND h, void (*handler)(Co
         else
             event.Skip();
     });
+}
+
+// GTK's list turns Enter into a double click of the chosen line, before
+// the dialog hears the key: whether the double click being handled is one.
+bool IsDoubleClickFromEnter() {
+    using CurrentEvent = void* (*)();
+    using EventType = int (*)(const void*);
+    using FreeEvent = void (*)(void*);
+    constexpr int kGdkKeyPress = 8;
+    const auto current = GtkFunction<CurrentEvent>("gtk_get_current_event");
+    const auto type = GtkFunction<EventType>("gdk_event_get_event_type");
+    const auto release = GtkFunction<FreeEvent>("gdk_event_free");
+    void* event = current && type && release ? current() : nullptr;
+    if (!event)
+        return false;
+    const bool key = type(event) == kGdkKeyPress;
+    release(event);
+    return key;
 }
 
 wxItemContainer* Items(const CWnd& wnd) {
@@ -464,13 +483,24 @@ wxWindow* CListBox::CreateNativeWindow(wxWindow* parent, const CREATESTRUCT& cs)
     const long style = (cs.style & LBS_EXTENDEDSEL) ? wxLB_EXTENDED : wxLB_SINGLE;
     auto* list = MakeOwnedByWx<wxListBox>(parent, wxID_ANY, wxPoint(cs.x, cs.y), wxSize(cs.cx, cs.cy), 0,
                                           nullptr, style);
-    if (cs.style & LBS_NOTIFY) {
+    const bool notify = (cs.style & LBS_NOTIFY) != 0;
+    if (notify)
         BindToControl<CListBox, wxCommandEvent>(
             list, wxEVT_LISTBOX, GetSafeHwnd(),
             [](CListBox& l, wxCommandEvent&) { l.Notify(LBN_SELCHANGE); });
-        BindToControl<CListBox, wxCommandEvent>(list, wxEVT_LISTBOX_DCLICK, GetSafeHwnd(),
-                                                [](CListBox& l, wxCommandEvent&) { l.Notify(LBN_DBLCLK); });
-    }
+    // Enter in a list is the dialog's, as in any other control: its default
+    // button's command.
+    list->Bind(wxEVT_LISTBOX_DCLICK, [list, h = GetSafeHwnd(), notify](wxCommandEvent&) {
+        if (IsDoubleClickFromEnter()) {
+            wxKeyEvent enter(wxEVT_CHAR_HOOK);
+            enter.m_keyCode = WXK_RETURN;
+            enter.SetEventObject(list);
+            enter.ResumePropagation(wxEVENT_PROPAGATE_MAX);
+            list->HandleWindowEvent(enter);
+        } else if (auto* control = dynamic_cast<CListBox*>(CWnd::FromHandle(h)); control && notify) {
+            control->Notify(LBN_DBLCLK);
+        }
+    });
     m_data.clear();
     return list;
 }
