@@ -53,6 +53,8 @@ public:
     // The keyboard focus into the active pane, where the shortcut keys work;
     // a frame whose focus is nowhere, or in a hidden bar, hears no keys.
     void FocusActivePane();
+    // Where the focus goes when the window that had it went away: the active pane.
+    void FocusDefaultWindow() override { FocusActivePane(); }
 
     // The main-window link.
     CQuelDoc* GetActiveDocument() override;

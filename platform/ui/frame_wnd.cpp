@@ -1,5 +1,6 @@
 #include "platform/ui/frame_wnd.h"
 
+#include "platform/ui/controls.h"
 #include "platform/ui/input.h"
 #include "platform/ui/menu_node.h"
 #include "platform/ui/native_window.h"
@@ -268,6 +269,10 @@ void CFrameWnd::DrawMenuBar() {
         m_menuState->display->SyncBar();
 }
 
+void CFrameWnd::FocusDefaultWindow() {
+    SetFocus();
+}
+
 BOOL CFrameWnd::LoadAccelTable(UINT id) {
     return m_accelerators.Load(id);
 }
@@ -304,13 +309,36 @@ bool IsTextEditingKey(int virtualKey) {
     }
 }
 
+// The keys a button is worked with: Space and Enter press it, Tab and the
+// arrows move on.
+bool IsButtonKey(int virtualKey) {
+    switch (virtualKey) {
+    case VK_SPACE:
+    case VK_RETURN:
+    case VK_TAB:
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 BOOL CFrameWnd::TranslateAccelerator(int virtualKey, bool control, bool shift, const CWnd* focus) {
     // A field of the side bar keeps the keys it types and edits with; other
     // Ctrl keys (Ctrl+S, Ctrl+O...) still reach their commands from there.
-    if (IsFocusInDialog(focus) && (!control || IsTextEditingKey(virtualKey)))
-        return FALSE;
+    // A button there, which has the focus once clicked or after the dialog
+    // it opened, keeps only its own keys.
+    if (IsFocusInDialog(focus)) {
+        const bool keeps = dynamic_cast<const CButton*>(focus) ? !control && IsButtonKey(virtualKey)
+                                                               : !control || IsTextEditingKey(virtualKey);
+        if (keeps)
+            return FALSE;
+    }
     const UINT command = m_accelerators.Translate(virtualKey, control, shift);
     if (!command)
         return FALSE;

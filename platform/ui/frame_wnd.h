@@ -18,7 +18,8 @@
 // Accelerators: LoadAccelTable sets the table whose keys the frame turns
 // into WM_COMMAND (id, code 1), but only while the keyboard focus is not
 // inside a dialog (dialog bars, side-bar pages and panels are dialogs),
-// whose own fields need the keys.
+// whose own fields need the keys; a button there keeps only Space, Enter,
+// Tab and the arrows.
 //
 // Layout: bars made as children of the frame take their sides in the
 // order they were made; the child with id AFX_IDW_PANE_FIRST fills the rest.
@@ -97,12 +98,17 @@ public:
     // Brings the titles of the bar up to date after its menu was changed.
     void DrawMenuBar();
 
+    // Gives the keyboard focus to the window where the frame's keys belong,
+    // when the window that had it went away; the base gives it to the frame.
+    virtual void FocusDefaultWindow();
+
     BOOL LoadAccelTable(UINT id);
     // The command of the key, sent as WM_COMMAND (id, 1) when the focus
     // allows it; TRUE when a command was sent.
     BOOL TranslateAccelerator(int virtualKey, bool control, bool shift, const CWnd* focus);
     // TRUE when the focus is inside a dialog, where plain keys and the Ctrl
-    // keys of text editing go to the focused control, not to accelerators.
+    // keys of text editing go to the focused control (a button's own keys
+    // only to a button), not to accelerators.
     static bool IsFocusInDialog(const CWnd* focus);
 
     // The message pane of the status bar; the idle text is "Ready".

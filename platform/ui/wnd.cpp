@@ -3,6 +3,7 @@
 #include "platform/ui/cursor.h"
 #include "platform/ui/dc.h"
 #include "platform/ui/menu_node.h"
+#include "platform/ui/modal_focus.h"
 #include "platform/ui/native_window.h"
 #include "platform/ui/sys_color.h"
 #include "platform/ui/window_showing.h"
@@ -100,6 +101,7 @@ BOOL CWnd::Create(const CString& windowName, DWORD style, const CRect& rect, CWn
     if (!PreCreateWindow(cs))
         return FALSE;
     InstallPostedMessagePump();
+    InstallModalFocusKeeper();
     // The handle exists first, so that the native window's event bindings
     // can name this window.
     const HWND h = OpenHandle();

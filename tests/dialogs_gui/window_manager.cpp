@@ -99,7 +99,15 @@ void AskManager(Window window, const char* request, std::array<long, 4> data) {
 
 bool WindowManagerRuns() {
     Display* display = XDisplay();
-    return !LongsOf(DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty();
+    const std::vector<unsigned long> check =
+        LongsOf(DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    if (check.empty())
+        return false;
+    // A manager that ended leaves the root's property behind, but not its
+    // own window, which names itself while the manager runs.
+    const IgnoredXErrors quiet;
+    const std::vector<unsigned long> own = LongsOf(check.front(), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    return !own.empty() && own.front() == check.front();
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 // or a dropped document. Pointing at fields and visiting them without typing
 // changes nothing. The plain text fields of the lighting page follow the
 // same rule.
-#include "running_app.h"
+#include "side_bar_app.h"
 
 #include "app/light_data.h"
 #include "controls/color_button.h"
@@ -35,7 +35,7 @@ using qf::test::PumpEvents;
 
 namespace {
 
-using Path = std::vector<std::string>;
+using Path = qf::test::TreePath;
 
 enum class Leave { sameKind, otherKind, otherTab, pane, save };
 
@@ -56,7 +56,7 @@ struct FieldCase {
     std::function<void(double)> restore; // empty: one undo step takes the edit back
 };
 
-class PanelCommitGuiTest : public qf::test::RunningAppGuiTest {
+class PanelCommitGuiTest : public qf::test::SideBarAppGuiTest {
 protected:
     void SetUp() override {
         Start();
@@ -65,81 +65,6 @@ protected:
         PumpEvents(200);
     }
 
-    CPanelTabDlg& Host() { return Frame().GetSideBar().GetPanelHost(); }
-    CTreeCtrl& TreeOf(int tab) {
-        switch (tab) {
-        case CPanelTabDlg::tabLight:
-            return Host().GetLightPage().GetTree();
-        case CPanelTabDlg::tabMaterial:
-            return Host().GetMaterialPage().GetTree();
-        case CPanelTabDlg::tabScene:
-            return Host().GetScenePage().GetTree();
-        default:
-            return Page().GetTree();
-        }
-    }
-    // The panel the tab's page shows now.
-    CWnd* ShownPanel(int tab) {
-        switch (tab) {
-        case CPanelTabDlg::tabLight:
-            return &Host().GetLightPage().GetPanel();
-        case CPanelTabDlg::tabMaterial:
-            return Host().GetMaterialPage().GetCurrentPanel();
-        case CPanelTabDlg::tabScene:
-            return Host().GetScenePage().GetCurrentPage();
-        default: {
-            const char* names[] = {"", "Patch", "Polygon", "Group"};
-            return Page().GetCurrentPanel() ? Page().FindPanel(names[Page().GetCurrentPanel()]) : nullptr;
-        }
-        }
-    }
-    // The first item, anywhere, with the path's first text, then down its children.
-    static HTREEITEM Find(CTreeCtrl& tree, HTREEITEM from, const Path& path) {
-        for (HTREEITEM item = from; item; item = tree.GetNextSiblingItem(item)) {
-            if (tree.GetItemText(item) == path.front().c_str()) {
-                HTREEITEM found = item;
-                for (size_t i = 1; found && i < path.size(); ++i) {
-                    found = tree.GetChildItem(found);
-                    while (found && tree.GetItemText(found) != path[i].c_str())
-                        found = tree.GetNextSiblingItem(found);
-                }
-                if (found)
-                    return found;
-            }
-            if (HTREEITEM below = Find(tree, tree.GetChildItem(item), path))
-                return below;
-        }
-        return nullptr;
-    }
-    void ClickTab(int tab) {
-        CRect r;
-        ASSERT_TRUE(Host().GetTabCtrl().GetItemRect(tab, &r));
-        Click(Host().GetTabCtrl(), CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-        PumpEvents(50);
-    }
-    void ClickItem(int tab, const Path& path) {
-        CTreeCtrl& tree = TreeOf(tab);
-        const HTREEITEM item = Find(tree, tree.GetRootItem(), path);
-        ASSERT_TRUE(item) << path.back();
-        tree.EnsureVisible(item);
-        PumpEvents(80);
-        CRect r;
-        ASSERT_TRUE(tree.GetItemRect(item, &r, TRUE));
-        Click(tree, CPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2));
-        PumpEvents(50);
-    }
-    // Replaces the field's text with keys (empty: deletes it), leaving the focus in it.
-    void Type(CWnd& field, const char* text) {
-        Click(field, CPoint(8, 6));
-        mouse.Sim().Char('a', wxMOD_CONTROL);
-        PumpEvents(30);
-        if (*text)
-            mouse.Sim().Text(text);
-        else
-            mouse.Sim().Char(WXK_BACK);
-        PumpEvents(50);
-    }
-    CWnd& Pane(int i) { return Frame().GetView().GetSplitter().GetPane(i).GetFrame().GetGLPane(); }
     // Shows the tab and the item's panel, loaded afresh.
     void Show(const FieldCase& c) {
         if (Host().GetTabCtrl().GetCurSel() != c.tab)

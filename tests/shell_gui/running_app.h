@@ -19,6 +19,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <wx/app.h>
 
 namespace qf::test {
@@ -67,6 +68,20 @@ protected:
     void Command(UINT id) {
         Frame().SendMessage(WM_COMMAND, MAKEWPARAM(id, 0), 0);
         PumpEvents(50);
+    }
+
+    // A point over the tool-bar button whose prompt the status bar shows:
+    // GTK does not say where its tool-bar buttons are, so the pointer goes
+    // along the bar until the prompt appears.
+    std::optional<CPoint> ToolBarPointWithPrompt(const CString& prompt) {
+        CRect client;
+        Frame().GetToolBar().GetClientRect(&client);
+        for (int x = 4; x < client.Width(); x += 6) {
+            mouse.MoveTo(Frame().GetToolBar(), CPoint(x, client.Height() / 2));
+            if (Frame().GetStatusBarWindow().GetPaneText(0) == prompt)
+                return CPoint(x, client.Height() / 2);
+        }
+        return std::nullopt;
     }
 
     // The next popup menu chooses the item with the command.

@@ -56,19 +56,6 @@ protected:
         Click(Tabs(), CPoint(place.x + place.width / 2, client.Height() / 2));
         PumpEvents(50);
     }
-    // A point over the button whose prompt the status bar shows: GTK does
-    // not say where its tool-bar buttons are, so the pointer goes along the
-    // bar until the prompt appears.
-    std::optional<CPoint> PointWithPrompt(const CString& prompt) {
-        CRect client;
-        Frame().GetToolBar().GetClientRect(&client);
-        for (int x = 4; x < client.Width(); x += 6) {
-            mouse.MoveTo(Frame().GetToolBar(), CPoint(x, client.Height() / 2));
-            if (Frame().GetStatusBarWindow().GetPaneText(0) == prompt)
-                return CPoint(x, client.Height() / 2);
-        }
-        return std::nullopt;
-    }
     void SaveBars(const std::string& name) {
         PumpEvents(150);
         EXPECT_FALSE(SaveScreenPicture(Frame(), name).empty());
@@ -98,7 +85,7 @@ void ToolBarsGuiTest::CheckTabs(ResourceLanguage language) {
 
     // Pointing at a button shows its prompt; a click runs its command.
     const CString prompt = language == ResourceLanguage::Japanese ? "(パッチ)拡大/縮小" : "Scale";
-    ASSERT_TRUE(PointWithPrompt(prompt)) << "the Scale button's prompt";
+    ASSERT_TRUE(ToolBarPointWithPrompt(prompt)) << "the Scale button's prompt";
     EXPECT_EQ(NativeToolBar().GetToolShortHelp(WxMenuIdFor(30141)), "Scale") << "and its tip";
     mouse.Down();
     mouse.Up();
