@@ -10,6 +10,14 @@ bool CTextEdit::TakeTypedText() {
     GetWindowText(text);
     if (text == m_shown)
         return false;
+    if (m_rule.accepts && !m_rule.accepts(text)) {
+        // The kept text shows before the message, which takes the focus
+        // from the field: leaving it then finds nothing typed.
+        SetWindowText(m_shown);
+        if (m_rule.tellRefused)
+            m_rule.tellRefused(text);
+        return false;
+    }
     m_shown = text;
     return true;
 }

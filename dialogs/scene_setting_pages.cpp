@@ -4,6 +4,7 @@
 #include "app/quel_doc.h"
 #include "dialogs/settings_rules.h"
 #include "platform/base/c_locale.h"
+#include "platform/base/codepage.h"
 #include "platform/ui/common_dialogs.h"
 #include "platform/ui/resource_lookup.h"
 #include "resources/resource_tables.h"
@@ -206,6 +207,21 @@ void CImageBasedLightingPanel::DoDataExchange(CDataExchange* dx) {
     DDX_Control(dx, kMapType, m_mapType);
 }
 
+BOOL CImageBasedLightingPanel::OnInitDialog() {
+    CSettingsPage::OnInitDialog();
+    m_path.SetRule({[](const CString& path) { return qf::IsCp932Representable(path.view()); },
+                    [this](const CString& path) { CheckStorableName(path); }});
+    m_mapType.SetRule({[](const CString& text) {
+                           int mapType = 0;
+                           return qf::ParseInt(text.view(), mapType);
+                       },
+                       [this](const CString&) {
+                           MessageBox(GetSafeHwnd(), LoadResourceString(IDS_PARSE_INT), "quelaForm",
+                                      MB_OK | MB_ICONWARNING);
+                       }});
+    return TRUE;
+}
+
 void CImageBasedLightingPanel::Refresh() {
     CSettingsPage::Refresh();
     const CQuelDoc* doc = GetDoc();
@@ -251,7 +267,7 @@ void CImageBasedLightingPanel::OnAmbientSwatch() {
 void CImageBasedLightingPanel::OnBrowse() {
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        "high dynamic range image file(*.hdr)|*.hdr||", this);
-    if (dialog.DoModal() != IDOK)
+    if (dialog.DoModal() != IDOK || !CheckStorableName(dialog.GetPathName()))
         return;
     m_path.SetWindowText(dialog.GetPathName());
     StoreAll();
@@ -263,12 +279,7 @@ void CImageBasedLightingPanel::StorePath() {
         return;
     CString path;
     m_path.GetWindowText(path);
-    if (path == doc->m_hdr.m_imageFile)
-        return;
-    if (CheckStorableName(path))
-        doc->m_hdr.m_imageFile = path;
-    else
-        m_path.SetWindowText(doc->m_hdr.m_imageFile);
+    doc->m_hdr.m_imageFile = path;
 }
 
 void CImageBasedLightingPanel::StoreMapType() {
@@ -278,14 +289,9 @@ void CImageBasedLightingPanel::StoreMapType() {
     CString text;
     m_mapType.GetWindowText(text);
     int mapType = 0;
-    const bool taken = qf::ParseInt(text.view(), mapType);
-    if (taken)
+    if (qf::ParseInt(text.view(), mapType))
         doc->m_hdr.m_mapType = mapType;
     m_mapType.SetWindowText(IntToString(doc->m_hdr.m_mapType));
-    // A dialog's exchange would also put the focus back into the field: this
-    // one may be on its way out with its page, so the focus stays put.
-    if (!taken)
-        MessageBox(GetSafeHwnd(), LoadResourceString(IDS_PARSE_INT), "quelaForm", MB_OK | MB_ICONWARNING);
 }
 
 void CImageBasedLightingPanel::StoreAll() {

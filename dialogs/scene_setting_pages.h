@@ -51,6 +51,10 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;
+    // The rules of the text fields: a path the document file cannot hold and
+    // a map type that is no whole number are refused with a message, and
+    // change nothing.
+    BOOL OnInitDialog() override;
     const CommandMap& GetCommandMap() const override;
     // Every change stores the whole record from the controls.
     void AfterStore(UINT id, AfterChange after) override;
@@ -64,11 +68,9 @@ private:
     void OnBrowse();
     // Copies every control into the document's record and marks it modified.
     void StoreAll();
-    // The path field into the record; a name the document file cannot hold
-    // is refused with a message and the field shows the record's again.
+    // The path field into the record.
     void StorePath();
-    // The map type field into the record; a text that is no whole number is
-    // refused with a message. The field shows the record's map type.
+    // The map type field into the record; the field shows the record's map type.
     void StoreMapType();
 
     // Shows the ambient colour; the record keeps the three numbers only.

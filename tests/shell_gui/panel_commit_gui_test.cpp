@@ -20,8 +20,10 @@
 #include "shell/command_bars.h"
 #include "shell/light_commands.h"
 #include "shell/tool_dialog_bar.h"
+#include "support/doc_bytes.h"
 #include "viewport/pane_header.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -30,6 +32,7 @@
 #include <string>
 #include <vector>
 #include <wx/dnd.h>
+#include <wx/textctrl.h>
 
 using qf::test::PumpEvents;
 
@@ -83,14 +86,30 @@ protected:
         });
         Command(ID_FILE_SAVE);
     }
-    // The saved document as the frame's drop target gets it from the window system.
-    void DropDocumentFile() {
+    // The file as the frame's drop target gets it from the window system.
+    void DropFile(const std::string& path) {
         auto* target = dynamic_cast<wxFileDropTarget*>(Frame().GetNativeWindow()->GetDropTarget());
         ASSERT_TRUE(target);
         wxArrayString names;
-        names.Add(wxString::FromUTF8(DocumentFile()));
+        names.Add(wxString::FromUTF8(path));
         EXPECT_TRUE(target->OnDropFiles(20, 20, names));
         PumpEvents(50);
+    }
+    void DropDocumentFile() { DropFile(DocumentFile()); }
+    // A press on a tool tab, which takes no focus and commits what was typed first.
+    void PressToolTab() {
+        CTabStrip& tools = Frame().GetToolDialogBar().GetTabDialog().GetTabStrip();
+        const TabPlace place = tools.GetItemPlace(tools.GetCurSel() == 0 ? 1 : 0);
+        CRect client;
+        tools.GetClientRect(&client);
+        Click(tools, CPoint(place.x + place.width / 2, client.Height() / 2));
+    }
+    // The lighting page, shown afresh.
+    CWnd& LightingPage() {
+        if (Host().GetTabCtrl().GetCurSel() != CPanelTabDlg::tabScene)
+            ClickTab(CPanelTabDlg::tabScene);
+        ClickItem(CPanelTabDlg::tabScene, {"Image Based Lighting"});
+        return *ShownPanel(CPanelTabDlg::tabScene);
     }
     std::vector<FieldCase> MakeItems();
 };
@@ -630,19 +649,8 @@ constexpr int kLightingMapType = 1686;
 TEST_F(PanelCommitGuiTest, TextTypedIntoTheLightingPageReachesTheDocumentHoweverTheFieldIsLeft) {
     CQuelDoc& doc = Doc();
     SaveAsDocumentFile();
-    CTabStrip& tools = Frame().GetToolDialogBar().GetTabDialog().GetTabStrip();
-    const auto lighting = [&]() -> CWnd& {
-        if (Host().GetTabCtrl().GetCurSel() != CPanelTabDlg::tabScene)
-            ClickTab(CPanelTabDlg::tabScene);
-        ClickItem(CPanelTabDlg::tabScene, {"Image Based Lighting"});
-        return *ShownPanel(CPanelTabDlg::tabScene);
-    };
-    const auto pressToolTab = [&] {
-        const TabPlace place = tools.GetItemPlace(tools.GetCurSel() == 0 ? 1 : 0);
-        CRect client;
-        tools.GetClientRect(&client);
-        Click(tools, CPoint(place.x + place.width / 2, client.Height() / 2));
-    };
+    const auto lighting = [&]() -> CWnd& { return LightingPage(); };
+    const auto pressToolTab = [&] { PressToolTab(); };
     const auto saved = [&] { return qf::test::ReadFileBytes(DocumentFile()); };
 
     enum class Leave { page, toolTab, save, newDocument, drop };
@@ -753,5 +761,74 @@ TEST_F(PanelCommitGuiTest, KeysActAtOnceAfterADocumentOpensFromAField) {
         mouse.Sim().Char('O', wxMOD_CONTROL);
         ASSERT_TRUE(qf::test::PumpUntil([&] { return runner.GetModalCount() == modals + 1; }))
             << "Ctrl+O brings the file dialog";
+    }
+}
+
+// A value the program refuses leaves the document, its undo list and its
+// modified flag as they were: a number field emptied, a map type or a
+// picture path that the lighting page answers with a message, a dropped
+// file that is no document.
+TEST_F(PanelCommitGuiTest, ARefusedValueChangesNothing) {
+    CQuelDoc& doc = Doc();
+    const std::vector<FieldCase> cases = MakeItems();
+    const std::string damaged =
+        (std::filesystem::path(DocumentFile()).parent_path() / "damaged.qfm").string();
+    qf::test::WriteFileBytes(damaged, "no document");
+    const auto emptied = [&](const char* name) {
+        return [&, name] {
+            const FieldCase& c = *std::find_if(cases.begin(), cases.end(), [name](const FieldCase& f) {
+                return std::string(f.name) == name;
+            });
+            Show(c);
+            Type(*ShownPanel(c.tab)->GetDlgItem(c.field), "");
+            PressToolTab();
+        };
+    };
+    const auto lighting = [&](int field, const char* text) {
+        return [&, field, text] {
+            CWnd& edit = *LightingPage().GetDlgItem(field);
+            Type(edit, "x");
+            // Pasted: the keys cannot type every character.
+            auto& native = *static_cast<wxTextCtrl*>(edit.GetNativeWindow());
+            native.SelectAll();
+            native.WriteText(wxString::FromUTF8(text));
+            PressToolTab();
+        };
+    };
+    struct Refusal {
+        const char* name;
+        std::function<void()> refuse;
+        const char* message; // how the program's answer begins; null: it says nothing
+    };
+    const Refusal refusals[] = {
+        {"a patch object's number emptied", emptied("object"), nullptr},
+        {"a light's number emptied", emptied("light"), nullptr},
+        {"a global setting emptied", emptied("global_settings"), nullptr},
+        {"a material's colour emptied", emptied("color_map"), nullptr},
+        {"the map type abc", lighting(kLightingMapType, "abc"), "Please enter an integer."},
+        {"the map type emptied", lighting(kLightingMapType, ""), "Please enter an integer."},
+        {"a picture path Shift-JIS cannot hold", lighting(kLightingPath, "/pictures/\xED\x95\x9C.hdr"),
+         "This file name cannot be kept in the document"},
+        {"a dropped file that is no document", [&] { DropFile(damaged); }, "The file"},
+    };
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.name);
+        doc.SetModifiedFlag(FALSE);
+        const std::string before = qf::test::DocumentBytes(doc);
+        const int mapType = doc.m_hdr.m_mapType;
+        const int steps = doc.m_undoBuffer.GetRecordCount();
+        const size_t asked = runner.GetRequests().size();
+        if (refusal.message)
+            runner.Answer(IDOK);
+        refusal.refuse();
+        ASSERT_EQ(runner.GetRequests().size(), asked + (refusal.message ? 1 : 0));
+        if (refusal.message) {
+            EXPECT_EQ(runner.GetRequests().back().text.Find(refusal.message), 0)
+                << runner.GetRequests().back().text;
+        }
+        EXPECT_FALSE(doc.IsModified());
+        EXPECT_EQ(doc.m_undoBuffer.GetRecordCount(), steps) << "no undo step";
+        EXPECT_EQ(doc.m_hdr.m_mapType, mapType);
+        EXPECT_TRUE(qf::test::SameDocumentBytes(before, qf::test::DocumentBytes(doc)));
     }
 }
