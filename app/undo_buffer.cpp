@@ -9,12 +9,15 @@
 
 namespace {
 
-// A new copy in list holding only what finds the original again.
+// A new copy in list holding only what finds the original again; it joins
+// the list whole or not at all.
 template <class T> T* AddNamedCopy(CObjList<T>& list, const CBaseObj& original) {
-    T* copy = list.Emplace();
+    auto copy = std::make_unique<T>();
     copy->SetName(original.GetName());
     copy->SetKey(original.GetKey());
-    return copy;
+    T* added = copy.get();
+    list.AddTail(std::move(copy));
+    return added;
 }
 
 // A point of copy with the position and flags of v.

@@ -179,7 +179,8 @@ public:
     // The running number of the BeginRecord that opened it.
     unsigned m_serial = 0;
     // Saves into it that began and did not end: one left by an exception (no
-    // memory for the copy) leaves the record unfinished, never restored from.
+    // memory for the copy) leaves the record unfinished, never restored from
+    // (but for a folder copy's, see RestoreFrom).
     int m_savesUnderWay = 0;
 };
 
@@ -277,7 +278,8 @@ private:
     // Deletes the oldest or the newest record, or keeps it while a hold is on.
     void RemoveRecord(bool oldest);
     // Restores the document from record, with nothing recording meanwhile;
-    // an unfinished record restores nothing. A take-back restores what a step
+    // an unfinished record restores nothing, but for a folder copy's, which
+    // takes away the copies it holds. A take-back restores what a step
     // that ran out of memory left half done.
     void RestoreFrom(CQuelDoc& doc, CUndoRecord& record, bool takingBack = false);
     // Where node and everything below it stand, for the undo of a deletion.

@@ -935,7 +935,11 @@ void CUndoBuffer::Undo() {
 }
 
 void CUndoBuffer::RestoreFrom(CQuelDoc& doc, CUndoRecord& record, bool takingBack) {
-    if (record.m_savesUnderWay > 0)
+    // What an unfinished record holds may be half made: it restores nothing.
+    // A folder copy is the exception: it saves each copy, whole or not at
+    // all, before the document takes it, so the copies it holds are those
+    // that came, and they go again.
+    if (record.m_savesUnderWay > 0 && record.m_kind != undoCopyFolder)
         return;
     g_takingBack = takingBack;
     // Windows told about the restore must not record: that would delete this record under it.
