@@ -1,5 +1,6 @@
 #include "platform/ui/modal_focus.h"
 
+#include "platform/base/message.h"
 #include "platform/ui/frame_wnd.h"
 #include "platform/ui/gtk_functions.h"
 
@@ -34,6 +35,9 @@ bool IsKeyboardFocusLost(const wxWindow& topLevel) {
 class CModalFocusKeeper : public wxModalDialogHook {
 public:
     CModalFocusKeeper() {
+        // Enter and Exit run inside the toolkit's dialog loop, which cannot
+        // carry an exception back: the room for the owners is had first.
+        m_ownersOpen.reserve(kMostOpen);
         Register();
         wxTheApp->Bind(wxEVT_IDLE, &CModalFocusKeeper::OnIdle, this);
     }
@@ -41,22 +45,27 @@ public:
 protected:
     int Enter(wxDialog* dialog) override {
         wxWindow* owner = dialog->GetParent();
-        m_ownersOpen.emplace_back(owner ? wxGetTopLevelParent(owner) : nullptr);
+        ++m_open;
+        // Beyond the room kept, the main window stands for the owner.
+        if (m_ownersOpen.size() < kMostOpen)
+            m_ownersOpen.emplace_back(owner ? wxGetTopLevelParent(owner) : nullptr);
         return wxID_NONE;
     }
     void Exit(wxDialog*) override {
-        if (m_ownersOpen.empty())
+        if (m_open == 0)
             return;
-        m_closedOwner = m_ownersOpen.back();
-        m_ownersOpen.pop_back();
-        ReturnFocusIfLost();
+        m_closedOwner = m_ownersOpen.size() == m_open ? m_ownersOpen.back().get() : nullptr;
+        if (m_ownersOpen.size() == m_open)
+            m_ownersOpen.pop_back();
+        --m_open;
+        RunFromEventLoop([this] { ReturnFocusIfLost(); });
         m_checkWhenIdle = true;
     }
 
 private:
     void OnIdle(wxIdleEvent& event) {
         event.Skip();
-        if (!m_checkWhenIdle || !m_ownersOpen.empty())
+        if (!m_checkWhenIdle || m_open > 0)
             return;
         m_checkWhenIdle = false;
         RunFromEventLoop([this] { ReturnFocusIfLost(); });
@@ -73,8 +82,11 @@ private:
             owner->SetFocus();
     }
 
-    // The top-level owner of each dialog still open, innermost last.
+    static constexpr size_t kMostOpen = 16;
+    // The top-level owner of each dialog still open, innermost last, as far
+    // as the room kept goes.
     std::vector<wxWeakRef<wxWindow>> m_ownersOpen;
+    size_t m_open = 0;
     wxWeakRef<wxWindow> m_closedOwner;
     bool m_checkWhenIdle = false;
 };
