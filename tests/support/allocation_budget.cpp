@@ -214,37 +214,58 @@ void Begin(Mode mode) {
 
 } // namespace
 
+namespace {
+
+// Set while the array forms run the C++ library's, which (without the
+// sanitizer's in between) take and give the block through the scalar forms
+// above: the block is counted once, as its array caller's.
+thread_local bool g_inArrayForm = false;
+
+struct ArrayForm {
+    ArrayForm() { g_inArrayForm = true; }
+    ~ArrayForm() { g_inArrayForm = false; }
+};
+
+} // namespace
+
 void* operator new(std::size_t size) {
     static const NewFn take = Behind<NewFn>("_Znwm");
+    if (g_inArrayForm)
+        return take(size);
     return Take(size, take, __builtin_return_address(0));
 }
 
 void* operator new[](std::size_t size) {
     static const NewFn take = Behind<NewFn>("_Znam");
+    const ArrayForm array;
     return Take(size, take, __builtin_return_address(0));
 }
 
 void operator delete(void* block) noexcept {
     static const DeleteFn give = Behind<DeleteFn>("_ZdlPv");
-    Give(block);
+    if (!g_inArrayForm)
+        Give(block);
     give(block);
 }
 
 void operator delete[](void* block) noexcept {
     static const DeleteFn give = Behind<DeleteFn>("_ZdaPv");
     Give(block);
+    const ArrayForm array;
     give(block);
 }
 
 void operator delete(void* block, std::size_t size) noexcept {
     static const SizedDeleteFn give = Behind<SizedDeleteFn>("_ZdlPvm");
-    Give(block);
+    if (!g_inArrayForm)
+        Give(block);
     give(block, size);
 }
 
 void operator delete[](void* block, std::size_t size) noexcept {
     static const SizedDeleteFn give = Behind<SizedDeleteFn>("_ZdaPvm");
     Give(block);
+    const ArrayForm array;
     give(block, size);
 }
 
