@@ -59,5 +59,5 @@ enum DocNotifyCode {
     notifyDrawFivePointVertices = 500,
     notifyDrawInvisibleVertices = 501,
     notifySurfaceShortage = 502, // posted by a pane that drew an object without its surfaces
-    notifyStepTakenBack = 503,   // sent when an edit that ran out of memory was taken back
+    notifyStepTakenBack = 503,   // a request ran out of memory: what it began is taken back
 };

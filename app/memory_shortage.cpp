@@ -54,7 +54,9 @@ void RecoverStep(CUndoHold* hold, Shortfall what) {
         if (const CUndoRecord* first = hold ? hold->GetFirstStep() : nullptr)
             step = IsEnglish() ? first->m_english : first->m_japanese;
         takenBack = hold && hold->TakeBack();
-        if (takenBack)
+        // A drag whose press ran out of memory before its step began has
+        // nothing to take back, yet must not go on editing without a step.
+        if (takenBack || what == Shortfall::request)
             SendToRegisteredWindows(notifyStepTakenBack);
     });
     if (g_telling)
