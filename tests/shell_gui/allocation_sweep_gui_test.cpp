@@ -37,6 +37,7 @@
 #include "support/temp_dir.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -833,13 +834,19 @@ const Operation kOperations[] = {
      .spread = kQuick},
 };
 
-// Every n with QF_ALLOCATION_SWEEP=all, only n with QF_ALLOCATION_SWEEP=n
-// (to look at one run again); else the first and last few and an even
-// spread of about `spread` between them.
+// Every n with QF_ALLOCATION_SWEEP=all; only n with QF_ALLOCATION_SWEEP=n
+// (to look at one run again), every n to m with =n-m (to split a long
+// sweep); else the first and last few and an even spread of about `spread`
+// between them.
 std::vector<long long> NsToTry(long long count, long long spread) {
     const char* sweep = std::getenv("QF_ALLOCATION_SWEEP");
-    if (sweep && std::atoll(sweep) > 0)
-        return {std::atoll(sweep)};
+    long long from = 0, to = 0;
+    if (sweep && std::sscanf(sweep, "%lld-%lld", &from, &to) >= 1 && from > 0) {
+        std::vector<long long> ns;
+        for (long long n = from; n <= (to >= from ? std::min(to, count) : from); ++n)
+            ns.push_back(n);
+        return ns;
+    }
     const bool all = sweep && std::string(sweep) == "all";
     constexpr long long kEnds = 3;
     std::vector<long long> ns;
