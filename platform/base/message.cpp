@@ -25,6 +25,8 @@ int g_sendDepth = 0;
 // something out.
 bool g_inRun = false;
 CMessageGuard* g_guard = nullptr;
+// Asks the window layer whether a request goes on (see RequestGoesOn).
+bool (*g_requestGoesOn)() = nullptr;
 
 // Targets that outlive the table (static windows dying at exit) only drop
 // their handles once it is gone.
@@ -115,10 +117,6 @@ LRESULT SendMessage(HWND h, UINT message, WPARAM wParam, LPARAM lParam) {
     return guard ? guard->Deliver(*target, message, wParam, lParam, kind)
                  : target->WindowProc(message, wParam, lParam);
 }
-
-namespace {
-bool (*g_requestGoesOn)() = nullptr;
-} // namespace
 
 void SetRequestGoesOnProbe(bool (*probe)()) {
     g_requestGoesOn = probe;

@@ -54,9 +54,11 @@ protected:
     void Exit(wxDialog*) override {
         if (m_open == 0)
             return;
-        m_closedOwner = m_ownersOpen.size() == m_open ? m_ownersOpen.back().get() : nullptr;
-        if (m_ownersOpen.size() == m_open)
+        m_closedOwner = nullptr;
+        if (m_ownersOpen.size() == m_open) {
+            m_closedOwner = m_ownersOpen.back().get();
             m_ownersOpen.pop_back();
+        }
         --m_open;
         RunFromEventLoop([this] { ReturnFocusIfLost(); });
         m_checkWhenIdle = true;

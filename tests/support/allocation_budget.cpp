@@ -212,13 +212,9 @@ void Begin(Mode mode) {
     g_mode = mode;
 }
 
-} // namespace
-
-namespace {
-
 // Set while the array forms run the C++ library's, which (without the
 // sanitizer's in between) take and give the block through the scalar forms
-// above: the block is counted once, as its array caller's.
+// below: the block is counted once, as its array caller's.
 thread_local bool g_inArrayForm = false;
 
 struct ArrayForm {
